@@ -1,0 +1,69 @@
+#include "com/Bstr.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+
+#include "com/Utf.h"
+
+namespace {
+std::atomic<int64_t> g_liveBstrs{0};
+}
+
+extern "C" {
+
+BSTR SysAllocStringLen(const char16_t* text, uint32_t length) {
+  // Byte length prefix, the units, and a terminating zero unit.
+  size_t bytes = sizeof(uint32_t) + (static_cast<size_t>(length) + 1) * sizeof(char16_t);
+  auto* block = static_cast<unsigned char*>(std::malloc(bytes));
+  if (!block) return nullptr;
+  uint32_t byteLength = length * static_cast<uint32_t>(sizeof(char16_t));
+  std::memcpy(block, &byteLength, sizeof byteLength);
+  auto* units = reinterpret_cast<char16_t*>(block + sizeof(uint32_t));
+  if (text && length) std::memcpy(units, text, length * sizeof(char16_t));
+  else if (length) std::memset(units, 0, length * sizeof(char16_t));
+  units[length] = 0;
+  g_liveBstrs.fetch_add(1, std::memory_order_relaxed);
+  return units;
+}
+
+BSTR SysAllocString(const char16_t* text) {
+  if (!text) return nullptr;
+  uint32_t n = 0;
+  while (text[n]) ++n;
+  return SysAllocStringLen(text, n);
+}
+
+void SysFreeString(BSTR text) {
+  if (!text) return;
+  g_liveBstrs.fetch_sub(1, std::memory_order_relaxed);
+  std::free(reinterpret_cast<unsigned char*>(text) - sizeof(uint32_t));
+}
+
+uint32_t SysStringLen(BSTR text) {
+  if (!text) return 0;
+  uint32_t byteLength;
+  std::memcpy(&byteLength, reinterpret_cast<unsigned char*>(text) - sizeof(uint32_t),
+              sizeof byteLength);
+  return byteLength / sizeof(char16_t);
+}
+}
+
+namespace qcom {
+
+int64_t LiveBstrCount() { return g_liveBstrs.load(std::memory_order_relaxed); }
+
+BSTR AllocBstr(std::u16string_view utf16) {
+  return SysAllocStringLen(utf16.data(), static_cast<uint32_t>(utf16.size()));
+}
+
+BSTR AllocBstr(std::string_view utf8) { return AllocBstr(std::u16string_view(ToUtf16(utf8))); }
+
+std::u16string_view BstrView(const char16_t* text) {
+  if (!text) return {};
+  return std::u16string_view(text, SysStringLen(const_cast<BSTR>(text)));
+}
+
+std::string BstrToUtf8(const char16_t* text) { return ToUtf8(BstrView(text)); }
+
+}  // namespace qcom

@@ -1,0 +1,39 @@
+#include "com/ErrorRecord.h"
+
+namespace qcom {
+
+namespace {
+thread_local std::optional<ErrorRecord> t_record;
+}
+
+void SetErrorRecord(HRESULT number, std::string_view source, std::string_view description) {
+  t_record = ErrorRecord{number, std::string(source), std::string(description)};
+}
+
+std::optional<ErrorRecord> PeekErrorRecord() { return t_record; }
+
+std::optional<ErrorRecord> TakeErrorRecord() {
+  std::optional<ErrorRecord> r = std::move(t_record);
+  t_record.reset();
+  return r;
+}
+
+void ClearErrorRecord() { t_record.reset(); }
+
+}  // namespace qcom
+
+extern "C" {
+
+HRESULT QcSetErrorInfo(HRESULT number, BSTR source, BSTR description) {
+  qcom::SetErrorRecord(number, qcom::BstrToUtf8(source), qcom::BstrToUtf8(description));
+  return S_OK;
+}
+
+HRESULT QcGetErrorInfo(HRESULT* number, BSTR* source, BSTR* description) {
+  auto record = qcom::TakeErrorRecord();
+  if (number) *number = record ? record->number : S_OK;
+  if (source) *source = record ? qcom::AllocBstr(record->source) : nullptr;
+  if (description) *description = record ? qcom::AllocBstr(record->description) : nullptr;
+  return record ? S_OK : S_FALSE;
+}
+}

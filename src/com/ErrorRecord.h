@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "com/Api.h"
+#include "com/Bstr.h"
+
+namespace qcom {
+
+// The per-thread error information a failing call leaves for its caller:
+// number, source and description, as a host reads them back after the call.
+struct ErrorRecord {
+  HRESULT number = S_OK;
+  std::string source;
+  std::string description;
+};
+
+QCOM_API void SetErrorRecord(HRESULT number, std::string_view source, std::string_view description);
+// The current record, if any; it stays until replaced or cleared.
+QCOM_API std::optional<ErrorRecord> PeekErrorRecord();
+// The current record, if any, and clears it.
+QCOM_API std::optional<ErrorRecord> TakeErrorRecord();
+QCOM_API void ClearErrorRecord();
+
+}  // namespace qcom
+
+extern "C" {
+// The same record for hosts that speak only the C ABI. QcGetErrorInfo answers
+// S_FALSE (and nulls) when no record exists, and clears the record it returns.
+QCOM_API HRESULT QcSetErrorInfo(HRESULT number, BSTR source, BSTR description);
+QCOM_API HRESULT QcGetErrorInfo(HRESULT* number, BSTR* source, BSTR* description);
+}

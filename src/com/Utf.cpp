@@ -1,0 +1,99 @@
+#include "com/Utf.h"
+
+namespace qcom {
+
+namespace {
+constexpr char32_t kReplacement = 0xFFFD;
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+void AppendUtf16(std::u16string& out, char32_t c) {
+  if (c < 0x10000) {
+    out += static_cast<char16_t>(c);
+  } else {
+    c -= 0x10000;
+    out += static_cast<char16_t>(0xD800 + (c >> 10));
+    out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+  }
+}
+}  // namespace
+
+std::u16string ToUtf16(std::string_view s) {
+  std::u16string out;
+  out.reserve(s.size());
+  size_t i = 0;
+  while (i < s.size()) {
+    unsigned char b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+      out += static_cast<char16_t>(b);
+      ++i;
+      continue;
+    }
+    int extra = -1;
+    if (b >= 0xC2 && b < 0xE0) extra = 1;
+    else if (b >= 0xE0 && b < 0xF0) extra = 2;
+    else if (b >= 0xF0 && b < 0xF5) extra = 3;
+    if (extra < 0 || i + static_cast<size_t>(extra) >= s.size()) {
+      out += static_cast<char16_t>(kReplacement);
+      ++i;
+      continue;
+    }
+    char32_t c = b & (0x3F >> extra);
+    bool ok = true;
+    for (int k = 1; k <= extra; ++k) {
+      unsigned char cont = static_cast<unsigned char>(s[i + k]);
+      if ((cont & 0xC0) != 0x80) {
+        ok = false;
+        break;
+      }
+      c = (c << 6) | (cont & 0x3F);
+    }
+    bool overlong = (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000);
+    if (!ok || overlong || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
+      out += static_cast<char16_t>(kReplacement);
+      ++i;
+      continue;
+    }
+    AppendUtf16(out, c);
+    i += static_cast<size_t>(extra) + 1;
+  }
+  return out;
+}
+
+std::string ToUtf8(std::u16string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (size_t i = 0; i < s.size(); ++i) {
+    char32_t c = s[i];
+    if (c >= 0xD800 && c < 0xDC00) {
+      if (i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+        ++i;
+      } else {
+        c = kReplacement;
+      }
+    } else if (c >= 0xDC00 && c < 0xE000) {
+      c = kReplacement;
+    }
+    AppendUtf8(out, c);
+  }
+  return out;
+}
+
+}  // namespace qcom
