@@ -13,6 +13,8 @@ std::atomic<int64_t> g_liveBstrs{0};
 extern "C" {
 
 BSTR SysAllocStringLen(const char16_t* text, uint32_t length) {
+  // The byte length must fit the 32-bit prefix.
+  if (length > UINT32_MAX / sizeof(char16_t)) return nullptr;
   // Byte length prefix, the units, and a terminating zero unit.
   size_t bytes = sizeof(uint32_t) + (static_cast<size_t>(length) + 1) * sizeof(char16_t);
   auto* block = static_cast<unsigned char*>(std::malloc(bytes));

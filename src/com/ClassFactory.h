@@ -1,5 +1,7 @@
 #pragma once
 
+#include <new>
+
 #include "com/ComObject.h"
 
 struct IClassFactory : IUnknown {
@@ -29,8 +31,15 @@ class ClassFactory final : public ComObject<IClassFactory> {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
-    ComPtr<T> object = Make<T>();
-    return object->QueryInterface(riid, ppv);
+    // A constructor that throws must not unwind through the caller's interface.
+    try {
+      ComPtr<T> object = Make<T>();
+      return object->QueryInterface(riid, ppv);
+    } catch (const std::bad_alloc&) {
+      return E_OUTOFMEMORY;
+    } catch (...) {
+      return E_UNEXPECTED;
+    }
   }
   HRESULT LockServer(int32_t lock) override {
     if (lock)

@@ -1,0 +1,179 @@
+#include "com/Creation.h"
+
+#include <cstdio>
+#include <mutex>
+#include <new>
+
+#include "com/ClassFactory.h"
+#include "com/ErrorRecord.h"
+#include "com/LibraryTable.h"
+#include "com/Registry.h"
+#include "com/Utf.h"
+
+namespace qcom {
+
+namespace {
+
+constexpr const char* kSource = "qcom";
+
+HRESULT Fail(HRESULT hr, const std::string& line) {
+  SetErrorRecord(hr, kSource, line);
+  return hr;
+}
+
+std::string Code(HRESULT hr) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(hr));
+  return buffer;
+}
+
+// Keeps a record the failing call left itself; otherwise leaves ours.
+HRESULT FailUnlessRecorded(HRESULT hr, const std::string& line) {
+  if (!PeekErrorRecord()) SetErrorRecord(hr, kSource, line);
+  return hr;
+}
+
+// No exception leaves the runtime, neither its own nor one a component throws.
+template <class F>
+HRESULT Guarded(const char* where, F f) {
+  try {
+    return f();
+  } catch (const std::bad_alloc&) {
+    return Fail(E_OUTOFMEMORY, std::string(where) + ": out of memory");
+  } catch (const std::exception& e) {
+    return Fail(E_UNEXPECTED, std::string(where) + ": " + e.what());
+  } catch (...) {
+    return Fail(E_UNEXPECTED, std::string(where) + ": unexpected exception");
+  }
+}
+
+HRESULT GetClassObject(REFCLSID clsid, DWORD context, REFIID riid, void** ppv,
+                       std::string& library) {
+  if (!ppv) return Fail(E_POINTER, "class " + GuidToString(clsid) + ": no out pointer");
+  *ppv = nullptr;
+  if (!(context & CLSCTX_INPROC_SERVER))
+    return Fail(REGDB_E_CLASSNOTREG, "class " + GuidToString(clsid) +
+                                         ": only in-process servers exist, context " +
+                                         Code(static_cast<HRESULT>(context)));
+  ClassRegistration registration;
+  HRESULT hr = Registry().FindClass(clsid, registration);
+  if (FAILED(hr)) return hr;
+
+  LibraryTable& table = LibraryTable::Instance();
+  // Held until the class object exists: it pins the library against unloading.
+  std::lock_guard lock(table.mutex());
+  LoadedLibrary loaded;
+  hr = table.Open(registration.library, loaded);
+  if (FAILED(hr)) return hr;
+  library = loaded.path;
+  DllGetClassObjectFn getClassObject = nullptr;
+  hr = table.Entry(loaded, "DllGetClassObject", getClassObject);
+  if (FAILED(hr)) {
+    if (loaded.fresh) table.Close(loaded);
+    return hr;
+  }
+  hr = Guarded(("library " + loaded.path + ", DllGetClassObject").c_str(),
+               [&] { return getClassObject(clsid, riid, ppv); });
+  if (FAILED(hr)) {
+    *ppv = nullptr;
+    FailUnlessRecorded(hr, "library " + loaded.path + " gives no class object for class " +
+                               GuidToString(clsid) + " (" + Code(hr) + ")");
+    if (loaded.fresh) table.UnloadIfUnused(loaded);
+  }
+  return hr;
+}
+
+HRESULT CreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID riid, void** ppv) {
+  if (!ppv) return Fail(E_POINTER, "class " + GuidToString(clsid) + ": no out pointer");
+  *ppv = nullptr;
+  ComPtr<IClassFactory> factory;
+  std::string library;
+  HRESULT hr = GetClassObject(clsid, context, IClassFactory::iid, factory.put_void(), library);
+  if (FAILED(hr)) return hr;
+  std::string where = "class " + GuidToString(clsid) + " in " + library;
+  hr = Guarded(where.c_str(), [&] { return factory->CreateInstance(outer, riid, ppv); });
+  if (SUCCEEDED(hr)) return hr;
+  *ppv = nullptr;
+  if (hr == E_NOINTERFACE)
+    return FailUnlessRecorded(hr, where + " has no interface " + GuidToString(riid));
+  if (hr == CLASS_E_NOAGGREGATION) return FailUnlessRecorded(hr, where + " cannot be aggregated");
+  return FailUnlessRecorded(hr, where + " could not create an object (" + Code(hr) + ")");
+}
+
+}  // namespace
+
+HRESULT CreateByProgId(std::string_view progId, REFIID riid, void** ppv) {
+  ClearErrorRecord();
+  return Guarded("CreateByProgId", [&] {
+    if (!ppv) return Fail(E_POINTER, "ProgID '" + std::string(progId) + "': no out pointer");
+    *ppv = nullptr;
+    CLSID clsid;
+    HRESULT hr = Registry().FindProgId(progId, clsid);
+    if (FAILED(hr)) return hr;
+    return CreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, riid, ppv);
+  });
+}
+
+size_t LoadedLibraryCount() {
+  return LibraryTable::Instance().Count();
+}
+
+HRESULT RegisterServer(const std::string& libraryPath, bool unregister) {
+  ClearErrorRecord();
+  return Guarded("RegisterServer", [&] {
+    const char* entry = unregister ? "DllUnregisterServer" : "DllRegisterServer";
+    LibraryTable& table = LibraryTable::Instance();
+    std::lock_guard lock(table.mutex());
+    LoadedLibrary loaded;
+    HRESULT hr = table.Open(libraryPath, loaded);
+    if (FAILED(hr)) return hr;
+    DllRegisterServerFn call = nullptr;
+    hr = table.Entry(loaded, entry, call);
+    if (FAILED(hr)) {
+      if (loaded.fresh) table.Close(loaded);
+      return hr;
+    }
+    hr = Guarded(("library " + loaded.path + ", " + entry).c_str(), [&] { return call(); });
+    if (FAILED(hr))
+      FailUnlessRecorded(hr,
+                         "library " + loaded.path + ": " + entry + " failed (" + Code(hr) + ")");
+    if (loaded.fresh) table.UnloadIfUnused(loaded);
+    return hr;
+  });
+}
+
+}  // namespace qcom
+
+extern "C" {
+
+HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void*, REFIID riid, void** ppv) {
+  qcom::ClearErrorRecord();
+  std::string library;
+  return qcom::Guarded("CoGetClassObject",
+                       [&] { return qcom::GetClassObject(clsid, context, riid, ppv, library); });
+}
+
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID riid, void** ppv) {
+  qcom::ClearErrorRecord();
+  return qcom::Guarded("CoCreateInstance",
+                       [&] { return qcom::CreateInstance(clsid, outer, context, riid, ppv); });
+}
+
+HRESULT CLSIDFromProgID(const char16_t* progId, CLSID* clsid) {
+  qcom::ClearErrorRecord();
+  return qcom::Guarded("CLSIDFromProgID", [&] {
+    if (!progId || !clsid)
+      return qcom::Fail(E_INVALIDARG, "CLSIDFromProgID: no ProgID or no out pointer");
+    *clsid = GUID_NULL;
+    return qcom::Registry().FindProgId(qcom::ToUtf8(std::u16string_view(progId)), *clsid);
+  });
+}
+
+void CoFreeUnusedLibraries() {
+  try {
+    qcom::LibraryTable::Instance().UnloadAllUnused();
+  } catch (...) {
+    // Nothing was unloaded that should not be; the next call tries again.
+  }
+}
+}
