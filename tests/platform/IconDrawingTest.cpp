@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "platform/LabelIcon.h"
+#include "platform/PixelFont.h"
+
+namespace {
+
+using platform::Color;
+using platform::Raster;
+using platform::Rgb;
+
+int CountOf(const Raster& r, Color c) {
+  int n = 0;
+  for (Color p : r.Pixels()) n += p == c;
+  return n;
+}
+
+TEST(IconDrawing, RectanglesAreClipped) {
+  const Color red = Rgb(255, 0, 0), blue = Rgb(0, 0, 255);
+  Raster r(8, 6);
+  r.FillRect(-3, -3, 5, 5, red);  // 2x2 visible
+  EXPECT_EQ(CountOf(r, red), 4);
+  EXPECT_EQ(r.At(1, 1), red);
+  EXPECT_EQ(r.At(2, 2), platform::kTransparent);
+  r.FillRect(6, 4, INT_MAX, INT_MAX, blue);  // no overflow, 2x2 visible
+  EXPECT_EQ(CountOf(r, blue), 4);
+  r.FillRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX, blue);  // ends before the image
+  EXPECT_EQ(CountOf(r, blue), 4);
+  r.Set(8, 0, red);
+  r.Set(-1, 0, red);
+  EXPECT_EQ(CountOf(r, red), 4);
+  EXPECT_EQ(r.At(100, 100), platform::kTransparent);
+
+  Raster frame(6, 5);
+  frame.OutlineRect(0, 0, 6, 5, red);
+  EXPECT_EQ(CountOf(frame, red), 2 * 6 + 2 * 3);
+  EXPECT_EQ(frame.At(1, 1), platform::kTransparent);
+  frame.OutlineRect(0, 0, 6, 5, blue, 10);  // thicker than half: the whole area
+  EXPECT_EQ(CountOf(frame, blue), 30);
+
+  EXPECT_EQ(Raster(-2, 5).Pixels().size(), 0u);
+}
+
+TEST(IconDrawing, TextUsesTheFiveBySevenFont) {
+  const Color ink = Rgb(0, 0, 0);
+  Raster r(12, 14);
+  platform::DrawText(r, 0, 0, "1", ink);
+  // The "1": a centre column with a foot three wide and a flag at its top.
+  for (int y = 0; y < 7; ++y) EXPECT_EQ(r.At(2, y), ink) << y;
+  EXPECT_EQ(r.At(1, 1), ink);
+  EXPECT_EQ(r.At(1, 6), ink);
+  EXPECT_EQ(r.At(3, 6), ink);
+  EXPECT_EQ(r.At(0, 0), platform::kTransparent);
+  EXPECT_EQ(CountOf(r, ink), 10);
+
+  Raster big(12, 14);
+  platform::DrawText(big, 0, 0, "1", ink, 2);
+  EXPECT_EQ(CountOf(big, ink), 40);
+  EXPECT_EQ(big.At(4, 13), ink);
+
+  EXPECT_EQ(platform::TextWidth("4AI"), 17);
+  EXPECT_EQ(platform::TextWidth("TQ", 2), 22);
+  EXPECT_EQ(platform::TextWidth(""), 0);
+  EXPECT_TRUE(platform::CanDraw("EB 1-2/3.4+Z"));
+  EXPECT_TRUE(platform::CanDraw("do"));
+  EXPECT_EQ(platform::FindGlyph('d'), platform::FindGlyph('D'));
+  EXPECT_FALSE(platform::CanDraw("A@"));
+  EXPECT_FALSE(platform::FindGlyph('\0'));
+
+  // A character without a glyph shows as a hollow box, not as nothing.
+  Raster box(5, 7);
+  platform::DrawText(box, 0, 0, "@", ink);
+  EXPECT_EQ(CountOf(box, ink), 2 * 5 + 2 * 5);
+}
+
+TEST(IconDrawing, LabelIconIsCentredAndReadable) {
+  for (const char* label : {"4AI", "DO", "8DIO", "X"}) {
+    SCOPED_TRACE(label);
+    const Color dark = Rgb(0x20, 0x60, 0xc0);
+    Raster r = platform::DrawLabelIcon(dark, label);
+    ASSERT_EQ(r.Width(), 32);
+    ASSERT_EQ(r.Height(), 32);
+    Color frame = r.At(16, 1);  // a darker shade of the tile
+    EXPECT_LT(platform::RedOf(frame), platform::RedOf(dark));
+    EXPECT_LT(platform::GreenOf(frame), platform::GreenOf(dark));
+    EXPECT_LT(platform::BlueOf(frame), platform::BlueOf(dark));
+    EXPECT_EQ(r.At(16, 2), dark);
+    EXPECT_EQ(r.At(0, 0), platform::kTransparent);
+    // White ink on the dark tile, its bounding box centred (a glyph may leave
+    // its own edge column blank, hence one pixel of slack either way).
+    int left = 32, right = -1, top = 32, bottom = -1;
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x)
+        if (r.At(x, y) == Rgb(255, 255, 255)) {
+          left = std::min(left, x), right = std::max(right, x);
+          top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    ASSERT_GE(right, 0);
+    EXPECT_LE(std::abs(left - (31 - right)), 2);
+    EXPECT_LE(std::abs(top - (31 - bottom)), 1);
+  }
+  Raster light = platform::DrawLabelIcon(Rgb(0xe0, 0xe0, 0x40), "DI");
+  EXPECT_GT(CountOf(light, Rgb(0, 0, 0)), 20);
+  EXPECT_EQ(CountOf(light, Rgb(255, 255, 255)), 0);
+  // A colour given with transparency still gives an opaque tile.
+  EXPECT_EQ(platform::AlphaOf(platform::DrawLabelIcon(0x00336699, "A").At(3, 3)), 255);
+}
+
+}  // namespace
