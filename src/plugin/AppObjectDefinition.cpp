@@ -1,0 +1,105 @@
+// Initialisation of the application object from its definition file.
+#include "com/ErrorRecord.h"
+#include "com/OutParam.h"
+#include "platform/Folders.h"
+#include "platform/MessageBox.h"
+#include "platform/MessagePump.h"
+#include "plugin/CDBAppObject.h"
+#include "plugin/ComponentLocation.h"
+#include "values/NumberRules.h"
+#include "values/XmlRead.h"
+
+namespace {
+
+std::string ObjectNotAvailableMessage(const std::string& name) {
+  return "Error: The object " + name + " is not available; Please verify its name.";
+}
+
+// A definition header number: the leading numeric prefix, rounded half to even.
+void ReadNumber(IXMLDOMNode* element, int32_t& field) {
+  auto text = values::xml::Text(element);
+  if (!text) return;
+  if (auto n = values::RoundToInt32(values::PlainParse(*text))) field = *n;
+}
+
+void ReadText(IXMLDOMNode* element, std::string& field) {
+  if (auto text = values::xml::Text(element)) field = *text;
+}
+
+}  // namespace
+
+HRESULT CDBAppObject::Init(BSTR uniqueIdString, VARIANT*, VARIANT_BOOL* ok) {
+  return qcom::ReturnBool(InitFrom(qcom::BstrToUtf8(uniqueIdString), true), ok);
+}
+
+HRESULT CDBAppObject::StringID(BSTR stringId, VARIANT_BOOL* ok) {
+  return qcom::ReturnBool(InitFrom(qcom::BstrToUtf8(stringId), false), ok);
+}
+
+bool CDBAppObject::InitFrom(const std::string& name, bool createModuleCollections) {
+  uniqueIdString_ = name;
+  definitionDoc_ = qxml::CreateDocument();
+
+  std::string file = plugin::ComponentFolder() + "../" + name + "/" + name + ".xml";
+  VARIANT_BOOL loaded = VARIANT_FALSE;
+  if (definitionDoc_) definitionDoc_->load(qcom::Variant(file).raw(), &loaded);
+  if (loaded != VARIANT_TRUE) {
+    platform::ShowMessage(ObjectNotAvailableMessage(name));
+    std::string description;
+    qcom::ComPtr<IXMLDOMParseError> error;
+    if (definitionDoc_ && SUCCEEDED(definitionDoc_->get_parseError(error.put())) && error) {
+      qcom::Bstr srcText, reason;
+      error->get_srcText(srcText.out());
+      error->get_reason(reason.out());
+      description = srcText.utf8() + "\r" + reason.utf8();
+    }
+    qcom::SetErrorRecord(QORDB_E_DEFINITION, plugin::ComponentModuleName(), description);
+    datasheetAvailable_ = false;
+    return false;
+  }
+
+  LONG state = 0;
+  while (SUCCEEDED(definitionDoc_->get_readyState(&state)) && state != 4)
+    platform::PumpMessages();
+
+  LoadObjectDefinition();
+  (void)createModuleCollections;  // the template catalogue and module set come with the modules
+  return true;
+}
+
+void CDBAppObject::LoadObjectDefinition() {
+  using values::xml::NodePtr;
+  NodePtr appObject = values::xml::FirstMatch(definitionDoc_.get(), "AppObject");
+  for (const NodePtr& child : values::xml::Children(appObject.get())) {
+    std::string name = values::xml::UpperBaseName(child.get());
+    if (name == "NAME") ReadText(child.get(), name_);
+    else if (name == "ID") ReadText(child.get(), id_);
+    else if (name == "DESCRIPTION") ReadText(child.get(), description_);
+    else if (name == "CATEGORY") ReadText(child.get(), category_);
+    else if (name == "FIXEDDDB") ReadNumber(child.get(), fixedDDB_);
+    else if (name == "FIXEDSHDB") ReadNumber(child.get(), fixedSHDB_);
+    else if (name == "EXECTIME") ReadNumber(child.get(), execTime_);
+    else if (name == "MAXINSTANCES") ReadNumber(child.get(), maxInstances_);
+  }
+  FindDatasheet();
+}
+
+void CDBAppObject::FindDatasheet() {
+  const std::string base = plugin::ComponentFolder() + "../";
+  const std::string ownFolder = base + uniqueIdString_ + "/";
+  std::string file = platform::FirstMatch(ownFolder, "*.pdf");
+  if (file.empty()) file = platform::FirstMatch(ownFolder, "*.doc");
+  if (!file.empty()) {
+    datasheetAvailable_ = true;
+    datasheetPath_ = ownFolder + file;
+    return;
+  }
+  if (id_.empty()) return;
+  const std::string sheets = base + "DataSheets/";
+  file = platform::FirstMatch(sheets, "pb_" + id_ + "_*.pdf");
+  if (file.empty()) file = platform::FirstMatch(sheets, "pb_" + id_ + "_*.doc");
+  if (!file.empty()) {
+    datasheetAvailable_ = true;
+    datasheetPath_ = sheets + file;
+  }
+}

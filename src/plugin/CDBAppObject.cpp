@@ -1,0 +1,272 @@
+#include "plugin/CDBAppObject.h"
+
+#include "com/OutParam.h"
+#include "com/TextRules.h"
+#include "platform/MessagePump.h"
+#include "platform/Picture.h"
+#include "platform/ResourceIcons.h"
+#include "plugin/ComponentLocation.h"
+#include "plugin/PropertyRules.h"
+
+using qcom::BstrToUtf8;
+using qcom::ReturnBool;
+using qcom::ReturnText;
+using qcom::ReturnValue;
+
+namespace {
+constexpr const char* kInitialTag = "000000";
+}
+
+CDBAppObject::CDBAppObject() {
+  callBacks_.emplace();
+  mapTypModTags_.emplace();
+  AddMapTypModTag(kInitialTag);
+  shortFloatSetting_ = true;
+}
+
+CDBAppObject::~CDBAppObject() {
+  // Final release, in the object's documented order.
+  parent_ = nullptr;
+  definitionDoc_ = nullptr;
+  callBacks_.reset();
+  mapTypModTags_.reset();
+  ownerDeviceXml_ = nullptr;
+}
+
+// ---- internal operations ----
+
+void CDBAppObject::NotifyCDBChanged() {
+  if (!callBacks_) return;
+  // A sink may register further sinks while being notified; those hear the next change.
+  std::vector<qcom::ComPtr<IcbkAppObject>> sinks = *callBacks_;
+  for (const auto& sink : sinks)
+    if (sink) sink->CDBChanged(0, 0, 0);
+}
+
+void CDBAppObject::AddMapTypModTag(const std::string& tag) {
+  if (mapTypModTags_) mapTypModTags_->push_back(qcom::Make<CDBMapTypMod>(tag));
+}
+
+void CDBAppObject::RemoveLastMapTypModTag() {
+  if (mapTypModTags_ && !mapTypModTags_->empty()) mapTypModTags_->pop_back();
+}
+
+std::string CDBAppObject::MapTypMod() const {
+  if (!mapTypModTags_ || mapTypModTags_->empty()) return {};
+  return mapTypModTags_->back()->Tag();
+}
+
+std::vector<plugin::ModuleCounts> CDBAppObject::PlacedModules() const {
+  // The module set arrives with the expansion modules; until then nothing is placed.
+  return {};
+}
+
+// ---- _CDBAppObject ----
+
+HRESULT CDBAppObject::get_MapTypMod(BSTR* tag) { return ReturnText(MapTypMod(), tag); }
+
+// ---- identity and plain properties ----
+
+HRESULT CDBAppObject::get_IsPlugInActive(VARIANT_BOOL* active) {
+  return ReturnBool(isPlugInActive_, active);
+}
+HRESULT CDBAppObject::put_Path(BSTR filename) {
+  path_ = plugin::FolderOfPath(BstrToUtf8(filename));
+  return S_OK;
+}
+HRESULT CDBAppObject::get_Path(BSTR* path) { return ReturnText(path_, path); }
+HRESULT CDBAppObject::get_ExecTime(LONG* time) { return ReturnValue(execTime_, time); }
+HRESULT CDBAppObject::get_MaxInstances(LONG* count) { return ReturnValue(maxInstances_, count); }
+
+HRESULT CDBAppObject::get_Color(LONG* color) {
+  return ReturnValue(plugin::ColorNumberOf(colorName_), color);
+}
+HRESULT CDBAppObject::put_Color(LONG color) {
+  colorName_ = plugin::ColorNameOf(color);
+  return S_OK;
+}
+HRESULT CDBAppObject::SetColor(BSTR name) {
+  colorName_ = BstrToUtf8(name);
+  return S_OK;
+}
+
+HRESULT CDBAppObject::get_Width(LONG* width) { return ReturnValue(width_, width); }
+HRESULT CDBAppObject::get_InputWidth(LONG* width) { return ReturnValue(0, width); }
+HRESULT CDBAppObject::get_SDBDimension(LONG* bytes) { return ReturnValue(0, bytes); }
+
+HRESULT CDBAppObject::get_CDBDimension(LONG* bytes) {
+  if (!bytes) return E_POINTER;
+  auto value = plugin::CdbDimension(PlacedModules());
+  if (!value) return DISP_E_OVERFLOW;
+  *bytes = *value;
+  return S_OK;
+}
+
+HRESULT CDBAppObject::get_DDBDimension(LONG* bytes) {
+  if (!bytes) return E_POINTER;
+  auto value = plugin::DdbDimension(fixedDDB_, fixedSHDB_, PlacedModules());
+  if (!value) return DISP_E_OVERFLOW;
+  *bytes = *value;
+  return S_OK;
+}
+
+HRESULT CDBAppObject::ClearReferences() {
+  // Resets the connection references of the host inputs; with no inputs there is nothing to do.
+  return S_OK;
+}
+
+HRESULT CDBAppObject::get_DatasheetAvailable(VARIANT_BOOL* available) {
+  return ReturnBool(datasheetAvailable_, available);
+}
+HRESULT CDBAppObject::get_PlugInAvailable(VARIANT_BOOL* available) {
+  return ReturnBool(true, available);
+}
+HRESULT CDBAppObject::get_UserName(BSTR* name) { return ReturnText(userName_, name); }
+HRESULT CDBAppObject::get_UniqueIDString(BSTR* name) { return ReturnText(uniqueIdString_, name); }
+
+HRESULT CDBAppObject::put_OwnerDeviceXML(IXMLDOMDocument* document) {
+  ownerDeviceXml_ = qcom::ComPtr<IXMLDOMDocument>(document);
+  return S_OK;
+}
+HRESULT CDBAppObject::get_OwnerDeviceXML(IXMLDOMDocument** document) {
+  return qcom::ReturnObject(ownerDeviceXml_, document);
+}
+
+HRESULT CDBAppObject::put_UserName(BSTR name) {
+  userName_ = BstrToUtf8(name);
+  width_ = static_cast<int32_t>(qcom::text::Length(userName_)) + 5;
+  return S_OK;
+}
+
+HRESULT CDBAppObject::get_Name(BSTR* name) { return ReturnText(name_, name); }
+HRESULT CDBAppObject::get_NodeType(LONG* type) { return ReturnValue(6, type); }
+HRESULT CDBAppObject::get_Tag(BSTR* tag) { return ReturnText(tag_, tag); }
+HRESULT CDBAppObject::put_Tag(BSTR tag) {
+  tag_ = BstrToUtf8(tag);
+  return S_OK;
+}
+HRESULT CDBAppObject::get_GlobalKey(BSTR* key) { return ReturnText(globalKey_, key); }
+HRESULT CDBAppObject::put_GlobalKey(BSTR key) {
+  globalKey_ = BstrToUtf8(key);
+  return S_OK;
+}
+HRESULT CDBAppObject::get_Key(BSTR* key) { return ReturnText(key_, key); }
+HRESULT CDBAppObject::put_Key(BSTR key) {
+  key_ = BstrToUtf8(key);
+  return S_OK;
+}
+HRESULT CDBAppObject::get_ID(BSTR* id) { return ReturnText(id_, id); }
+HRESULT CDBAppObject::get_UniqueID(BSTR* id) { return ReturnText(uniqueId_, id); }
+HRESULT CDBAppObject::put_UniqueID(BSTR id) {
+  uniqueId_ = BstrToUtf8(id);
+  return S_OK;
+}
+HRESULT CDBAppObject::get_Description(BSTR* text) { return ReturnText(description_, text); }
+
+HRESULT CDBAppObject::get_Icon(IPicture** picture) {
+  return qcom::ReturnObject(platform::LoadResourcePicture("TQEB"), picture);
+}
+
+HRESULT CDBAppObject::get_Category(BSTR* category) { return ReturnText(category_, category); }
+
+HRESULT CDBAppObject::Create() {
+  // The input and output collections, the fixed parameters and the addable
+  // templates are set up here once their parts exist.
+  return S_OK;
+}
+
+HRESULT CDBAppObject::Show(IUnknown*) { return E_NOTIMPL; }
+HRESULT CDBAppObject::ObjectDebug() { return S_OK; }
+HRESULT CDBAppObject::Save(VARIANT) { return S_OK; }
+HRESULT CDBAppObject::Load(VARIANT) { return S_OK; }
+HRESULT CDBAppObject::get_Stream(BSTR* stream) {
+  if (stream) *stream = nullptr;
+  return E_NOTIMPL;
+}
+HRESULT CDBAppObject::get_IntelStream(BSTR* stream) { return ReturnText("", stream); }
+HRESULT CDBAppObject::put_Stream(BSTR) { return S_OK; }
+
+HRESULT CDBAppObject::get_Inputs(IInputs** inputs) {
+  if (inputs) *inputs = nullptr;
+  return E_NOTIMPL;
+}
+HRESULT CDBAppObject::get_Outputs(IOutputs** outputs) {
+  if (outputs) *outputs = nullptr;
+  return E_NOTIMPL;
+}
+HRESULT CDBAppObject::get_Attributes(IAttributes** attributes) {
+  if (attributes) *attributes = nullptr;
+  return E_NOTIMPL;
+}
+
+HRESULT CDBAppObject::get_Language(LONG* language) { return ReturnValue(language_, language); }
+HRESULT CDBAppObject::put_Language(LONG language) {
+  language_ = language;
+  return S_OK;
+}
+
+HRESULT CDBAppObject::Destroy() {
+  parent_ = nullptr;
+  callBacks_.reset();
+  mapTypModTags_.reset();
+  return S_OK;
+}
+
+HRESULT CDBAppObject::get_ProgrammaticId(BSTR* progId) {
+  return ReturnText(plugin::ComponentModuleName() + ".CAppObject", progId);
+}
+
+HRESULT CDBAppObject::XmlSNVTDoc(IXMLDOMDocument*) { return E_NOTIMPL; }
+HRESULT CDBAppObject::XmlSave(IXMLDOMNode*, IXMLDOMDocument*) { return E_NOTIMPL; }
+HRESULT CDBAppObject::XMLSaveSim(IXMLDOMNode*, IXMLDOMDocument*) { return E_NOTIMPL; }
+HRESULT CDBAppObject::XMLSaveForInteroperability(IXMLDOMNode*, IXMLDOMDocument*) {
+  return E_NOTIMPL;
+}
+HRESULT CDBAppObject::XmlLoad(IXMLDOMNode*) { return E_NOTIMPL; }
+
+HRESULT CDBAppObject::CallBack(IcbkAppObject* sink) {
+  if (!sink) return E_POINTER;
+  if (callBacks_) callBacks_->push_back(qcom::ComPtr<IcbkAppObject>(sink));
+  NotifyCDBChanged();
+  return S_OK;
+}
+
+HRESULT CDBAppObject::get_Parent(IDispatch** parent) { return qcom::ReturnObject(parent_, parent); }
+HRESULT CDBAppObject::put_Parent(IDispatch* parent) {
+  parent_ = qcom::ComPtr<IDispatch>(parent);
+  return S_OK;
+}
+HRESULT CDBAppObject::get_XPosition(double* x) { return ReturnValue(xPosition_, x); }
+HRESULT CDBAppObject::put_XPosition(double x) {
+  xPosition_ = x;
+  return S_OK;
+}
+HRESULT CDBAppObject::get_YPosition(double* y) { return ReturnValue(yPosition_, y); }
+HRESULT CDBAppObject::put_YPosition(double y) {
+  yPosition_ = y;
+  return S_OK;
+}
+HRESULT CDBAppObject::put_ManageShortFloat(VARIANT_BOOL) { return S_OK; }
+
+HRESULT CDBAppObject::get_ExportIndex(SHORT* index) { return ReturnValue(exportIndex_, index); }
+HRESULT CDBAppObject::put_ExportIndex(SHORT index) {
+  exportIndex_ = index;
+  return S_OK;
+}
+HRESULT CDBAppObject::get_NumObjects(LONG* count) { return ReturnValue(1, count); }
+HRESULT CDBAppObject::get_ExtendedKey(BSTR* key) { return ReturnText(extendedKey_, key); }
+HRESULT CDBAppObject::put_ExtendedKey(BSTR key) {
+  extendedKey_ = BstrToUtf8(key);
+  return S_OK;
+}
+HRESULT CDBAppObject::get_IsDeviceDependent(VARIANT_BOOL* is) { return ReturnBool(false, is); }
+HRESULT CDBAppObject::get_UsesDeviceClock(VARIANT_BOOL* uses) { return ReturnBool(false, uses); }
+HRESULT CDBAppObject::get_IsHidden(VARIANT_BOOL* hidden) { return ReturnBool(false, hidden); }
+HRESULT CDBAppObject::get_IsVirtual(VARIANT_BOOL* isVirtual) {
+  return ReturnBool(false, isVirtual);
+}
+
+HRESULT CDBAppObject::GetDoc(IDispatch*, IDispatch*, IDispatch** document) {
+  if (document) *document = nullptr;
+  return E_NOTIMPL;
+}

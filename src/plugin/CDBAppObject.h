@@ -1,0 +1,144 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "com/ComObject.h"
+#include "faces/AppObject.h"
+#include "modules/CDBMapTypMod.h"
+#include "plugin/Dimensions.h"
+#include "plugin/TypeLibrary.h"
+#include "xml/Dom.h"
+
+// The placed I/O extension of a controller: the object the host places,
+// initialises from its definition, and drives through IAppObject.
+class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IReportSource> {
+ public:
+  CDBAppObject();
+
+  // _CDBAppObject
+  HRESULT StringID(BSTR stringId, VARIANT_BOOL* ok) override;
+  HRESULT get_MapTypMod(BSTR* tag) override;
+
+  // IAppObject, in slot order
+  HRESULT get_IsPlugInActive(VARIANT_BOOL* active) override;
+  HRESULT put_Path(BSTR filename) override;
+  HRESULT get_Path(BSTR* path) override;
+  HRESULT get_ExecTime(LONG* time) override;
+  HRESULT get_MaxInstances(LONG* count) override;
+  HRESULT get_CDBDimension(LONG* bytes) override;
+  HRESULT get_Color(LONG* color) override;
+  HRESULT put_Color(LONG color) override;
+  HRESULT SetColor(BSTR name) override;
+  HRESULT get_Width(LONG* width) override;
+  HRESULT get_InputWidth(LONG* width) override;
+  HRESULT get_DDBDimension(LONG* bytes) override;
+  HRESULT get_SDBDimension(LONG* bytes) override;
+  HRESULT ClearReferences() override;
+  HRESULT ViewDatasheet(VARIANT windowHandle) override;
+  HRESULT get_DatasheetAvailable(VARIANT_BOOL* available) override;
+  HRESULT get_PlugInAvailable(VARIANT_BOOL* available) override;
+  HRESULT get_UserName(BSTR* name) override;
+  HRESULT get_UniqueIDString(BSTR* name) override;
+  HRESULT put_OwnerDeviceXML(IXMLDOMDocument* document) override;
+  HRESULT get_OwnerDeviceXML(IXMLDOMDocument** document) override;
+  HRESULT put_UserName(BSTR name) override;
+  HRESULT get_Name(BSTR* name) override;
+  HRESULT get_NodeType(LONG* type) override;
+  HRESULT get_Tag(BSTR* tag) override;
+  HRESULT put_Tag(BSTR tag) override;
+  HRESULT get_GlobalKey(BSTR* key) override;
+  HRESULT put_GlobalKey(BSTR key) override;
+  HRESULT get_Key(BSTR* key) override;
+  HRESULT put_Key(BSTR key) override;
+  HRESULT get_ID(BSTR* id) override;
+  HRESULT get_UniqueID(BSTR* id) override;
+  HRESULT put_UniqueID(BSTR id) override;
+  HRESULT get_Description(BSTR* text) override;
+  HRESULT get_Icon(IPicture** picture) override;
+  HRESULT get_Category(BSTR* category) override;
+  HRESULT Create() override;
+  HRESULT Show(IUnknown* ownerWindow) override;
+  HRESULT ObjectDebug() override;
+  HRESULT Save(VARIANT target) override;
+  HRESULT Load(VARIANT source) override;
+  HRESULT get_Stream(BSTR* stream) override;
+  HRESULT get_IntelStream(BSTR* stream) override;
+  HRESULT put_Stream(BSTR stream) override;
+  HRESULT get_Inputs(IInputs** inputs) override;
+  HRESULT get_Outputs(IOutputs** outputs) override;
+  HRESULT get_Attributes(IAttributes** attributes) override;
+  HRESULT get_Language(LONG* language) override;
+  HRESULT put_Language(LONG language) override;
+  HRESULT Destroy() override;
+  HRESULT get_ProgrammaticId(BSTR* progId) override;
+  HRESULT XmlSNVTDoc(IXMLDOMDocument* catalogue) override;
+  HRESULT XmlSave(IXMLDOMNode* parentNode, IXMLDOMDocument* document) override;
+  HRESULT XMLSaveSim(IXMLDOMNode* parentNode, IXMLDOMDocument* document) override;
+  HRESULT XMLSaveForInteroperability(IXMLDOMNode* parentNode, IXMLDOMDocument* document) override;
+  HRESULT XmlLoad(IXMLDOMNode* objectElement) override;
+  HRESULT CallBack(IcbkAppObject* sink) override;
+  HRESULT get_Parent(IDispatch** parent) override;
+  HRESULT put_Parent(IDispatch* parent) override;
+  HRESULT get_XPosition(double* x) override;
+  HRESULT put_XPosition(double x) override;
+  HRESULT get_YPosition(double* y) override;
+  HRESULT put_YPosition(double y) override;
+  HRESULT put_ManageShortFloat(VARIANT_BOOL manage) override;
+  HRESULT Init(BSTR uniqueIdString, VARIANT* errorCode, VARIANT_BOOL* ok) override;
+  HRESULT get_ExportIndex(SHORT* index) override;
+  HRESULT put_ExportIndex(SHORT index) override;
+  HRESULT get_NumObjects(LONG* count) override;
+  HRESULT get_ExtendedKey(BSTR* key) override;
+  HRESULT put_ExtendedKey(BSTR key) override;
+  HRESULT get_IsDeviceDependent(VARIANT_BOOL* is) override;
+  HRESULT get_UsesDeviceClock(VARIANT_BOOL* uses) override;
+  HRESULT get_IsHidden(VARIANT_BOOL* hidden) override;
+  HRESULT get_IsVirtual(VARIANT_BOOL* isVirtual) override;
+
+  // IReportSource
+  HRESULT GetDoc(IDispatch* wordApp, IDispatch* localizer, IDispatch** document) override;
+
+  // Operations offered to the component's own classes.
+  void NotifyCDBChanged();
+  bool ShortFloatSetting() const { return shortFloatSetting_; }
+  void AddMapTypModTag(const std::string& tag);
+  void RemoveLastMapTypModTag();
+  std::string MapTypMod() const;
+  IXMLDOMDocument* DefinitionDoc() const { return definitionDoc_.get(); }
+  const std::string& DatasheetPath() const { return datasheetPath_; }
+
+ private:
+  ~CDBAppObject() override;
+
+  bool InitFrom(const std::string& name, bool createModuleCollections);
+  void LoadObjectDefinition();
+  void FindDatasheet();
+  std::vector<plugin::ModuleCounts> PlacedModules() const;
+
+  // State, in the order the object declares it.
+  bool isPlugInActive_ = false;
+  int32_t maxInstances_ = 0;
+  int32_t execTime_ = 0;
+  int32_t width_ = 0;
+  bool datasheetAvailable_ = false;
+  std::string datasheetPath_;
+  std::string path_;
+  double xPosition_ = 0, yPosition_ = 0;
+  int32_t language_ = 0;
+  std::string name_, id_, description_, category_;
+  std::string colorName_;
+  std::string uniqueIdString_;
+  std::string key_, globalKey_, userName_, uniqueId_, tag_, extendedKey_;
+  qcom::ComPtr<IDispatch> parent_;
+  qcom::ComPtr<IXMLDOMDocument> definitionDoc_;
+  std::optional<std::vector<qcom::ComPtr<IcbkAppObject>>> callBacks_;
+  std::optional<std::vector<qcom::ComPtr<CDBMapTypMod>>> mapTypModTags_;
+  int32_t cdbLength_ = 0, ddbLength_ = 0;
+  int32_t fixedDDB_ = 0, fixedSHDB_ = 0;
+  qcom::ComPtr<IXMLDOMDocument> ownerDeviceXml_;
+  std::string lastStream_;
+  bool shortFloatSetting_ = false;
+  int16_t exportIndex_ = 0;
+};

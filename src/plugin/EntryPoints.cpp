@@ -1,0 +1,46 @@
+// The four in-process server entry points of the component.
+#include <string>
+#include <vector>
+
+#include "com/ClassFactory.h"
+#include "com/ServerRegistration.h"
+#include "plugin/ClassIds.h"
+#include "plugin/ClassTable.h"
+#include "plugin/ComponentLocation.h"
+
+#define TQ_EXPORT extern "C" __attribute__((visibility("default")))
+
+TQ_EXPORT HRESULT DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
+  if (!ppv) return E_POINTER;
+  *ppv = nullptr;
+  for (const plugin::ClassInfo& info : plugin::Classes())
+    if (info.clsid == clsid) return info.makeFactory()->QueryInterface(riid, ppv);
+  return CLASS_E_CLASSNOTAVAILABLE;
+}
+
+TQ_EXPORT HRESULT DllCanUnloadNow() { return qcom::CanUnloadModule(); }
+
+namespace {
+// The class table as the registry helpers take it; the ProgID texts live in progIds.
+std::vector<qcom::ServerClass> ServerClasses(std::vector<std::string>& progIds) {
+  std::vector<qcom::ServerClass> classes;
+  for (const plugin::ClassInfo& info : plugin::Classes()) progIds.push_back(plugin::ProgIdOf(info));
+  size_t i = 0;
+  for (const plugin::ClassInfo& info : plugin::Classes())
+    classes.push_back({info.clsid, progIds[i++], info.name});
+  return classes;
+}
+}  // namespace
+
+TQ_EXPORT HRESULT DllRegisterServer() {
+  std::vector<std::string> progIds;
+  const std::string library = plugin::ComponentModulePath();
+  qcom::TypeLibRegistration typeLib{plugin::ids::kTypeLib, plugin::ids::kTypeLibName,
+                                    plugin::ids::kTypeLibVersion, library};
+  return qcom::RegisterServerClasses(ServerClasses(progIds), library, &typeLib);
+}
+
+TQ_EXPORT HRESULT DllUnregisterServer() {
+  std::vector<std::string> progIds;
+  return qcom::UnregisterServerClasses(ServerClasses(progIds), &plugin::ids::kTypeLib);
+}
