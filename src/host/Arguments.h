@@ -1,0 +1,30 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Command-line arguments of one tqhost command: options with values, flags,
+// and positional words, checked against what the command accepts.
+namespace host {
+
+class Arguments {
+ public:
+  // valueOptions take the next word ("--type NAME" or "--type=NAME"); flags take none.
+  Arguments(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions,
+            const std::vector<std::string>& flags);
+
+  bool ok() const { return error_.empty(); }
+  const std::string& error() const { return error_; }
+  bool has(const std::string& flag) const;
+  std::optional<std::string> value(const std::string& option) const;
+  const std::vector<std::string>& positional() const { return positional_; }
+
+ private:
+  std::map<std::string, std::vector<std::string>> values_;
+  std::vector<std::string> positional_;
+  std::string error_;
+};
+
+}  // namespace host

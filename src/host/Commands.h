@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The tqhost commands; each takes the words after its name and returns an exit code.
+namespace host {
+
+int RunRegsvr(const std::vector<std::string>& args);
+int RunInfo(const std::vector<std::string>& args);
+
+// Prints "tqhost <command>: <text>" on standard error and returns the exit code.
+int Fail(const std::string& command, const std::string& text, int code);
+
+}  // namespace host

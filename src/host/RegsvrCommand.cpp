@@ -1,0 +1,53 @@
+#include <cstdio>
+#include <filesystem>
+
+#include "com/Creation.h"
+#include "com/ErrorRecord.h"
+#include "com/Registry.h"
+#include "host/Arguments.h"
+#include "host/Commands.h"
+#include "host/ExitCodes.h"
+
+namespace host {
+
+namespace {
+constexpr const char* kHelp =
+    "usage: tqhost regsvr [-u] LIB\n"
+    "\n"
+    "Registers the COM classes of the component library LIB in the registry\n"
+    "(calls its DllRegisterServer), or removes them with -u (DllUnregisterServer).\n"
+    "The registry file is $QORDB_REGISTRY, else ~/.config/qordb/registry.xml.\n"
+    "\n"
+    "  -u        unregister instead of register\n"
+    "  --help    show this text\n";
+}
+
+int RunRegsvr(const std::vector<std::string>& words) {
+  Arguments args(words, {}, {"-u", "--help"});
+  if (args.has("--help")) {
+    std::fputs(kHelp, stdout);
+    return kExitOk;
+  }
+  if (!args.ok()) return Fail("regsvr", args.error() + " (see tqhost regsvr --help)", kExitUsage);
+  if (args.positional().size() != 1)
+    return Fail("regsvr", "expected one library path (see tqhost regsvr --help)", kExitUsage);
+
+  std::error_code ec;
+  std::string library = std::filesystem::absolute(args.positional()[0], ec).string();
+  bool unregister = args.has("-u");
+  qcom::ClearErrorRecord();
+  HRESULT hr = qcom::RegisterServer(library, unregister);
+  if (FAILED(hr)) {
+    auto record = qcom::TakeErrorRecord();
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(hr));
+    std::string why = record && !record->description.empty() ? record->description
+                                                             : std::string("error ") + code;
+    return Fail("regsvr", why, kExitInput);
+  }
+  std::printf("%s %s in %s\n", unregister ? "unregistered" : "registered", library.c_str(),
+              qcom::Registry::DefaultPath().c_str());
+  return kExitOk;
+}
+
+}  // namespace host
