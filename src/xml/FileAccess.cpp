@@ -1,0 +1,153 @@
+#include "xml/FileAccess.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qxml {
+
+namespace {
+
+HRESULT CodeOf(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return STG_E_FILENOTFOUND;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return E_ACCESSDENIED;
+    case ENOMEM:
+      return E_OUTOFMEMORY;
+    default:
+      return E_FAIL;
+  }
+}
+
+std::string ReasonOf(int error, const std::string& path) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return "The file '" + path + "' cannot be found.";
+    case EACCES:
+    case EPERM:
+      return "Access to the file '" + path + "' is denied.";
+    case EISDIR:
+      return "'" + path + "' is a folder, not a file.";
+    default:
+      return "The file '" + path + "' cannot be read: " + std::strerror(error) + ".";
+  }
+}
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  // Closes now, so that a failing close (a late write error) can be seen.
+  bool Close() {
+    int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+std::string TemporaryBeside(const std::string& path) {
+  static std::atomic<unsigned> counter{0};
+  return path + ".~" + std::to_string(::getpid()) + "." + std::to_string(counter.fetch_add(1));
+}
+
+}  // namespace
+
+std::string NativePath(std::string_view path) {
+  std::string out(path);
+  for (char& c : out)
+    if (c == '\\') c = '/';
+  return out;
+}
+
+HRESULT ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason) {
+  Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.get() < 0) {
+    int error = errno;
+    reason = ReasonOf(error, path);
+    return CodeOf(error);
+  }
+  struct stat info {};
+  if (::fstat(file.get(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    reason = ReasonOf(EISDIR, path);
+    return CodeOf(EISDIR);
+  }
+  bytes.clear();
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      int error = errno;
+      reason = ReasonOf(error, path);
+      return CodeOf(error);
+    }
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  return S_OK;
+}
+
+HRESULT ReplaceFile(const std::string& path, std::string_view bytes) {
+  std::string temporary;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temporary = TemporaryBeside(path);
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return CodeOf(errno);
+  }
+  if (fd < 0) return E_FAIL;
+  Descriptor file(fd);
+
+  // A replaced file keeps its permissions.
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0) ::fchmod(file.get(), existing.st_mode & 07777);
+
+  bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+  int error = errno;
+  if (!file.Close() && written) {
+    written = false;
+    error = errno;
+  }
+  if (written && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    written = false;
+    error = errno;
+  }
+  if (!written) {
+    ::unlink(temporary.c_str());
+    return CodeOf(error);
+  }
+  return S_OK;
+}
+
+}  // namespace qxml

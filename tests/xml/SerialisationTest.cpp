@@ -1,0 +1,94 @@
+#include "xml/DomTestSupport.h"
+
+namespace dom_test {
+namespace {
+
+class Serialisation : public DomTest {};
+
+constexpr std::string_view kVaried =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<!-- head -->\n"
+    "<?style sheet?>\n"
+    "<Root a=\"x &amp; y &lt; z &quot;q&quot; 'a'\" nl=\"line1&#10;line2&#9;tab\">\n"
+    "  <Text>caf\xC3\xA9 \xE2\x82\xAC &lt;tag&gt; a&#13;b</Text>\n"
+    "  <Data><![CDATA[<raw> & ]]]]><![CDATA[> text]]></Data>\n"
+    "  <Empty/><Mixed>one<B>two</B>three</Mixed>\n"
+    "  <ns:Item xmlns:ns=\"urn:x\"/>\n"
+    "</Root>";
+
+TEST_F(Serialisation, TextRoundTripKeepsTheDocument) {
+  auto first = Parse(kVaried);
+  std::string xml = XmlOf(first.get());
+  auto second = Parse(xml);
+  EXPECT_EQ(xml, XmlOf(second.get()));
+
+  // Each value survives the trip, including escaped white space.
+  auto root = Root(second.get());
+  EXPECT_EQ("x & y < z \"q\" 'a'", AttrOf(root.get(), "a"));
+  EXPECT_EQ("line1\nline2\ttab", AttrOf(root.get(), "nl"));
+  auto text = Items(ByPath(second.get(), "Text").get());
+  ASSERT_EQ(1u, text.size());
+  EXPECT_EQ("caf\xC3\xA9 \xE2\x82\xAC <tag> a\rb", TextOf(text[0].get()));
+  auto data = Items(ByPath(second.get(), "Data").get());
+  ASSERT_EQ(1u, data.size());
+  EXPECT_EQ("<raw> & ]]> text", TextOf(data[0].get()));
+}
+
+TEST_F(Serialisation, XmlHasNoIndentation) {
+  auto doc = Parse(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<R a=\"1\">\n  <B>x &amp; y</B>\n  <C/>\n</R>");
+  EXPECT_EQ("<?xml version=\"1.0\"?>\n<R a=\"1\"><B>x &amp; y</B><C/></R>\n", XmlOf(doc.get()));
+  auto root = Root(doc.get());
+  EXPECT_EQ("<R a=\"1\"><B>x &amp; y</B><C/></R>", XmlOf(root.get()));
+  ComPtr<IXMLDOMNode> b, text;
+  ASSERT_EQ(S_OK, root->get_firstChild(b.put()));
+  ASSERT_EQ(S_OK, b->get_firstChild(text.put()));
+  EXPECT_EQ("x &amp; y", XmlOf(text.get()));
+}
+
+TEST_F(Serialisation, SaveWritesUtf8WithDeclarationAndLoadsBack) {
+  TempFolder folder;
+  auto doc = Parse("<R><T>\xE2\x82\xAC</T></R>");
+  std::string path = folder.File("out.xml");
+  ASSERT_EQ(S_OK, doc->save(qcom::Variant(path).raw()));
+  std::string bytes = ReadBytes(path);
+  EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<R><T>\xE2\x82\xAC</T></R>\n", bytes);
+
+  auto back = qxml::CreateDocument();
+  ASSERT_TRUE(LoadFile(back.get(), path));
+  EXPECT_EQ(XmlOf(Root(doc.get()).get()), XmlOf(Root(back.get()).get()));
+
+  // A document loaded from Windows-1252 is written as UTF-8 and says so.
+  WriteBytes(folder.File("ansi.xml"), "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><R>\xE4</R>");
+  ASSERT_TRUE(LoadFile(back.get(), folder.File("ansi.xml")));
+  ASSERT_EQ(S_OK, back->save(qcom::Variant(folder.File("ansi.xml")).raw()));
+  EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<R>\xC3\xA4</R>\n",
+            ReadBytes(folder.File("ansi.xml")));
+}
+
+TEST_F(Serialisation, SaveReplacesWholeFilesAndFailsCleanly) {
+  TempFolder folder;
+  std::string path = folder.File("target.xml");
+  WriteBytes(path, "old content");
+  auto doc = Parse("<New/>");
+  // Backslashes separate folders here too.
+  ASSERT_EQ(S_OK, doc->save(qcom::Variant(folder.File("") + "\\target.xml").raw()));
+  EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<New/>\n", ReadBytes(path));
+  EXPECT_EQ(std::vector<std::string>{"target.xml"}, folder.Entries());
+
+  // A target that cannot be replaced: a failing HRESULT, nothing left behind.
+  std::filesystem::create_directories(folder.File("dir.xml"));
+  EXPECT_TRUE(FAILED(doc->save(qcom::Variant(folder.File("dir.xml")).raw())));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.File("dir.xml")));
+  EXPECT_TRUE(FAILED(doc->save(qcom::Variant(folder.File("missing/x.xml")).raw())));
+  EXPECT_EQ(2u, folder.Entries().size());
+
+  // Neither a document without an element nor a path that is not text is saved.
+  auto empty = qxml::CreateDocument();
+  EXPECT_TRUE(FAILED(empty->save(qcom::Variant(folder.File("empty.xml")).raw())));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("empty.xml")));
+  EXPECT_EQ(E_INVALIDARG, doc->save(qcom::Variant(int32_t{1}).raw()));
+}
+
+}  // namespace
+}  // namespace dom_test
