@@ -1,6 +1,5 @@
 #include "com/Creation.h"
 
-#include <cstdio>
 #include <mutex>
 #include <new>
 
@@ -16,21 +15,13 @@ namespace {
 
 constexpr const char* kSource = "qcom";
 
-HRESULT Fail(HRESULT hr, const std::string& line) {
-  SetErrorRecord(hr, kSource, line);
-  return hr;
-}
-
-std::string Code(HRESULT hr) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(hr));
-  return buffer;
+HRESULT Fail(HRESULT hr, std::string_view line) {
+  return RecordError(hr, kSource, line);
 }
 
 // Keeps a record the failing call left itself; otherwise leaves ours.
-HRESULT FailUnlessRecorded(HRESULT hr, const std::string& line) {
-  if (!PeekErrorRecord()) SetErrorRecord(hr, kSource, line);
-  return hr;
+HRESULT FailUnlessRecorded(HRESULT hr, std::string_view line) {
+  return PeekErrorRecord() ? hr : Fail(hr, line);
 }
 
 // No exception leaves the runtime, neither its own nor one a component throws.
@@ -54,7 +45,7 @@ HRESULT GetClassObject(REFCLSID clsid, DWORD context, REFIID riid, void** ppv,
   if (!(context & CLSCTX_INPROC_SERVER))
     return Fail(REGDB_E_CLASSNOTREG, "class " + GuidToString(clsid) +
                                          ": only in-process servers exist, context " +
-                                         Code(static_cast<HRESULT>(context)));
+                                         HresultText(static_cast<HRESULT>(context)));
   ClassRegistration registration;
   HRESULT hr = Registry().FindClass(clsid, registration);
   if (FAILED(hr)) return hr;
@@ -77,7 +68,7 @@ HRESULT GetClassObject(REFCLSID clsid, DWORD context, REFIID riid, void** ppv,
   if (FAILED(hr)) {
     *ppv = nullptr;
     FailUnlessRecorded(hr, "library " + loaded.path + " gives no class object for class " +
-                               GuidToString(clsid) + " (" + Code(hr) + ")");
+                               GuidToString(clsid) + " (" + HresultText(hr) + ")");
     if (loaded.fresh) table.UnloadIfUnused(loaded);
   }
   return hr;
@@ -97,7 +88,7 @@ HRESULT CreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID ri
   if (hr == E_NOINTERFACE)
     return FailUnlessRecorded(hr, where + " has no interface " + GuidToString(riid));
   if (hr == CLASS_E_NOAGGREGATION) return FailUnlessRecorded(hr, where + " cannot be aggregated");
-  return FailUnlessRecorded(hr, where + " could not create an object (" + Code(hr) + ")");
+  return FailUnlessRecorded(hr, where + " could not create an object (" + HresultText(hr) + ")");
 }
 
 }  // namespace
@@ -135,8 +126,8 @@ HRESULT RegisterServer(const std::string& libraryPath, bool unregister) {
     }
     hr = Guarded(("library " + loaded.path + ", " + entry).c_str(), [&] { return call(); });
     if (FAILED(hr))
-      FailUnlessRecorded(hr,
-                         "library " + loaded.path + ": " + entry + " failed (" + Code(hr) + ")");
+      FailUnlessRecorded(
+          hr, "library " + loaded.path + ": " + entry + " failed (" + HresultText(hr) + ")");
     if (loaded.fresh) table.UnloadIfUnused(loaded);
     return hr;
   });

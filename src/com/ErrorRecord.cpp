@@ -1,5 +1,7 @@
 #include "com/ErrorRecord.h"
 
+#include <cstdio>
+
 namespace qcom {
 
 namespace {
@@ -10,7 +12,20 @@ void SetErrorRecord(HRESULT number, std::string_view source, std::string_view de
   t_record = ErrorRecord{number, std::string(source), std::string(description)};
 }
 
-std::optional<ErrorRecord> PeekErrorRecord() { return t_record; }
+HRESULT RecordError(HRESULT number, std::string_view source, std::string_view description) {
+  SetErrorRecord(number, source, description);
+  return number;
+}
+
+std::string HresultText(HRESULT hr) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(hr));
+  return buffer;
+}
+
+std::optional<ErrorRecord> PeekErrorRecord() {
+  return t_record;
+}
 
 std::optional<ErrorRecord> TakeErrorRecord() {
   std::optional<ErrorRecord> r = std::move(t_record);
@@ -18,7 +33,9 @@ std::optional<ErrorRecord> TakeErrorRecord() {
   return r;
 }
 
-void ClearErrorRecord() { t_record.reset(); }
+void ClearErrorRecord() {
+  t_record.reset();
+}
 
 }  // namespace qcom
 

@@ -18,6 +18,11 @@ struct ErrorRecord {
 };
 
 QCOM_API void SetErrorRecord(HRESULT number, std::string_view source, std::string_view description);
+// Sets the record and hands the number back, so a failing path ends in one
+// statement: return RecordError(code, source, "what went wrong").
+QCOM_API HRESULT RecordError(HRESULT number, std::string_view source, std::string_view description);
+// The code as error texts show it: "0x80040154".
+QCOM_API std::string HresultText(HRESULT hr);
 // The current record, if any; it stays until replaced or cleared.
 QCOM_API std::optional<ErrorRecord> PeekErrorRecord();
 // The current record, if any, and clears it.

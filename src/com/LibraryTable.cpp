@@ -15,9 +15,8 @@ namespace qcom {
 namespace {
 constexpr const char* kSource = "qcom";
 
-HRESULT Fail(HRESULT hr, const std::string& line) {
-  SetErrorRecord(hr, kSource, line);
-  return hr;
+HRESULT Fail(HRESULT hr, std::string_view line) {
+  return RecordError(hr, kSource, line);
 }
 }  // namespace
 

@@ -20,9 +20,8 @@ namespace {
 
 constexpr const char* kSource = "qcom registry";
 
-HRESULT Fail(HRESULT hr, const std::string& line) {
-  SetErrorRecord(hr, kSource, line);
-  return hr;
+HRESULT Fail(HRESULT hr, std::string_view line) {
+  return RecordError(hr, kSource, line);
 }
 
 std::string OsReason(int error) {

@@ -12,10 +12,13 @@
 #include "com/ErrorRecord.h"
 #include "com/Registry.h"
 #include "com/ServerRegistration.h"
-#include "com/TempFolder.h"
 #include "com/TestComponent.h"
+#include "support/TempDir.h"
 
 namespace {
+
+using testing_support::TempDir;
+using testing_support::WriteFile;
 
 const std::string kComponent = std::filesystem::canonical(QCOM_TEST_COMPONENT).string();
 const std::string kRuntime = std::filesystem::canonical(QCOM_RUNTIME_LIBRARY).string();
@@ -63,8 +66,8 @@ class CreationTest : public ::testing::Test {
     ASSERT_EQ(qcom::Registry(registryPath_).Register({c}, nullptr), S_OK);
   }
 
-  TempFolder folder_;
-  std::string registryPath_ = folder_.File("registry.xml");
+  TempDir folder_;
+  std::string registryPath_ = folder_ / "registry.xml";
   std::optional<std::string> previous_;
   size_t baseline_ = 0;
 };
@@ -202,20 +205,20 @@ TEST_F(CreationTest, EveryFailureSaysWhatAndWhere) {
 
   // Missing library, a file that is no library, a library without the entry point.
   const CLSID missing = qcom::MakeGuid("C0F9F925-0001-4008-BAA3-622401EE11AE");
-  RegisterClassAt(missing, "Test.Missing", folder_.File("gone/missing.so"));
+  RegisterClassAt(missing, "Test.Missing", folder_ / "gone/missing.so");
   EXPECT_EQ(qcom::CreateByProgId("Test.Missing", IUnknown::iid, &object), CO_E_DLLNOTFOUND);
-  EXPECT_EQ(RecordText(), "library " + folder_.File("gone/missing.so") +
+  EXPECT_EQ(RecordText(), "library " + (folder_ / "gone/missing.so") +
                               " cannot be loaded: No such file or directory");
 
   const CLSID notElf = qcom::MakeGuid("C0F9F925-0002-4008-BAA3-622401EE11AE");
-  WriteWholeFile(folder_.File("text.so"), "just some text\n");
-  RegisterClassAt(notElf, "Test.NotElf", folder_.File("text.so"));
+  WriteFile(folder_ / "text.so", "just some text\n");
+  RegisterClassAt(notElf, "Test.NotElf", folder_ / "text.so");
   EXPECT_EQ(qcom::CreateByProgId("Test.NotElf", IUnknown::iid, &object), CO_E_DLLNOTFOUND);
   std::string notLoadable = RecordText();
-  EXPECT_EQ(notLoadable.rfind("library " + folder_.File("text.so") + " cannot be loaded: ", 0), 0u)
+  EXPECT_EQ(notLoadable.rfind("library " + (folder_ / "text.so") + " cannot be loaded: ", 0), 0u)
       << notLoadable;
   EXPECT_GT(notLoadable.size(),
-            ("library " + folder_.File("text.so") + " cannot be loaded: ").size());
+            ("library " + (folder_ / "text.so") + " cannot be loaded: ").size());
 
   const CLSID noEntry = qcom::MakeGuid("C0F9F925-0003-4008-BAA3-622401EE11AE");
   RegisterClassAt(noEntry, "Test.NoEntry", kRuntime);
@@ -223,13 +226,13 @@ TEST_F(CreationTest, EveryFailureSaysWhatAndWhere) {
   EXPECT_EQ(RecordText(), "library " + kRuntime + " has no entry point DllGetClassObject");
   EXPECT_EQ(qcom::LoadedLibraryCount(), baseline_ + 1);  // only the component stays loaded
 
-  EXPECT_EQ(qcom::RegisterServer(folder_.File("gone/missing.so"), false), CO_E_DLLNOTFOUND);
+  EXPECT_EQ(qcom::RegisterServer(folder_ / "gone/missing.so", false), CO_E_DLLNOTFOUND);
   EXPECT_NE(RecordText().find("missing.so"), std::string::npos);
   EXPECT_EQ(qcom::RegisterServer(kRuntime, true), CO_E_ERRORINDLL);
   EXPECT_EQ(RecordText(), "library " + kRuntime + " has no entry point DllUnregisterServer");
 
   // A corrupt registry is reported as such by every way in.
-  WriteWholeFile(registryPath_, "<registry>\n<class clsid='oops' library='/x'/>\n</registry>\n");
+  WriteFile(registryPath_, "<registry>\n<class clsid='oops' library='/x'/>\n</registry>\n");
   const std::string corrupt = "registry " + registryPath_ + " is corrupt: line 2: ";
   EXPECT_EQ(qcom::CreateByProgId("QcomTest.Counter", IUnknown::iid, &object), REGDB_E_READREGDB);
   EXPECT_EQ(RecordText().rfind(corrupt, 0), 0u);

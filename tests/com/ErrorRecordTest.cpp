@@ -37,6 +37,25 @@ TEST(ErrorRecord, BelongsToOneThread) {
   EXPECT_FALSE(qcom::PeekErrorRecord());
 }
 
+TEST(ErrorRecord, RecordErrorReplacesTheRecordAndReturnsItsNumber) {
+  qcom::SetErrorRecord(E_FAIL, "earlier", "left by an earlier call");
+  EXPECT_EQ(qcom::RecordError(CO_E_ERRORINDLL, "qcom", "library /x.so has no entry point"),
+            CO_E_ERRORINDLL);
+  auto record = qcom::TakeErrorRecord();
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->number, CO_E_ERRORINDLL);
+  EXPECT_EQ(record->source, "qcom");
+  EXPECT_EQ(record->description, "library /x.so has no entry point");
+  EXPECT_FALSE(qcom::PeekErrorRecord());
+}
+
+TEST(ErrorRecord, HresultTextIsEightUpperCaseHexDigits) {
+  EXPECT_EQ(qcom::HresultText(REGDB_E_CLASSNOTREG), "0x80040154");
+  EXPECT_EQ(qcom::HresultText(CO_E_DLLNOTFOUND), "0x8004F002");
+  EXPECT_EQ(qcom::HresultText(S_OK), "0x00000000");
+  EXPECT_EQ(qcom::HresultText(S_FALSE), "0x00000001");
+}
+
 TEST(ErrorRecord, CInterfaceHandsOutBstrsAndClears) {
   const int64_t start = qcom::LiveBstrCount();
   qcom::Bstr source("Vendor.Thing"), description("Datei fehlt: ü");

@@ -9,10 +9,14 @@
 #include <thread>
 
 #include "com/ErrorRecord.h"
-#include "com/TempFolder.h"
 #include "com/Unknown.h"
+#include "support/TempDir.h"
 
 namespace {
+
+using testing_support::ReadFile;
+using testing_support::TempDir;
+using testing_support::WriteFile;
 
 GUID NumberedGuid(uint32_t n) {
   GUID g = qcom::MakeGuid("A1B2C3D4-0000-4000-8000-000000000000");
@@ -44,8 +48,8 @@ std::vector<std::string> LeftoverTemporaries(const std::string& folder) {
 
 class RegistryTest : public ::testing::Test {
  protected:
-  TempFolder folder_;
-  std::string path_ = folder_.File("nested/qordb/registry.xml");
+  TempDir folder_;
+  std::string path_ = folder_ / "nested/qordb/registry.xml";
 };
 
 TEST_F(RegistryTest, RoundTripAndLookups) {
@@ -102,11 +106,11 @@ TEST_F(RegistryTest, RoundTripAndLookups) {
   EXPECT_EQ(found[1].clsid, second.clsid);
 
   // The file is readable XML, and nothing temporary stays behind.
-  std::string xml = ReadWholeFile(path_);
+  std::string xml = ReadFile(path_);
   EXPECT_NE(xml.find("<registry>"), std::string::npos) << xml;
   EXPECT_NE(xml.find("clsid=\"" + qcom::GuidToString(first.clsid) + "\""), std::string::npos);
   EXPECT_NE(xml.find("progid=\"Vendor.First\""), std::string::npos);
-  EXPECT_TRUE(LeftoverTemporaries(folder_.File("nested/qordb")).empty());
+  EXPECT_TRUE(LeftoverTemporaries(folder_ / "nested/qordb").empty());
 }
 
 TEST_F(RegistryTest, ReRegistrationProgIdMovesAndUnregistration) {
@@ -154,7 +158,7 @@ TEST_F(RegistryTest, RefusesRegistrationsItCouldNotReadBack) {
 }
 
 TEST_F(RegistryTest, CorruptFileIsAClearErrorAndStaysUntouched) {
-  std::filesystem::create_directories(folder_.File("nested/qordb"));
+  std::filesystem::create_directories(folder_ / "nested/qordb");
   const std::string good =
       "<class clsid=\"{A1B2C3D4-0000-4000-8000-000000000000}\" library=\"/x\"/>";
   struct Case {
@@ -178,7 +182,7 @@ TEST_F(RegistryTest, CorruptFileIsAClearErrorAndStaysUntouched) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    WriteWholeFile(path_, c.text);
+    WriteFile(path_, c.text);
     qcom::Registry registry(path_);
     qcom::ClassRegistration found;
     EXPECT_EQ(registry.FindClass(NumberedGuid(1), found), REGDB_E_READREGDB);
@@ -194,14 +198,14 @@ TEST_F(RegistryTest, CorruptFileIsAClearErrorAndStaysUntouched) {
     EXPECT_EQ(registry.Register({Class(5, "A.B")}, nullptr), REGDB_E_READREGDB);
     EXPECT_EQ(RecordText().substr(0, prefix.size()), prefix);
     EXPECT_EQ(registry.Unregister({NumberedGuid(1)}, nullptr), REGDB_E_READREGDB);
-    EXPECT_EQ(ReadWholeFile(path_), c.text);
+    EXPECT_EQ(ReadFile(path_), c.text);
   }
 }
 
 TEST_F(RegistryTest, WriteFailureNamesTheFileAndTheReason) {
   // A plain file where the registry's folder should be.
-  WriteWholeFile(folder_.File("blocker"), "x");
-  std::string path = folder_.File("blocker/registry.xml");
+  WriteFile(folder_ / "blocker", "x");
+  std::string path = folder_ / "blocker/registry.xml";
   qcom::Registry registry(path);
   EXPECT_EQ(registry.Register({Class(1, "A.B")}, nullptr), REGDB_E_WRITEREGDB);
   std::string line = RecordText();
@@ -274,7 +278,7 @@ TEST_F(RegistryTest, ConcurrentProcessesAllLand) {
     EXPECT_EQ(registry.FindProgId("concurrent.c" + std::to_string(n), clsid), S_OK);
     EXPECT_EQ(clsid, NumberedGuid(n));
   }
-  EXPECT_TRUE(LeftoverTemporaries(folder_.File("nested/qordb")).empty());
+  EXPECT_TRUE(LeftoverTemporaries(folder_ / "nested/qordb").empty());
 }
 
 TEST_F(RegistryTest, ReadersNeverSeeAHalfWrittenFileWhileThreadsRegister) {

@@ -4,10 +4,14 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "TempDir.h"
 #include "platform/DocumentOpener.h"
+#include "support/TempDir.h"
 
 namespace {
+
+using testing_support::ReadFile;
+using testing_support::TempDir;
+using testing_support::WriteFile;
 
 // Puts a fake desktop opener first on PATH for the test. The fake records its
 // arguments (NUL-separated) and its working folder, then exits with a chosen

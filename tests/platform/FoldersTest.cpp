@@ -2,15 +2,18 @@
 
 #include <filesystem>
 
-#include "TempDir.h"
 #include "com/TextRules.h"
 #include "platform/Folders.h"
+#include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 using platform::EntryKind;
 using Names = std::vector<std::string>;
 
 namespace {
+
+using testing_support::TempDir;
+using testing_support::WriteFile;
 
 class FolderListing : public testing::Test {
  protected:

@@ -5,15 +5,18 @@
 
 #include <filesystem>
 
-#include "TempDir.h"
 #include "platform/IcoEncoder.h"
 #include "platform/LabelIcon.h"
 #include "platform/Picture.h"
 #include "platform/ResourceIcons.h"
+#include "support/TempDir.h"
 
 extern char** environ;
 
 namespace {
+
+using testing_support::ReadFile;
+using testing_support::TempDir;
 
 // Runs the icon tool with the arguments; its exit status, or -1.
 int RunTool(std::vector<std::string> args) {

@@ -3,14 +3,17 @@
 #include <random>
 
 #include "IconBytes.h"
-#include "TempDir.h"
 #include "com/Bstr.h"
 #include "platform/IcoEncoder.h"
 #include "platform/LabelIcon.h"
 #include "platform/Picture.h"
 #include "platform/ResourceIcons.h"
+#include "support/TempDir.h"
 
 namespace {
+
+using testing_support::TempDir;
+using testing_support::WriteFile;
 
 using Bytes = std::vector<uint8_t>;
 
@@ -146,10 +149,10 @@ TEST(Picture, EncodesAnySizeUpTo256) {
 TEST(Picture, LoadsIconPngAndBmpByContent) {
   TempDir dir;
   Bytes icon = platform::EncodeIco(platform::DrawLabelIcon(platform::Rgb(0x20, 0x60, 0xc0), "4AI"));
-  WriteBytes(dir / "4AI.ico", icon);
-  WriteBytes(dir / "named.png", icon);  // the name does not decide
-  WriteBytes(dir / "pic.dat", SmallPng(7, 3));
-  WriteBytes(dir / "pic.ico", SmallBmp(5, -4));
+  WriteFile(dir / "4AI.ico", icon);
+  WriteFile(dir / "named.png", icon);  // the name does not decide
+  WriteFile(dir / "pic.dat", SmallPng(7, 3));
+  WriteFile(dir / "pic.ico", SmallBmp(5, -4));
 
   qcom::ComPtr<IPicture> p = platform::LoadPictureFromFile(dir / "4AI.ico");
   ASSERT_TRUE(p);
@@ -192,7 +195,7 @@ TEST(Picture, TruncatedImagesAreRefused) {
       EXPECT_FALSE(platform::MakePicture(Bytes(whole.begin(), whole.begin() + n))) << n;
   }
   TempDir dir;
-  WriteBytes(dir / "cut.ico", Bytes(icon.begin(), icon.begin() + 100));
+  WriteFile(dir / "cut.ico", Bytes(icon.begin(), icon.begin() + 100));
   EXPECT_FALSE(platform::LoadPictureFromFile(dir / "cut.ico"));
 }
 

@@ -112,24 +112,24 @@ TEST_F(DocumentLoad, FailureEmptiesTheDocumentAndSuccessClearsTheError) {
 }
 
 TEST_F(DocumentLoad, MissingOrUnreadableFileIsReported) {
-  TempFolder folder;
+  TempDir folder;
   auto doc = qxml::CreateDocument();
-  std::string missing = folder.File("absent.xml");
+  std::string missing = folder / "absent.xml";
   EXPECT_FALSE(LoadFile(doc.get(), missing));
   auto report = ErrorOf(doc.get());
   EXPECT_NE(0, report.code);
   EXPECT_NE(std::string::npos, report.reason.find("cannot be found")) << report.reason;
   EXPECT_EQ(missing, report.url);
 
-  EXPECT_FALSE(LoadFile(doc.get(), folder.File("")));
+  EXPECT_FALSE(LoadFile(doc.get(), folder / ""));
   EXPECT_NE(0, ErrorOf(doc.get()).code);
   EXPECT_NE(std::string::npos, ErrorOf(doc.get()).reason.find("folder"));
 
   // A broken file names itself as the url too.
-  WriteBytes(folder.File("broken.xml"), "<A>\n</B>");
-  EXPECT_FALSE(LoadFile(doc.get(), folder.File("broken.xml")));
+  WriteFile(folder / "broken.xml", "<A>\n</B>");
+  EXPECT_FALSE(LoadFile(doc.get(), folder / "broken.xml"));
   report = ErrorOf(doc.get());
-  EXPECT_EQ(folder.File("broken.xml"), report.url);
+  EXPECT_EQ(folder / "broken.xml", report.url);
   EXPECT_EQ(2, report.line);
 
   // A path that is not text is refused outright.
@@ -139,21 +139,21 @@ TEST_F(DocumentLoad, MissingOrUnreadableFileIsReported) {
 }
 
 TEST_F(DocumentLoad, BackslashesInPathsSeparateFolders) {
-  TempFolder folder;
-  std::filesystem::create_directories(folder.File("sub"));
-  WriteBytes(folder.File("sub/def.xml"), "<Def/>");
-  std::string path = folder.File("sub\\def.xml");
+  TempDir folder;
+  std::filesystem::create_directories(folder / "sub");
+  WriteFile(folder / "sub/def.xml", "<Def/>");
+  std::string path = folder / "sub\\def.xml";
   auto doc = qxml::CreateDocument();
   ASSERT_TRUE(LoadFile(doc.get(), path));
   EXPECT_EQ("Def", NameOf(Root(doc.get()).get()));
 }
 
 TEST_F(DocumentLoad, FileEncodingsAreDecoded) {
-  TempFolder folder;
+  TempDir folder;
   auto doc = qxml::CreateDocument();
   auto loadsAs = [&](std::string_view bytes) {
-    WriteBytes(folder.File("enc.xml"), bytes);
-    EXPECT_TRUE(LoadFile(doc.get(), folder.File("enc.xml"))) << ErrorOf(doc.get()).reason;
+    WriteFile(folder / "enc.xml", bytes);
+    EXPECT_TRUE(LoadFile(doc.get(), folder / "enc.xml")) << ErrorOf(doc.get()).reason;
     auto root = Root(doc.get());
     return root ? TextOf(root.get()) : std::string("(no root)");
   };
@@ -164,8 +164,8 @@ TEST_F(DocumentLoad, FileEncodingsAreDecoded) {
   EXPECT_EQ("\xC3\xA4", loadsAs(std::string_view("\xFF\xFE<\0R\0>\0\xE4\0<\0/\0R\0>\0", 18)));
   EXPECT_EQ("\xC3\xA4", loadsAs(std::string_view("\xFE\xFF\0<\0R\0>\0\xE4\0<\0/\0R\0>", 18)));
 
-  WriteBytes(folder.File("enc.xml"), "<?xml version='1.0' encoding='EBCDIC-XYZ'?><R/>");
-  EXPECT_FALSE(LoadFile(doc.get(), folder.File("enc.xml")));
+  WriteFile(folder / "enc.xml", "<?xml version='1.0' encoding='EBCDIC-XYZ'?><R/>");
+  EXPECT_FALSE(LoadFile(doc.get(), folder / "enc.xml"));
   EXPECT_NE(std::string::npos, ErrorOf(doc.get()).reason.find("EBCDIC-XYZ"));
 }
 

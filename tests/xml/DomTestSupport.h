@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +10,7 @@
 #include "com/Bstr.h"
 #include "com/ComPtr.h"
 #include "com/Variant.h"
+#include "support/TempDir.h"
 #include "xml/Dom.h"
 
 // Shared helpers of the DOM tests: short ways to load, look up and read nodes.
@@ -21,6 +18,9 @@ namespace dom_test {
 
 using qcom::Bstr;
 using qcom::ComPtr;
+using testing_support::ReadFile;
+using testing_support::TempDir;
+using testing_support::WriteFile;
 
 // Every test ends with no DOM object and no BSTR left alive.
 class DomTest : public ::testing::Test {
@@ -119,41 +119,6 @@ inline std::vector<DOMNodeType> ChildTypes(IXMLDOMNode* node) {
   EXPECT_EQ(S_OK, node->get_childNodes(children.put()));
   for (const auto& child : Items(children.get())) types.push_back(TypeOf(child.get()));
   return types;
-}
-
-// A folder of its own for one test, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder() {
-    static int counter = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("qxml-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() { std::filesystem::remove_all(path_); }
-  std::string File(std::string_view name) const { return (path_ / name).string(); }
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_))
-      names.push_back(entry.path().filename().string());
-    return names;
-  }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline void WriteBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream all;
-  all << in.rdbuf();
-  return all.str();
 }
 
 // load() with a path; returns whether it succeeded and checks the HRESULT agrees.
