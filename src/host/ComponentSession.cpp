@@ -20,22 +20,21 @@ std::string ExecutableFolder() {
   return std::filesystem::path(buf).parent_path().string();
 }
 
+}  // namespace
+
 std::string LastErrorText(HRESULT hr) {
   if (auto record = qcom::TakeErrorRecord(); record && !record->description.empty())
     return record->description;
-  char code[16];
-  std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(hr));
-  return std::string("error ") + code;
+  return "error " + qcom::HresultText(hr);
 }
-}  // namespace
 
-std::string BundledComponentPath() {
+std::string InstallFolder() {
   std::error_code ec;
-  auto path = std::filesystem::weakly_canonical(
-      std::filesystem::path(ExecutableFolder()) / ".." / "plugins" / "O_TQ4600" / "O_TQ4600.so",
-      ec);
+  auto path = std::filesystem::weakly_canonical(std::filesystem::path(ExecutableFolder()) / "..", ec);
   return ec ? std::string() : path.string();
 }
+
+std::string BundledComponentPath() { return InstallFolder() + "/plugins/O_TQ4600/O_TQ4600.so"; }
 
 std::string EnsureComponentRegistered() {
   std::string bundled = BundledComponentPath();

@@ -11,6 +11,12 @@ namespace host {
 
 constexpr const char* kAppObjectProgId = "O_TQ4600.CAppObject";
 
+// The description of the last recorded error, else the code as text.
+std::string LastErrorText(HRESULT hr);
+
+// The folder tqhost is installed in (the parent of bin/).
+std::string InstallFolder();
+
 // The component built and installed with this tqhost (bin/../plugins/O_TQ4600/O_TQ4600.so).
 std::string BundledComponentPath();
 

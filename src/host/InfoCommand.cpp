@@ -3,25 +3,28 @@
 
 #include "com/Bstr.h"
 #include "com/ComPtr.h"
+#include "com/Variant.h"
 #include "faces/AppObject.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
+#include "host/XmlFiles.h"
 #include "plugin/TypeLibrary.h"
 
 namespace host {
 
 namespace {
 constexpr const char* kHelp =
-    "usage: tqhost info [--type NAME]\n"
+    "usage: tqhost info [--type NAME] [--snvt FILE]\n"
     "\n"
     "Creates an application object of the component by its ProgID, initialises it\n"
     "for the object type NAME (default TQ4600) and prints what the host sees:\n"
     "identity, definition header, map/type/module tag, data sheet availability and\n"
-    "the dimension figures.\n"
+    "the dimension figures, and the device parameters with their SNVT types.\n"
     "\n"
     "  --type NAME   object type, the folder and file name of its definition\n"
+    "  --snvt FILE   SNVT catalogue handed to the object (default: the bundled one)\n"
     "  --help        show this text\n";
 
 template <class Getter>
@@ -34,10 +37,36 @@ std::string Text(Getter get) {
 void Line(const char* label, const std::string& value) {
   std::printf("%-16s %s\n", label, value.c_str());
 }
+// One row per device parameter, as the host reads them through IAttributes.
+void PrintParameters(IAppObject* object) {
+  qcom::ComPtr<IAttributes> attributes;
+  object->get_Attributes(attributes.put());
+  LONG count = 0;
+  if (attributes) attributes->get_Count(&count);
+  std::printf("\n%-24s %-8s %-16s %-14s %-14s %s\n", "Parameter", "Value", "Display", "Min", "Max",
+              "SNVT");
+  for (LONG i = 1; i <= count; ++i) {
+    qcom::ComPtr<IAttribute> a;
+    attributes->get_Item(qcom::Variant(int32_t{i}).raw(), a.put());
+    if (!a) continue;
+    qcom::ComPtr<ISNVType> type;
+    a->get_SNVTType(type.put());
+    auto get = [&](auto getter) { return Text([&](BSTR* b) { return (a.get()->*getter)(b); }); };
+    std::string snvt;
+    if (type) {
+      snvt = Text([&](BSTR* b) { return type->get_ID(b); }) + " " +
+             Text([&](BSTR* b) { return type->get_Name(b); });
+    }
+    std::printf("%-24s %-8s %-16s %-14s %-14s %s\n", get(&IAttribute::get_Name).c_str(),
+                get(&IAttribute::get_Value).c_str(), get(&IAttribute::get_DispValue).c_str(),
+                get(&IAttribute::get_DispMin).c_str(), get(&IAttribute::get_DispMax).c_str(),
+                snvt.c_str());
+  }
+}
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& words) {
-  Arguments args(words, {"--type"}, {"--help"});
+  Arguments args(words, {"--type", "--snvt"}, {"--help"});
   if (args.has("--help")) {
     std::fputs(kHelp, stdout);
     return kExitOk;
@@ -46,12 +75,16 @@ int RunInfo(const std::vector<std::string>& words) {
   if (!args.positional().empty())
     return Fail("info", "unexpected argument " + args.positional()[0], kExitUsage);
   std::string type = args.value("--type").value_or("TQ4600");
+  std::string catalogueFile = args.value("--snvt").value_or(BundledCatalogue());
+  std::string error;
+  auto catalogue = LoadXmlFile(catalogueFile, error);
+  if (!catalogue) return Fail("info", error, kExitInput);
 
   if (std::string problem = EnsureComponentRegistered(); !problem.empty())
     return Fail("info", problem, kExitInput);
-  std::string error;
   qcom::ComPtr<IAppObject> object = CreateAppObject(error);
   if (!object) return Fail("info", error, kExitInput);
+  object->XmlSNVTDoc(catalogue.get());
 
   VARIANT errorCode;
   VariantInit(&errorCode);
@@ -82,6 +115,8 @@ int RunInfo(const std::vector<std::string>& words) {
   Line("Datasheet:", sheet ? "available" : "not available");
   Line("CDBDimension:", SUCCEEDED(object->get_CDBDimension(&cdb)) ? std::to_string(cdb) : "overflow");
   Line("DDBDimension:", SUCCEEDED(object->get_DDBDimension(&ddb)) ? std::to_string(ddb) : "overflow");
+
+  PrintParameters(object.get());
 
   object->Destroy();
   return kExitOk;

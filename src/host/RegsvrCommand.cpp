@@ -6,6 +6,7 @@
 #include "com/Registry.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
+#include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
 
 namespace host {
@@ -38,12 +39,7 @@ int RunRegsvr(const std::vector<std::string>& words) {
   qcom::ClearErrorRecord();
   HRESULT hr = qcom::RegisterServer(library, unregister);
   if (FAILED(hr)) {
-    auto record = qcom::TakeErrorRecord();
-    char code[16];
-    std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(hr));
-    std::string why = record && !record->description.empty() ? record->description
-                                                             : std::string("error ") + code;
-    return Fail("regsvr", why, kExitInput);
+    return Fail("regsvr", LastErrorText(hr), kExitInput);
   }
   std::printf("%s %s in %s\n", unregister ? "unregistered" : "registered", library.c_str(),
               qcom::Registry::DefaultPath().c_str());

@@ -103,3 +103,23 @@ void CDBAppObject::FindDatasheet() {
     datasheetPath_ = sheets + file;
   }
 }
+
+void CDBAppObject::LoadFixedAttributes() {
+  static constexpr const char* kFixed[] = {"R5_Address",         "Priority",
+                                           "Powerline_Freq",     "Behaviour_OnCommFailure",
+                                           "MaxTimeBetweenComm", "DO_PulseTime"};
+  if (!attributes_) attributes_ = qcom::Make<CDBAttributes>();
+  bool first = true;
+  for (const char* name : kFixed) {
+    auto node = values::xml::FirstMatch(definitionDoc_.get(), std::string("AppObject/Attributes/") + name);
+    if (node) attributes_->AddFromXML(name, node.get());
+    if (first) {
+      // The field-bus address is assigned by the host, never taken from the definition.
+      if (auto address = attributes_->Item("1")) address->SetValueText("-1");
+      first = false;
+    }
+  }
+  if (attributes_->Count() != 6)
+    platform::ShowMessage("Error: Problems in the Attribute section of the XML file of " + name_ + " ",
+                          platform::kMessageCritical, "Warning");
+}

@@ -7,6 +7,8 @@
 #include "platform/ResourceIcons.h"
 #include "plugin/ComponentLocation.h"
 #include "plugin/PropertyRules.h"
+#include "values/MMain.h"
+#include "values/SnvtDataConversion.h"
 
 using qcom::BstrToUtf8;
 using qcom::ReturnBool;
@@ -18,6 +20,7 @@ constexpr const char* kInitialTag = "000000";
 }
 
 CDBAppObject::CDBAppObject() {
+  values::InitDecimalSeparators();
   callBacks_.emplace();
   mapTypModTags_.emplace();
   AddMapTypModTag(kInitialTag);
@@ -31,6 +34,7 @@ CDBAppObject::~CDBAppObject() {
   callBacks_.reset();
   mapTypModTags_.reset();
   ownerDeviceXml_ = nullptr;
+  attributes_ = nullptr;
 }
 
 // ---- internal operations ----
@@ -170,8 +174,7 @@ HRESULT CDBAppObject::get_Icon(IPicture** picture) {
 HRESULT CDBAppObject::get_Category(BSTR* category) { return ReturnText(category_, category); }
 
 HRESULT CDBAppObject::Create() {
-  // The input and output collections, the fixed parameters and the addable
-  // templates are set up here once their parts exist.
+  LoadFixedAttributes();
   return S_OK;
 }
 
@@ -195,8 +198,7 @@ HRESULT CDBAppObject::get_Outputs(IOutputs** outputs) {
   return E_NOTIMPL;
 }
 HRESULT CDBAppObject::get_Attributes(IAttributes** attributes) {
-  if (attributes) *attributes = nullptr;
-  return E_NOTIMPL;
+  return qcom::ReturnObject<IAttributes>(attributes_, attributes);
 }
 
 HRESULT CDBAppObject::get_Language(LONG* language) { return ReturnValue(language_, language); }
@@ -216,7 +218,13 @@ HRESULT CDBAppObject::get_ProgrammaticId(BSTR* progId) {
   return ReturnText(plugin::ComponentModuleName() + ".CAppObject", progId);
 }
 
-HRESULT CDBAppObject::XmlSNVTDoc(IXMLDOMDocument*) { return E_NOTIMPL; }
+HRESULT CDBAppObject::XmlSNVTDoc(IXMLDOMDocument* catalogue) {
+  // An empty document (also what a failed load leaves) keeps the current catalogue.
+  VARIANT_BOOL hasChildren = VARIANT_FALSE;
+  if (catalogue && SUCCEEDED(catalogue->hasChildNodes(&hasChildren)) && hasChildren)
+    values::Shared().snvtDocument = qcom::ComPtr<IXMLDOMDocument>(catalogue);
+  return S_OK;
+}
 HRESULT CDBAppObject::XmlSave(IXMLDOMNode*, IXMLDOMDocument*) { return E_NOTIMPL; }
 HRESULT CDBAppObject::XMLSaveSim(IXMLDOMNode*, IXMLDOMDocument*) { return E_NOTIMPL; }
 HRESULT CDBAppObject::XMLSaveForInteroperability(IXMLDOMNode*, IXMLDOMDocument*) {
@@ -257,6 +265,7 @@ HRESULT CDBAppObject::get_NumObjects(LONG* count) { return ReturnValue(1, count)
 HRESULT CDBAppObject::get_ExtendedKey(BSTR* key) { return ReturnText(extendedKey_, key); }
 HRESULT CDBAppObject::put_ExtendedKey(BSTR key) {
   extendedKey_ = BstrToUtf8(key);
+  if (attributes_) attributes_->SetExtendedKey(extendedKey_ + "\\ATT");
   return S_OK;
 }
 HRESULT CDBAppObject::get_IsDeviceDependent(VARIANT_BOOL* is) { return ReturnBool(false, is); }

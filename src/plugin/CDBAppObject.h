@@ -9,6 +9,7 @@
 #include "modules/CDBMapTypMod.h"
 #include "plugin/Dimensions.h"
 #include "plugin/TypeLibrary.h"
+#include "values/CDBAttributes.h"
 #include "xml/Dom.h"
 
 // The placed I/O extension of a controller: the object the host places,
@@ -102,6 +103,7 @@ class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IRe
 
   // Operations offered to the component's own classes.
   void NotifyCDBChanged();
+  CDBAttributes* AttributeSet() const { return attributes_.get(); }
   bool ShortFloatSetting() const { return shortFloatSetting_; }
   void AddMapTypModTag(const std::string& tag);
   void RemoveLastMapTypModTag();
@@ -113,6 +115,7 @@ class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IRe
   ~CDBAppObject() override;
 
   bool InitFrom(const std::string& name, bool createModuleCollections);
+  void LoadFixedAttributes();
   void LoadObjectDefinition();
   void FindDatasheet();
   std::vector<plugin::ModuleCounts> PlacedModules() const;
@@ -140,5 +143,6 @@ class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IRe
   qcom::ComPtr<IXMLDOMDocument> ownerDeviceXml_;
   std::string lastStream_;
   bool shortFloatSetting_ = false;
+  qcom::ComPtr<CDBAttributes> attributes_;
   int16_t exportIndex_ = 0;
 };

@@ -1,46 +1,78 @@
 #include "values/NumberRules.h"
 
-#include <cmath>
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <limits>
+
+#include "values/MMain.h"
 
 namespace values {
 
-double PlainParse(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  size_t start = i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  size_t digits = 0;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// Which side of the double range a number that from_chars could not hold lies
+// on: the power of ten of its leading digit is positive for an overflow and
+// negative for an underflow (both are hundreds away from zero by then).
+bool IsHugeMagnitude(std::string_view unsignedNumber) {
+  size_t e = unsignedNumber.find_first_of("eE");
+  std::string_view mantissa = unsignedNumber.substr(0, e);
+  int64_t exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view digits = unsignedNumber.substr(e + 1);
+    bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+      digits.remove_prefix(1);
+    for (char c : digits) exponent = std::min<int64_t>(exponent * 10 + (c - '0'), 1'000'000'000);
+    if (negative) exponent = -exponent;
   }
-  if (digits == 0) return 0.0;
-  size_t end = i;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    size_t j = i + 1;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
-    size_t expDigits = 0;
-    while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j, ++expDigits;
-    if (expDigits > 0) end = j;
+  size_t point = mantissa.find('.');
+  int64_t integerDigits =
+      static_cast<int64_t>(point == std::string_view::npos ? mantissa.size() : point);
+  int64_t leadingZeros = 0;
+  for (char c : mantissa) {
+    if (c == '.') continue;
+    if (c != '0') break;
+    ++leadingZeros;
   }
-  // from_chars is locale-independent and correctly rounded; it takes no leading "+".
-  std::string_view prefix = text.substr(start, end - start);
-  bool negative = !prefix.empty() && prefix.front() == '-';
-  if (!prefix.empty() && (prefix.front() == '+' || prefix.front() == '-')) prefix.remove_prefix(1);
+  // The leading non-zero digit stands for 10^(integerDigits - leadingZeros - 1).
+  return integerDigits - leadingZeros - 1 + exponent >= 0;
+}
+
+// The value of a checked ASCII number "[-]digits[.digits][e[sign]digits]",
+// correctly rounded and independent of the process locale.
+double DecimalValue(std::string_view number) {
+  bool negative = !number.empty() && number.front() == '-';
+  if (negative) number.remove_prefix(1);
   double v = 0.0;
-  auto result = std::from_chars(prefix.data(), prefix.data() + prefix.size(), v);
-  if (result.ec == std::errc::result_out_of_range) {
-    // Too small underflows to 0, too large becomes infinite (an overflow when rounded).
-    size_t e = prefix.find_first_of("eE");
-    v = (e != std::string_view::npos && prefix[e + 1] == '-') ? 0.0 : HUGE_VAL;
-  }
+  auto result = std::from_chars(number.data(), number.data() + number.size(), v);
+  if (result.ec == std::errc::result_out_of_range) v = IsHugeMagnitude(number) ? HUGE_VAL : 0.0;
   return negative ? -v : v;
 }
 
-namespace {
+// Scans an optional exponent at text[i]; returns the end of the number, or
+// npos when an "E" is not followed by digits. `out` receives the exponent.
+size_t ScanExponent(std::string_view text, size_t i, std::string& out) {
+  if (i >= text.size() || (text[i] != 'e' && text[i] != 'E')) return i;
+  size_t j = i + 1;
+  std::string exponent = "e";
+  if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
+  size_t digits = 0;
+  while (j < text.size() && IsDigit(text[j])) exponent += text[j++], ++digits;
+  if (digits == 0) return std::string_view::npos;
+  out += exponent;
+  return j;
+}
+
 template <class T>
 std::optional<T> RoundTo(double value) {
   if (!std::isfinite(value)) return std::nullopt;
@@ -50,9 +82,87 @@ std::optional<T> RoundTo(double value) {
     return std::nullopt;
   return static_cast<T>(r);
 }
+
 }  // namespace
 
-std::optional<int32_t> RoundToInt32(double value) { return RoundTo<int32_t>(value); }
-std::optional<int16_t> RoundToInt16(double value) { return RoundTo<int16_t>(value); }
+double PlainParse(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  std::string number;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') number += '-';
+    ++i;
+  }
+  size_t digits = 0;
+  while (i < text.size() && IsDigit(text[i])) number += text[i++], ++digits;
+  if (i < text.size() && text[i] == '.') {
+    number += text[i++];
+    while (i < text.size() && IsDigit(text[i])) number += text[i++], ++digits;
+  }
+  if (digits == 0) return 0.0;
+  // A prefix ends before an "E" without exponent digits.
+  ScanExponent(text, i, number);
+  return DecimalValue(number);
+}
+
+std::optional<float> LocaleParse(std::string_view text) {
+  const std::string& separator = Shared().localeDecimalSeparator;
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  size_t i = 0;
+  std::string number;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') number += '-';
+    ++i;
+  }
+  size_t digits = 0;
+  while (i < text.size() && IsDigit(text[i])) number += text[i++], ++digits;
+  if (!separator.empty() && text.substr(i).starts_with(separator)) {
+    number += '.';
+    i += separator.size();
+    while (i < text.size() && IsDigit(text[i])) number += text[i++], ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  i = ScanExponent(text, i, number);
+  if (i != text.size()) return std::nullopt;
+  return RoundToSingle(DecimalValue(number));
+}
+
+std::optional<int32_t> RoundToInt32(double value) {
+  return RoundTo<int32_t>(value);
+}
+std::optional<int16_t> RoundToInt16(double value) {
+  return RoundTo<int16_t>(value);
+}
+
+std::optional<float> RoundToSingle(double value) {
+  // Halfway between the largest single and 2^128 is where rounding reaches infinity.
+  constexpr double kOverflow = 0x1.ffffffp127;
+  if (!std::isfinite(value) || std::fabs(value) >= kOverflow) return std::nullopt;
+  return static_cast<float>(value);
+}
+
+std::string SingleText(float value) {
+  // The system's value texts know no signed zero: -0 is written as 0, so a
+  // scaled zero encodes like any other zero.
+  if (value == 0.0f) return "0";
+  char buffer[32];
+  // Locale-independent, and the same digits as printf's %.7G.
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+  std::string text;
+  for (const char* p = buffer; p != result.ptr; ++p) {
+    if (*p == '.')
+      text += Shared().localeDecimalSeparator;
+    else
+      text += (*p >= 'a' && *p <= 'z') ? static_cast<char>(*p - 'a' + 'A') : *p;
+  }
+  return text;
+}
+
+bool ProcessLocaleUsesDecimalComma() {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%g", static_cast<double>(0.5f));
+  return std::strchr(buffer, ',') != nullptr;
+}
 
 }  // namespace values

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The number rules of the system in one place.
@@ -9,11 +10,31 @@ namespace values {
 
 // Locale-independent: the longest numeric prefix of the text (leading blanks,
 // an optional sign, digits, one ".", an optional exponent), 0 when there is none.
+// A magnitude too large for a double reads as infinite, one too small as 0.
 double PlainParse(std::string_view text);
+
+// The whole text (blanks around it allowed) as a number written with the user's
+// decimal separator: an optional sign, digits with at most one separator, an
+// optional exponent. nullopt for any other text, for an empty one and for a
+// value outside the single range.
+std::optional<float> LocaleParse(std::string_view text);
 
 // Nearest integer, ties to even (2.5 -> 2, 3.5 -> 4); nullopt when the result
 // does not fit the target width or the number is not finite.
 std::optional<int32_t> RoundToInt32(double value);
 std::optional<int16_t> RoundToInt16(double value);
+
+// Nearest single; nullopt when the value is not finite or lies outside the
+// single range.
+std::optional<float> RoundToSingle(double value);
+
+// The text of a single the user reads and writes: at most 7 significant digits,
+// no trailing zeros, the user's decimal separator, and the exponent form
+// (1E+07, 1.234568E+08, 1E-05) when the decimal exponent is below -4 or above 6.
+std::string SingleText(float value);
+
+// Whether the process locale (LC_NUMERIC, as the host set it) writes one half
+// with a decimal comma.
+bool ProcessLocaleUsesDecimalComma();
 
 }  // namespace values

@@ -90,3 +90,36 @@ TEST_F(Tqhost, CorruptRegistryIsReportedNotOverwritten) {
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   EXPECT_EQ(testing_support::ReadFile(registry), garbage);
 }
+
+TEST_F(Tqhost, InfoListsTheDeviceParametersThroughTheHostInterfaces) {
+  ProcessResult r = Run({"info"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  size_t table = r.out.find("\nParameter ");
+  ASSERT_NE(table, std::string::npos) << r.out;
+  std::string rows = r.out.substr(table + 1);
+  EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 7) << rows;
+  for (const char* row :
+       {"R5_Address               -1       -1               -32768         32767          9 SNVT_count_inc\n",
+        "Priority                 4        4                1              8              7 SNVT_char_ascii\n",
+        "Powerline_Freq           0        HZ_50                                          1000 TQ_line_freq\n"})
+    EXPECT_NE(rows.find(row), std::string::npos) << row << "in\n" << rows;
+}
+
+TEST_F(Tqhost, ACatalogueThatCannotBeReadIsNamedWithItsLine) {
+  ProcessResult missing = Run({"info", "--snvt", dir / "none.xml"});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.err.rfind("tqhost info: " + dir / "none.xml" + ": ", 0), 0u) << missing.err;
+
+  std::string broken = dir.Write("broken.xml", "<SNVTS>\n<SNVT_1>\n</SNVTS>\n");
+  ProcessResult bad = Run({"info", "--snvt", broken});
+  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_EQ(bad.err.rfind("tqhost info: " + broken + ": line 3: ", 0), 0u) << bad.err;
+  EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1) << bad.err;
+
+  // A catalogue without the types the definition names: the object says so and goes on.
+  std::string empty = dir.Write("empty.xml", "<SNVTS><SNVT_1><NAME>x</NAME></SNVT_1></SNVTS>");
+  ProcessResult partial = Run({"info", "--snvt", empty});
+  EXPECT_EQ(partial.exitCode, 0);
+  EXPECT_NE(partial.err.find("message: Error: SNVT_9 is not defined\n"), std::string::npos)
+      << partial.err;
+}

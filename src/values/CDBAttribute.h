@@ -1,0 +1,129 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "com/ComObject.h"
+#include "faces/Attribute.h"
+#include "values/CDBSNVTType.h"
+#include "values/EditDialog.h"
+#include "xml/Dom.h"
+
+// Own dispatch interface of CDBAttribute.
+struct _CDBAttribute : IDispatch {
+  QCOM_IDENTITY(IDispatch, "0C5C742A-DD36-4D71-9D92-7B2E32A28AD3");
+  virtual HRESULT BackToDefault() = 0;
+  virtual HRESULT get_DefaultValue(BSTR* value) = 0;
+  virtual HRESULT get_Description(BSTR* text) = 0;
+  virtual HRESULT get_DispDefault(BSTR* text) = 0;
+  virtual HRESULT get_DispMax(BSTR* text) = 0;
+  virtual HRESULT get_DispMin(BSTR* text) = 0;
+  virtual HRESULT get_DispValue(BSTR* text) = 0;
+  virtual HRESULT get_Name(BSTR* name) = 0;
+  virtual HRESULT put_Name(BSTR name) = 0;
+  virtual HRESULT get_SNVTType(ISNVType** type) = 0;
+  virtual HRESULT ResetValue() = 0;
+  virtual HRESULT put_Value(BSTR value) = 0;
+  virtual HRESULT get_Value(BSTR* value) = 0;
+
+ protected:
+  ~_CDBAttribute() = default;
+};
+
+// One configuration parameter: its definition, its current value as text in
+// engineering units, its SNVT type, and the keys the host knows it by.
+class CDBAttribute final : public qcom::ComObject<_CDBAttribute, IAttribute> {
+ public:
+  CDBAttribute();
+
+  // Reads the parameter's definition element; warnings go to the user.
+  void LoadFromXML(IXMLDOMNode* node);
+  // Chooses the edit dialog by the type's kind.
+  void CreateEditDialog();
+  // Opens the edit dialog for this parameter, if it has one.
+  void Edit();
+  // The value encoded for the configuration stream; nullopt when a scaling
+  // coefficient does not fit 16 bits.
+  std::optional<std::string> StreamValue() const;
+  // Shortens a float type to the 2-byte short float of the stream.
+  void ForceShortFloat();
+  void SetGlobalKey(std::string key) { globalKey_ = std::move(key); }
+  void SetExtendedKey(std::string key) { extendedKey_ = std::move(key); }
+  void SetName(std::string name) { name_ = std::move(name); }
+  // Stores a value as the host's Value put does.
+  void SetValueText(std::string_view value);
+
+  const std::string& NameText() const { return name_; }
+  // The stored value, before display localisation.
+  const std::string& StoredValue() const { return value_; }
+  const std::string& GlobalKeyText() const { return globalKey_; }
+  CDBSNVTType& Type() const { return *snvtType_; }
+  values::DialogKind EditDialogKind() const { return dialogKind_; }
+  std::string DisplayValue() const { return DisplayText(value_); }
+
+  // _CDBAttribute (own members; shared names are declared once below)
+  HRESULT put_Name(BSTR name) override;
+  HRESULT ResetValue() override;
+
+  // IAttribute, in slot order
+  HRESULT get_Parent(IDispatch** appObject) override;
+  HRESULT get_Visible(VARIANT_BOOL* visible) override;
+  HRESULT SetValue() override;
+  HRESULT get_IsUnit(VARIANT_BOOL* is) override;
+  HRESULT get_Description(BSTR* text) override;
+  HRESULT get_Value(BSTR* value) override;
+  HRESULT get_DispValue(BSTR* text) override;
+  HRESULT get_DispMin(BSTR* text) override;
+  HRESULT get_DispMax(BSTR* text) override;
+  HRESULT get_DispDefault(BSTR* text) override;
+  HRESULT put_Value(BSTR value) override;
+  HRESULT get_Name(BSTR* name) override;
+  HRESULT get_NodeType(LONG* type) override;
+  HRESULT get_GlobalKey(BSTR* key) override;
+  HRESULT get_SNVTType(ISNVType** type) override;
+  HRESULT BackToDefault() override;
+  HRESULT get_DefaultValue(BSTR* value) override;
+  HRESULT get_Tag(BSTR* tag) override;
+  HRESULT put_Tag(BSTR tag) override;
+  HRESULT get_Fields(IDispatch** fields) override;
+  HRESULT put_CallBack(IcbkAppObject* sink) override;
+  HRESULT get_CDBPosition(LONG* position) override;
+  HRESULT get_ToolOnly(VARIANT_BOOL* only) override;
+  HRESULT get_IsDeviceDependent(VARIANT_BOOL* is) override;
+  HRESULT get_IsUnitDependent(VARIANT_BOOL* is) override;
+  HRESULT get_DeviceKey(BSTR* key) override;
+  HRESULT get_IsKeepFloatStandard(VARIANT_BOOL* is) override;
+  HRESULT get_DividedBy(LONG* divisor) override;
+  HRESULT get_IsType(VARIANT_BOOL* is) override;
+  HRESULT get_Min(BSTR* min) override;
+  HRESULT get_Max(BSTR* max) override;
+  HRESULT get_ExtendedKey(BSTR* key) override;
+  HRESULT get_IsMacroConnected(VARIANT_BOOL* connected) override;
+
+ private:
+  ~CDBAttribute() override;
+  void Warn(const char* what) const;
+  std::string DisplayText(const std::string& text) const;
+  std::string DisplayLimit(const std::string& limit) const;
+  bool IsNumericKind() const;
+  bool SearchMacros() const;
+
+  bool visible_ = false;
+  std::string snvtTypeId_;
+  std::string name_;
+  int32_t orderPosition_ = 0;
+  std::string value_;
+  std::string defaultValue_;
+  std::string globalKey_;
+  std::string tag_;
+  std::string description_;
+  qcom::ComPtr<CDBSNVTType> snvtType_;
+  std::string min_, max_;
+  values::DialogKind dialogKind_ = values::DialogKind::None;
+  std::unique_ptr<values::EditDialog> editDialog_;
+  qcom::ComPtr<IDispatch> parent_;
+  std::string extendedKey_;
+  std::vector<qcom::ComPtr<IcbkAppObject>> callBacks_;
+};

@@ -1,0 +1,24 @@
+#include "values/DecimalSeparators.h"
+
+#include "values/MMain.h"
+#include "values/NumberRules.h"
+
+namespace values {
+
+void InitDecimalSeparators() {
+  bool comma = ProcessLocaleUsesDecimalComma();
+  Shared().localeDecimalSeparator = comma ? "," : ".";
+  Shared().alternateDecimalSeparator = comma ? "." : ",";
+}
+
+std::string LocaliseNumberText(std::string_view text) {
+  size_t at = text.find('.');
+  if (at == std::string_view::npos) at = text.find(',');
+  if (at == std::string_view::npos) return std::string(text);
+  std::string out(text.substr(0, at));
+  out += Shared().localeDecimalSeparator;
+  out += text.substr(at + 1);
+  return out;
+}
+
+}  // namespace values

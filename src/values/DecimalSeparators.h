@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace values {
+
+// Sets the shared locale and alternate decimal separators from the process
+// locale: "," and "." when it writes one half with a comma, "." and "," otherwise.
+void InitDecimalSeparators();
+
+// The text with its first decimal separator replaced by the user's one: the
+// first "." if there is one, else the first ",". 1,000.5 becomes 1,000 + separator + 5.
+// Texts without either come back unchanged. Serves value input and display alike.
+std::string LocaliseNumberText(std::string_view text);
+
+}  // namespace values

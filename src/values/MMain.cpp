@@ -1,0 +1,10 @@
+#include "values/MMain.h"
+
+namespace values {
+
+MMain& Shared() {
+  static MMain state;
+  return state;
+}
+
+}  // namespace values
