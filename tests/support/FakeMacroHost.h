@@ -1,0 +1,261 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "com/Bstr.h"
+#include "com/ComObject.h"
+#include "com/OutParam.h"
+#include "faces/AppObject.h"
+#include "faces/HostObjects.h"
+
+// A host's macro objects for tests of IsMacroConnected, and the application
+// object the macro walk starts from. The walk goes application object ->
+// get_Parent (the device) -> IMacroContainer -> macro set -> the parameter,
+// input or output list; every entry's items are compared by global key.
+//
+//   auto device = testing_support::MacroDevice::Make();
+//   device->Set()->Inputs()->AddItems({"OBJ\\RIN\\a"});
+//   device->Set()->Inputs()->AddGroup({"OBJ\\RIN\\b"}, {{"OBJ\\RIN\\c"}});
+//   device->Set()->Outputs()->AddSingle("OBJ\\ROU\\x");
+//   auto app = qcom::Make<testing_support::HostedAppObject>();
+//   app->SetParent(device.get());
+namespace testing_support {
+
+class MacroItem final : public qcom::ComObject<IMacroItem> {
+ public:
+  explicit MacroItem(std::string key) : key_(std::move(key)) {}
+  HRESULT get_Key(BSTR* globalKey) override { return qcom::ReturnText(key_, globalKey); }
+
+ private:
+  std::string key_;
+};
+
+class MacroItems final : public qcom::ComObject<IMacroItems> {
+ public:
+  explicit MacroItems(const std::vector<std::string>& keys) {
+    for (const auto& key : keys) items_.push_back(qcom::Make<MacroItem>(key));
+  }
+  HRESULT get_Count(LONG* count) override {
+    return qcom::ReturnValue(static_cast<LONG>(items_.size()), count);
+  }
+  HRESULT get_Item(LONG index, IMacroItem** item) override {
+    if (index < 1 || index > static_cast<LONG>(items_.size())) return E_INVALIDARG;
+    return qcom::ReturnObject<IMacroItem>(items_[static_cast<size_t>(index - 1)], item);
+  }
+
+ private:
+  std::vector<qcom::ComPtr<MacroItem>> items_;
+};
+
+class MacroList;
+
+// An entry of a macro list: an item collection (parameter and input entries),
+// possibly with sub-entries (a group), or a single item (output entries). A
+// member the entry does not have fails, as the host's would.
+class MacroEntry final : public qcom::ComObject<IMacroEntry> {
+ public:
+  qcom::ComPtr<MacroItems> items;
+  qcom::ComPtr<MacroList> subEntries;
+  qcom::ComPtr<MacroItem> single;
+
+  HRESULT get_Items(IMacroItems** out) override {
+    if (!items) return E_FAIL;
+    return qcom::ReturnObject<IMacroItems>(items, out);
+  }
+  HRESULT get_IsGroup(VARIANT_BOOL* group) override {
+    return qcom::ReturnBool(static_cast<bool>(subEntries), group);
+  }
+  HRESULT get_SubEntries(IMacroList** out) override;
+  HRESULT get_Item(IMacroItem** out) override {
+    if (!single) return E_FAIL;
+    return qcom::ReturnObject<IMacroItem>(single, out);
+  }
+};
+
+class MacroList final : public qcom::ComObject<IMacroList> {
+ public:
+  // An entry holding an item collection with these keys.
+  MacroList& AddItems(const std::vector<std::string>& keys) {
+    auto entry = qcom::Make<MacroEntry>();
+    entry->items = qcom::Make<MacroItems>(keys);
+    entries_.push_back(entry);
+    return *this;
+  }
+  // A group entry: its own items, and one sub-entry per key list.
+  MacroList& AddGroup(const std::vector<std::string>& keys,
+                      const std::vector<std::vector<std::string>>& subEntries) {
+    auto entry = qcom::Make<MacroEntry>();
+    entry->items = qcom::Make<MacroItems>(keys);
+    entry->subEntries = qcom::Make<MacroList>();
+    for (const auto& sub : subEntries) entry->subEntries->AddItems(sub);
+    entries_.push_back(entry);
+    return *this;
+  }
+  // An entry holding a single item (the shape of output entries).
+  MacroList& AddSingle(const std::string& key) {
+    auto entry = qcom::Make<MacroEntry>();
+    entry->single = qcom::Make<MacroItem>(key);
+    entries_.push_back(entry);
+    return *this;
+  }
+
+  HRESULT get_Count(LONG* count) override {
+    return qcom::ReturnValue(static_cast<LONG>(entries_.size()), count);
+  }
+  HRESULT get_Entry(LONG index, IMacroEntry** entry) override {
+    if (index < 1 || index > static_cast<LONG>(entries_.size())) return E_INVALIDARG;
+    return qcom::ReturnObject<IMacroEntry>(entries_[static_cast<size_t>(index - 1)], entry);
+  }
+
+ private:
+  std::vector<qcom::ComPtr<MacroEntry>> entries_;
+};
+
+inline HRESULT MacroEntry::get_SubEntries(IMacroList** out) {
+  if (!subEntries) return E_FAIL;
+  return qcom::ReturnObject<IMacroList>(subEntries, out);
+}
+
+class MacroSet final : public qcom::ComObject<IMacroSet> {
+ public:
+  MacroList* Parameters() const { return parameters_.get(); }
+  MacroList* Inputs() const { return inputs_.get(); }
+  MacroList* Outputs() const { return outputs_.get(); }
+
+  HRESULT get_ParameterList(IMacroList** list) override {
+    return qcom::ReturnObject<IMacroList>(parameters_, list);
+  }
+  HRESULT get_InputList(IMacroList** list) override {
+    return qcom::ReturnObject<IMacroList>(inputs_, list);
+  }
+  HRESULT get_OutputList(IMacroList** list) override {
+    return qcom::ReturnObject<IMacroList>(outputs_, list);
+  }
+
+ private:
+  qcom::ComPtr<MacroList> parameters_ = qcom::Make<MacroList>();
+  qcom::ComPtr<MacroList> inputs_ = qcom::Make<MacroList>();
+  qcom::ComPtr<MacroList> outputs_ = qcom::Make<MacroList>();
+};
+
+// The device that holds the macros: the parent of an application object.
+class MacroDevice final : public qcom::ComObject<IMacroContainer> {
+ public:
+  static qcom::ComPtr<MacroDevice> Make() { return qcom::Make<MacroDevice>(); }
+  MacroSet* Set() const { return set_.get(); }
+
+  HRESULT get_MacroSet(IMacroSet** set) override {
+    return qcom::ReturnObject<IMacroSet>(set_, set);
+  }
+
+ private:
+  qcom::ComPtr<MacroSet> set_ = qcom::Make<MacroSet>();
+};
+
+// An application object that answers only Parent and ExportIndex; every other
+// member fails with E_NOTIMPL. Extra interfaces (internal ones the component
+// asks its application object for) are listed as template arguments and
+// implemented by a derived class.
+template <class... Extra>
+class BasicHostedAppObject : public qcom::ComObject<IAppObject, Extra...> {
+ public:
+  // Set false to make get_ExportIndex fail.
+  bool exportIndexAnswers = true;
+
+  void SetParent(IDispatch* parent) { parent_ = qcom::ComPtr<IDispatch>(parent); }
+
+  HRESULT get_Parent(IDispatch** parent) override { return qcom::ReturnObject(parent_, parent); }
+  HRESULT put_Parent(IDispatch* parent) override {
+    SetParent(parent);
+    return S_OK;
+  }
+  HRESULT get_ExportIndex(SHORT* index) override {
+    if (!exportIndexAnswers) return E_FAIL;
+    return qcom::ReturnValue(exportIndex_, index);
+  }
+  HRESULT put_ExportIndex(SHORT index) override {
+    exportIndex_ = index;
+    return S_OK;
+  }
+
+  HRESULT get_IsPlugInActive(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT put_Path(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Path(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_ExecTime(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_MaxInstances(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_CDBDimension(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_Color(LONG*) override { return E_NOTIMPL; }
+  HRESULT put_Color(LONG) override { return E_NOTIMPL; }
+  HRESULT SetColor(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Width(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_InputWidth(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_DDBDimension(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_SDBDimension(LONG*) override { return E_NOTIMPL; }
+  HRESULT ClearReferences() override { return E_NOTIMPL; }
+  HRESULT ViewDatasheet(VARIANT) override { return E_NOTIMPL; }
+  HRESULT get_DatasheetAvailable(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_PlugInAvailable(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_UserName(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_UniqueIDString(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_OwnerDeviceXML(IXMLDOMDocument*) override { return E_NOTIMPL; }
+  HRESULT get_OwnerDeviceXML(IXMLDOMDocument**) override { return E_NOTIMPL; }
+  HRESULT put_UserName(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Name(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_NodeType(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_Tag(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_Tag(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_GlobalKey(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_GlobalKey(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Key(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_Key(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_ID(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_UniqueID(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_UniqueID(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Description(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_Icon(IPicture**) override { return E_NOTIMPL; }
+  HRESULT get_Category(BSTR*) override { return E_NOTIMPL; }
+  HRESULT Create() override { return E_NOTIMPL; }
+  HRESULT Show(IUnknown*) override { return E_NOTIMPL; }
+  HRESULT ObjectDebug() override { return E_NOTIMPL; }
+  HRESULT Save(VARIANT) override { return E_NOTIMPL; }
+  HRESULT Load(VARIANT) override { return E_NOTIMPL; }
+  HRESULT get_Stream(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_IntelStream(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_Stream(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Inputs(IInputs**) override { return E_NOTIMPL; }
+  HRESULT get_Outputs(IOutputs**) override { return E_NOTIMPL; }
+  HRESULT get_Attributes(IAttributes**) override { return E_NOTIMPL; }
+  HRESULT get_Language(LONG*) override { return E_NOTIMPL; }
+  HRESULT put_Language(LONG) override { return E_NOTIMPL; }
+  HRESULT Destroy() override { return E_NOTIMPL; }
+  HRESULT get_ProgrammaticId(BSTR*) override { return E_NOTIMPL; }
+  HRESULT XmlSNVTDoc(IXMLDOMDocument*) override { return E_NOTIMPL; }
+  HRESULT XmlSave(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
+  HRESULT XMLSaveSim(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
+  HRESULT XMLSaveForInteroperability(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
+  HRESULT XmlLoad(IXMLDOMNode*) override { return E_NOTIMPL; }
+  HRESULT CallBack(IcbkAppObject*) override { return E_NOTIMPL; }
+  HRESULT get_XPosition(double*) override { return E_NOTIMPL; }
+  HRESULT put_XPosition(double) override { return E_NOTIMPL; }
+  HRESULT get_YPosition(double*) override { return E_NOTIMPL; }
+  HRESULT put_YPosition(double) override { return E_NOTIMPL; }
+  HRESULT put_ManageShortFloat(VARIANT_BOOL) override { return E_NOTIMPL; }
+  HRESULT Init(BSTR, VARIANT*, VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_NumObjects(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_ExtendedKey(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_ExtendedKey(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_IsDeviceDependent(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_UsesDeviceClock(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_IsHidden(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_IsVirtual(VARIANT_BOOL*) override { return E_NOTIMPL; }
+
+ private:
+  qcom::ComPtr<IDispatch> parent_;
+  SHORT exportIndex_ = 0;
+};
+
+class HostedAppObject final : public BasicHostedAppObject<> {};
+
+}  // namespace testing_support

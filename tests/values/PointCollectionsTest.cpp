@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "com/Bstr.h"
+#include "support/RecordingSink.h"
+#include "values/CDBInputs.h"
+#include "values/CDBOutputs.h"
+#include "values/CatalogueFixture.h"
+#include "values/PointFakes.h"
+
+namespace {
+
+using points_test::EnumerateAs;
+using points_test::FakeChannel;
+using points_test::FakeOwner;
+using points_test::FakeWindow;
+using qcom::ComPtr;
+using testing_support::RecordingSink;
+using Lines = std::vector<std::string>;
+
+template <class I>
+std::string NameOf(I* item) {
+  qcom::Bstr name;
+  if (item) item->get_Name(name.out());
+  return item ? name.utf8() : "(none)";
+}
+
+class PointCollections : public CatalogueFixture {
+ protected:
+  void SetUp() override {
+    UseCatalogue("<SNVT_105><NAME>t</NAME><TYPE>SignedNumeric</TYPE><LENGTH>2</LENGTH></SNVT_105>");
+    inputs->SetGlobalKey("G\\RIN");
+    outputs->SetGlobalKey("G\\ROU");
+    sink = qcom::Make<RecordingSink>();
+    inputs->CallBack(sink.get());
+    outputs->CallBack(sink.get());
+  }
+
+  ComPtr<CDBInput> AddIn(const std::string& name, IChannelLink* channel) {
+    return inputs->AddInput(name, "105", static_cast<IAppObject*>(owner.get()), channel);
+  }
+  ComPtr<CDBOutput> AddOut(std::string name, IChannelLink* channel) {
+    std::string type = "105";
+    ComPtr<CDBOutput> last;
+    while (!name.empty())
+      last = outputs->AddOutput(name, type, static_cast<IAppObject*>(owner.get()), channel);
+    return last;
+  }
+
+  ComPtr<FakeOwner> owner = qcom::Make<FakeOwner>();
+  ComPtr<CDBInputs> inputs = qcom::Make<CDBInputs>();
+  ComPtr<CDBOutputs> outputs = qcom::Make<CDBOutputs>();
+  ComPtr<RecordingSink> sink;
+  ComPtr<FakeChannel> ai1 = qcom::Make<FakeChannel>("Analog (0)", "EB1\\AI\\1");
+  ComPtr<FakeChannel> ai2 = qcom::Make<FakeChannel>("Analog (1)", "EB1\\AI\\2");
+  ComPtr<FakeChannel> do1 = qcom::Make<FakeChannel>("Binary (0)", "EB1\\DO\\1");
+};
+
+}  // namespace
+
+TEST_F(PointCollections, ItemFindsByKeyThenByPosition) {
+  AddIn("Binary (0) Value", do1.get());
+  AddIn("2", do1.get());
+  AddIn("Third", do1.get());
+  ComPtr<IInput> input;
+  auto item = [&](qcom::Variant key) {
+    EXPECT_EQ(inputs->get_Item(key.raw(), input.put()), S_OK);
+    return NameOf(input.get());
+  };
+  EXPECT_EQ(item("binary (0) VALUE"), "Binary (0) Value");
+  EXPECT_EQ(item("2"), "2") << "the text key wins over the position";
+  EXPECT_EQ(item(int32_t{3}), "Third");
+  EXPECT_EQ(item(int16_t{1}), "Binary (0) Value");
+  EXPECT_EQ(item(3.0), "Third");
+  EXPECT_EQ(item("3 apples"), "Third") << "a position is read from the key's leading number";
+  EXPECT_EQ(item("4"), "(none)");
+  EXPECT_EQ(item("nope"), "(none)");
+  EXPECT_EQ(item(int32_t{0}), "(none)");
+  EXPECT_EQ(item(qcom::Variant()), "(none)");
+
+  AddOut("Analog (1) Value", ai2.get());
+  AddOut("Analog (0) Value", ai1.get());
+  ComPtr<IOutput> output;
+  EXPECT_EQ(outputs->get_Item(qcom::Variant("ai alarmstatus").raw(), output.put()), S_OK);
+  EXPECT_EQ(NameOf(output.get()), "AI AlarmStatus");
+  outputs->get_Item(qcom::Variant(int32_t{3}).raw(), output.put());
+  EXPECT_EQ(NameOf(output.get()), "analog (0) value");
+  outputs->get_Item(qcom::Variant("9").raw(), output.put());
+  EXPECT_FALSE(output);
+  LONG count = 0;
+  outputs->get_Count(&count);
+  EXPECT_EQ(count, 3);
+  inputs->get_Count(&count);
+  EXPECT_EQ(count, 3);
+}
+
+TEST_F(PointCollections, NewEnumListsThePointsInCollectionOrder) {
+  AddIn("In A", do1.get());
+  AddIn("In B", do1.get());
+  ComPtr<IUnknown> unknown;
+  ASSERT_EQ(inputs->get__NewEnum(unknown.put()), S_OK);
+  Lines names;
+  for (const auto& input : EnumerateAs<IInput>(unknown.get())) names.push_back(NameOf(input.get()));
+  EXPECT_EQ(names, (Lines{"In A", "In B"}));
+
+  AddOut("Binary (0) Counter", ai1.get());
+  AddOut("Analog (0) Value", ai1.get());
+  AddOut("Binary (1) Counter", ai2.get());
+  // The collection's own enumerator and the host interface's are the same.
+  ComPtr<_CDBOutputs> own(static_cast<_CDBOutputs*>(outputs.get()));
+  ASSERT_EQ(own->get__NewEnum(unknown.put()), S_OK);
+  names.clear();
+  for (const auto& output : EnumerateAs<IOutput>(unknown.get()))
+    names.push_back(NameOf(output.get()));
+  EXPECT_EQ(names, (Lines{"Binary (0) Counter", "Binary (1) Counter", "AI AlarmStatus",
+                          "analog (0) value"}));
+}
+
+TEST_F(PointCollections, RemoveByChannelTakesEveryPointOfTheChannel) {
+  auto second = qcom::Make<RecordingSink>();
+  outputs->put_CallBack(second.get());
+  AddOut("Analog (0) Value", ai1.get());
+  AddOut("Analog (1) Value", ai2.get());
+  AddOut("Extra", ai1.get());
+  sink->calls.clear();
+  second->calls.clear();
+
+  outputs->RemoveByChannel(ai1.get());
+  Lines left;
+  for (const auto& entry : outputs->Items()) left.push_back(entry.item->GetName());
+  EXPECT_EQ(left, (Lines{"Analog (1) Value"}));
+  const Lines removed{"RefOutRemoved G\\ROU\\AI AlarmStatus",
+                      "RefOutRemoved G\\ROU\\analog (0) value", "RefOutRemoved G\\ROU\\Extra"};
+  EXPECT_EQ(sink->calls, removed);
+  EXPECT_EQ(second->calls, removed);
+
+  // Matched by the channel's key in exact letter case; nothing for no channel.
+  sink->calls.clear();
+  outputs->RemoveByChannel(qcom::Make<FakeChannel>("Analog (1)", "eb1\\ai\\2").get());
+  outputs->RemoveByChannel(nullptr);
+  outputs->RemoveByChannel(ai1.get());
+  EXPECT_EQ(outputs->Count(), 1u);
+  EXPECT_TRUE(sink->calls.empty());
+
+  AddIn("Binary (0) Value", do1.get());
+  AddIn("Binary (0) Other", do1.get());
+  AddIn("Stays", qcom::Make<FakeChannel>("Binary (1)", "EB1\\DO\\2").get());
+  sink->calls.clear();
+  inputs->RemoveByChannel(qcom::Make<FakeChannel>("same key", "EB1\\DO\\1").get());
+  EXPECT_EQ(inputs->Count(), 1u);
+  EXPECT_EQ(inputs->Items().At(1)->NameText(), "Stays");
+  EXPECT_EQ(sink->calls, (Lines{"RefInRemoved G\\RIN\\Binary (0) Value",
+                                "RefInRemoved G\\RIN\\Binary (0) Other"}));
+}
+
+TEST_F(PointCollections, NewCollectionKeysReachEveryPoint) {
+  AddIn("Binary (0) Value", do1.get());
+  AddOut("Analog (0) Value", ai1.get());
+  inputs->SetGlobalKey("OBJ7\\RIN");
+  inputs->SetExtendedKey("DEV\\OBJ7\\RIN");
+  outputs->SetGlobalKey("OBJ7\\ROU");
+  outputs->SetExtendedKey("DEV\\OBJ7\\ROU");
+
+  auto input = inputs->Items().At(1);
+  EXPECT_EQ(input->GlobalKeyText(), "OBJ7\\RIN\\Binary (0) Value");
+  EXPECT_EQ(input->ExtendedKeyText(), "DEV\\OBJ7\\RIN\\Binary (0) Value");
+  for (const auto& entry : outputs->Items()) {
+    EXPECT_EQ(entry.item->GlobalKeyText(), "OBJ7\\ROU\\" + entry.item->GetName());
+    EXPECT_EQ(entry.item->ExtendedKeyText(), "DEV\\OBJ7\\ROU\\" + entry.item->GetName());
+  }
+  qcom::Bstr key;
+  outputs->get_GlobalKey(key.out());
+  EXPECT_EQ(key.utf8(), "OBJ7\\ROU");
+  outputs->get_ExtendedKey(key.out());
+  EXPECT_EQ(key.utf8(), "DEV\\OBJ7\\ROU");
+  inputs->get_GlobalKey(key.out());
+  EXPECT_EQ(key.utf8(), "OBJ7\\RIN");
+  inputs->get_ExtendedKey(key.out());
+  EXPECT_EQ(key.utf8(), "DEV\\OBJ7\\RIN");
+
+  // Later points take the new keys, and so do their announcements.
+  sink->calls.clear();
+  AddOut("Analog (1) Value", ai2.get());
+  EXPECT_EQ(sink->calls, (Lines{"RefOutAdded OBJ7\\ROU\\Analog (1) Value"}));
+}
+
+TEST_F(PointCollections, ReleasingEverythingAfterDestroyLeavesNoObject) {
+  const int32_t before = qcom::ThisModule().objects.load();
+  {
+    auto app = qcom::Make<FakeOwner>();
+    app->window = qcom::Make<FakeWindow>();
+    auto in = qcom::Make<CDBInputs>();
+    auto out = qcom::Make<CDBOutputs>();
+    auto host = qcom::Make<RecordingSink>();
+    in->CallBack(host.get());
+    out->CallBack(host.get());
+    app->owned = {ComPtr<IUnknown>(in->Identity()), ComPtr<IUnknown>(out->Identity())};
+    auto channel = qcom::Make<FakeChannel>("Analog (0)", "EB1\\AI\\1");
+    auto parent = static_cast<IAppObject*>(app.get());
+    std::string name = "Analog (0) Value", type = "105";
+    while (!name.empty()) out->AddOutput(name, type, parent, channel.get());
+    auto input = in->AddInput("Analog (0) Set", "105,83", parent, channel.get());
+    ASSERT_TRUE(input);
+    static_cast<ISubItemConnable*>(input.get())->put_IsConnected(VARIANT_TRUE);
+    static_cast<IOutput*>(out->Items().At(1).get())->put_CallBack(host.get());
+    ComPtr<IUnknown> enumerator;
+    out->get__NewEnum(enumerator.put());
+    ComPtr<IDispatch> copy;
+    qcom::QueryAs<IClonable>(&input->Compatibles())->Clone(copy.put());
+    EXPECT_GT(qcom::ThisModule().objects.load(), before);
+    app->Destroy();
+  }
+  EXPECT_EQ(qcom::ThisModule().objects.load(), before);
+}
