@@ -1,8 +1,8 @@
-#include "plugin/ComponentLocation.h"
+#include "modules/ComponentLocation.h"
 
 #include "com/ServerRegistration.h"
 
-namespace plugin {
+namespace modules {
 
 namespace {
 std::string& Override() {
@@ -35,4 +35,4 @@ std::string ComponentModuleName() {
   return dot == std::string::npos ? file : file.substr(0, dot);
 }
 
-}  // namespace plugin
+}  // namespace modules

@@ -4,7 +4,7 @@
 
 // Where the component's own shared object lives: the definition, template and
 // data sheet folders are found relative to it.
-namespace plugin {
+namespace modules {
 
 // Absolute path of the component's module file.
 std::string ComponentModulePath();
@@ -17,4 +17,4 @@ std::string ComponentModuleName();
 // component's code into their own program. Empty restores the real location.
 void SetComponentModulePathForTesting(std::string path);
 
-}  // namespace plugin
+}  // namespace modules

@@ -3,7 +3,7 @@
 #include "modules/CDBMapTypMod.h"
 #include "plugin/CDBAppObject.h"
 #include "plugin/ClassIds.h"
-#include "plugin/ComponentLocation.h"
+#include "modules/ComponentLocation.h"
 
 namespace plugin {
 
@@ -22,7 +22,7 @@ const ClassInfo kClasses[] = {
 std::span<const ClassInfo> Classes() { return kClasses; }
 
 std::string ProgIdOf(const ClassInfo& info) {
-  std::string module = ComponentModuleName();
+  std::string module = modules::ComponentModuleName();
   if (&info.clsid == &ids::kCDBAppObject) return module + ".CAppObject";
   return module + "." + info.name;
 }

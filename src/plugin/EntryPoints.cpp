@@ -6,7 +6,7 @@
 #include "com/ServerRegistration.h"
 #include "plugin/ClassIds.h"
 #include "plugin/ClassTable.h"
-#include "plugin/ComponentLocation.h"
+#include "modules/ComponentLocation.h"
 
 #define TQ_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -34,7 +34,7 @@ std::vector<qcom::ServerClass> ServerClasses(std::vector<std::string>& progIds) 
 
 TQ_EXPORT HRESULT DllRegisterServer() {
   std::vector<std::string> progIds;
-  const std::string library = plugin::ComponentModulePath();
+  const std::string library = modules::ComponentModulePath();
   qcom::TypeLibRegistration typeLib{plugin::ids::kTypeLib, plugin::ids::kTypeLibName,
                                     plugin::ids::kTypeLibVersion, library};
   return qcom::RegisterServerClasses(ServerClasses(progIds), library, &typeLib);

@@ -1,0 +1,182 @@
+#include "modules/ChannelCore.h"
+
+#include "com/Bstr.h"
+#include "com/TextRules.h"
+#include "com/Variant.h"
+#include "platform/MessageBox.h"
+#include "platform/MessagePump.h"
+#include "values/XmlOutput.h"
+#include "values/XmlRead.h"
+
+namespace {
+
+using values::xml::BaseName;
+using values::xml::Children;
+
+// Whether one of the named points of a host collection is connected, directly
+// or through a macro. Outputs and inputs are asked the same way.
+template <class Point, class Points>
+bool AnyConnected(Points& points, const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    qcom::Variant key(name);
+    qcom::ComPtr<Point> point;
+    if (FAILED(points.get_Item(key.raw(), point.put())) || !point) continue;
+    VARIANT_BOOL connected = VARIANT_FALSE;
+    if (SUCCEEDED(point->get_IsConnected(&connected)) && connected) return true;
+    VARIANT_BOOL macroConnected = VARIANT_FALSE;
+    if (SUCCEEDED(point->get_IsMacroConnected(&macroConnected)) && macroConnected) return true;
+  }
+  return false;
+}
+
+// An element `name` under parent holding `text` as its text node, whatever
+// the text is.
+void AppendValueElement(IXMLDOMDocument* document, IXMLDOMNode* parent, const std::string& name,
+                        const std::string& text) {
+  auto element = values::AppendElement(document, parent, name, values::kNoTextField);
+  if (!element) return;
+  qcom::ComPtr<IXMLDOMText> textNode;
+  qcom::Bstr data(text);
+  if (FAILED(document->createTextNode(data.get(), textNode.put())) || !textNode) return;
+  qcom::ComPtr<IXMLDOMNode> appended;
+  element->appendChild(textNode.get(), appended.put());
+}
+
+}  // namespace
+
+ChannelCore::ChannelCore(const ChannelKindInfo& kind) : kind_(kind) {}
+
+ChannelCore::~ChannelCore() {
+  attributes_ = nullptr;
+  references_.clear();
+  appObject_ = nullptr;
+}
+
+bool ChannelCore::Create(IXMLDOMNode* definition, IAppObjectServices& services,
+                         bool manageShortFloat, int32_t channelIndex, int32_t positionInModule,
+                         IAppObject* owner, IChannelLink* self) {
+  if (!definition) return false;
+  // The parameters come before the name: a problem in their section is
+  // reported while the channel is still unnamed.
+  LoadAttributes(definition, manageShortFloat);
+  name = std::string(kind_.namePrefix) + std::to_string(channelIndex) + ")";
+  index = channelIndex;
+  indexInModule = positionInModule;
+  SetAppObject(owner);
+
+  const std::string section = qcom::text::Upper(kind_.referenceSection);
+  for (const auto& child : Children(definition)) {
+    if (values::xml::UpperBaseName(child.get()) != section) continue;
+    for (const auto& reference : Children(child.get()))
+      if (!CreatePoint(reference.get(), services, self)) return false;
+  }
+  return true;
+}
+
+bool ChannelCore::CreatePoint(IXMLDOMNode* reference, IAppObjectServices& services,
+                              IChannelLink* self) {
+  const std::string referenceName = BaseName(reference);
+  const auto snvt = values::xml::Text(reference);
+  if (!snvt) return false;
+  const std::string pointName = name + " " + referenceName;
+
+  // The application object may name the point differently; the channel keeps
+  // the name the point got, which is what the host collections know it by.
+  qcom::Bstr createdName;
+  if (kind_.createsOutputs) {
+    auto output = services.AddChannelOutput(pointName, *snvt, self);
+    if (!output || FAILED(output->get_Name(createdName.out()))) return false;
+  } else {
+    auto input = services.AddChannelInput(pointName, *snvt, self);
+    if (!input || FAILED(input->get_Name(createdName.out()))) return false;
+  }
+  AddReference(createdName.utf8());
+  if (kind_.mayCount && qcom::text::Upper(referenceName) == "COUNTER") isCounter = true;
+  return true;
+}
+
+bool ChannelCore::AddReference(const std::string& pointName) {
+  for (const std::string& known : references_)
+    if (qcom::text::EqualsNoCase(known, pointName)) return false;
+  references_.push_back(pointName);
+  return true;
+}
+
+void ChannelCore::LoadAttributes(IXMLDOMNode* channelNode, bool manageShortFloat) {
+  qcom::ComPtr<IXMLDOMNodeList> lastSection;
+  for (const auto& child : Children(channelNode)) {
+    if (BaseName(child.get()) != "Attributes") continue;
+    lastSection = nullptr;
+    child->get_childNodes(lastSection.put());
+    for (const auto& definition : Children(child.get())) {
+      if (!attributes_) attributes_ = qcom::Make<CDBAttributes>();
+      attributes_->AddFromXML(BaseName(definition.get()), definition.get());
+    }
+  }
+  if (manageShortFloat && attributes_)
+    for (const auto& entry : attributes_->Items()) entry.item->ForceShortFloat();
+
+  // Every node of the section counts, comments included: a section whose
+  // nodes did not all become parameters (a comment, a name used twice) is
+  // reported, and loading goes on.
+  if (!lastSection) return;
+  LONG nodes = 0;
+  lastSection->get_length(&nodes);
+  const size_t held = attributes_ ? attributes_->Count() : 0;
+  if (nodes > 0 && static_cast<size_t>(nodes) != held)
+    platform::ShowMessage("Error: Problems in the Attribute section of the XML file of " + name +
+                          " ");
+}
+
+void ChannelCore::SetConnected(bool connected) {
+  if (connected) {
+    connected_ = true;
+    ++connectionCount_;
+  } else {
+    --connectionCount_;
+    connected_ = connectionCount_ != 0;
+  }
+}
+
+bool ChannelCore::IsConnected() const {
+  if (connected_) return true;
+  if (!appObject_ || references_.empty()) return false;
+  if (kind_.createsOutputs) {
+    qcom::ComPtr<IOutputs> outputs;
+    if (FAILED(appObject_->get_Outputs(outputs.put())) || !outputs) return false;
+    return AnyConnected<IOutput>(*outputs, references_);
+  }
+  qcom::ComPtr<IInputs> inputs;
+  if (FAILED(appObject_->get_Inputs(inputs.put())) || !inputs) return false;
+  return AnyConnected<IInput>(*inputs, references_);
+}
+
+void ChannelCore::Save(IXMLDOMNode* parent, IXMLDOMDocument* document, bool simulation) const {
+  auto element = values::AppendElement(document, parent, kind_.elementName, values::kNoTextField);
+  if (!element) return;
+  if (simulation) AppendValueElement(document, element.get(), "Alias", name + " Value");
+  if (!attributes_) return;
+  for (const auto& entry : attributes_->Items()) {
+    platform::PumpMessages();
+    qcom::Bstr value;
+    entry.item->get_Value(value.out());
+    AppendValueElement(document, element.get(), entry.item->NameText(), value.utf8());
+  }
+}
+
+void ChannelCore::Load(IXMLDOMNode* parent) {
+  if (!attributes_) return;
+  for (const auto& child : Children(parent)) {
+    auto attribute = attributes_->Item(BaseName(child.get()));
+    if (!attribute) continue;
+    if (auto text = values::xml::Text(child.get())) attribute->SetValueText(*text);
+  }
+}
+
+values::ChannelRowData ChannelCore::RowData() const {
+  values::ChannelRowData row{name, globalKey, {}};
+  if (attributes_)
+    for (const auto& entry : attributes_->Items())
+      row.parameters.emplace_back(entry.item->NameText(), entry.item->DisplayValue());
+  return row;
+}

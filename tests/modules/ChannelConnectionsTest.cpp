@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "modules/ChannelFixture.h"
+
+namespace {
+
+using channel_tests::kAnalogInput;
+using ChannelConnections = channel_tests::ChannelFixture;
+
+bool Connected(_CDBAI* channel) {
+  VARIANT_BOOL connected = VARIANT_FALSE;
+  EXPECT_EQ(channel->get_IsConnected(&connected), S_OK);
+  return connected != VARIANT_FALSE;
+}
+
+void Put(_CDBAI* channel, bool connected) {
+  VARIANT_BOOL value = connected ? VARIANT_TRUE : VARIANT_FALSE;
+  EXPECT_EQ(channel->put_IsConnected(&value), S_OK);
+}
+
+TEST_F(ChannelConnections, CountsHostConnectionsAndDisconnections) {
+  auto channel = Load(*ais, kAnalogInput, 1, 1);
+  ASSERT_TRUE(channel);
+  EXPECT_FALSE(Connected(channel.get()));
+  Put(channel.get(), true);
+  channel->LinkSetConnected(true);  // the way the channel's points report it
+  Put(channel.get(), false);
+  EXPECT_TRUE(Connected(channel.get())) << "one connection left";
+  channel->LinkSetConnected(false);
+  EXPECT_FALSE(Connected(channel.get()));
+
+  // A disconnection without a connection leaves the count at -1, which is
+  // not 0: the bookkeeping then holds the channel for connected.
+  auto fresh = Load(*ais, kAnalogInput, 2, 2);
+  ASSERT_TRUE(fresh);
+  Put(fresh.get(), false);
+  EXPECT_TRUE(Connected(fresh.get()));
+  EXPECT_EQ(channel->put_IsConnected(nullptr), E_POINTER);
+  EXPECT_EQ(channel->get_IsConnected(nullptr), E_POINTER);
+}
+
+TEST_F(ChannelConnections, AnInputChannelIsConnectedWhileOneOfItsOutputsIs) {
+  ais->SetAppObject(app.get());
+  app->rename = [](const std::string& name) { return name + " (as placed)"; };
+  auto channel = Load(*ais, kAnalogInput, 3, 1);
+  auto neighbour = Load(*ais, kAnalogInput, 4, 2);
+  ASSERT_TRUE(channel && neighbour);
+  EXPECT_FALSE(Connected(channel.get()));
+
+  auto status = app->Output("Analog (3) Status (as placed)");
+  ASSERT_TRUE(status);
+  status->connected = true;
+  EXPECT_TRUE(Connected(channel.get())) << "found under the name the output got";
+  EXPECT_FALSE(Connected(neighbour.get())) << "only the channel's own outputs count";
+  status->connected = false;
+  app->Output("Analog (3) Value (as placed)")->macroConnected = true;
+  EXPECT_TRUE(Connected(channel.get())) << "a macro connection counts too";
+  app->Output("Analog (3) Value (as placed)")->macroConnected = false;
+  EXPECT_FALSE(Connected(channel.get()));
+
+  // The lookup goes through the collection's application object, which the
+  // channel takes over at creation; without one there is nothing to ask.
+  auto orphans = qcom::Make<CDBAIs>();
+  auto orphan = orphans->LoadFromXML(Element(kAnalogInput).get(), app.get(), 5, 1, 1);
+  ASSERT_TRUE(orphan);
+  app->Output("Analog (5) Value (as placed)")->connected = true;
+  EXPECT_FALSE(Connected(orphan.get()));
+  orphan->SetAppObject(app.get());
+  EXPECT_TRUE(Connected(orphan.get()));
+}
+
+TEST_F(ChannelConnections, OutputChannelsLookIntoTheInputs) {
+  aos->SetAppObject(app.get());
+  dos->SetAppObject(app.get());
+  auto analog = Load(*aos, "<AO><InReferences><Value>81</Value></InReferences></AO>", 4, 1);
+  auto digital = Load(*dos, "<DO><InReferences><Value>95</Value></InReferences></DO>", 6, 1);
+  ASSERT_TRUE(analog && digital);
+  // An output of the same name must not count for an output channel.
+  app->outputs->points.push_back(qcom::Make<testing_support::FakeOutput>("Analog (4) Value"));
+  app->outputs->points.back()->connected = true;
+  VARIANT_BOOL connected = VARIANT_TRUE;
+  EXPECT_EQ(analog->get_IsConnected(&connected), S_OK);
+  EXPECT_EQ(connected, VARIANT_FALSE);
+
+  app->Input("Analog (4) Value")->connected = true;
+  EXPECT_EQ(analog->get_IsConnected(&connected), S_OK);
+  EXPECT_EQ(connected, VARIANT_TRUE);
+  app->Input("Binary (6) Value")->macroConnected = true;
+  EXPECT_EQ(digital->get_IsConnected(&connected), S_OK);
+  EXPECT_EQ(connected, VARIANT_TRUE);
+}
+
+}  // namespace

@@ -1,0 +1,274 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "com/Bstr.h"
+#include "com/ComObject.h"
+#include "com/OutParam.h"
+#include "com/TextRules.h"
+#include "faces/AppObject.h"
+#include "modules/AppObjectServices.h"
+
+namespace testing_support {
+
+// A host output with a name and the two connection states a test sets.
+class FakeOutput final : public qcom::ComObject<IOutput> {
+ public:
+  explicit FakeOutput(std::string name) : name(std::move(name)) {}
+
+  std::string name;
+  bool connected = false;
+  bool macroConnected = false;
+
+  HRESULT get_IsConnected(VARIANT_BOOL* v) override { return qcom::ReturnBool(connected, v); }
+  HRESULT get_IsMacroConnected(VARIANT_BOOL* v) override {
+    return qcom::ReturnBool(macroConnected, v);
+  }
+  HRESULT get_Name(BSTR* v) override { return qcom::ReturnText(name, v); }
+  HRESULT put_CallBack(IcbkAppObject*) override { return E_NOTIMPL; }
+  HRESULT put_changeType(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_NodeType(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_Visible(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_GlobalKey(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_Index(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_SNVTCompatible(ICompatibleSNVT**) override { return E_NOTIMPL; }
+  HRESULT get_SNVTType(ISNVType**) override { return E_NOTIMPL; }
+  HRESULT get_Parent(IDispatch**) override { return E_NOTIMPL; }
+  HRESULT get_DisplayWritable(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_IsTypeDependent(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_ExtendedKey(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_IsDisplayable(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT put_IsDisplayable(VARIANT_BOOL) override { return E_NOTIMPL; }
+
+ private:
+  ~FakeOutput() override = default;
+};
+
+// A host input with a name and the two connection states a test sets.
+class FakeInput final : public qcom::ComObject<IInput> {
+ public:
+  explicit FakeInput(std::string name) : name(std::move(name)) {}
+
+  std::string name;
+  bool connected = false;
+  bool macroConnected = false;
+
+  HRESULT get_IsConnected(VARIANT_BOOL* v) override { return qcom::ReturnBool(connected, v); }
+  HRESULT get_IsMacroConnected(VARIANT_BOOL* v) override {
+    return qcom::ReturnBool(macroConnected, v);
+  }
+  HRESULT get_Name(BSTR* v) override { return qcom::ReturnText(name, v); }
+  HRESULT put_changeType(BSTR) override { return E_NOTIMPL; }
+  HRESULT put_CallBack(IcbkAppObject*) override { return E_NOTIMPL; }
+  HRESULT get_NodeType(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_ConnectedType(IDispatch**) override { return E_NOTIMPL; }
+  HRESULT get_Visible(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_Mandatory(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_Value(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_Value(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_GlobalKey(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_Extended(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_Index(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_CDBPosition(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_SNVTCompatibles(ICompatibleSNVTs**) override { return E_NOTIMPL; }
+  HRESULT get_Parent(IDispatch**) override { return E_NOTIMPL; }
+  HRESULT get_ExtendedKey(BSTR*) override { return E_NOTIMPL; }
+
+ private:
+  ~FakeInput() override = default;
+};
+
+// The host's input or output collection over the fake points: Item by name
+// (any case); a name it does not hold gives null.
+template <class Collection, class Point, class Concrete>
+class FakePointList final : public qcom::ComObject<Collection> {
+ public:
+  std::vector<qcom::ComPtr<Concrete>> points;
+
+  HRESULT get_Item(VARIANT key, Point** item) override {
+    if (!item) return E_POINTER;
+    *item = nullptr;
+    if (key.vt != VT_BSTR) return E_INVALIDARG;
+    const std::string name = qcom::BstrToUtf8(key.bstrVal);
+    for (const auto& point : points)
+      if (qcom::text::EqualsNoCase(point->name, name))
+        return qcom::ReturnObject<Point>(point, item);
+    return S_OK;
+  }
+  HRESULT get_Count(LONG* count) override {
+    return qcom::ReturnValue(static_cast<LONG>(points.size()), count);
+  }
+  HRESULT put_CallBack(IcbkAppObject*) override { return E_NOTIMPL; }
+  HRESULT get__NewEnum(IUnknown**) override { return E_NOTIMPL; }
+  HRESULT get_GlobalKey(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_ExtendedKey(BSTR*) override { return E_NOTIMPL; }
+
+ private:
+  ~FakePointList() override = default;
+};
+
+using FakeOutputs = FakePointList<IOutputs, IOutput, FakeOutput>;
+using FakeInputs = FakePointList<IInputs, IInput, FakeInput>;
+
+// One request for a connection point, as the application object received it.
+struct PointRequest {
+  std::string kind;  // "input" or "output"
+  std::string name;
+  std::string snvt;
+  IChannelLink* channel = nullptr;  // identity only, no reference held
+  std::string channelName;          // what the channel called itself at the request
+
+  bool operator==(const PointRequest&) const = default;
+};
+
+// An application object as channels, modules and the module set see it: it
+// records the point requests and answers them with fake points, which its
+// Inputs and Outputs collections then hold. What a test does not need answers
+// E_NOTIMPL.
+class FakeAppObject final : public qcom::ComObject<IAppObject, IAppObjectServices> {
+ public:
+  FakeAppObject() : outputs(qcom::Make<FakeOutputs>()), inputs(qcom::Make<FakeInputs>()) {}
+
+  std::vector<PointRequest> requests;
+  qcom::ComPtr<FakeOutputs> outputs;
+  qcom::ComPtr<FakeInputs> inputs;
+  qcom::ComPtr<IEditorView> editor;
+  bool shortFloat = true;
+  // The name the created point gets for a requested name (default: the same).
+  std::function<std::string(const std::string&)> rename;
+  // Requested names for which no point is created.
+  std::vector<std::string> refuse;
+
+  qcom::ComPtr<FakeOutput> Output(const std::string& name) const {
+    return Find<FakeOutput>(*outputs, name);
+  }
+  qcom::ComPtr<FakeInput> Input(const std::string& name) const {
+    return Find<FakeInput>(*inputs, name);
+  }
+
+  // IAppObjectServices
+  bool ShortFloatSetting() override { return shortFloat; }
+  IEditorView* EditorView() override { return editor.get(); }
+  qcom::ComPtr<IInput> AddChannelInput(const std::string& name, const std::string& snvt,
+                                       IChannelLink* channel) override {
+    if (!Record("input", name, snvt, channel)) return nullptr;
+    auto point = qcom::Make<FakeInput>(rename ? rename(name) : name);
+    inputs->points.push_back(point);
+    return qcom::ComPtr<IInput>(point.get());
+  }
+  qcom::ComPtr<IOutput> AddChannelOutput(const std::string& name, const std::string& snvt,
+                                         IChannelLink* channel) override {
+    if (!Record("output", name, snvt, channel)) return nullptr;
+    auto point = qcom::Make<FakeOutput>(rename ? rename(name) : name);
+    outputs->points.push_back(point);
+    return qcom::ComPtr<IOutput>(point.get());
+  }
+  CDBInputs* InputSet() override { return nullptr; }
+  CDBOutputs* OutputSet() override { return nullptr; }
+  IXMLDOMDocument* DefinitionDocument() override { return nullptr; }
+  CDBEBTemplates* ModuleTemplates() override { return nullptr; }
+  void UpdateAddableTemplates() override {}
+  void AddMapTypModTag(const std::string&) override {}
+  void RemoveLastMapTypModTag() override {}
+  void NotifyCDBChanged() override {}
+
+  // IAppObject
+  HRESULT get_Inputs(IInputs** out) override { return qcom::ReturnObject<IInputs>(inputs, out); }
+  HRESULT get_Outputs(IOutputs** out) override {
+    return qcom::ReturnObject<IOutputs>(outputs, out);
+  }
+  HRESULT get_IsPlugInActive(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT put_Path(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Path(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_ExecTime(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_MaxInstances(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_CDBDimension(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_Color(LONG*) override { return E_NOTIMPL; }
+  HRESULT put_Color(LONG) override { return E_NOTIMPL; }
+  HRESULT SetColor(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Width(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_InputWidth(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_DDBDimension(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_SDBDimension(LONG*) override { return E_NOTIMPL; }
+  HRESULT ClearReferences() override { return E_NOTIMPL; }
+  HRESULT ViewDatasheet(VARIANT) override { return E_NOTIMPL; }
+  HRESULT get_DatasheetAvailable(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_PlugInAvailable(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_UserName(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_UniqueIDString(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_OwnerDeviceXML(IXMLDOMDocument*) override { return E_NOTIMPL; }
+  HRESULT get_OwnerDeviceXML(IXMLDOMDocument**) override { return E_NOTIMPL; }
+  HRESULT put_UserName(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Name(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_NodeType(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_Tag(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_Tag(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_GlobalKey(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_GlobalKey(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Key(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_Key(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_ID(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_UniqueID(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_UniqueID(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Description(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_Icon(IPicture**) override { return E_NOTIMPL; }
+  HRESULT get_Category(BSTR*) override { return E_NOTIMPL; }
+  HRESULT Create() override { return E_NOTIMPL; }
+  HRESULT Show(IUnknown*) override { return E_NOTIMPL; }
+  HRESULT ObjectDebug() override { return E_NOTIMPL; }
+  HRESULT Save(VARIANT) override { return E_NOTIMPL; }
+  HRESULT Load(VARIANT) override { return E_NOTIMPL; }
+  HRESULT get_Stream(BSTR*) override { return E_NOTIMPL; }
+  HRESULT get_IntelStream(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_Stream(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_Attributes(IAttributes**) override { return E_NOTIMPL; }
+  HRESULT get_Language(LONG*) override { return E_NOTIMPL; }
+  HRESULT put_Language(LONG) override { return E_NOTIMPL; }
+  HRESULT Destroy() override { return E_NOTIMPL; }
+  HRESULT get_ProgrammaticId(BSTR*) override { return E_NOTIMPL; }
+  HRESULT XmlSNVTDoc(IXMLDOMDocument*) override { return E_NOTIMPL; }
+  HRESULT XmlSave(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
+  HRESULT XMLSaveSim(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
+  HRESULT XMLSaveForInteroperability(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
+  HRESULT XmlLoad(IXMLDOMNode*) override { return E_NOTIMPL; }
+  HRESULT CallBack(IcbkAppObject*) override { return E_NOTIMPL; }
+  HRESULT get_Parent(IDispatch**) override { return E_NOTIMPL; }
+  HRESULT put_Parent(IDispatch*) override { return E_NOTIMPL; }
+  HRESULT get_XPosition(double*) override { return E_NOTIMPL; }
+  HRESULT put_XPosition(double) override { return E_NOTIMPL; }
+  HRESULT get_YPosition(double*) override { return E_NOTIMPL; }
+  HRESULT put_YPosition(double) override { return E_NOTIMPL; }
+  HRESULT put_ManageShortFloat(VARIANT_BOOL) override { return E_NOTIMPL; }
+  HRESULT Init(BSTR, VARIANT*, VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_ExportIndex(SHORT*) override { return E_NOTIMPL; }
+  HRESULT put_ExportIndex(SHORT) override { return E_NOTIMPL; }
+  HRESULT get_NumObjects(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_ExtendedKey(BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_ExtendedKey(BSTR) override { return E_NOTIMPL; }
+  HRESULT get_IsDeviceDependent(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_UsesDeviceClock(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_IsHidden(VARIANT_BOOL*) override { return E_NOTIMPL; }
+  HRESULT get_IsVirtual(VARIANT_BOOL*) override { return E_NOTIMPL; }
+
+ private:
+  ~FakeAppObject() override = default;
+
+  bool Record(const char* kind, const std::string& name, const std::string& snvt,
+              IChannelLink* channel) {
+    requests.push_back({kind, name, snvt, channel, channel ? channel->LinkName() : ""});
+    for (const auto& refused : refuse)
+      if (refused == name) return false;
+    return true;
+  }
+
+  template <class Concrete, class List>
+  static qcom::ComPtr<Concrete> Find(const List& list, const std::string& name) {
+    for (const auto& point : list.points)
+      if (point->name == name) return point;
+    return nullptr;
+  }
+};
+
+}  // namespace testing_support

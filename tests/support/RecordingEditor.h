@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "com/ComObject.h"
+#include "values/EditorView.h"
+
+namespace testing_support {
+
+inline const char* KindText(values::ChannelKind kind) {
+  switch (kind) {
+    case values::ChannelKind::AI:
+      return "AI";
+    case values::ChannelKind::AO:
+      return "AO";
+    case values::ChannelKind::DI:
+      return "DI";
+    case values::ChannelKind::DO:
+      return "DO";
+  }
+  return "?";
+}
+
+// "NAME | KEY | p1=display1; p2=display2"
+inline std::string RowText(const values::ChannelRowData& row) {
+  std::string text = row.name + " | " + row.globalKey + " |";
+  for (size_t i = 0; i < row.parameters.size(); ++i)
+    text += (i ? "; " : " ") + row.parameters[i].first + "=" + row.parameters[i].second;
+  return text;
+}
+
+// An editor window without a display: writes down every operation it is
+// asked for, one line each ("add AI Analog (0) | EB1\AI\1 | gain=1 s").
+class RecordingEditor final : public qcom::ComObject<IEditorView> {
+ public:
+  std::vector<std::string> calls;
+
+  void AddChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) override {
+    calls.push_back(std::string("add ") + KindText(kind) + " " + RowText(row));
+  }
+  void RemoveChannelRow(values::ChannelKind kind, const std::string& key) override {
+    calls.push_back(std::string("remove ") + KindText(kind) + " " + key);
+  }
+  void RefreshChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) override {
+    calls.push_back(std::string("refresh ") + KindText(kind) + " " + RowText(row));
+  }
+  void SetChannelConnected(values::ChannelKind kind, const std::string& key,
+                           bool connected) override {
+    calls.push_back(std::string("connected ") + KindText(kind) + " " + key + " " +
+                    (connected ? "true" : "false"));
+  }
+  void AddModuleButton(const values::ModuleButtonData& module) override {
+    calls.push_back("module button " + module.key + " " + module.name);
+  }
+  void UpdateAddMenu() override { calls.push_back("update add menu"); }
+  void EnableRemoveCommands(bool enabled) override {
+    calls.push_back(std::string("remove commands ") + (enabled ? "on" : "off"));
+  }
+  void ShowUserName(const std::string& userName) override {
+    calls.push_back("user name " + userName);
+  }
+  void CloseByOwner() override { calls.push_back("close by owner"); }
+
+ private:
+  ~RecordingEditor() override = default;
+};
+
+}  // namespace testing_support
