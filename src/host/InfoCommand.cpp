@@ -21,7 +21,8 @@ constexpr const char* kHelp =
     "Creates an application object of the component by its ProgID, initialises it\n"
     "for the object type NAME (default TQ4600) and prints what the host sees:\n"
     "identity, definition header, map/type/module tag, data sheet availability and\n"
-    "the dimension figures, and the device parameters with their SNVT types.\n"
+    "the dimension figures, the device parameters with their SNVT types, and the\n"
+    "host inputs and outputs.\n"
     "\n"
     "  --type NAME   object type, the folder and file name of its definition\n"
     "  --snvt FILE   SNVT catalogue handed to the object (default: the bundled one)\n"
@@ -61,6 +62,44 @@ void PrintParameters(IAppObject* object) {
                 get(&IAttribute::get_Value).c_str(), get(&IAttribute::get_DispValue).c_str(),
                 get(&IAttribute::get_DispMin).c_str(), get(&IAttribute::get_DispMax).c_str(),
                 snvt.c_str());
+  }
+}
+// One row per host input and output: name, index, global key, SNVT.
+void PrintPoints(IAppObject* object) {
+  qcom::ComPtr<IInputs> inputs;
+  object->get_Inputs(inputs.put());
+  LONG count = 0;
+  if (inputs) inputs->get_Count(&count);
+  std::printf("\n%-6s %-28s %-5s %-34s %s\n", "Point", "Name", "Index", "GlobalKey", "SNVT");
+  for (LONG i = 1; i <= count; ++i) {
+    qcom::ComPtr<IInput> input;
+    inputs->get_Item(qcom::Variant(int32_t{i}).raw(), input.put());
+    if (!input) continue;
+    LONG index = 0;
+    input->get_Index(&index);
+    qcom::ComPtr<ICompatibleSNVTs> types;
+    input->get_SNVTCompatibles(types.put());
+    std::string snvt = types ? Text([&](BSTR* b) { return types->get_ToString(b); }) : "";
+    std::printf("%-6s %-28s %-5d %-34s %s\n", "in",
+                Text([&](BSTR* b) { return input->get_Name(b); }).c_str(), static_cast<int>(index),
+                Text([&](BSTR* b) { return input->get_GlobalKey(b); }).c_str(), snvt.c_str());
+  }
+  qcom::ComPtr<IOutputs> outputs;
+  object->get_Outputs(outputs.put());
+  count = 0;
+  if (outputs) outputs->get_Count(&count);
+  for (LONG i = 1; i <= count; ++i) {
+    qcom::ComPtr<IOutput> output;
+    outputs->get_Item(qcom::Variant(int32_t{i}).raw(), output.put());
+    if (!output) continue;
+    LONG index = 0;
+    output->get_Index(&index);
+    qcom::ComPtr<ICompatibleSNVT> type;
+    output->get_SNVTCompatible(type.put());
+    std::string snvt = type ? Text([&](BSTR* b) { return type->get_ID(b); }) : "";
+    std::printf("%-6s %-28s %-5d %-34s %s\n", "out",
+                Text([&](BSTR* b) { return output->get_Name(b); }).c_str(), static_cast<int>(index),
+                Text([&](BSTR* b) { return output->get_GlobalKey(b); }).c_str(), snvt.c_str());
   }
 }
 }  // namespace
@@ -117,6 +156,7 @@ int RunInfo(const std::vector<std::string>& words) {
   Line("DDBDimension:", SUCCEEDED(object->get_DDBDimension(&ddb)) ? std::to_string(ddb) : "overflow");
 
   PrintParameters(object.get());
+  PrintPoints(object.get());
 
   object->Destroy();
   return kExitOk;

@@ -5,7 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MessagePump.h"
 #include "plugin/CDBAppObject.h"
-#include "plugin/ComponentLocation.h"
+#include "modules/ComponentLocation.h"
 #include "values/NumberRules.h"
 #include "values/XmlRead.h"
 
@@ -40,7 +40,7 @@ bool CDBAppObject::InitFrom(const std::string& name, bool createModuleCollection
   uniqueIdString_ = name;
   definitionDoc_ = qxml::CreateDocument();
 
-  std::string file = plugin::ComponentFolder() + "../" + name + "/" + name + ".xml";
+  std::string file = modules::ComponentFolder() + "../" + name + "/" + name + ".xml";
   VARIANT_BOOL loaded = VARIANT_FALSE;
   if (definitionDoc_) definitionDoc_->load(qcom::Variant(file).raw(), &loaded);
   if (loaded != VARIANT_TRUE) {
@@ -53,7 +53,7 @@ bool CDBAppObject::InitFrom(const std::string& name, bool createModuleCollection
       error->get_reason(reason.out());
       description = srcText.utf8() + "\r" + reason.utf8();
     }
-    qcom::SetErrorRecord(QORDB_E_DEFINITION, plugin::ComponentModuleName(), description);
+    qcom::SetErrorRecord(QORDB_E_DEFINITION, modules::ComponentModuleName(), description);
     datasheetAvailable_ = false;
     return false;
   }
@@ -63,7 +63,11 @@ bool CDBAppObject::InitFrom(const std::string& name, bool createModuleCollection
     platform::PumpMessages();
 
   LoadObjectDefinition();
-  (void)createModuleCollections;  // the template catalogue and module set come with the modules
+  if (createModuleCollections) {
+    templates_ = qcom::Make<CDBEBTemplates>();
+    templates_->Build();
+    modules_ = qcom::Make<CDBEBModules>();
+  }
   return true;
 }
 
@@ -85,7 +89,7 @@ void CDBAppObject::LoadObjectDefinition() {
 }
 
 void CDBAppObject::FindDatasheet() {
-  const std::string base = plugin::ComponentFolder() + "../";
+  const std::string base = modules::ComponentFolder() + "../";
   const std::string ownFolder = base + uniqueIdString_ + "/";
   std::string file = platform::FirstMatch(ownFolder, "*.pdf");
   if (file.empty()) file = platform::FirstMatch(ownFolder, "*.doc");

@@ -1,11 +1,13 @@
 #include "plugin/CDBAppObject.h"
 
+#include <utility>
+
 #include "com/OutParam.h"
 #include "com/TextRules.h"
 #include "platform/MessagePump.h"
 #include "platform/Picture.h"
 #include "platform/ResourceIcons.h"
-#include "plugin/ComponentLocation.h"
+#include "modules/ComponentLocation.h"
 #include "plugin/PropertyRules.h"
 #include "values/MMain.h"
 #include "values/SnvtDataConversion.h"
@@ -29,11 +31,16 @@ CDBAppObject::CDBAppObject() {
 
 CDBAppObject::~CDBAppObject() {
   // Final release, in the object's documented order.
+  outputs_ = nullptr;
+  inputs_ = nullptr;
   parent_ = nullptr;
   definitionDoc_ = nullptr;
   callBacks_.reset();
   mapTypModTags_.reset();
   ownerDeviceXml_ = nullptr;
+  editor_ = nullptr;
+  templates_ = nullptr;
+  modules_ = nullptr;
   attributes_ = nullptr;
 }
 
@@ -61,8 +68,20 @@ std::string CDBAppObject::MapTypMod() const {
 }
 
 std::vector<plugin::ModuleCounts> CDBAppObject::PlacedModules() const {
-  // The module set arrives with the expansion modules; until then nothing is placed.
-  return {};
+  std::vector<plugin::ModuleCounts> placed;
+  if (!modules_) return placed;
+  for (const auto& entry : modules_->Modules()) {
+    const CDBEBModule& m = *entry.item;
+    placed.push_back({.slot = m.Slot(),
+                      .ai = m.AICount(),
+                      .ao = m.AOCount(),
+                      .di = m.DICount(),
+                      .dO = m.DOCount(),
+                      .counters = m.DICount() > 0 ? m.CounterCount() : 0,
+                      .hasDICollection = m.DIs() != nullptr,
+                      .hasDOCollection = m.DOs() != nullptr});
+  }
+  return placed;
 }
 
 // ---- _CDBAppObject ----
@@ -114,10 +133,6 @@ HRESULT CDBAppObject::get_DDBDimension(LONG* bytes) {
   return S_OK;
 }
 
-HRESULT CDBAppObject::ClearReferences() {
-  // Resets the connection references of the host inputs; with no inputs there is nothing to do.
-  return S_OK;
-}
 
 HRESULT CDBAppObject::get_DatasheetAvailable(VARIANT_BOOL* available) {
   return ReturnBool(datasheetAvailable_, available);
@@ -152,6 +167,8 @@ HRESULT CDBAppObject::put_Tag(BSTR tag) {
 HRESULT CDBAppObject::get_GlobalKey(BSTR* key) { return ReturnText(globalKey_, key); }
 HRESULT CDBAppObject::put_GlobalKey(BSTR key) {
   globalKey_ = BstrToUtf8(key);
+  if (inputs_) inputs_->SetGlobalKey(globalKey_ + "\\RIN");
+  if (outputs_) outputs_->SetGlobalKey(globalKey_ + "\\ROU");
   return S_OK;
 }
 HRESULT CDBAppObject::get_Key(BSTR* key) { return ReturnText(key_, key); }
@@ -174,7 +191,13 @@ HRESULT CDBAppObject::get_Icon(IPicture** picture) {
 HRESULT CDBAppObject::get_Category(BSTR* category) { return ReturnText(category_, category); }
 
 HRESULT CDBAppObject::Create() {
+  inputs_ = qcom::Make<CDBInputs>();
+  RegisterSinksWith(*inputs_);
+  outputs_ = qcom::Make<CDBOutputs>();
+  RegisterSinksWith(*outputs_);
   LoadFixedAttributes();
+  if (modules_) modules_->SetAppObject(this);
+  UpdateAddableTemplates();
   return S_OK;
 }
 
@@ -190,12 +213,10 @@ HRESULT CDBAppObject::get_IntelStream(BSTR* stream) { return ReturnText("", stre
 HRESULT CDBAppObject::put_Stream(BSTR) { return S_OK; }
 
 HRESULT CDBAppObject::get_Inputs(IInputs** inputs) {
-  if (inputs) *inputs = nullptr;
-  return E_NOTIMPL;
+  return qcom::ReturnObject<IInputs>(inputs_, inputs);
 }
 HRESULT CDBAppObject::get_Outputs(IOutputs** outputs) {
-  if (outputs) *outputs = nullptr;
-  return E_NOTIMPL;
+  return qcom::ReturnObject<IOutputs>(outputs_, outputs);
 }
 HRESULT CDBAppObject::get_Attributes(IAttributes** attributes) {
   return qcom::ReturnObject<IAttributes>(attributes_, attributes);
@@ -209,13 +230,18 @@ HRESULT CDBAppObject::put_Language(LONG language) {
 
 HRESULT CDBAppObject::Destroy() {
   parent_ = nullptr;
+  inputs_ = nullptr;
+  outputs_ = nullptr;
   callBacks_.reset();
   mapTypModTags_.reset();
+  templates_ = nullptr;
+  modules_ = nullptr;
+  if (auto editor = std::exchange(editor_, nullptr)) editor->CloseByOwner();
   return S_OK;
 }
 
 HRESULT CDBAppObject::get_ProgrammaticId(BSTR* progId) {
-  return ReturnText(plugin::ComponentModuleName() + ".CAppObject", progId);
+  return ReturnText(modules::ComponentModuleName() + ".CAppObject", progId);
 }
 
 HRESULT CDBAppObject::XmlSNVTDoc(IXMLDOMDocument* catalogue) {
@@ -232,12 +258,6 @@ HRESULT CDBAppObject::XMLSaveForInteroperability(IXMLDOMNode*, IXMLDOMDocument*)
 }
 HRESULT CDBAppObject::XmlLoad(IXMLDOMNode*) { return E_NOTIMPL; }
 
-HRESULT CDBAppObject::CallBack(IcbkAppObject* sink) {
-  if (!sink) return E_POINTER;
-  if (callBacks_) callBacks_->push_back(qcom::ComPtr<IcbkAppObject>(sink));
-  NotifyCDBChanged();
-  return S_OK;
-}
 
 HRESULT CDBAppObject::get_Parent(IDispatch** parent) { return qcom::ReturnObject(parent_, parent); }
 HRESULT CDBAppObject::put_Parent(IDispatch* parent) {
@@ -265,6 +285,8 @@ HRESULT CDBAppObject::get_NumObjects(LONG* count) { return ReturnValue(1, count)
 HRESULT CDBAppObject::get_ExtendedKey(BSTR* key) { return ReturnText(extendedKey_, key); }
 HRESULT CDBAppObject::put_ExtendedKey(BSTR key) {
   extendedKey_ = BstrToUtf8(key);
+  if (inputs_) inputs_->SetExtendedKey(extendedKey_ + "\\RIN");
+  if (outputs_) outputs_->SetExtendedKey(extendedKey_ + "\\ROU");
   if (attributes_) attributes_->SetExtendedKey(extendedKey_ + "\\ATT");
   return S_OK;
 }

@@ -9,12 +9,18 @@
 #include "modules/CDBMapTypMod.h"
 #include "plugin/Dimensions.h"
 #include "plugin/TypeLibrary.h"
+#include "modules/AppObjectServices.h"
+#include "modules/CDBEBModules.h"
+#include "modules/CDBEBTemplates.h"
 #include "values/CDBAttributes.h"
+#include "values/CDBInputs.h"
+#include "values/CDBOutputs.h"
 #include "xml/Dom.h"
 
 // The placed I/O extension of a controller: the object the host places,
 // initialises from its definition, and drives through IAppObject.
-class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IReportSource> {
+class CDBAppObject final
+    : public qcom::ComObject<_CDBAppObject, IAppObject, IReportSource, IAppObjectServices> {
  public:
   CDBAppObject();
 
@@ -101,14 +107,28 @@ class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IRe
   // IReportSource
   HRESULT GetDoc(IDispatch* wordApp, IDispatch* localizer, IDispatch** document) override;
 
-  // Operations offered to the component's own classes.
-  void NotifyCDBChanged();
+  // Operations offered to the component's own classes (IAppObjectServices and more).
+  bool ShortFloatSetting() override { return shortFloatSetting_; }
+  IEditorView* EditorView() override { return editor_.get(); }
+  qcom::ComPtr<IInput> AddChannelInput(const std::string& name, const std::string& snvt,
+                                       IChannelLink* channel) override;
+  qcom::ComPtr<IOutput> AddChannelOutput(const std::string& name, const std::string& snvt,
+                                         IChannelLink* channel) override;
+  CDBInputs* InputSet() override { return inputs_.get(); }
+  CDBOutputs* OutputSet() override { return outputs_.get(); }
+  IXMLDOMDocument* DefinitionDocument() override { return definitionDoc_.get(); }
+  CDBEBTemplates* ModuleTemplates() override { return templates_.get(); }
+  CDBEBModules* ModuleSet() const { return modules_.get(); }
+  void UpdateAddableTemplates() override;
+  // The channel of an editor row key ("EB1\\AI\\2"); null when the key names none.
+  qcom::ComPtr<IDispatch> ChannelByKey(const std::string& kind, const std::string& key) const;
+  void AddMapTypModTag(const std::string& tag) override;
+  void RemoveLastMapTypModTag() override;
+  void NotifyCDBChanged() override;
+  // Attaches the editor window (null detaches it).
+  void SetEditor(IEditorView* editor) { editor_ = qcom::ComPtr<IEditorView>(editor); }
   CDBAttributes* AttributeSet() const { return attributes_.get(); }
-  bool ShortFloatSetting() const { return shortFloatSetting_; }
-  void AddMapTypModTag(const std::string& tag);
-  void RemoveLastMapTypModTag();
   std::string MapTypMod() const;
-  IXMLDOMDocument* DefinitionDoc() const { return definitionDoc_.get(); }
   const std::string& DatasheetPath() const { return datasheetPath_; }
 
  private:
@@ -116,6 +136,9 @@ class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IRe
 
   bool InitFrom(const std::string& name, bool createModuleCollections);
   void LoadFixedAttributes();
+  void RegisterSinksWith(CDBInputs& inputs) const;
+  void RegisterSinksWith(CDBOutputs& outputs) const;
+  void KeyPointCollections();
   void LoadObjectDefinition();
   void FindDatasheet();
   std::vector<plugin::ModuleCounts> PlacedModules() const;
@@ -140,8 +163,13 @@ class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IRe
   std::optional<std::vector<qcom::ComPtr<CDBMapTypMod>>> mapTypModTags_;
   int32_t cdbLength_ = 0, ddbLength_ = 0;
   int32_t fixedDDB_ = 0, fixedSHDB_ = 0;
+  qcom::ComPtr<CDBOutputs> outputs_;
+  qcom::ComPtr<CDBInputs> inputs_;
   qcom::ComPtr<IXMLDOMDocument> ownerDeviceXml_;
   std::string lastStream_;
+  qcom::ComPtr<IEditorView> editor_;
+  qcom::ComPtr<CDBEBTemplates> templates_;
+  qcom::ComPtr<CDBEBModules> modules_;
   bool shortFloatSetting_ = false;
   qcom::ComPtr<CDBAttributes> attributes_;
   int16_t exportIndex_ = 0;

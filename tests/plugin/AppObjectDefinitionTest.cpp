@@ -126,7 +126,7 @@ TEST_F(AppObjectDefinition, StringIdReadsTheSameDefinition) {
 }
 
 TEST_F(AppObjectDefinition, BundledDefinitionLoads) {
-  plugin::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) + "/O_TQ4600/O_TQ4600.so");
+  modules::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) + "/O_TQ4600/O_TQ4600.so");
   ASSERT_TRUE(Init("TQ4600"));
   EXPECT_EQ(Text(&CDBAppObject::get_Name), "TQ4600");
   EXPECT_EQ(Text(&CDBAppObject::get_ID), "4600");

@@ -12,7 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RecordingMessages.h"
 #include "plugin/CDBAppObject.h"
-#include "plugin/ComponentLocation.h"
+#include "modules/ComponentLocation.h"
 #include "support/TempDir.h"
 
 // An application object whose component folder is a temp folder the test
@@ -21,13 +21,13 @@ class AppObjectFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     // The component's folder exists wherever the component is loaded from.
-    plugin::SetComponentModulePathForTesting(dir.Write("O_TQ4600/O_TQ4600.so", ""));
+    modules::SetComponentModulePathForTesting(dir.Write("O_TQ4600/O_TQ4600.so", ""));
     object = qcom::Make<CDBAppObject>();
   }
   void TearDown() override {
     if (object) object->Destroy();
     object = nullptr;
-    plugin::SetComponentModulePathForTesting("");
+    modules::SetComponentModulePathForTesting("");
   }
 
   bool Init(const std::string& name) {

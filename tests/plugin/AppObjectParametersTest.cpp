@@ -34,7 +34,7 @@ class AppObjectParameters : public AppObjectFixture {
 }  // namespace
 
 TEST_F(AppObjectParameters, CreateLoadsTheSixDeviceParameters) {
-  plugin::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) + "/O_TQ4600/O_TQ4600.so");
+  modules::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) + "/O_TQ4600/O_TQ4600.so");
   ASSERT_TRUE(Init("TQ4600"));
   qcom::ComPtr<IAttributes> none;
   object->get_Attributes(none.put());

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "com/ComObject.h"
+#include "modules/CDBEBModule.h"
+#include "values/KeyedCollection.h"
+
+// Default interface of CDBEBTemplates.
+struct _CDBEBTemplates : IDispatch {
+  QCOM_IDENTITY(IDispatch, "CF18FCE6-B9D6-409E-B717-0C9BB6B9743E");
+  virtual HRESULT get_Count(LONG* count) = 0;
+  virtual HRESULT get_Item(VARIANT key, IDispatch** module) = 0;
+  virtual HRESULT get__NewEnum(IUnknown** enumerator) = 0;
+
+ protected:
+  ~_CDBEBTemplates() = default;
+};
+
+// The catalogue of module kinds: one template per folder next to the
+// component, keyed by the folder's name in any letter case.
+class CDBEBTemplates final : public qcom::ComObject<_CDBEBTemplates> {
+ public:
+  // Reads every template folder of the component's folder.
+  void Build();
+  void ClearAddable();
+  size_t Count() const { return items_.Count(); }
+  qcom::ComPtr<CDBEBModule> Item(std::string_view key) const { return items_.Item(key); }
+  const values::KeyedCollection<CDBEBModule>& Items() const { return items_; }
+
+  HRESULT get_Count(LONG* count) override;
+  HRESULT get_Item(VARIANT key, IDispatch** module) override;
+  HRESULT get__NewEnum(IUnknown** enumerator) override;
+
+ private:
+  values::KeyedCollection<CDBEBModule> items_;
+};
