@@ -1,6 +1,22 @@
 #include "plugin/ClassTable.h"
 
+#include "modules/CDBAIs.h"
+#include "modules/CDBAOs.h"
+#include "modules/CDBDIs.h"
+#include "modules/CDBDOs.h"
+#include "modules/CDBEBModule.h"
+#include "modules/CDBEBModules.h"
+#include "modules/CDBEBTemplates.h"
 #include "modules/CDBMapTypMod.h"
+#include "values/CDBAttribute.h"
+#include "values/CDBAttributes.h"
+#include "values/CDBCompatibleSNVT.h"
+#include "values/CDBCompatibleSNVTs.h"
+#include "values/CDBInput.h"
+#include "values/CDBInputs.h"
+#include "values/CDBOutput.h"
+#include "values/CDBOutputs.h"
+#include "values/CDBSNVTType.h"
 #include "plugin/CDBAppObject.h"
 #include "plugin/ClassIds.h"
 #include "modules/ComponentLocation.h"
@@ -15,6 +31,26 @@ qcom::ComPtr<IClassFactory> FactoryOf() {
 
 const ClassInfo kClasses[] = {
     {"CDBAppObject", ids::kCDBAppObject, &FactoryOf<CDBAppObject>},
+    {"CDBInputs", ids::kCDBInputs, &FactoryOf<CDBInputs>},
+    {"CDBInput", ids::kCDBInput, &FactoryOf<CDBInput>},
+    {"CDBOutputs", ids::kCDBOutputs, &FactoryOf<CDBOutputs>},
+    {"CDBOutput", ids::kCDBOutput, &FactoryOf<CDBOutput>},
+    {"CDBSNVTType", ids::kCDBSNVTType, &FactoryOf<CDBSNVTType>},
+    {"CDBCompatibleSNVT", ids::kCDBCompatibleSNVT, &FactoryOf<CDBCompatibleSNVT>},
+    {"CDBCompatibleSNVTs", ids::kCDBCompatibleSNVTs, &FactoryOf<CDBCompatibleSNVTs>},
+    {"CDBAttribute", ids::kCDBAttribute, &FactoryOf<CDBAttribute>},
+    {"CDBAttributes", ids::kCDBAttributes, &FactoryOf<CDBAttributes>},
+    {"CDBEBModule", ids::kCDBEBModule, &FactoryOf<CDBEBModule>},
+    {"CDBEBModules", ids::kCDBEBModules, &FactoryOf<CDBEBModules>},
+    {"CDBEBTemplates", ids::kCDBEBTemplates, &FactoryOf<CDBEBTemplates>},
+    {"CDBAI", ids::kCDBAI, &FactoryOf<CDBAI>},
+    {"CDBAIs", ids::kCDBAIs, &FactoryOf<CDBAIs>},
+    {"CDBAO", ids::kCDBAO, &FactoryOf<CDBAO>},
+    {"CDBAOs", ids::kCDBAOs, &FactoryOf<CDBAOs>},
+    {"CDBDI", ids::kCDBDI, &FactoryOf<CDBDI>},
+    {"CDBDIs", ids::kCDBDIs, &FactoryOf<CDBDIs>},
+    {"CDBDO", ids::kCDBDO, &FactoryOf<CDBDO>},
+    {"CDBDOs", ids::kCDBDOs, &FactoryOf<CDBDOs>},
     {"CDBMapTypMod", ids::kCDBMapTypMod, &FactoryOf<CDBMapTypMod>},
 };
 }  // namespace

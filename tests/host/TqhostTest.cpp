@@ -97,6 +97,7 @@ TEST_F(Tqhost, InfoListsTheDeviceParametersThroughTheHostInterfaces) {
   size_t table = r.out.find("\nParameter ");
   ASSERT_NE(table, std::string::npos) << r.out;
   std::string rows = r.out.substr(table + 1);
+  rows = rows.substr(0, rows.find("\n\n") + 1);
   EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 7) << rows;
   for (const char* row :
        {"R5_Address               -1       -1               -32768         32767          9 SNVT_count_inc\n",

@@ -3,12 +3,8 @@
 #include "modules/CDBAIs.h"
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
-#include "plugin/AppObjectFixture.h"
-#include "support/RecordingEditor.h"
-#include "support/RecordingSink.h"
-#include "values/MMain.h"
+#include "plugin/BundledObjectFixture.h"
 
-using testing_support::RecordingEditor;
 using testing_support::RecordingSink;
 
 namespace {
@@ -33,43 +29,7 @@ const char* kAnalogOutput = R"(<AO><Attributes>
     <OutputMode><SNVTTYPE>1009</SNVTTYPE><DefaultValue>0</DefaultValue></OutputMode></Attributes>
     <InReferences><Value>81,21</Value></InReferences></AO>)";
 
-class AppObjectPoints : public AppObjectFixture {
- protected:
-  void SetUp() override {
-    AppObjectFixture::SetUp();
-    modules::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) + "/O_TQ4600/O_TQ4600.so");
-    auto catalogue = qxml::CreateDocument();
-    VARIANT_BOOL ok = VARIANT_FALSE;
-    catalogue->load(qcom::Variant(TQ_SNVT_FILE).raw(), &ok);
-    object->XmlSNVTDoc(catalogue.get());
-    ASSERT_TRUE(Init("TQ4600"));
-    object->Create();
-    object->SetEditor(editor.get());
-    object->CallBack(sink.get());
-    qcom::Bstr key("OBJ1"), extended("P1\\OBJ1");
-    object->put_GlobalKey(key.get());
-    object->put_ExtendedKey(extended.get());
-    sink->calls.clear();
-    editor->calls.clear();
-  }
-  void TearDown() override {
-    AppObjectFixture::TearDown();
-    values::Shared() = saved_;
-  }
-
-  std::vector<std::string> OutputNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : object->OutputSet()->Items())
-      names.push_back(entry.key + " #" + std::to_string(entry.item->IndexValue()));
-    return names;
-  }
-
-  qcom::ComPtr<RecordingSink> sink = qcom::Make<RecordingSink>();
-  qcom::ComPtr<RecordingEditor> editor = qcom::Make<RecordingEditor>();
-
- private:
-  values::MMain saved_ = values::Shared();
-};
+using AppObjectPoints = BundledObjectFixture;
 
 }  // namespace
 

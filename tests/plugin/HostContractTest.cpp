@@ -119,6 +119,32 @@ TEST_F(HostContract, HostSequenceThroughTheClassFactory) {
   EXPECT_EQ(qcom::LoadedLibraryCount(), 0u) << "no live object keeps the component loaded";
 }
 
+TEST_F(HostContract, EveryClassIsRegisteredAndCreatable) {
+  ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
+  std::vector<qcom::ClassRegistration> classes;
+  ASSERT_EQ(qcom::Registry().ListClasses(classes), S_OK);
+  EXPECT_EQ(classes.size(), 22u);
+  for (const auto& c : classes) {
+    qcom::ComPtr<IUnknown> object;
+    EXPECT_EQ(qcom::CreateByProgId(c.progId, IUnknown::iid, object.put_void()), S_OK) << c.progId;
+    auto dispatch = qcom::QueryAs<IDispatch>(object.get());
+    EXPECT_TRUE(dispatch) << c.progId << " has a dual default interface";
+  }
+  // The host interfaces of the point and parameter classes.
+  qcom::ComPtr<IOutput> output;
+  EXPECT_EQ(qcom::CreateByProgId("O_TQ4600.CDBOutput", IOutput::iid, output.put_void()), S_OK);
+  EXPECT_TRUE(qcom::QueryAs<IDisplayItem>(output.get()));
+  EXPECT_TRUE(qcom::QueryAs<ISubItemConnable>(output.get()));
+  qcom::ComPtr<IAttributes> attributes;
+  EXPECT_EQ(qcom::CreateByProgId("O_TQ4600.CDBAttributes", IAttributes::iid, attributes.put_void()),
+            S_OK);
+  qcom::ComPtr<ICompatibleSNVTs> list;
+  EXPECT_EQ(
+      qcom::CreateByProgId("O_TQ4600.CDBCompatibleSNVTs", ICompatibleSNVTs::iid, list.put_void()),
+      S_OK);
+  EXPECT_TRUE(qcom::QueryAs<IClonable>(list.get()));
+}
+
 TEST_F(HostContract, TagObjectsAreCreatableByProgId) {
   ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
   qcom::ComPtr<_CDBMapTypMod> tag;
