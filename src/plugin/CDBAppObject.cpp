@@ -205,10 +205,6 @@ HRESULT CDBAppObject::Show(IUnknown*) { return E_NOTIMPL; }
 HRESULT CDBAppObject::ObjectDebug() { return S_OK; }
 HRESULT CDBAppObject::Save(VARIANT) { return S_OK; }
 HRESULT CDBAppObject::Load(VARIANT) { return S_OK; }
-HRESULT CDBAppObject::get_Stream(BSTR* stream) {
-  if (stream) *stream = nullptr;
-  return E_NOTIMPL;
-}
 HRESULT CDBAppObject::get_IntelStream(BSTR* stream) { return ReturnText("", stream); }
 HRESULT CDBAppObject::put_Stream(BSTR) { return S_OK; }
 
@@ -251,12 +247,6 @@ HRESULT CDBAppObject::XmlSNVTDoc(IXMLDOMDocument* catalogue) {
     values::Shared().snvtDocument = qcom::ComPtr<IXMLDOMDocument>(catalogue);
   return S_OK;
 }
-HRESULT CDBAppObject::XmlSave(IXMLDOMNode*, IXMLDOMDocument*) { return E_NOTIMPL; }
-HRESULT CDBAppObject::XMLSaveSim(IXMLDOMNode*, IXMLDOMDocument*) { return E_NOTIMPL; }
-HRESULT CDBAppObject::XMLSaveForInteroperability(IXMLDOMNode*, IXMLDOMDocument*) {
-  return E_NOTIMPL;
-}
-HRESULT CDBAppObject::XmlLoad(IXMLDOMNode*) { return E_NOTIMPL; }
 
 
 HRESULT CDBAppObject::get_Parent(IDispatch** parent) { return qcom::ReturnObject(parent_, parent); }

@@ -130,12 +130,19 @@ class CDBAppObject final
   CDBAttributes* AttributeSet() const { return attributes_.get(); }
   std::string MapTypMod() const;
   const std::string& DatasheetPath() const { return datasheetPath_; }
+  const std::string& LastStreamText() const { return lastStream_; }
 
  private:
   ~CDBAppObject() override;
 
   bool InitFrom(const std::string& name, bool createModuleCollections);
   void LoadFixedAttributes();
+  qcom::ComPtr<IXMLDOMNode> SaveHeader(IXMLDOMNode* parent, IXMLDOMDocument* document,
+                                       bool withPlacement) const;
+  void SaveModules(IXMLDOMNode* element, IXMLDOMDocument* document, bool simulatorForm) const;
+  void SaveOutputFlags(IXMLDOMNode* element, IXMLDOMDocument* document) const;
+  void LoadModules(IXMLDOMNode* modulesElement);
+  void LoadOutputFlags(IXMLDOMNode* outputsElement);
   void RegisterSinksWith(CDBInputs& inputs) const;
   void RegisterSinksWith(CDBOutputs& outputs) const;
   void KeyPointCollections();
@@ -167,6 +174,7 @@ class CDBAppObject final
   qcom::ComPtr<CDBInputs> inputs_;
   qcom::ComPtr<IXMLDOMDocument> ownerDeviceXml_;
   std::string lastStream_;
+  int32_t powerlineFreq_ = 0, behaviourOnCommFailure_ = 0;
   qcom::ComPtr<IEditorView> editor_;
   qcom::ComPtr<CDBEBTemplates> templates_;
   qcom::ComPtr<CDBEBModules> modules_;

@@ -106,6 +106,16 @@ double PlainParse(std::string_view text) {
 }
 
 std::optional<float> LocaleParse(std::string_view text) {
+  auto value = LocaleParseDouble(text);
+  return value ? RoundToSingle(*value) : std::nullopt;
+}
+
+std::optional<double> ReadUserNumber(std::string_view text) {
+  if (Shared().localeDecimalSeparator == ".") return PlainParse(text);
+  return LocaleParseDouble(text);
+}
+
+std::optional<double> LocaleParseDouble(std::string_view text) {
   const std::string& separator = Shared().localeDecimalSeparator;
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
@@ -125,7 +135,9 @@ std::optional<float> LocaleParse(std::string_view text) {
   if (digits == 0) return std::nullopt;
   i = ScanExponent(text, i, number);
   if (i != text.size()) return std::nullopt;
-  return RoundToSingle(DecimalValue(number));
+  double value = DecimalValue(number);
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 std::optional<int32_t> RoundToInt32(double value) {
@@ -142,13 +154,17 @@ std::optional<float> RoundToSingle(double value) {
   return static_cast<float>(value);
 }
 
-std::string SingleText(float value) {
+namespace {
+// Locale-independent general format with `digits` significant digits (as
+// printf's %G), written with the user's separator and a capital E.
+template <class T>
+std::string GeneralText(T value, int digits) {
   // The system's value texts know no signed zero: -0 is written as 0, so a
   // scaled zero encodes like any other zero.
-  if (value == 0.0f) return "0";
-  char buffer[32];
-  // Locale-independent, and the same digits as printf's %.7G.
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+  if (value == 0) return "0";
+  char buffer[64];
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
   std::string text;
   for (const char* p = buffer; p != result.ptr; ++p) {
     if (*p == '.')
@@ -158,6 +174,11 @@ std::string SingleText(float value) {
   }
   return text;
 }
+}  // namespace
+
+std::string SingleText(float value) { return GeneralText(value, 7); }
+
+std::string DoubleText(double value) { return GeneralText(value, 15); }
 
 bool ProcessLocaleUsesDecimalComma() {
   char buffer[32];

@@ -18,6 +18,13 @@ double PlainParse(std::string_view text);
 // optional exponent. nullopt for any other text, for an empty one and for a
 // value outside the single range.
 std::optional<float> LocaleParse(std::string_view text);
+// The same at double precision (nullopt outside the double range).
+std::optional<double> LocaleParseDouble(std::string_view text);
+
+// A value text read as a number the way the object reads its own texts: by the
+// locale parse when the user's decimal separator is not ".", else by the plain
+// parse (which never fails).
+std::optional<double> ReadUserNumber(std::string_view text);
 
 // Nearest integer, ties to even (2.5 -> 2, 3.5 -> 4); nullopt when the result
 // does not fit the target width or the number is not finite.
@@ -32,6 +39,11 @@ std::optional<float> RoundToSingle(double value);
 // no trailing zeros, the user's decimal separator, and the exponent form
 // (1E+07, 1.234568E+08, 1E-05) when the decimal exponent is below -4 or above 6.
 std::string SingleText(float value);
+
+// The text of a double in the user's number format: at most 15 significant
+// digits, no trailing zeros, the user's decimal separator, the exponent form
+// for decimal exponents below -4 or above 14.
+std::string DoubleText(double value);
 
 // Whether the process locale (LC_NUMERIC, as the host set it) writes one half
 // with a decimal comma.

@@ -1,0 +1,22 @@
+#include "plugin/EditorFactory.h"
+
+#include <utility>
+
+namespace plugin {
+
+namespace {
+EditorFactory& Factory() {
+  static EditorFactory factory;
+  return factory;
+}
+}  // namespace
+
+EditorFactory SetEditorFactory(EditorFactory factory) {
+  return std::exchange(Factory(), std::move(factory));
+}
+
+qcom::ComPtr<IEditorView> MakeEditor(IAppObject* owner) {
+  return Factory() ? Factory()(owner) : nullptr;
+}
+
+}  // namespace plugin
