@@ -154,6 +154,7 @@ HRESULT CDBAppObject::get_OwnerDeviceXML(IXMLDOMDocument** document) {
 HRESULT CDBAppObject::put_UserName(BSTR name) {
   userName_ = BstrToUtf8(name);
   width_ = static_cast<int32_t>(qcom::text::Length(userName_)) + 5;
+  if (editor_) editor_->ShowUserName(userName_);
   return S_OK;
 }
 

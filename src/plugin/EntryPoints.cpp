@@ -8,7 +8,14 @@
 #include "plugin/ClassTable.h"
 #include "modules/ComponentLocation.h"
 
+#include "ui/EditorInstall.h"
+
 #define TQ_EXPORT extern "C" __attribute__((visibility("default")))
+
+namespace {
+// Objects of the loaded component open the component's own editor.
+const bool kEditorInstalled = (ui::InstallEditorFactory(), true);
+}  // namespace
 
 TQ_EXPORT HRESULT DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
   if (!ppv) return E_POINTER;

@@ -1,0 +1,101 @@
+#include "ui/ChannelList.h"
+
+#include <algorithm>
+
+#include "com/TextRules.h"
+#include "values/FieldText.h"
+
+namespace ui {
+
+namespace {
+
+// The module column comes right after the row text, with the first row.
+constexpr size_t kModuleColumn = 1;
+
+// Row keys compare without regard to letter case, as every key of the system does.
+template <class Rows>
+auto FindRow(Rows& rows, std::string_view key) -> decltype(rows.data()) {
+  auto it = std::find_if(rows.begin(), rows.end(), [&](const ListRow& row) {
+    return qcom::text::EqualsNoCase(row.key, key);
+  });
+  return it == rows.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+ChannelList::ChannelList() {
+  columns_.push_back({"", "Channel"});
+}
+
+void ChannelList::AddColumn(std::string key, std::string text) {
+  columns_.push_back({std::move(key), std::move(text)});
+  for (ListRow& row : rows_) row.cells.resize(columns_.size());
+}
+
+size_t ChannelList::ValueColumn(std::string_view text) const {
+  for (size_t i = 1; i < columns_.size(); ++i)
+    if (columns_[i].text == text) return i;
+  return 0;
+}
+
+ListRow* ChannelList::Find(std::string_view key) {
+  return FindRow(rows_, key);
+}
+
+const ListRow* ChannelList::Row(std::string_view key) const {
+  return FindRow(rows_, key);
+}
+
+bool ChannelList::AddRow(const values::ChannelRowData& channel, std::string_view image) {
+  if (columns_.size() == kModuleColumn)
+    AddColumn(std::string(kModuleColumnKey), std::string(kModuleColumnText));
+  for (const auto& [name, display] : channel.parameters) {
+    const bool named = std::any_of(columns_.begin(), columns_.end(),
+                                   [&](const ListColumn& column) { return column.text == name; });
+    if (!named) AddColumn(name, name);
+  }
+  if (Find(channel.globalKey)) return false;
+
+  ListRow row{channel.globalKey, std::string(image), {}};
+  row.cells.resize(columns_.size());
+  row.cells[0] = channel.name;
+  // The module key is the first field of the channel key ("EB1\AI\2").
+  row.cells[kModuleColumn] = values::GetField(channel.globalKey, 0, "\\");
+  rows_.push_back(std::move(row));
+  RefreshRow(channel);
+  return true;
+}
+
+bool ChannelList::RemoveRow(std::string_view key) {
+  ListRow* row = Find(key);
+  if (!row) return false;
+  rows_.erase(rows_.begin() + (row - rows_.data()));
+  return true;
+}
+
+void ChannelList::RefreshRow(const values::ChannelRowData& channel) {
+  ListRow* row = Find(channel.globalKey);
+  if (!row) return;
+  for (const auto& [name, display] : channel.parameters)
+    if (size_t column = ValueColumn(name)) row->cells[column] = display;
+}
+
+void ChannelList::SetImage(std::string_view key, std::string_view image) {
+  if (ListRow* row = Find(key)) row->image = std::string(image);
+}
+
+std::string ChannelList::Cell(std::string_view rowKey, std::string_view columnText) const {
+  const ListRow* row = Row(rowKey);
+  if (!row) return {};
+  for (size_t i = 0; i < columns_.size(); ++i)
+    if (columns_[i].text == columnText) return row->cells[i];
+  return {};
+}
+
+std::vector<std::string> ChannelList::ColumnTexts() const {
+  std::vector<std::string> texts;
+  for (const ListColumn& column : columns_) texts.push_back(column.text);
+  return texts;
+}
+
+}  // namespace ui

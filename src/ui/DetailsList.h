@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+struct DetailRow {
+  std::string property;
+  std::string value;
+  bool operator==(const DetailRow&) const = default;
+};
+
+// The property/value list beside the channel lists: what is known of the
+// device or of the chosen module.
+class DetailsList {
+ public:
+  void Clear() { rows_.clear(); }
+  void Add(std::string property, std::string value) {
+    rows_.push_back({std::move(property), std::move(value)});
+  }
+  const std::vector<DetailRow>& Rows() const { return rows_; }
+
+ private:
+  std::vector<DetailRow> rows_;
+};
+
+}  // namespace ui

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "com/ComObject.h"
+#include "faces/AppObject.h"
+#include "faces/Callback.h"
+#include "ui/ChannelList.h"
+#include "ui/ChannelTabs.h"
+#include "ui/DetailsList.h"
+#include "ui/ExplorerBand.h"
+#include "ui/ModuleCommands.h"
+#include "values/EditorView.h"
+
+class CDBAppObject;
+class CDBEBModule;
+
+// The editor window of one application object, without any toolkit: the
+// explorer band with the device and module buttons, the four channel lists on
+// their tabs, the details list, the caption and the state of the module
+// commands. The model pushes its changes in through IEditorView; a widget
+// layer renders what the accessors below return and forwards the user's
+// clicks. The window is also a callback sink of its object, one that ignores
+// every notification.
+class frmMain final : public qcom::ComObject<IEditorView, IcbkAppObject> {
+ public:
+  static constexpr int32_t kDeviceButtonId = 1;
+  static constexpr const char* kDesignCaption = "TQ";
+
+  frmMain() = default;
+
+  // The edited object. Setting it registers the window as a callback sink of
+  // the object, which from then on holds the window until it is destroyed.
+  void SetAppObject(IAppObject* appObject);
+  IAppObject* AppObject() const { return appObject_.get(); }
+  // The host's owner window: kept and handed back, not used.
+  void SetOwner(IUnknown* owner) { owner_ = qcom::ComPtr<IUnknown>(owner); }
+  IUnknown* Owner() const { return owner_.get(); }
+
+  // Lifecycle. Load reads the object, so the object comes first; loading a
+  // loaded window does nothing. Activation loads the window if needed and,
+  // the first time, lists the channels of the placed modules. Unload lets go
+  // of the object and the owner, which breaks the cycle between the window and
+  // the object.
+  void Load();
+  void Activate();
+  void Unload();
+
+  // Lists every channel of every placed module and attaches the window to
+  // their collections, module by module in the order AO, AI, DO, DI.
+  void FillChannelLists();
+  void CreateExplorerBand();
+  // The device button and one button per placed module, in module-set order.
+  void FillModulesBand();
+  // Clears the details list and lists the object's name and parameters.
+  void ShowDeviceDetails();
+  // Adds the module's rows to the details list (nothing for no module).
+  void ShowModuleDetails(const CDBEBModule* module);
+
+  // IEditorView
+  void AddChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) override;
+  void RemoveChannelRow(values::ChannelKind kind, const std::string& key) override;
+  void RefreshChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) override;
+  void SetChannelConnected(values::ChannelKind kind, const std::string& key,
+                           bool connected) override;
+  void AddModuleButton(const values::ModuleButtonData& module) override;
+  void UpdateAddMenu() override;
+  void EnableRemoveCommands(bool enabled) override;
+  void ShowUserName(const std::string& userName) override;
+  void CloseByOwner() override;
+
+  // IcbkAppObject, in slot order
+  HRESULT Created() override;
+  HRESULT CDBChanged(LONG extraCDBLen, LONG extraDDBLen, LONG extraSDBLen) override;
+  HRESULT Destroied() override;
+  HRESULT AttributeChanged(BSTR globalKey) override;
+  HRESULT AppObjectUserNameChanged(BSTR userName) override;
+  HRESULT NVNameChanged(BSTR globalKey, BSTR newName) override;
+  HRESULT CPNameChanged(BSTR globalKey, BSTR newName) override;
+  HRESULT NVTypeChanged(BSTR globalKey, BSTR snvtId) override;
+  HRESULT CPTypeChanged(BSTR globalKey, BSTR snvtId) override;
+  HRESULT RefInTypeChanged(BSTR globalKey) override;
+  HRESULT RefInAdded(BSTR globalKey) override;
+  HRESULT RefInRemoved(BSTR globalKey) override;
+  HRESULT RefOutAdded(BSTR globalKey) override;
+  HRESULT RefOutRemoved(BSTR globalKey) override;
+  HRESULT RefOutTypeChanged(BSTR globalKey) override;
+  HRESULT ConnectionDeleted(BSTR globalKey) override;
+  HRESULT ConnectionToBeDeleted(BSTR globalKey) override;
+  HRESULT RefOutAddedBefore(BSTR globalKey, BSTR beforeGlobalKey) override;
+  HRESULT RefreshObj() override;
+  HRESULT NumObjectsChanged(LONG count) override;
+  HRESULT AvailableDimsChanged() override;
+  HRESULT RemoveGatewayObject(BSTR globalKey) override;
+  HRESULT LoadGatewayDevices() override;
+  HRESULT Gateways(IDispatch** result) override;
+  HRESULT Ioms(IDispatch** result) override;
+  HRESULT RemoveIomInternalObject(BSTR globalKey) override;
+  HRESULT LoadIoms() override;
+
+  // What the window shows.
+  const std::string& Caption() const { return caption_; }
+  const ui::ChannelList& List(values::ChannelKind kind) const { return lists_[ui::TabOf(kind)]; }
+  const ui::ChannelTabs& Tabs() const { return tabs_; }
+  const ui::DetailsList& Details() const { return details_; }
+  const ui::ExplorerBand& Explorer() const { return explorer_; }
+  const ui::ModuleCommands& Commands() const { return commands_; }
+  bool Loaded() const { return loaded_; }
+  bool FirstActivation() const { return firstActivation_; }
+  bool ClosingByOwner() const { return closingByOwner_; }
+
+ private:
+  ~frmMain() override = default;
+
+  ui::ChannelList& ListOf(values::ChannelKind kind) { return lists_[ui::TabOf(kind)]; }
+  // The edited object as this component's own application object; null when
+  // there is none or it is another component's.
+  CDBAppObject* EditedObject() const;
+
+  qcom::ComPtr<IAppObject> appObject_;
+  qcom::ComPtr<IUnknown> owner_;
+  bool loaded_ = false;
+  bool firstActivation_ = false;
+  bool closingByOwner_ = false;
+  bool closing_ = false;
+  std::string caption_ = kDesignCaption;
+
+  ui::ExplorerBand explorer_;
+  // In tab order: AI, AO, DI, DO.
+  std::array<ui::ChannelList, ui::kChannelTabCount> lists_;
+  ui::ChannelTabs tabs_;
+  ui::DetailsList details_;
+  // The menu bar, its sub-menu and pop-up bands and the tool-click dispatcher
+  // join here with the editor commands; until then the window keeps the state
+  // those bands show.
+  ui::ModuleCommands commands_;
+};

@@ -1,0 +1,58 @@
+// The four channel lists: rows that follow the channels of the placed modules.
+#include "modules/CDBAIs.h"
+#include "modules/CDBAOs.h"
+#include "modules/CDBDIs.h"
+#include "modules/CDBDOs.h"
+#include "plugin/CDBAppObject.h"
+#include "ui/frmMain.h"
+
+namespace {
+
+// Attaches the window to the collection, so that later changes of its
+// channels reach the list, and lists every channel it holds.
+template <class Channels>
+void ListChannels(Channels* channels, frmMain& window) {
+  if (!channels) return;
+  channels->SetEditor(&window);
+  for (size_t position = 1; position <= channels->Count(); ++position)
+    window.AddChannelRow(Channels::kChannelKind, channels->At(position)->RowData());
+}
+
+}  // namespace
+
+void frmMain::FillChannelLists() {
+  const CDBAppObject* object = EditedObject();
+  const CDBEBModules* modules = object ? object->ModuleSet() : nullptr;
+  if (!modules) return;
+  for (const auto& entry : modules->Modules()) {
+    const CDBEBModule& module = *entry.item;
+    ListChannels(module.AOs(), *this);
+    ListChannels(module.AIs(), *this);
+    ListChannels(module.DOs(), *this);
+    ListChannels(module.DIs(), *this);
+  }
+}
+
+void frmMain::AddChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) {
+  ui::ChannelList& list = ListOf(kind);
+  list.AddRow(row, ui::ImageKey(kind, false));
+  tabs_.Open(ui::TabOf(kind));
+  list.SwitchOn(true);
+}
+
+void frmMain::RemoveChannelRow(values::ChannelKind kind, const std::string& key) {
+  ui::ChannelList& list = ListOf(kind);
+  list.RemoveRow(key);
+  if (!list.Empty()) return;
+  tabs_.Close(ui::TabOf(kind));
+  list.SwitchOn(false);
+}
+
+void frmMain::RefreshChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) {
+  ListOf(kind).RefreshRow(row);
+}
+
+void frmMain::SetChannelConnected(values::ChannelKind kind, const std::string& key,
+                                  bool connected) {
+  ListOf(kind).SetImage(key, ui::ImageKey(kind, connected));
+}
