@@ -8,6 +8,10 @@ namespace host {
 
 int RunRegsvr(const std::vector<std::string>& args);
 int RunInfo(const std::vector<std::string>& args);
+int RunNew(const std::vector<std::string>& args);
+int RunStream(const std::vector<std::string>& args);
+int RunSave(const std::vector<std::string>& args);
+int RunSet(const std::vector<std::string>& args);
 
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);

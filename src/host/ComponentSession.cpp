@@ -8,6 +8,7 @@
 #include "com/Creation.h"
 #include "com/ErrorRecord.h"
 #include "com/Registry.h"
+#include "host/XmlFiles.h"
 
 namespace host {
 
@@ -30,15 +31,20 @@ std::string LastErrorText(HRESULT hr) {
 
 std::string InstallFolder() {
   std::error_code ec;
-  auto path = std::filesystem::weakly_canonical(std::filesystem::path(ExecutableFolder()) / "..", ec);
+  auto path =
+      std::filesystem::weakly_canonical(std::filesystem::path(ExecutableFolder()) / "..", ec);
   return ec ? std::string() : path.string();
 }
 
-std::string BundledComponentPath() { return InstallFolder() + "/plugins/O_TQ4600/O_TQ4600.so"; }
+std::string BundledPluginsFolder() {
+  return InstallFolder() + "/plugins";
+}
 
-std::string EnsureComponentRegistered() {
-  std::string bundled = BundledComponentPath();
-  if (bundled.empty() || !std::filesystem::exists(bundled)) return {};  // rely on the registry
+std::string ComponentPathIn(const std::string& pluginsFolder) {
+  return pluginsFolder + "/O_TQ4600/O_TQ4600.so";
+}
+
+std::string EnsureComponentRegistered(const std::string& componentPath) {
   qcom::Registry registry;
   CLSID clsid{};
   qcom::ClassRegistration current;
@@ -46,24 +52,42 @@ std::string EnsureComponentRegistered() {
   if (SUCCEEDED(hr)) hr = registry.FindClass(clsid, current);
   if (SUCCEEDED(hr)) {
     std::error_code ec;
-    if (std::filesystem::equivalent(current.library, bundled, ec)) return {};
+    if (std::filesystem::equivalent(current.library, componentPath, ec)) return {};
   } else if (hr == REGDB_E_READREGDB) {
     return LastErrorText(hr);  // a corrupt registry is reported, never overwritten
   }
-  hr = qcom::RegisterServer(bundled, false);
-  if (FAILED(hr)) return "cannot register " + bundled + ": " + LastErrorText(hr);
+  hr = qcom::RegisterServer(componentPath, false);
+  if (FAILED(hr)) return "cannot register " + componentPath + ": " + LastErrorText(hr);
   return {};
 }
 
-qcom::ComPtr<IAppObject> CreateAppObject(std::string& error) {
+qcom::ComPtr<IAppObject> CreateAppObject(const std::string& progId, std::string& error) {
   qcom::ClearErrorRecord();
   qcom::ComPtr<IAppObject> object;
-  HRESULT hr = qcom::CreateByProgId(kAppObjectProgId, IAppObject::iid, object.put_void());
+  HRESULT hr = qcom::CreateByProgId(progId, IAppObject::iid, object.put_void());
   if (FAILED(hr) || !object) {
     error = LastErrorText(hr);
     return nullptr;
   }
   return object;
+}
+
+bool ComponentSession::Open(const Arguments& args, std::string& error) {
+  std::error_code ec;
+  auto chosen = args.value("--plugins");
+  pluginsFolder_ =
+      chosen ? std::filesystem::absolute(*chosen, ec).string() : BundledPluginsFolder();
+  std::string component = ComponentPathIn(pluginsFolder_);
+  bool present = std::filesystem::is_regular_file(component, ec);
+  if (chosen && !present) {
+    error = "no component " + component;
+    return false;
+  }
+  catalogue_ = LoadXmlFile(args.value("--snvt").value_or(BundledCatalogue()), error);
+  if (!catalogue_) return false;
+  // Without a bundled component the registry's registration is used as it is.
+  if (present) error = EnsureComponentRegistered(component);
+  return error.empty();
 }
 
 }  // namespace host

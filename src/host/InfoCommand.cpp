@@ -9,24 +9,23 @@
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
-#include "host/XmlFiles.h"
 #include "plugin/TypeLibrary.h"
 
 namespace host {
 
 namespace {
-constexpr const char* kHelp =
-    "usage: tqhost info [--type NAME] [--snvt FILE]\n"
-    "\n"
-    "Creates an application object of the component by its ProgID, initialises it\n"
-    "for the object type NAME (default TQ4600) and prints what the host sees:\n"
-    "identity, definition header, map/type/module tag, data sheet availability and\n"
-    "the dimension figures, the device parameters with their SNVT types, and the\n"
-    "host inputs and outputs.\n"
-    "\n"
-    "  --type NAME   object type, the folder and file name of its definition\n"
-    "  --snvt FILE   SNVT catalogue handed to the object (default: the bundled one)\n"
-    "  --help        show this text\n";
+const std::string kHelp =
+    std::string(
+        "usage: tqhost info [--type NAME] [--plugins DIR] [--snvt FILE]\n"
+        "\n"
+        "Creates an application object of the component by its ProgID, initialises it\n"
+        "for the object type NAME (default TQ4600) and prints what the host sees:\n"
+        "identity, definition header, map/type/module tag, data sheet availability and\n"
+        "the dimension figures, the device parameters with their SNVT types, and the\n"
+        "host inputs and outputs.\n"
+        "\n"
+        "  --type NAME    object type, the folder and file name of its definition\n") +
+    kSessionOptionsHelp + "  --help         show this text\n";
 
 template <class Getter>
 std::string Text(Getter get) {
@@ -105,25 +104,21 @@ void PrintPoints(IAppObject* object) {
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& words) {
-  Arguments args(words, {"--type", "--snvt"}, {"--help"});
+  Arguments args(words, {"--type", "--plugins", "--snvt"}, {"--help"});
   if (args.has("--help")) {
-    std::fputs(kHelp, stdout);
+    std::fputs(kHelp.c_str(), stdout);
     return kExitOk;
   }
   if (!args.ok()) return Fail("info", args.error() + " (see tqhost info --help)", kExitUsage);
   if (!args.positional().empty())
     return Fail("info", "unexpected argument " + args.positional()[0], kExitUsage);
   std::string type = args.value("--type").value_or("TQ4600");
-  std::string catalogueFile = args.value("--snvt").value_or(BundledCatalogue());
   std::string error;
-  auto catalogue = LoadXmlFile(catalogueFile, error);
-  if (!catalogue) return Fail("info", error, kExitInput);
-
-  if (std::string problem = EnsureComponentRegistered(); !problem.empty())
-    return Fail("info", problem, kExitInput);
-  qcom::ComPtr<IAppObject> object = CreateAppObject(error);
+  ComponentSession session;
+  if (!session.Open(args, error)) return Fail("info", error, kExitInput);
+  qcom::ComPtr<IAppObject> object = CreateAppObject(kAppObjectProgId, error);
   if (!object) return Fail("info", error, kExitInput);
-  object->XmlSNVTDoc(catalogue.get());
+  object->XmlSNVTDoc(session.catalogue());
 
   VARIANT errorCode;
   VariantInit(&errorCode);
@@ -152,8 +147,10 @@ int RunInfo(const std::vector<std::string>& words) {
   VARIANT_BOOL sheet = VARIANT_FALSE;
   object->get_DatasheetAvailable(&sheet);
   Line("Datasheet:", sheet ? "available" : "not available");
-  Line("CDBDimension:", SUCCEEDED(object->get_CDBDimension(&cdb)) ? std::to_string(cdb) : "overflow");
-  Line("DDBDimension:", SUCCEEDED(object->get_DDBDimension(&ddb)) ? std::to_string(ddb) : "overflow");
+  Line("CDBDimension:",
+       SUCCEEDED(object->get_CDBDimension(&cdb)) ? std::to_string(cdb) : "overflow");
+  Line("DDBDimension:",
+       SUCCEEDED(object->get_DDBDimension(&ddb)) ? std::to_string(ddb) : "overflow");
 
   PrintParameters(object.get());
   PrintPoints(object.get());

@@ -1,9 +1,64 @@
 #include "host/XmlFiles.h"
 
+#include <filesystem>
+
+#include "com/ErrorRecord.h"
 #include "com/Variant.h"
 #include "host/ComponentSession.h"
+#include "host/DomAccess.h"
 
 namespace host {
+
+namespace {
+
+void AppendText(IXMLDOMDocument* document, IXMLDOMNode* parent, const std::string& text,
+                IXMLDOMNode* before) {
+  qcom::ComPtr<IXMLDOMText> node;
+  qcom::Bstr data(text);
+  if (FAILED(document->createTextNode(data.get(), node.put())) || !node) return;
+  dom::Node appended;
+  parent->appendChild(node.get(), appended.put());
+  if (before) {
+    // The DOM has no insertBefore: move the sibling behind the new text instead.
+    dom::Node moved;
+    parent->appendChild(before, moved.put());
+  }
+}
+
+// Puts each child of an element that holds only elements and comments on its
+// own line. Elements with text keep their content exactly as it is.
+void Indent(IXMLDOMDocument* document, IXMLDOMNode* element, const std::string& margin) {
+  std::vector<dom::Node> children;
+  dom::Node child;
+  if (element->get_firstChild(child.put()) != S_OK) return;
+  while (child) {
+    DOMNodeType type = NODE_INVALID;
+    child->get_nodeType(&type);
+    if (type != NODE_ELEMENT && type != NODE_COMMENT) return;  // content with text stays as it is
+    children.push_back(child);
+    dom::Node next;
+    if (child->get_nextSibling(next.put()) != S_OK) break;
+    child = next;
+  }
+  const std::string inner = margin + "  ";
+  for (const dom::Node& c : children) {
+    Indent(document, c.get(), inner);
+    AppendText(document, element, "\n" + inner, c.get());
+  }
+  AppendText(document, element, "\n" + margin, nullptr);
+}
+
+std::string WriteFailure(HRESULT hr, const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path folder = std::filesystem::absolute(path, ec).parent_path();
+  if (!std::filesystem::is_directory(folder, ec))
+    return "cannot write " + path + ": the folder " + folder.string() + " does not exist";
+  if (hr == E_ACCESSDENIED) return "cannot write " + path + ": access denied";
+  return "cannot write " + path + " (error " + qcom::HresultText(hr) +
+         "); an existing file is left as it was";
+}
+
+}  // namespace
 
 qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& error) {
   auto document = qxml::CreateDocument();
@@ -18,10 +73,22 @@ qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& 
     parseError->get_reason(reason.out());
     parseError->get_line(&line);
   }
-  error = path + (line > 0 ? ": line " + std::to_string(line) : std::string()) + ": " + reason.utf8();
+  error =
+      path + (line > 0 ? ": line " + std::to_string(line) : std::string()) + ": " + reason.utf8();
   return nullptr;
 }
 
-std::string BundledCatalogue() { return InstallFolder() + "/snvt/snvt.xml"; }
+bool WriteXmlFile(IXMLDOMDocument* document, const std::string& path, std::string& error) {
+  dom::Element root = dom::RootOf(document);
+  if (root) Indent(document, root.get(), "");
+  HRESULT hr = document->save(qcom::Variant(path).raw());
+  if (SUCCEEDED(hr)) return true;
+  error = WriteFailure(hr, path);
+  return false;
+}
+
+std::string BundledCatalogue() {
+  return InstallFolder() + "/snvt/snvt.xml";
+}
 
 }  // namespace host

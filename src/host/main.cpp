@@ -24,8 +24,14 @@ constexpr const char* kHelp =
     "usage: tqhost COMMAND [OPTIONS]\n"
     "\n"
     "Commands:\n"
-    "  regsvr [-u] LIB     register (or unregister) a component library\n"
-    "  info [--type NAME]  create an application object and show what the host sees\n"
+    "  regsvr [-u] LIB                  register (or unregister) a component library\n"
+    "  info [--type NAME]               create an application object and show what\n"
+    "                                   the host sees\n"
+    "  new -o FILE [--modules T1,...]   write a project with one new object\n"
+    "  stream FILE                      print each object's configuration stream\n"
+    "  save FILE -o OUT [--form F]      write the project again, in form F\n"
+    "  set FILE [--object N] NAME=VALUE ...\n"
+    "                                   set parameters and print the new stream\n"
     "\n"
     "Run 'tqhost COMMAND --help' for the options of a command. Messages of the\n"
     "component appear on standard error as 'message: TEXT' lines.\n"
@@ -49,6 +55,14 @@ int main(int argc, char** argv) {
     code = host::RunRegsvr(words);
   } else if (command == "info") {
     code = host::RunInfo(words);
+  } else if (command == "new") {
+    code = host::RunNew(words);
+  } else if (command == "stream") {
+    code = host::RunStream(words);
+  } else if (command == "save") {
+    code = host::RunSave(words);
+  } else if (command == "set") {
+    code = host::RunSet(words);
   } else {
     code = host::Fail(command, "unknown command (see tqhost --help)", host::kExitUsage);
   }

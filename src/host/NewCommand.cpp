@@ -1,0 +1,178 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "com/TextRules.h"
+#include "com/Variant.h"
+#include "host/Arguments.h"
+#include "host/Commands.h"
+#include "host/ComponentSession.h"
+#include "host/ConfigurationTree.h"
+#include "host/ExitCodes.h"
+#include "host/PlacedObject.h"
+#include "host/ProjectFile.h"
+#include "xml/Dom.h"
+
+namespace host {
+
+namespace {
+const std::string kHelp =
+    std::string(
+        "usage: tqhost new -o FILE [--name USER] [--modules T1,T2,...] "
+        "[--type NAME]\n"
+        "                  [--plugins DIR] [--snvt FILE]\n"
+        "\n"
+        "Writes a project file holding one new application object with the\n"
+        "expansion modules T1, T2, ... placed in that order, module k in slot k.\n"
+        "The chain must be one that the object type's configuration tree allows;\n"
+        "otherwise the command says which template cannot go where, and writes\n"
+        "nothing. The saved object keeps its configuration stream.\n"
+        "\n"
+        "  -o FILE          project file to write (replaced whole)\n"
+        "  --name USER      user name of the object (default: TYPE_1)\n"
+        "  --modules LIST   module template IDs separated by commas,\n"
+        "                   e.g. EB4AI2AO,EB8DIC,EB4AO\n"
+        "  --type NAME      object type (default: TQ4600)\n") +
+    kSessionOptionsHelp + "  --help           show this text\n";
+
+std::string Join(const std::vector<std::string>& names, const char* separator) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : separator) + name;
+  return text;
+}
+
+// Splits "A,B,C"; an empty name is a usage error.
+bool SplitChain(const std::string& list, std::vector<std::string>& chain) {
+  std::string current;
+  for (size_t i = 0; i <= list.size(); ++i) {
+    if (i < list.size() && list[i] != ',') {
+      current += list[i];
+      continue;
+    }
+    current = qcom::text::Trim(current);
+    if (current.empty()) return false;
+    chain.push_back(current);
+    current.clear();
+  }
+  return true;
+}
+
+// Checks the chain against the tree and spells each name as the tree does.
+// Returns an empty text when every template may go where it is asked to.
+std::string CheckChain(const ConfigurationTree& tree, std::vector<std::string>& chain) {
+  for (size_t k = 0; k < chain.size(); ++k) {
+    std::vector<std::string> placed(chain.begin(), chain.begin() + static_cast<long>(k));
+    std::vector<std::string> allowed = tree.Next(placed);
+    bool found = false;
+    for (const std::string& name : allowed)
+      if (qcom::text::EqualsNoCase(name, chain[k])) {
+        chain[k] = name;
+        found = true;
+      }
+    if (found) continue;
+    const std::string where = "position " + std::to_string(k + 1);
+    if (!tree.Mentions(chain[k])) return "unknown module template " + chain[k] + " at " + where;
+    return "module template " + chain[k] + " cannot go at " + where +
+           (placed.empty() ? std::string() : " after " + Join(placed, " -> ")) +
+           "; allowed there: " +
+           (allowed.empty() ? std::string("none, the chain is complete") : Join(allowed, ", "));
+  }
+  return {};
+}
+
+// The saved element a host writes to have modules placed: one empty element
+// per template ID under "Modules", in chain order.
+dom::Element ChainElement(const std::string& type, const std::vector<std::string>& chain) {
+  auto document = qxml::CreateDocument();
+  dom::Element root = dom::AppendElement(document.get(), document.get(), type);
+  dom::Element modules = dom::AppendElement(document.get(), root.get(), "Modules");
+  for (const std::string& id : chain) dom::AppendElement(document.get(), modules.get(), id);
+  return root;
+}
+
+LONG PointCount(IAppObject* object) {
+  LONG inputs = 0, outputs = 0;
+  qcom::ComPtr<IInputs> in;
+  if (SUCCEEDED(object->get_Inputs(in.put())) && in) in->get_Count(&inputs);
+  qcom::ComPtr<IOutputs> out;
+  if (SUCCEEDED(object->get_Outputs(out.put())) && out) out->get_Count(&outputs);
+  return inputs + outputs;
+}
+
+// Confirms through what the object saves and shows that it placed each module
+// of the chain, in order, with its channels.
+std::string CheckPlaced(const PlacedObject& object, const std::vector<std::string>& chain) {
+  std::vector<dom::Element> placed;
+  for (const dom::Element& child : dom::ChildElements(object.SavedElement().get()))
+    if (qcom::text::EqualsNoCase(dom::NameOf(child.get()), "Modules"))
+      placed = dom::ChildElements(child.get());
+  LONG channels = 0;
+  for (size_t k = 0; k < chain.size(); ++k) {
+    const std::string which =
+        "module template " + chain[k] + " at position " + std::to_string(k + 1);
+    if (k >= placed.size() || !qcom::text::EqualsNoCase(dom::NameOf(placed[k].get()), chain[k]))
+      return which + " was not placed by the object";
+    auto list = dom::ChildElements(placed[k].get());
+    if (list.empty()) return which + " was placed without channels";
+    channels += static_cast<LONG>(list.size());
+  }
+  if (placed.size() != chain.size())
+    return "the object placed " + std::to_string(placed.size()) + " modules, not " +
+           std::to_string(chain.size());
+  // Every channel brings at least one input or output.
+  if (PointCount(object.get()) < channels)
+    return "the object shows fewer inputs and outputs than its modules have channels";
+  return {};
+}
+
+}  // namespace
+
+int RunNew(const std::vector<std::string>& words) {
+  Arguments args(words, {"-o", "--name", "--modules", "--type", "--plugins", "--snvt"}, {"--help"});
+  if (args.has("--help")) {
+    std::fputs(kHelp.c_str(), stdout);
+    return kExitOk;
+  }
+  if (!args.ok()) return Fail("new", args.error() + " (see tqhost new --help)", kExitUsage);
+  if (!args.positional().empty())
+    return Fail("new", "unexpected argument " + args.positional()[0], kExitUsage);
+  auto output = args.value("-o");
+  if (!output || output->empty())
+    return Fail("new", "missing -o FILE (see tqhost new --help)", kExitUsage);
+  std::vector<std::string> chain;
+  if (auto list = args.value("--modules"); list && !SplitChain(*list, chain))
+    return Fail("new", "--modules: empty template name in \"" + *list + "\"", kExitUsage);
+  const std::string type = args.value("--type").value_or("TQ4600");
+
+  std::string error;
+  ComponentSession session;
+  if (!session.Open(args, error)) return Fail("new", error, kExitInput);
+  ObjectIdentity identity = DefaultIdentity(type, 1);
+  if (auto name = args.value("--name")) identity.userName = *name;
+  auto object = PlacedObject::Place(session, identity, error);
+  if (!object) return Fail("new", error, kExitInput);
+
+  if (!chain.empty()) {
+    ConfigurationTree tree;
+    if (!tree.Load(DefinitionPath(session.pluginsFolder(), type), error))
+      return Fail("new", error, kExitInput);
+    if (std::string problem = CheckChain(tree, chain); !problem.empty())
+      return Fail("new", problem, kExitInput);
+    object->Load(ChainElement(type, chain).get());
+    if (std::string problem = CheckPlaced(*object, chain); !problem.empty())
+      return Fail("new", problem, kExitInput);
+  }
+  // Reading the stream keeps it in the saved element, as after a download.
+  if (object->Stream().empty())
+    return Fail("new", "the new object produced no configuration stream", kExitInput);
+
+  ProjectFile project;
+  project.Add(*object);
+  if (!project.Write(*output, error)) return Fail("new", error, kExitInput);
+  std::printf("%s: %s \"%s\"%s\n", output->c_str(), type.c_str(),
+              object->Identity().userName.c_str(),
+              chain.empty() ? " without modules" : (" with " + Join(chain, ", ")).c_str());
+  return kExitOk;
+}
+
+}  // namespace host

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "host/DomAccess.h"
+
+// One NAME=VALUE word of "tqhost set". A name without "/" is a device
+// parameter; "EB1/AI/2/sensortype" is a channel parameter: the module key, the
+// channel kind, the channel's position in the module and the parameter name.
+namespace host {
+
+struct ParameterAssignment {
+  std::string text;  // the name as written, for messages
+  std::string value;
+  bool channel = false;
+  std::string name;      // the parameter's name
+  int moduleNumber = 0;  // n of EBn
+  std::string kind;      // "AI", "AO", "DI" or "DO"
+  int position = 0;      // 1-based position among the module's channels of that kind
+};
+
+// Parses one word; on failure returns nothing and sets error to what is wrong.
+std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std::string& error);
+
+// The parameter's element in an object's saved element ("Modules", the n-th
+// module element, its position-th channel element of the kind, the parameter
+// element by name, letter case aside). Null with problem set when the object
+// has no such module, channel or parameter.
+dom::Element FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignment& assignment,
+                                  std::string& problem);
+
+}  // namespace host

@@ -1,0 +1,68 @@
+#include "host/PlacedObject.h"
+
+#include "host/HostSink.h"
+#include "xml/Dom.h"
+
+namespace host {
+
+std::unique_ptr<PlacedObject> PlacedObject::Place(const ComponentSession& session,
+                                                  const ObjectIdentity& identity,
+                                                  std::string& error) {
+  qcom::ComPtr<IAppObject> object = CreateAppObject(identity.progId, error);
+  if (!object) {
+    error = "cannot create " + identity.progId + ": " + error;
+    return nullptr;
+  }
+  std::unique_ptr<PlacedObject> placed(new PlacedObject(object));
+  object->XmlSNVTDoc(session.catalogue());
+  VARIANT errorCode;
+  VariantInit(&errorCode);
+  VARIANT_BOOL ok = VARIANT_FALSE;
+  qcom::Bstr type(identity.type);
+  object->Init(type.get(), &errorCode, &ok);
+  VariantClear(&errorCode);
+  if (ok != VARIANT_TRUE) {
+    error = "the object type " + identity.type + " cannot be initialised";
+    return nullptr;
+  }
+  object->Create();
+  object->CallBack(qcom::Make<HostSink>().get());
+  ApplyIdentity(object.get(), identity);
+  return placed;
+}
+
+PlacedObject::~PlacedObject() {
+  object_->Destroy();
+}
+
+void PlacedObject::Load(IXMLDOMNode* savedElement) {
+  object_->XmlLoad(savedElement);
+}
+
+std::string PlacedObject::Stream() const {
+  qcom::Bstr stream;
+  object_->get_Stream(stream.out());
+  return stream.utf8();
+}
+
+void PlacedObject::SaveInto(IXMLDOMDocument* document, IXMLDOMNode* parent, SaveForm form) const {
+  switch (form) {
+    case SaveForm::kNormal:
+      object_->XmlSave(parent, document);
+      break;
+    case SaveForm::kSim:
+      object_->XMLSaveSim(parent, document);
+      break;
+    case SaveForm::kInterop:
+      object_->XMLSaveForInteroperability(parent, document);
+      break;
+  }
+}
+
+dom::Element PlacedObject::SavedElement() const {
+  auto document = qxml::CreateDocument();
+  SaveInto(document.get(), document.get(), SaveForm::kNormal);
+  return dom::RootOf(document.get());
+}
+
+}  // namespace host

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "com/ComPtr.h"
+#include "faces/AppObject.h"
+#include "host/ComponentSession.h"
+#include "host/DomAccess.h"
+#include "host/ObjectIdentity.h"
+#include "host/SaveForm.h"
+
+namespace host {
+
+// One application object placed by the host, driven in the order the object
+// expects: created by ProgID, handed the catalogue, initialised for its type,
+// created, given the host's sink and its identity, then loaded. Destroyed and
+// released when the host lets go of it.
+class PlacedObject {
+ public:
+  // Null on failure, with error set to one line. An object that cannot be
+  // initialised for its type has shown its own message first.
+  static std::unique_ptr<PlacedObject> Place(const ComponentSession& session,
+                                             const ObjectIdentity& identity, std::string& error);
+  ~PlacedObject();
+  PlacedObject(const PlacedObject&) = delete;
+  PlacedObject& operator=(const PlacedObject&) = delete;
+
+  // Restores the object from its saved element.
+  void Load(IXMLDOMNode* savedElement);
+  // The configuration stream; empty when the object could not build one.
+  std::string Stream() const;
+  // Appends the object's element in the given form below parent.
+  void SaveInto(IXMLDOMDocument* document, IXMLDOMNode* parent, SaveForm form) const;
+  // The object saved in the normal form, alone in a document of its own.
+  dom::Element SavedElement() const;
+  ObjectIdentity Identity() const { return ReadIdentity(object_.get()); }
+  IAppObject* get() const { return object_.get(); }
+
+ private:
+  explicit PlacedObject(qcom::ComPtr<IAppObject> object) : object_(std::move(object)) {}
+  qcom::ComPtr<IAppObject> object_;
+};
+
+}  // namespace host

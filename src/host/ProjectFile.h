@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "com/ComPtr.h"
+#include "host/DomAccess.h"
+#include "host/ObjectIdentity.h"
+#include "host/PlacedObject.h"
+#include "host/SaveForm.h"
+
+// The host's project file: any number of placed objects, each an "Object"
+// element carrying the host's identity of the object around the element the
+// object saved itself as. A file whose root is such a saved element on its
+// own is read as a project of that one object with the default identity.
+namespace host {
+
+constexpr const char* kProjectRoot = "QorProject";
+constexpr const char* kProjectVersion = "1";
+constexpr const char* kObjectElement = "Object";
+
+struct ProjectEntry {
+  ObjectIdentity identity;
+  dom::Element wrapper;  // the "Object" element; null for a bare saved element
+  dom::Element saved;    // the object's own element
+};
+
+class ProjectFile {
+ public:
+  // An empty project whose objects are saved in the given form.
+  explicit ProjectFile(SaveForm form = SaveForm::kNormal);
+
+  // Reads a project file or a bare saved element. On failure returns false
+  // and sets error to one line naming the file and what is wrong with it.
+  bool Read(const std::string& path, std::string& error);
+
+  bool bare() const { return bare_; }
+  const std::vector<ProjectEntry>& entries() const { return entries_; }
+
+  // Appends an object: its identity and its element in the project's form.
+  void Add(const PlacedObject& object);
+  // Replaces the i-th (0-based) object by what the object saves now; a bare
+  // file stays a bare saved element.
+  void Replace(size_t index, const PlacedObject& object);
+
+  // Replaces the file whole (see WriteXmlFile); false with error set on failure.
+  bool Write(const std::string& path, std::string& error);
+
+ private:
+  bool ReadEntry(dom::Element wrapper, std::string& problem);
+
+  qcom::ComPtr<IXMLDOMDocument> document_;
+  dom::Element root_;
+  SaveForm form_ = SaveForm::kNormal;
+  bool bare_ = false;
+  std::vector<ProjectEntry> entries_;
+};
+
+}  // namespace host
+
+namespace host {
+
+// Places the object of the i-th (0-based) entry and loads its saved element.
+// Null on failure, with error set to one line naming the file and the object.
+std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
+                                                const ProjectFile& project, size_t index,
+                                                const std::string& path, std::string& error);
+
+// "FILE: object N (TYPE)", how messages name an object of a project.
+std::string ObjectLabel(const std::string& path, const ProjectFile& project, size_t index);
+
+}  // namespace host

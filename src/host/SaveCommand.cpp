@@ -1,0 +1,68 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host/Arguments.h"
+#include "host/Commands.h"
+#include "host/ComponentSession.h"
+#include "host/ExitCodes.h"
+#include "host/ProjectFile.h"
+
+namespace host {
+
+namespace {
+const std::string kHelp =
+    std::string(
+        "usage: tqhost save FILE -o OUT [--form normal|sim|interop] [--plugins DIR]\n"
+        "                   [--snvt FILE]\n"
+        "\n"
+        "Loads every object of the project FILE (or the bare saved object element\n"
+        "FILE) and writes them, with their identities, as the project OUT, each\n"
+        "object saved in the chosen form:\n"
+        "  normal   the project's own form, which tqhost reads back completely\n"
+        "  sim      the form the simulator reads (user name, key, parameters,\n"
+        "           modules with channel aliases)\n"
+        "  interop  the form other tools exchange (user name, key, parameters,\n"
+        "           modules, display flags of the outputs)\n"
+        "\n"
+        "  -o OUT         project file to write (replaced whole; may be FILE)\n"
+        "  --form FORM    save form (default: normal)\n") +
+    kSessionOptionsHelp + "  --help         show this text\n";
+}  // namespace
+
+int RunSave(const std::vector<std::string>& words) {
+  Arguments args(words, {"-o", "--form", "--plugins", "--snvt"}, {"--help"});
+  if (args.has("--help")) {
+    std::fputs(kHelp.c_str(), stdout);
+    return kExitOk;
+  }
+  if (!args.ok()) return Fail("save", args.error() + " (see tqhost save --help)", kExitUsage);
+  if (args.positional().size() != 1)
+    return Fail("save", "expected one project file (see tqhost save --help)", kExitUsage);
+  auto output = args.value("-o");
+  if (!output || output->empty())
+    return Fail("save", "missing -o OUT (see tqhost save --help)", kExitUsage);
+  auto form = ParseSaveForm(args.value("--form").value_or("normal"));
+  if (!form)
+    return Fail("save", "--form takes normal, sim or interop, not " + *args.value("--form"),
+                kExitUsage);
+  const std::string& path = args.positional()[0];
+
+  std::string error;
+  ProjectFile project;
+  if (!project.Read(path, error)) return Fail("save", error, kExitInput);
+  ComponentSession session;
+  if (!session.Open(args, error)) return Fail("save", error, kExitInput);
+  ProjectFile saved(*form);
+  for (size_t i = 0; i < project.entries().size(); ++i) {
+    auto object = LoadProjectObject(session, project, i, path, error);
+    if (!object) return Fail("save", error, kExitInput);
+    saved.Add(*object);
+  }
+  if (!saved.Write(*output, error)) return Fail("save", error, kExitInput);
+  std::printf("%s: %zu object%s, %s form\n", output->c_str(), project.entries().size(),
+              project.entries().size() == 1 ? "" : "s", SaveFormName(*form));
+  return kExitOk;
+}
+
+}  // namespace host

@@ -1,0 +1,58 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host/Arguments.h"
+#include "host/Commands.h"
+#include "host/ComponentSession.h"
+#include "host/ExitCodes.h"
+#include "host/ProjectFile.h"
+
+namespace host {
+
+namespace {
+const std::string kHelp =
+    std::string(
+        "usage: tqhost stream FILE [--plugins DIR] [--snvt FILE]\n"
+        "\n"
+        "Loads every object of the project FILE (or the bare saved object element\n"
+        "FILE) and prints its configuration stream, the block the controller is\n"
+        "sent, as hexadecimal text: one line per object, in file order, and nothing\n"
+        "else on standard output. An object that cannot build its stream gets an\n"
+        "empty line and makes the exit code 1.\n"
+        "\n") +
+    kSessionOptionsHelp + "  --help         show this text\n";
+}  // namespace
+
+int RunStream(const std::vector<std::string>& words) {
+  Arguments args(words, {"--plugins", "--snvt"}, {"--help"});
+  if (args.has("--help")) {
+    std::fputs(kHelp.c_str(), stdout);
+    return kExitOk;
+  }
+  if (!args.ok()) return Fail("stream", args.error() + " (see tqhost stream --help)", kExitUsage);
+  if (args.positional().size() != 1)
+    return Fail("stream", "expected one project file (see tqhost stream --help)", kExitUsage);
+  const std::string& path = args.positional()[0];
+
+  std::string error;
+  ProjectFile project;
+  if (!project.Read(path, error)) return Fail("stream", error, kExitInput);
+  ComponentSession session;
+  if (!session.Open(args, error)) return Fail("stream", error, kExitInput);
+  int code = kExitOk;
+  for (size_t i = 0; i < project.entries().size(); ++i) {
+    auto object = LoadProjectObject(session, project, i, path, error);
+    if (!object) return Fail("stream", error, kExitInput);
+    std::string stream = object->Stream();
+    std::printf("%s\n", stream.c_str());
+    if (stream.empty()) {
+      std::fflush(stdout);
+      code =
+          Fail("stream", ObjectLabel(path, project, i) + ": no configuration stream", kExitInput);
+    }
+  }
+  return code;
+}
+
+}  // namespace host
