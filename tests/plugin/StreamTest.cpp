@@ -77,6 +77,7 @@ TEST_F(StreamBuilder, HeaderLengthsAndTheExportError) {
       <DO_PulseTime><SNVTTYPE>7</SNVTTYPE><DefaultValue>5</DefaultValue></DO_PulseTime>
     </Attributes></AppObject>)");
   modules::SetComponentModulePathForTesting(dir.Write("O_TQ4600/O_TQ4600.so", ""));
+  object->Destroy();  // the host's order: Destroy, then release
   object = qcom::Make<CDBAppObject>();
   ASSERT_TRUE(Init("TQX"));
   object->Create();

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "com/Bstr.h"
@@ -10,13 +11,16 @@
 #include "com/TextRules.h"
 #include "faces/AppObject.h"
 #include "modules/AppObjectServices.h"
+#include "support/AppObjectStub.h"
 
 namespace testing_support {
 
-// A host output with a name and the two connection states a test sets.
-class FakeOutput final : public qcom::ComObject<IOutput> {
+// What a fake input and a fake output share: a name and the two connection
+// states a test sets. Every other member fails with E_NOTIMPL.
+template <class Point>
+class FakePoint : public qcom::ComObject<Point> {
  public:
-  explicit FakeOutput(std::string name) : name(std::move(name)) {}
+  explicit FakePoint(std::string name) : name(std::move(name)) {}
 
   std::string name;
   bool connected = false;
@@ -33,12 +37,22 @@ class FakeOutput final : public qcom::ComObject<IOutput> {
   HRESULT get_Visible(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT get_GlobalKey(BSTR*) override { return E_NOTIMPL; }
   HRESULT get_Index(LONG*) override { return E_NOTIMPL; }
+  HRESULT get_Parent(IDispatch**) override { return E_NOTIMPL; }
+  HRESULT get_ExtendedKey(BSTR*) override { return E_NOTIMPL; }
+
+ protected:
+  ~FakePoint() override = default;
+};
+
+// A host output: the shared fake point plus the members only an output has.
+class FakeOutput final : public FakePoint<IOutput> {
+ public:
+  using FakePoint::FakePoint;
+
   HRESULT get_SNVTCompatible(ICompatibleSNVT**) override { return E_NOTIMPL; }
   HRESULT get_SNVTType(ISNVType**) override { return E_NOTIMPL; }
-  HRESULT get_Parent(IDispatch**) override { return E_NOTIMPL; }
   HRESULT get_DisplayWritable(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT get_IsTypeDependent(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_ExtendedKey(BSTR*) override { return E_NOTIMPL; }
   HRESULT get_IsDisplayable(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT put_IsDisplayable(VARIANT_BOOL) override { return E_NOTIMPL; }
 
@@ -46,35 +60,18 @@ class FakeOutput final : public qcom::ComObject<IOutput> {
   ~FakeOutput() override = default;
 };
 
-// A host input with a name and the two connection states a test sets.
-class FakeInput final : public qcom::ComObject<IInput> {
+// A host input: the shared fake point plus the members only an input has.
+class FakeInput final : public FakePoint<IInput> {
  public:
-  explicit FakeInput(std::string name) : name(std::move(name)) {}
+  using FakePoint::FakePoint;
 
-  std::string name;
-  bool connected = false;
-  bool macroConnected = false;
-
-  HRESULT get_IsConnected(VARIANT_BOOL* v) override { return qcom::ReturnBool(connected, v); }
-  HRESULT get_IsMacroConnected(VARIANT_BOOL* v) override {
-    return qcom::ReturnBool(macroConnected, v);
-  }
-  HRESULT get_Name(BSTR* v) override { return qcom::ReturnText(name, v); }
-  HRESULT put_changeType(BSTR) override { return E_NOTIMPL; }
-  HRESULT put_CallBack(IcbkAppObject*) override { return E_NOTIMPL; }
-  HRESULT get_NodeType(LONG*) override { return E_NOTIMPL; }
   HRESULT get_ConnectedType(IDispatch**) override { return E_NOTIMPL; }
-  HRESULT get_Visible(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT get_Mandatory(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT get_Value(BSTR*) override { return E_NOTIMPL; }
   HRESULT put_Value(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_GlobalKey(BSTR*) override { return E_NOTIMPL; }
   HRESULT get_Extended(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_Index(LONG*) override { return E_NOTIMPL; }
   HRESULT get_CDBPosition(LONG*) override { return E_NOTIMPL; }
   HRESULT get_SNVTCompatibles(ICompatibleSNVTs**) override { return E_NOTIMPL; }
-  HRESULT get_Parent(IDispatch**) override { return E_NOTIMPL; }
-  HRESULT get_ExtendedKey(BSTR*) override { return E_NOTIMPL; }
 
  private:
   ~FakeInput() override = default;
@@ -127,7 +124,7 @@ struct PointRequest {
 // records the point requests and answers them with fake points, which its
 // Inputs and Outputs collections then hold. What a test does not need answers
 // E_NOTIMPL.
-class FakeAppObject final : public qcom::ComObject<IAppObject, IAppObjectServices> {
+class FakeAppObject final : public AppObjectStub<IAppObjectServices> {
  public:
   FakeAppObject() : outputs(qcom::Make<FakeOutputs>()), inputs(qcom::Make<FakeInputs>()) {}
 
@@ -179,78 +176,6 @@ class FakeAppObject final : public qcom::ComObject<IAppObject, IAppObjectService
   HRESULT get_Outputs(IOutputs** out) override {
     return qcom::ReturnObject<IOutputs>(outputs, out);
   }
-  HRESULT get_IsPlugInActive(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT put_Path(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Path(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_ExecTime(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_MaxInstances(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_CDBDimension(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_Color(LONG*) override { return E_NOTIMPL; }
-  HRESULT put_Color(LONG) override { return E_NOTIMPL; }
-  HRESULT SetColor(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Width(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_InputWidth(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_DDBDimension(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_SDBDimension(LONG*) override { return E_NOTIMPL; }
-  HRESULT ClearReferences() override { return E_NOTIMPL; }
-  HRESULT ViewDatasheet(VARIANT) override { return E_NOTIMPL; }
-  HRESULT get_DatasheetAvailable(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_PlugInAvailable(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_UserName(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_UniqueIDString(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_OwnerDeviceXML(IXMLDOMDocument*) override { return E_NOTIMPL; }
-  HRESULT get_OwnerDeviceXML(IXMLDOMDocument**) override { return E_NOTIMPL; }
-  HRESULT put_UserName(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Name(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_NodeType(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_Tag(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_Tag(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_GlobalKey(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_GlobalKey(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Key(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_Key(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_ID(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_UniqueID(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_UniqueID(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Description(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_Icon(IPicture**) override { return E_NOTIMPL; }
-  HRESULT get_Category(BSTR*) override { return E_NOTIMPL; }
-  HRESULT Create() override { return E_NOTIMPL; }
-  HRESULT Show(IUnknown*) override { return E_NOTIMPL; }
-  HRESULT ObjectDebug() override { return E_NOTIMPL; }
-  HRESULT Save(VARIANT) override { return E_NOTIMPL; }
-  HRESULT Load(VARIANT) override { return E_NOTIMPL; }
-  HRESULT get_Stream(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_IntelStream(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_Stream(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Attributes(IAttributes**) override { return E_NOTIMPL; }
-  HRESULT get_Language(LONG*) override { return E_NOTIMPL; }
-  HRESULT put_Language(LONG) override { return E_NOTIMPL; }
-  HRESULT Destroy() override { return E_NOTIMPL; }
-  HRESULT get_ProgrammaticId(BSTR*) override { return E_NOTIMPL; }
-  HRESULT XmlSNVTDoc(IXMLDOMDocument*) override { return E_NOTIMPL; }
-  HRESULT XmlSave(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
-  HRESULT XMLSaveSim(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
-  HRESULT XMLSaveForInteroperability(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
-  HRESULT XmlLoad(IXMLDOMNode*) override { return E_NOTIMPL; }
-  HRESULT CallBack(IcbkAppObject*) override { return E_NOTIMPL; }
-  HRESULT get_Parent(IDispatch**) override { return E_NOTIMPL; }
-  HRESULT put_Parent(IDispatch*) override { return E_NOTIMPL; }
-  HRESULT get_XPosition(double*) override { return E_NOTIMPL; }
-  HRESULT put_XPosition(double) override { return E_NOTIMPL; }
-  HRESULT get_YPosition(double*) override { return E_NOTIMPL; }
-  HRESULT put_YPosition(double) override { return E_NOTIMPL; }
-  HRESULT put_ManageShortFloat(VARIANT_BOOL) override { return E_NOTIMPL; }
-  HRESULT Init(BSTR, VARIANT*, VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_ExportIndex(SHORT*) override { return E_NOTIMPL; }
-  HRESULT put_ExportIndex(SHORT) override { return E_NOTIMPL; }
-  HRESULT get_NumObjects(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_ExtendedKey(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_ExtendedKey(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_IsDeviceDependent(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_UsesDeviceClock(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_IsHidden(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_IsVirtual(VARIANT_BOOL*) override { return E_NOTIMPL; }
 
  private:
   ~FakeAppObject() override = default;

@@ -9,6 +9,7 @@
 #include "com/OutParam.h"
 #include "faces/AppObject.h"
 #include "faces/HostObjects.h"
+#include "support/AppObjectStub.h"
 
 // A host's macro objects for tests of IsMacroConnected, and the application
 // object the macro walk starts from. The walk goes application object ->
@@ -22,6 +23,18 @@
 //   auto app = qcom::Make<testing_support::HostedAppObject>();
 //   app->SetParent(device.get());
 namespace testing_support {
+
+// The host's macro collections count from 1; an index outside them fails.
+template <class I, class T>
+HRESULT ReturnOneBased(const std::vector<qcom::ComPtr<T>>& items, LONG index, I** out) {
+  if (index < 1 || index > static_cast<LONG>(items.size())) return E_INVALIDARG;
+  return qcom::ReturnObject<I>(items[static_cast<size_t>(index - 1)], out);
+}
+
+template <class T>
+HRESULT ReturnCount(const std::vector<qcom::ComPtr<T>>& items, LONG* count) {
+  return qcom::ReturnValue(static_cast<LONG>(items.size()), count);
+}
 
 class MacroItem final : public qcom::ComObject<IMacroItem> {
  public:
@@ -37,12 +50,9 @@ class MacroItems final : public qcom::ComObject<IMacroItems> {
   explicit MacroItems(const std::vector<std::string>& keys) {
     for (const auto& key : keys) items_.push_back(qcom::Make<MacroItem>(key));
   }
-  HRESULT get_Count(LONG* count) override {
-    return qcom::ReturnValue(static_cast<LONG>(items_.size()), count);
-  }
+  HRESULT get_Count(LONG* count) override { return ReturnCount(items_, count); }
   HRESULT get_Item(LONG index, IMacroItem** item) override {
-    if (index < 1 || index > static_cast<LONG>(items_.size())) return E_INVALIDARG;
-    return qcom::ReturnObject<IMacroItem>(items_[static_cast<size_t>(index - 1)], item);
+    return ReturnOneBased(items_, index, item);
   }
 
  private:
@@ -78,38 +88,32 @@ class MacroList final : public qcom::ComObject<IMacroList> {
  public:
   // An entry holding an item collection with these keys.
   MacroList& AddItems(const std::vector<std::string>& keys) {
-    auto entry = qcom::Make<MacroEntry>();
-    entry->items = qcom::Make<MacroItems>(keys);
-    entries_.push_back(entry);
+    NewEntry().items = qcom::Make<MacroItems>(keys);
     return *this;
   }
   // A group entry: its own items, and one sub-entry per key list.
   MacroList& AddGroup(const std::vector<std::string>& keys,
                       const std::vector<std::vector<std::string>>& subEntries) {
-    auto entry = qcom::Make<MacroEntry>();
-    entry->items = qcom::Make<MacroItems>(keys);
-    entry->subEntries = qcom::Make<MacroList>();
-    for (const auto& sub : subEntries) entry->subEntries->AddItems(sub);
-    entries_.push_back(entry);
+    MacroEntry& entry = NewEntry();
+    entry.items = qcom::Make<MacroItems>(keys);
+    entry.subEntries = qcom::Make<MacroList>();
+    for (const auto& sub : subEntries) entry.subEntries->AddItems(sub);
     return *this;
   }
   // An entry holding a single item (the shape of output entries).
   MacroList& AddSingle(const std::string& key) {
-    auto entry = qcom::Make<MacroEntry>();
-    entry->single = qcom::Make<MacroItem>(key);
-    entries_.push_back(entry);
+    NewEntry().single = qcom::Make<MacroItem>(key);
     return *this;
   }
 
-  HRESULT get_Count(LONG* count) override {
-    return qcom::ReturnValue(static_cast<LONG>(entries_.size()), count);
-  }
+  HRESULT get_Count(LONG* count) override { return ReturnCount(entries_, count); }
   HRESULT get_Entry(LONG index, IMacroEntry** entry) override {
-    if (index < 1 || index > static_cast<LONG>(entries_.size())) return E_INVALIDARG;
-    return qcom::ReturnObject<IMacroEntry>(entries_[static_cast<size_t>(index - 1)], entry);
+    return ReturnOneBased(entries_, index, entry);
   }
 
  private:
+  MacroEntry& NewEntry() { return *entries_.emplace_back(qcom::Make<MacroEntry>()); }
+
   std::vector<qcom::ComPtr<MacroEntry>> entries_;
 };
 
@@ -159,7 +163,7 @@ class MacroDevice final : public qcom::ComObject<IMacroContainer> {
 // asks its application object for) are listed as template arguments and
 // implemented by a derived class.
 template <class... Extra>
-class BasicHostedAppObject : public qcom::ComObject<IAppObject, Extra...> {
+class BasicHostedAppObject : public AppObjectStub<Extra...> {
  public:
   // Set false to make get_ExportIndex fail.
   bool exportIndexAnswers = true;
@@ -179,77 +183,6 @@ class BasicHostedAppObject : public qcom::ComObject<IAppObject, Extra...> {
     exportIndex_ = index;
     return S_OK;
   }
-
-  HRESULT get_IsPlugInActive(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT put_Path(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Path(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_ExecTime(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_MaxInstances(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_CDBDimension(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_Color(LONG*) override { return E_NOTIMPL; }
-  HRESULT put_Color(LONG) override { return E_NOTIMPL; }
-  HRESULT SetColor(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Width(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_InputWidth(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_DDBDimension(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_SDBDimension(LONG*) override { return E_NOTIMPL; }
-  HRESULT ClearReferences() override { return E_NOTIMPL; }
-  HRESULT ViewDatasheet(VARIANT) override { return E_NOTIMPL; }
-  HRESULT get_DatasheetAvailable(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_PlugInAvailable(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_UserName(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_UniqueIDString(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_OwnerDeviceXML(IXMLDOMDocument*) override { return E_NOTIMPL; }
-  HRESULT get_OwnerDeviceXML(IXMLDOMDocument**) override { return E_NOTIMPL; }
-  HRESULT put_UserName(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Name(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_NodeType(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_Tag(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_Tag(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_GlobalKey(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_GlobalKey(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Key(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_Key(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_ID(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_UniqueID(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_UniqueID(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Description(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_Icon(IPicture**) override { return E_NOTIMPL; }
-  HRESULT get_Category(BSTR*) override { return E_NOTIMPL; }
-  HRESULT Create() override { return E_NOTIMPL; }
-  HRESULT Show(IUnknown*) override { return E_NOTIMPL; }
-  HRESULT ObjectDebug() override { return E_NOTIMPL; }
-  HRESULT Save(VARIANT) override { return E_NOTIMPL; }
-  HRESULT Load(VARIANT) override { return E_NOTIMPL; }
-  HRESULT get_Stream(BSTR*) override { return E_NOTIMPL; }
-  HRESULT get_IntelStream(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_Stream(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_Inputs(IInputs**) override { return E_NOTIMPL; }
-  HRESULT get_Outputs(IOutputs**) override { return E_NOTIMPL; }
-  HRESULT get_Attributes(IAttributes**) override { return E_NOTIMPL; }
-  HRESULT get_Language(LONG*) override { return E_NOTIMPL; }
-  HRESULT put_Language(LONG) override { return E_NOTIMPL; }
-  HRESULT Destroy() override { return E_NOTIMPL; }
-  HRESULT get_ProgrammaticId(BSTR*) override { return E_NOTIMPL; }
-  HRESULT XmlSNVTDoc(IXMLDOMDocument*) override { return E_NOTIMPL; }
-  HRESULT XmlSave(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
-  HRESULT XMLSaveSim(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
-  HRESULT XMLSaveForInteroperability(IXMLDOMNode*, IXMLDOMDocument*) override { return E_NOTIMPL; }
-  HRESULT XmlLoad(IXMLDOMNode*) override { return E_NOTIMPL; }
-  HRESULT CallBack(IcbkAppObject*) override { return E_NOTIMPL; }
-  HRESULT get_XPosition(double*) override { return E_NOTIMPL; }
-  HRESULT put_XPosition(double) override { return E_NOTIMPL; }
-  HRESULT get_YPosition(double*) override { return E_NOTIMPL; }
-  HRESULT put_YPosition(double) override { return E_NOTIMPL; }
-  HRESULT put_ManageShortFloat(VARIANT_BOOL) override { return E_NOTIMPL; }
-  HRESULT Init(BSTR, VARIANT*, VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_NumObjects(LONG*) override { return E_NOTIMPL; }
-  HRESULT get_ExtendedKey(BSTR*) override { return E_NOTIMPL; }
-  HRESULT put_ExtendedKey(BSTR) override { return E_NOTIMPL; }
-  HRESULT get_IsDeviceDependent(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_UsesDeviceClock(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_IsHidden(VARIANT_BOOL*) override { return E_NOTIMPL; }
-  HRESULT get_IsVirtual(VARIANT_BOOL*) override { return E_NOTIMPL; }
 
  private:
   qcom::ComPtr<IDispatch> parent_;

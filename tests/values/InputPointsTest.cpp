@@ -5,52 +5,31 @@
 
 #include "com/Bstr.h"
 #include "support/FakeMacroHost.h"
+#include "support/RecordingEditor.h"
 #include "support/RecordingSink.h"
 #include "values/CDBInput.h"
 #include "values/CDBInputs.h"
+#include "values/PointChecks.h"
 #include "values/PointFakes.h"
 
 namespace {
 
+using points_test::Connect;
 using points_test::CountingChannel;
 using points_test::FakeChannel;
 using points_test::FakeOwner;
-using points_test::FakeWindow;
+using points_test::Flag;
+using points_test::Number;
+using points_test::Text;
 using qcom::ComPtr;
+using testing_support::RecordingEditor;
 using testing_support::RecordingSink;
 using Lines = std::vector<std::string>;
-
-std::string Text(IInput* input, HRESULT (IInput::*getter)(BSTR*)) {
-  qcom::Bstr text;
-  EXPECT_EQ((input->*getter)(text.out()), S_OK);
-  return text.utf8();
-}
-
-bool Flag(IInput* input, HRESULT (IInput::*getter)(VARIANT_BOOL*)) {
-  VARIANT_BOOL value = VARIANT_FALSE;
-  EXPECT_EQ((input->*getter)(&value), S_OK);
-  return value != VARIANT_FALSE;
-}
-
-LONG Number(IInput* input, HRESULT (IInput::*getter)(LONG*)) {
-  LONG value = -99;
-  EXPECT_EQ((input->*getter)(&value), S_OK);
-  return value;
-}
-
-void Connect(CDBInput& input, bool connected) {
-  static_cast<ISubItemConnable&>(input).put_IsConnected(ToVariantBool(connected));
-}
 
 class InputPoints : public ::testing::Test {
  protected:
   void SetUp() override {
-    inputs->SetGlobalKey("G\\RIN");
-    inputs->SetExtendedKey("X\\RIN");
-    first = qcom::Make<RecordingSink>();
-    second = qcom::Make<RecordingSink>();
-    inputs->put_CallBack(first.get());
-    inputs->CallBack(second.get());
+    points_test::KeyAndListen(*inputs, "G\\RIN", "X\\RIN", first.get(), second.get());
   }
 
   ComPtr<CDBInput> Add(const std::string& name, IChannelLink* channel,
@@ -60,7 +39,8 @@ class InputPoints : public ::testing::Test {
 
   ComPtr<FakeOwner> owner = qcom::Make<FakeOwner>();
   ComPtr<CDBInputs> inputs = qcom::Make<CDBInputs>();
-  ComPtr<RecordingSink> first, second;
+  ComPtr<RecordingSink> first = qcom::Make<RecordingSink>();
+  ComPtr<RecordingSink> second = qcom::Make<RecordingSink>();
   ComPtr<FakeChannel> binary = qcom::Make<FakeChannel>("Binary (1)", "EB1\\DO\\1");
   ComPtr<FakeChannel> analog = qcom::Make<FakeChannel>("Analog (0)", "EB1\\AO\\1");
 };
@@ -171,7 +151,7 @@ TEST_F(InputPoints, AFailedAddLeavesNoTrace) {
 }
 
 TEST_F(InputPoints, ConnectionsAreCountedAndShownAsOutputChannels) {
-  owner->window = qcom::Make<FakeWindow>();
+  owner->window = qcom::Make<RecordingEditor>();
   auto counting = qcom::Make<CountingChannel>("Analog (0)", "EB1\\AO\\1");
   auto input = Add("Analog (0) Value", counting.get());
   ASSERT_TRUE(input);
@@ -189,11 +169,11 @@ TEST_F(InputPoints, ConnectionsAreCountedAndShownAsOutputChannels) {
   EXPECT_EQ(counting->setTo, (std::vector<bool>{true, true, false, false}));
   // The window shows what the channel reports, which stays connected while a
   // connection is left.
-  EXPECT_EQ(
-      owner->window->calls,
-      (Lines{"Connected AO EB1\\AO\\1 1", "Connected DO EB1\\AO\\1 1", "Connected AO EB1\\AO\\1 1",
-             "Connected DO EB1\\AO\\1 1", "Connected AO EB1\\AO\\1 1", "Connected DO EB1\\AO\\1 1",
-             "Connected AO EB1\\AO\\1 0", "Connected DO EB1\\AO\\1 0"}));
+  EXPECT_EQ(owner->window->calls,
+            (Lines{"connected AO EB1\\AO\\1 true", "connected DO EB1\\AO\\1 true",
+                   "connected AO EB1\\AO\\1 true", "connected DO EB1\\AO\\1 true",
+                   "connected AO EB1\\AO\\1 true", "connected DO EB1\\AO\\1 true",
+                   "connected AO EB1\\AO\\1 false", "connected DO EB1\\AO\\1 false"}));
 
   // A channel that cannot tell its state is shown in the state just set.
   owner->window->calls.clear();
@@ -202,9 +182,9 @@ TEST_F(InputPoints, ConnectionsAreCountedAndShownAsOutputChannels) {
   Connect(*plain, true);
   Connect(*plain, false);
   EXPECT_EQ(owner->window->calls,
-            (Lines{"Connected AO EB1\\DO\\1 1", "Connected DO EB1\\DO\\1 1",
-                   "Connected AO EB1\\DO\\1 1", "Connected DO EB1\\DO\\1 1",
-                   "Connected AO EB1\\DO\\1 0", "Connected DO EB1\\DO\\1 0"}));
+            (Lines{"connected AO EB1\\DO\\1 true", "connected DO EB1\\DO\\1 true",
+                   "connected AO EB1\\DO\\1 true", "connected DO EB1\\DO\\1 true",
+                   "connected AO EB1\\DO\\1 false", "connected DO EB1\\DO\\1 false"}));
 
   // Without a window, or with a parent that has none, only the count and the channel change.
   owner->window = nullptr;

@@ -5,18 +5,23 @@
 
 #include "com/Bstr.h"
 #include "support/FakeMacroHost.h"
+#include "support/RecordingEditor.h"
 #include "support/RecordingSink.h"
 #include "values/CDBOutput.h"
 #include "values/CDBOutputs.h"
 #include "values/CatalogueFixture.h"
+#include "values/PointChecks.h"
 #include "values/PointFakes.h"
 
 namespace {
 
+using points_test::Connect;
 using points_test::FakeChannel;
 using points_test::FakeOwner;
-using points_test::FakeWindow;
+using points_test::Flag;
+using points_test::Text;
 using qcom::ComPtr;
+using testing_support::RecordingEditor;
 using testing_support::RecordingSink;
 using Lines = std::vector<std::string>;
 
@@ -24,30 +29,6 @@ constexpr const char* kTypes = R"(
   <SNVT_83><NAME>SNVT_alarm</NAME><TYPE>Enum</TYPE><Enums><OK>0</OK><ALARM>1</ALARM></Enums></SNVT_83>
   <SNVT_105><NAME>SNVT_temp_p</NAME><TYPE>SignedNumeric</TYPE><LENGTH>2</LENGTH></SNVT_105>
   <SNVT_8><NAME>SNVT_count</NAME><TYPE>UnsignedNumeric</TYPE><LENGTH>2</LENGTH></SNVT_8>)";
-
-std::string Text(IOutput* output, HRESULT (IOutput::*getter)(BSTR*)) {
-  qcom::Bstr text;
-  EXPECT_EQ((output->*getter)(text.out()), S_OK);
-  return text.utf8();
-}
-
-bool Flag(IOutput* output, HRESULT (IOutput::*getter)(VARIANT_BOOL*)) {
-  VARIANT_BOOL value = VARIANT_FALSE;
-  EXPECT_EQ((output->*getter)(&value), S_OK);
-  return value != VARIANT_FALSE;
-}
-
-std::string DisplayText(IDisplayItem* item, HRESULT (IDisplayItem::*getter)(BSTR*)) {
-  qcom::Bstr text;
-  EXPECT_EQ((item->*getter)(text.out()), S_OK);
-  return text.utf8();
-}
-
-bool DisplayFlag(IDisplayItem* item, HRESULT (IDisplayItem::*getter)(VARIANT_BOOL*)) {
-  VARIANT_BOOL value = VARIANT_FALSE;
-  EXPECT_EQ((item->*getter)(&value), S_OK);
-  return value != VARIANT_FALSE;
-}
 
 IOutput* AsOutput(const ComPtr<CDBOutput>& output) {
   return static_cast<IOutput*>(output.get());
@@ -57,20 +38,11 @@ IDisplayItem* AsDisplay(const ComPtr<CDBOutput>& output) {
   return static_cast<IDisplayItem*>(output.get());
 }
 
-void Connect(CDBOutput& output, bool connected) {
-  static_cast<ISubItemConnable&>(output).put_IsConnected(ToVariantBool(connected));
-}
-
 class OutputPoints : public CatalogueFixture {
  protected:
   void SetUp() override {
     UseCatalogue(kTypes);
-    outputs->SetGlobalKey("G\\ROU");
-    outputs->SetExtendedKey("X\\ROU");
-    first = qcom::Make<RecordingSink>();
-    second = qcom::Make<RecordingSink>();
-    outputs->put_CallBack(first.get());
-    outputs->CallBack(second.get());
+    points_test::KeyAndListen(*outputs, "G\\ROU", "X\\ROU", first.get(), second.get());
   }
 
   // One AddOutput call; the texts the caller is left with go to `name` and `type`.
@@ -97,7 +69,8 @@ class OutputPoints : public CatalogueFixture {
 
   ComPtr<FakeOwner> owner = qcom::Make<FakeOwner>();
   ComPtr<CDBOutputs> outputs = qcom::Make<CDBOutputs>();
-  ComPtr<RecordingSink> first, second;
+  ComPtr<RecordingSink> first = qcom::Make<RecordingSink>();
+  ComPtr<RecordingSink> second = qcom::Make<RecordingSink>();
   ComPtr<FakeChannel> analog = qcom::Make<FakeChannel>("Analog (0)", "EB1\\AI\\1");
 };
 
@@ -163,7 +136,7 @@ TEST_F(OutputPoints, CountersFollowTheNextLowerCounter) {
   EXPECT_TRUE(one->IsDisplayWritable());
   EXPECT_TRUE(two->IsDisplayWritable());
   EXPECT_TRUE(Flag(AsOutput(two), &IOutput::get_DisplayWritable));
-  EXPECT_TRUE(DisplayFlag(AsDisplay(two), &IDisplayItem::get_IsWritable));
+  EXPECT_TRUE(Flag(AsDisplay(two), &IDisplayItem::get_IsWritable));
 
   EXPECT_EQ(first->calls,
             (Lines{"RefOutAddedBefore G\\ROU\\Binary (2) Counter G\\ROU\\Binary (1) Counter",
@@ -261,14 +234,14 @@ TEST_F(OutputPoints, AnswersTheHostsInterfaces) {
   ASSERT_TRUE(display);
   qcom::Bstr shown("shown elsewhere");
   display->put_DisplayText(shown.get());
-  EXPECT_EQ(DisplayText(display.get(), &IDisplayItem::get_DisplayText), "Analog (1) Value")
+  EXPECT_EQ(Text(display.get(), &IDisplayItem::get_DisplayText), "Analog (1) Value")
       << "reading the display text resets it to the name";
-  EXPECT_EQ(DisplayText(display.get(), &IDisplayItem::get_Key), "X\\ROU\\Analog (1) Value");
+  EXPECT_EQ(Text(display.get(), &IDisplayItem::get_Key), "X\\ROU\\Analog (1) Value");
   display->get_itemType(&number);
   EXPECT_EQ(number, 10);
   display->get_Icon(&number);
   EXPECT_EQ(number, 0);
-  EXPECT_FALSE(DisplayFlag(display.get(), &IDisplayItem::get_IsTrendable));
+  EXPECT_FALSE(Flag(display.get(), &IDisplayItem::get_IsTrendable));
   ComPtr<IDispatch> fields;
   EXPECT_EQ(display->get_Fields(fields.put()), S_OK);
   EXPECT_FALSE(fields);
@@ -276,12 +249,12 @@ TEST_F(OutputPoints, AnswersTheHostsInterfaces) {
   EXPECT_FALSE(Flag(out, &IOutput::get_IsDisplayable));
   out->put_IsDisplayable(VARIANT_TRUE);
   EXPECT_TRUE(output->IsDisplayableFlag());
-  EXPECT_TRUE(DisplayFlag(display.get(), &IDisplayItem::get_IsDisplayable));
+  EXPECT_TRUE(Flag(display.get(), &IDisplayItem::get_IsDisplayable));
 
   // The display views never show a connection, the output interface does.
   Connect(*output, true);
   EXPECT_TRUE(Flag(out, &IOutput::get_IsConnected));
-  EXPECT_FALSE(DisplayFlag(display.get(), &IDisplayItem::get_IsConnected));
+  EXPECT_FALSE(Flag(display.get(), &IDisplayItem::get_IsConnected));
 }
 
 TEST_F(OutputPoints, ReferenceCombinesIndexAndExportIndex) {
@@ -289,19 +262,19 @@ TEST_F(OutputPoints, ReferenceCombinesIndexAndExportIndex) {
   auto second = Add("B");
   auto display = AsDisplay(second);
   owner->put_ExportIndex(3);
-  EXPECT_EQ(DisplayText(display, &IDisplayItem::get_Reference), "4103");  // 16384 + 256 + 3
+  EXPECT_EQ(Text(display, &IDisplayItem::get_Reference), "4103");  // 16384 + 256 + 3
   owner->exportIndexAnswers = false;
-  EXPECT_EQ(DisplayText(display, &IDisplayItem::get_Reference), "4100");
+  EXPECT_EQ(Text(display, &IDisplayItem::get_Reference), "4100");
   second->SetParent(nullptr);
-  EXPECT_EQ(DisplayText(display, &IDisplayItem::get_Reference), "4100");
+  EXPECT_EQ(Text(display, &IDisplayItem::get_Reference), "4100");
   second->SetIndex(191);
-  EXPECT_EQ(DisplayText(display, &IDisplayItem::get_Reference), "FF00");
+  EXPECT_EQ(Text(display, &IDisplayItem::get_Reference), "FF00");
   second->SetIndex(192);
-  EXPECT_EQ(DisplayText(display, &IDisplayItem::get_Reference), "FFFF") << "above 65535";
+  EXPECT_EQ(Text(display, &IDisplayItem::get_Reference), "FFFF") << "above 65535";
 }
 
 TEST_F(OutputPoints, ConnectionsAreShownAsInputChannels) {
-  owner->window = qcom::Make<FakeWindow>();
+  owner->window = qcom::Make<RecordingEditor>();
   auto output = Add("Analog (1) Value", "105", analog.get());
   Connect(*output, true);
   Connect(*output, true);
@@ -311,11 +284,11 @@ TEST_F(OutputPoints, ConnectionsAreShownAsInputChannels) {
   Connect(*output, false);
   EXPECT_FALSE(Flag(AsOutput(output), &IOutput::get_IsConnected));
   EXPECT_EQ(analog->setTo, (std::vector<bool>{true, true, false, false}));
-  EXPECT_EQ(
-      owner->window->calls,
-      (Lines{"Connected AI EB1\\AI\\1 1", "Connected DI EB1\\AI\\1 1", "Connected AI EB1\\AI\\1 1",
-             "Connected DI EB1\\AI\\1 1", "Connected AI EB1\\AI\\1 0", "Connected DI EB1\\AI\\1 0",
-             "Connected AI EB1\\AI\\1 0", "Connected DI EB1\\AI\\1 0"}));
+  EXPECT_EQ(owner->window->calls,
+            (Lines{"connected AI EB1\\AI\\1 true", "connected DI EB1\\AI\\1 true",
+                   "connected AI EB1\\AI\\1 true", "connected DI EB1\\AI\\1 true",
+                   "connected AI EB1\\AI\\1 false", "connected DI EB1\\AI\\1 false",
+                   "connected AI EB1\\AI\\1 false", "connected DI EB1\\AI\\1 false"}));
 
   // An output without a channel only counts.
   std::string name = "Loose", type = "105";

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "com/Bstr.h"
+#include "support/RecordingEditor.h"
 #include "support/RecordingSink.h"
 #include "values/CDBInputs.h"
 #include "values/CDBOutputs.h"
@@ -15,8 +16,8 @@ namespace {
 using points_test::EnumerateAs;
 using points_test::FakeChannel;
 using points_test::FakeOwner;
-using points_test::FakeWindow;
 using qcom::ComPtr;
+using testing_support::RecordingEditor;
 using testing_support::RecordingSink;
 using Lines = std::vector<std::string>;
 
@@ -190,7 +191,7 @@ TEST_F(PointCollections, ReleasingEverythingAfterDestroyLeavesNoObject) {
   const int32_t before = qcom::ThisModule().objects.load();
   {
     auto app = qcom::Make<FakeOwner>();
-    app->window = qcom::Make<FakeWindow>();
+    app->window = qcom::Make<RecordingEditor>();
     auto in = qcom::Make<CDBInputs>();
     auto out = qcom::Make<CDBOutputs>();
     auto host = qcom::Make<RecordingSink>();

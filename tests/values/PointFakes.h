@@ -6,6 +6,7 @@
 #include "com/ComObject.h"
 #include "com/EnumVariant.h"
 #include "support/FakeMacroHost.h"
+#include "support/RecordingEditor.h"
 #include "values/ChannelLink.h"
 #include "values/ChannelState.h"
 #include "values/EditorView.h"
@@ -46,57 +47,11 @@ class CountingChannel final : public BasicChannel<IChannelState> {
   }
 };
 
-inline const char* KindName(values::ChannelKind kind) {
-  switch (kind) {
-    case values::ChannelKind::AI:
-      return "AI";
-    case values::ChannelKind::AO:
-      return "AO";
-    case values::ChannelKind::DI:
-      return "DI";
-    case values::ChannelKind::DO:
-      return "DO";
-  }
-  return "?";
-}
-
-// The editor window: one line per call, "Connected AI EB1\AI\1 1".
-class FakeWindow final : public qcom::ComObject<IEditorView> {
- public:
-  std::vector<std::string> calls;
-
-  void AddChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) override {
-    calls.push_back(std::string("AddRow ") + KindName(kind) + " " + row.globalKey);
-  }
-  void RemoveChannelRow(values::ChannelKind kind, const std::string& key) override {
-    calls.push_back(std::string("RemoveRow ") + KindName(kind) + " " + key);
-  }
-  void RefreshChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) override {
-    calls.push_back(std::string("RefreshRow ") + KindName(kind) + " " + row.globalKey);
-  }
-  void SetChannelConnected(values::ChannelKind kind, const std::string& key,
-                           bool connected) override {
-    calls.push_back(std::string("Connected ") + KindName(kind) + " " + key + " " +
-                    (connected ? "1" : "0"));
-  }
-  void AddModuleButton(const values::ModuleButtonData& module) override {
-    calls.push_back("AddModuleButton " + module.key);
-  }
-  void UpdateAddMenu() override { calls.push_back("UpdateAddMenu"); }
-  void EnableRemoveCommands(bool enabled) override {
-    calls.push_back(std::string("EnableRemove ") + (enabled ? "1" : "0"));
-  }
-  void ShowUserName(const std::string& userName) override {
-    calls.push_back("UserName " + userName);
-  }
-  void CloseByOwner() override { calls.push_back("CloseByOwner"); }
-};
-
 // The application object that owns the points: it answers Parent and
 // ExportIndex and hands out its editor window, when one is open.
 class FakeOwner final : public testing_support::BasicHostedAppObject<IEditorOwner> {
  public:
-  qcom::ComPtr<FakeWindow> window;
+  qcom::ComPtr<testing_support::RecordingEditor> window;
   // What the object owns until Destroy, such as its point collections.
   std::vector<qcom::ComPtr<IUnknown>> owned;
   IEditorView* EditorView() override { return window.get(); }
