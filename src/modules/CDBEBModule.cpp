@@ -133,6 +133,7 @@ void CDBEBModule::CreateChannels() {
   aos_ = CreateKind<CDBAOs>(aoCount_, doc, "EB/AO", app, slot_, slotBase_, channelCounter_);
   dis_ = CreateKind<CDBDIs>(diCount_, doc, "EB/DI", app, slot_, slotBase_, channelCounter_);
   dos_ = CreateKind<CDBDOs>(doCount_, doc, "EB/DO", app, slot_, slotBase_, channelCounter_);
+  ReleaseTemplateDocument();
 }
 
 void CDBEBModule::RemoveChannels() {

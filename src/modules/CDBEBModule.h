@@ -36,6 +36,10 @@ class CDBEBModule final : public qcom::ComObject<_CDBEBModule> {
 
   // Loads the template of that ID from its folder next to the component.
   bool LoadTemplate(const std::string& templateId);
+  // Lets the template document go. A catalogue entry needs nothing of it once
+  // loaded, and a placed module only to create its channels; a parsed document
+  // costs tens of kilobytes and every placed object holds a whole catalogue.
+  void ReleaseTemplateDocument() { templateDoc_ = nullptr; }
 
   const std::string& TemplateID() const { return templateId_; }
   const std::string& NameText() const { return name_; }

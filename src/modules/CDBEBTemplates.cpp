@@ -12,7 +12,10 @@ void CDBEBTemplates::Build() {
        platform::ListFolder(modules::ComponentFolder(), "*", platform::EntryKind::Folders)) {
     if (entry == "Bin") continue;
     auto module = qcom::Make<CDBEBModule>();
-    if (module->LoadTemplate(entry)) items_.Add(entry, module);
+    if (!module->LoadTemplate(entry)) continue;
+    // Placing a module reads its template afresh; the entry only describes the kind.
+    module->ReleaseTemplateDocument();
+    items_.Add(entry, module);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include <pugixml.hpp>
 
+#include "xml/ElementIndex.h"
 #include "xml/NodeHandle.h"
 
 namespace qxml {
@@ -55,6 +56,12 @@ class DomStore {
   uint64_t Version() const { return version_; }
   void Touch() { ++version_; }
 
+  // The main tree's elements named name, in document order; null when the
+  // caller should walk the tree itself (see ElementIndex).
+  const std::vector<pugi::xml_node>* MainElementsNamed(const std::string& name) {
+    return index_.Named(MainRoot(), version_, name);
+  }
+
  private:
   struct Tree {
     std::unique_ptr<pugi::xml_document> doc;
@@ -72,6 +79,7 @@ class DomStore {
   std::vector<Tree> retired_;
   std::unordered_map<const void*, DomNodeBase*> objects_;
   uint64_t version_ = 0;
+  ElementIndex index_;
 };
 
 }  // namespace qxml

@@ -8,6 +8,12 @@ namespace {
 bool NameMatches(const std::string& step, pugi::xml_node element) {
   return element.type() == pugi::node_element && (step == "*" || step == element.name());
 }
+
+bool IsBelow(pugi::xml_node node, pugi::xml_node context) {
+  for (pugi::xml_node n = node.parent(); n; n = n.parent())
+    if (n == context) return true;
+  return false;
+}
 }  // namespace
 
 ElementPath::ElementPath(std::string_view path) {
@@ -35,9 +41,17 @@ bool ElementPath::Matches(pugi::xml_node element, pugi::xml_node context) const 
   return true;
 }
 
-std::vector<pugi::xml_node> ElementPath::Matches(pugi::xml_node context) const {
+std::vector<pugi::xml_node> ElementPath::Matches(pugi::xml_node context,
+                                                 const std::vector<pugi::xml_node>* named) const {
   std::vector<pugi::xml_node> found;
   if (!Valid() || !context) return found;
+  if (named) {
+    // Every element of the tree lies below its document node.
+    const bool whole = context.type() == pugi::node_document;
+    for (pugi::xml_node n : *named)
+      if ((whole || IsBelow(n, context)) && Matches(n, context)) found.push_back(n);
+    return found;
+  }
   for (pugi::xml_node n = NextInSubtree(context, context); n; n = NextInSubtree(n, context))
     if (Matches(n, context)) found.push_back(n);
   return found;

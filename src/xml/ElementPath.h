@@ -19,8 +19,14 @@ class ElementPath {
   // matches nothing.
   bool Valid() const { return !steps_.empty(); }
 
+  // The name the last step asks for ("*" for any).
+  const std::string& LastStep() const { return steps_.back(); }
+
   // Every matching element below context, in document order, each once.
-  std::vector<pugi::xml_node> Matches(pugi::xml_node context) const;
+  // named, when given, holds every element of context's tree that the last
+  // step names, in document order: only those are looked at.
+  std::vector<pugi::xml_node> Matches(pugi::xml_node context,
+                                      const std::vector<pugi::xml_node>* named = nullptr) const;
 
  private:
   bool Matches(pugi::xml_node element, pugi::xml_node context) const;

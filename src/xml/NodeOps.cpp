@@ -348,8 +348,13 @@ HRESULT RemoveChild(DomNodeBase& self, IXMLDOMNode* child, IXMLDOMNode** removed
 HRESULT ElementsByPath(DomNodeBase& self, BSTR path, IXMLDOMNodeList** list) {
   if (!list) return E_POINTER;
   ElementPath steps(qcom::BstrToUtf8(path));
-  *list = qcom::Make<DomNodeList>(self.AsNode(), [steps](pugi::xml_node context) {
-            return steps.Matches(context);
+  // The list keeps its context node, and with it the document, alive.
+  DomStore* store = &self.Doc().Store();
+  *list = qcom::Make<DomNodeList>(self.AsNode(), [steps, store](pugi::xml_node context) {
+            const std::vector<pugi::xml_node>* named = nullptr;
+            if (steps.Valid() && steps.LastStep() != "*" && context.root() == store->MainRoot())
+              named = store->MainElementsNamed(steps.LastStep());
+            return steps.Matches(context, named);
           }).detach();
   return S_OK;
 }

@@ -264,3 +264,31 @@ TEST_F(ModuleSet, DestroyAndReleaseLeaveNoLiveObject) {
   }
   EXPECT_EQ(qcom::ThisModule().objects.load(), start);
 }
+
+TEST_F(ModuleSet, AnObjectKeepsOnlyItsDefinitionDocument) {
+  // A parsed document costs tens of kilobytes and a project places hundreds of
+  // objects: template documents go once their header and channels are read.
+  const int32_t start = qxml::LiveObjectCount();
+  auto app = qcom::Make<CDBAppObject>();
+  qcom::Bstr type("TQ4600");
+  VARIANT code;
+  VariantInit(&code);
+  VARIANT_BOOL ok = VARIANT_FALSE;
+  app->Init(type.get(), &code, &ok);
+  ASSERT_EQ(ok, VARIANT_TRUE);
+  app->Create();
+  EXPECT_EQ(qxml::LiveObjectCount(), start + 1);
+  for (const char* id : {"EB4AI2AO", "EB8DIC", "EB4AO"})
+    ASSERT_TRUE(app->ModuleSet()->AddModule(app->ModuleTemplates()->Item(id).get())) << id;
+  EXPECT_EQ(qxml::LiveObjectCount(), start + 1);
+  // What the documents said stays with the catalogue entries and the placed modules.
+  auto entry = app->ModuleTemplates()->Item("EB4AI2AO");
+  EXPECT_EQ(entry->NameText(), "EB 4AI/2AO");
+  EXPECT_EQ(entry->AICount(), 4);
+  EXPECT_EQ(entry->AOCount(), 2);
+  auto counters = app->ModuleSet()->Item("EB2");
+  ASSERT_TRUE(counters);
+  EXPECT_EQ(counters->DIs()->Count(), 8u);
+  EXPECT_EQ(counters->CounterCount(), 8);
+  app->Destroy();
+}

@@ -137,5 +137,82 @@ TEST_F(ElementLookup, ListsFollowTheDocumentAndIterate) {
   EXPECT_EQ("p1", AttrOf(again.get(), "id"));
 }
 
+// A document that no longer changes answers repeated lookups from an index of
+// its elements; every change must show in the very next lookup, and contexts
+// outside the document's tree (removed nodes, content replaced by a load) must
+// still be searched where they are.
+TEST_F(ElementLookup, RepeatedLookupsFollowEveryChange) {
+  // The first lookup after a change walks, the second builds the index, the
+  // third reuses it: all three must agree.
+  auto repeated = [](IXMLDOMNode* context, std::string_view path) {
+    Ids first = IdsByPath(context, path);
+    EXPECT_EQ(first, IdsByPath(context, path)) << path;
+    EXPECT_EQ(first, IdsByPath(context, path)) << path;
+    return first;
+  };
+  auto make = [](IXMLDOMDocument* doc, const char* name, const char* id) {
+    ComPtr<IXMLDOMElement> element;
+    EXPECT_EQ(S_OK, doc->createElement(Bstr(name).get(), element.put()));
+    element->setAttribute(Bstr("id").get(), qcom::Variant(id).raw());
+    return element;
+  };
+  auto doc = Parse(kObjects);
+  EXPECT_EQ((Ids{"p1", "p2", "p3"}), repeated(doc.get(), "AppObject/Attributes/Priority"));
+  EXPECT_EQ((Ids{"a1", "a3"}), repeated(doc.get(), "Root/AppObject"));
+  EXPECT_EQ((Ids{"lower"}), repeated(doc.get(), "priority"));
+  EXPECT_EQ(Ids{}, repeated(doc.get(), "Missing"));
+  EXPECT_EQ(Ids{}, repeated(doc.get(), "Root/"));
+  auto other = Items(ByPath(doc.get(), "Other").get());
+  ASSERT_EQ(1u, other.size());
+  EXPECT_EQ((Ids{"p3"}), repeated(other[0].get(), "Priority")) << "only below the context";
+  EXPECT_EQ((Ids{"a2"}), repeated(other[0].get(), "AppObject"));
+  EXPECT_EQ(Ids{}, repeated(other[0].get(), "Other/AppObject")) << "the context is no step";
+
+  // Added in the middle of the document: found in document order.
+  auto attributes = Items(ByPath(doc.get(), "Attributes").get());
+  ASSERT_EQ(3u, attributes.size());
+  ASSERT_EQ(S_OK, attributes[0]->appendChild(make(doc.get(), "Priority", "p4").get(), nullptr));
+  EXPECT_EQ((Ids{"p1", "p2", "p4", "p3"}), repeated(doc.get(), "AppObject/Attributes/Priority"));
+
+  // Removed while held: gone from the document, still searchable on its own.
+  ComPtr<IXMLDOMNode> removed;
+  ASSERT_EQ(S_OK, Root(doc.get())->removeChild(other[0].get(), removed.put()));
+  EXPECT_EQ((Ids{"p1", "p2", "p4"}), repeated(doc.get(), "Priority"));
+  EXPECT_EQ((Ids{"p3"}), repeated(removed.get(), "AppObject/Attributes/Priority"));
+  // Moved back to another place.
+  ASSERT_EQ(S_OK, attributes[2]->appendChild(removed.get(), nullptr));
+  EXPECT_EQ((Ids{"p1", "p2", "p4", "p3"}), repeated(doc.get(), "Priority"));
+  EXPECT_EQ((Ids{"a1", "a3", "a2"}), repeated(doc.get(), "AppObject")) << "a2 now inside a3";
+
+  // Removed and released: its elements must never be reached again.
+  auto first = Items(ByPath(doc.get(), "Root/AppObject").get());
+  ASSERT_EQ(2u, first.size());
+  ASSERT_EQ(S_OK, Root(doc.get())->removeChild(first[0].get(), nullptr));
+  first.clear();
+  EXPECT_EQ((Ids{"p3"}), repeated(doc.get(), "Priority"));
+  // Content replaced by text.
+  ASSERT_EQ(S_OK, attributes[2]->put_text(Bstr("plain").get()));
+  EXPECT_EQ(Ids{}, repeated(doc.get(), "Priority"));
+  EXPECT_EQ((Ids{"a3"}), repeated(doc.get(), "AppObject"));
+
+  // Copied in from another document.
+  auto source = Parse("<Other><Priority id='p5'/></Other>");
+  ASSERT_EQ(S_OK, Root(doc.get())->appendChild(Root(source.get()).get(), nullptr));
+  EXPECT_EQ((Ids{"p5"}), repeated(doc.get(), "Root/Other/Priority"));
+
+  // A load replaces the content; an element kept from the old content still
+  // searches the old tree.
+  auto kept = Items(ByPath(doc.get(), "Root/Other").get());
+  ASSERT_EQ(1u, kept.size());
+  VARIANT_BOOL ok = VARIANT_FALSE;
+  ASSERT_EQ(S_OK,
+            doc->loadXML(Bstr("<Root><Priority id='n1'/><Other id='n2'/></Root>").get(), &ok));
+  EXPECT_EQ((Ids{"n1"}), repeated(doc.get(), "Priority"));
+  EXPECT_EQ((Ids{"n2"}), repeated(doc.get(), "Root/Other"));
+  EXPECT_EQ((Ids{"p5"}), repeated(kept[0].get(), "Priority"));
+  attributes.clear();
+  removed = nullptr;
+}
+
 }  // namespace
 }  // namespace dom_test
