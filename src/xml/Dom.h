@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "com/ComPtr.h"
 #include "xml/DomInterfaces.h"
@@ -10,6 +13,35 @@ namespace qxml {
 
 // A new, empty document.
 QXML_API qcom::ComPtr<IXMLDOMDocument> CreateDocument();
+
+// A number that changes whenever the document of node (or node itself, when it
+// is a document) changes in any way, and that no other state of any document
+// ever had; 0 for a null node or a node of another implementation. A reader
+// may keep what it read from a document for as long as the stamp is the same.
+QXML_API uint64_t ContentStamp(IXMLDOMNode* node);
+
+// A child node as plain values: its type, its base name, and the node value of
+// its own first child (which loaders take as an element's text).
+struct ChildFacts {
+  DOMNodeType type = NODE_INVALID;
+  std::string baseName;
+  std::optional<std::string> firstChildValue;
+};
+
+// The child nodes of node in order, read straight from the tree without a node
+// object for each, exactly as the DOM members would answer; nullopt when node
+// is null or of another implementation.
+QXML_API std::optional<std::vector<ChildFacts>> ReadChildFacts(IXMLDOMNode* node);
+
+// An attribute as plain values.
+struct AttributeFacts {
+  std::string baseName;
+  std::string value;
+};
+
+// The attributes of an element in order, read straight from the tree; empty
+// for other nodes, nullopt when node is null or of another implementation.
+QXML_API std::optional<std::vector<AttributeFacts>> ReadAttributeFacts(IXMLDOMNode* node);
 
 // Objects of this library that are still alive (documents, nodes, lists, errors).
 QXML_API int32_t LiveObjectCount();

@@ -31,6 +31,7 @@ HRESULT DomElement::setAttribute(BSTR name, VARIANT value) {
     if (!IsXmlName(key)) return E_INVALIDARG;
     std::optional<std::string> text = VariantToText(value);
     if (!text) return DISP_E_TYPEMISMATCH;
+    Doc().Store().NoteEdit();
     pugi::xml_node node = Handle().node;
     pugi::xml_attribute attr = node.attribute(key.c_str());
     if (!attr) attr = node.append_attribute(key.c_str());

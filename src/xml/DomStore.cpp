@@ -1,15 +1,25 @@
 #include "xml/DomStore.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "xml/DomNodeBase.h"
 #include "xml/TreeWalk.h"
 
 namespace qxml {
 
+namespace {
+std::atomic<uint64_t> lastStamp{0};
+}  // namespace
+
 DomStore::DomStore() {
   main_.doc = std::make_unique<pugi::xml_document>();
   scratch_.doc = std::make_unique<pugi::xml_document>();
+  NoteEdit();
+}
+
+void DomStore::NoteEdit() {
+  stamp_ = ++lastStamp;
 }
 
 DomStore::~DomStore() = default;

@@ -54,7 +54,15 @@ class DomStore {
 
   // Changes with every structural change; cached node lists compare it.
   uint64_t Version() const { return version_; }
-  void Touch() { ++version_; }
+  void Touch() {
+    ++version_;
+    NoteEdit();
+  }
+  // Changes with every change of any kind, values included, and no two states
+  // of any documents share one: what a reader keeps from a document stays
+  // valid exactly as long as the document's stamp is the same.
+  uint64_t Stamp() const { return stamp_; }
+  void NoteEdit();
 
   // The main tree's elements named name, in document order; null when the
   // caller should walk the tree itself (see ElementIndex).
@@ -79,6 +87,7 @@ class DomStore {
   std::vector<Tree> retired_;
   std::unordered_map<const void*, DomNodeBase*> objects_;
   uint64_t version_ = 0;
+  uint64_t stamp_ = 0;
   ElementIndex index_;
 };
 

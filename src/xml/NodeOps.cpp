@@ -122,71 +122,72 @@ HRESULT NodeName(DomNodeBase& self, BSTR* name) {
   }
 }
 
-HRESULT BaseName(DomNodeBase& self, BSTR* name) {
-  std::string own = OwnName(self.Handle());
+std::string BaseNameOf(const NodeHandle& h) {
+  std::string own = OwnName(h);
   size_t colon = own.rfind(':');
-  return qcom::ReturnText(colon == std::string::npos ? own : own.substr(colon + 1), name);
+  return colon == std::string::npos ? own : own.substr(colon + 1);
+}
+
+DOMNodeType TypeOf(const NodeHandle& h) {
+  if (h.IsAttribute()) return NODE_ATTRIBUTE;
+  switch (h.node.type()) {
+    case pugi::node_element:
+      return NODE_ELEMENT;
+    case pugi::node_pcdata:
+      return NODE_TEXT;
+    case pugi::node_cdata:
+      return NODE_CDATA_SECTION;
+    case pugi::node_pi:
+    case pugi::node_declaration:
+      return NODE_PROCESSING_INSTRUCTION;
+    case pugi::node_comment:
+      return NODE_COMMENT;
+    case pugi::node_document:
+      return NODE_DOCUMENT;
+    case pugi::node_doctype:
+      return NODE_DOCUMENT_TYPE;
+    default:
+      return NODE_INVALID;
+  }
+}
+
+std::optional<std::string> ValueOf(const NodeHandle& h) {
+  if (h.IsAttribute()) return std::string(h.attr.value());
+  switch (h.node.type()) {
+    case pugi::node_pcdata:
+    case pugi::node_cdata:
+    case pugi::node_comment:
+    case pugi::node_pi:
+      return std::string(h.node.value());
+    case pugi::node_declaration:
+      return DeclarationText(h.node);
+    default:
+      return std::nullopt;  // elements, documents and document types have none
+  }
+}
+
+HRESULT BaseName(DomNodeBase& self, BSTR* name) {
+  return qcom::ReturnText(BaseNameOf(self.Handle()), name);
 }
 
 HRESULT NodeType(DomNodeBase& self, DOMNodeType* type) {
   if (!type) return E_POINTER;
-  const NodeHandle& h = self.Handle();
-  if (h.IsAttribute()) {
-    *type = NODE_ATTRIBUTE;
-    return S_OK;
-  }
-  switch (h.node.type()) {
-    case pugi::node_element:
-      *type = NODE_ELEMENT;
-      break;
-    case pugi::node_pcdata:
-      *type = NODE_TEXT;
-      break;
-    case pugi::node_cdata:
-      *type = NODE_CDATA_SECTION;
-      break;
-    case pugi::node_pi:
-    case pugi::node_declaration:
-      *type = NODE_PROCESSING_INSTRUCTION;
-      break;
-    case pugi::node_comment:
-      *type = NODE_COMMENT;
-      break;
-    case pugi::node_document:
-      *type = NODE_DOCUMENT;
-      break;
-    case pugi::node_doctype:
-      *type = NODE_DOCUMENT_TYPE;
-      break;
-    default:
-      *type = NODE_INVALID;
-      break;
-  }
+  *type = TypeOf(self.Handle());
   return S_OK;
 }
 
 HRESULT GetNodeValue(DomNodeBase& self, VARIANT* value) {
   if (!value) return E_POINTER;
   VariantInit(value);
-  const NodeHandle& h = self.Handle();
-  if (h.IsAttribute()) return ReturnStringVariant(h.attr.value(), value);
-  switch (h.node.type()) {
-    case pugi::node_pcdata:
-    case pugi::node_cdata:
-    case pugi::node_comment:
-    case pugi::node_pi:
-      return ReturnStringVariant(h.node.value(), value);
-    case pugi::node_declaration:
-      return ReturnStringVariant(DeclarationText(h.node), value);
-    default:
-      value->vt = VT_NULL;
-      return S_FALSE;
-  }
+  if (auto text = ValueOf(self.Handle())) return ReturnStringVariant(*text, value);
+  value->vt = VT_NULL;
+  return S_FALSE;
 }
 
 HRESULT PutNodeValue(DomNodeBase& self, const VARIANT& value) {
   std::optional<std::string> text = VariantToText(value);
   if (!text) return DISP_E_TYPEMISMATCH;
+  self.Doc().Store().NoteEdit();
   NodeHandle h = self.Handle();
   if (h.IsAttribute()) return h.attr.set_value(text->c_str()) ? S_OK : E_OUTOFMEMORY;
   switch (h.node.type()) {
@@ -224,6 +225,7 @@ HRESULT GetText(DomNodeBase& self, BSTR* text) {
 HRESULT PutText(DomNodeBase& self, BSTR text) {
   NodeHandle h = self.Handle();
   std::string value = qcom::BstrToUtf8(text);
+  self.Doc().Store().NoteEdit();
   if (h.IsAttribute()) return h.attr.set_value(value.c_str()) ? S_OK : E_OUTOFMEMORY;
   switch (h.node.type()) {
     case pugi::node_element: {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "xml/DomInterfaces.h"
+#include "xml/NodeHandle.h"
 
 namespace qxml {
 
@@ -9,6 +13,12 @@ class DomNodeBase;
 // The behaviour every node kind shares, behind the IXMLDOMNode members. The
 // node kind is read from the tree, so one implementation serves all of them.
 namespace node_ops {
+
+// What the members below answer, as plain values.
+std::string BaseNameOf(const NodeHandle& h);
+DOMNodeType TypeOf(const NodeHandle& h);
+// nodeValue as a text; nullopt where nodeValue is null.
+std::optional<std::string> ValueOf(const NodeHandle& h);
 
 HRESULT NodeName(DomNodeBase& self, BSTR* name);
 HRESULT BaseName(DomNodeBase& self, BSTR* name);
