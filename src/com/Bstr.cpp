@@ -22,8 +22,10 @@ BSTR SysAllocStringLen(const char16_t* text, uint32_t length) {
   uint32_t byteLength = length * static_cast<uint32_t>(sizeof(char16_t));
   std::memcpy(block, &byteLength, sizeof byteLength);
   auto* units = reinterpret_cast<char16_t*>(block + sizeof(uint32_t));
-  if (text && length) std::memcpy(units, text, length * sizeof(char16_t));
-  else if (length) std::memset(units, 0, length * sizeof(char16_t));
+  if (text && length)
+    std::memcpy(units, text, length * sizeof(char16_t));
+  else if (length)
+    std::memset(units, 0, length * sizeof(char16_t));
   units[length] = 0;
   g_liveBstrs.fetch_add(1, std::memory_order_relaxed);
   return units;
@@ -53,19 +55,31 @@ uint32_t SysStringLen(BSTR text) {
 
 namespace qcom {
 
-int64_t LiveBstrCount() { return g_liveBstrs.load(std::memory_order_relaxed); }
+int64_t LiveBstrCount() {
+  return g_liveBstrs.load(std::memory_order_relaxed);
+}
 
 BSTR AllocBstr(std::u16string_view utf16) {
   return SysAllocStringLen(utf16.data(), static_cast<uint32_t>(utf16.size()));
 }
 
-BSTR AllocBstr(std::string_view utf8) { return AllocBstr(std::u16string_view(ToUtf16(utf8))); }
+BSTR AllocBstr(std::string_view utf8) {
+  if (AsciiPrefixLength(utf8) != utf8.size() || utf8.size() > UINT32_MAX)
+    return AllocBstr(std::u16string_view(ToUtf16(utf8)));
+  // Plain ASCII, the common case: widened straight into the string.
+  BSTR text = SysAllocStringLen(nullptr, static_cast<uint32_t>(utf8.size()));
+  if (text)
+    for (size_t i = 0; i < utf8.size(); ++i) text[i] = static_cast<unsigned char>(utf8[i]);
+  return text;
+}
 
 std::u16string_view BstrView(const char16_t* text) {
   if (!text) return {};
   return std::u16string_view(text, SysStringLen(const_cast<BSTR>(text)));
 }
 
-std::string BstrToUtf8(const char16_t* text) { return ToUtf8(BstrView(text)); }
+std::string BstrToUtf8(const char16_t* text) {
+  return ToUtf8(BstrView(text));
+}
 
 }  // namespace qcom

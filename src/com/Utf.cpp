@@ -34,10 +34,18 @@ void AppendUtf16(std::u16string& out, char32_t c) {
 }
 }  // namespace
 
-std::u16string ToUtf16(std::string_view s) {
-  std::u16string out;
-  out.reserve(s.size());
+size_t AsciiPrefixLength(std::string_view s) {
   size_t i = 0;
+  while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+  return i;
+}
+
+std::u16string ToUtf16(std::string_view s) {
+  // Names and numbers are plain ASCII: widen them unit by unit.
+  size_t i = AsciiPrefixLength(s);
+  std::u16string out(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(i));
+  if (i == s.size()) return out;
+  out.reserve(s.size());
   while (i < s.size()) {
     unsigned char b = static_cast<unsigned char>(s[i]);
     if (b < 0x80) {
@@ -46,9 +54,12 @@ std::u16string ToUtf16(std::string_view s) {
       continue;
     }
     int extra = -1;
-    if (b >= 0xC2 && b < 0xE0) extra = 1;
-    else if (b >= 0xE0 && b < 0xF0) extra = 2;
-    else if (b >= 0xF0 && b < 0xF5) extra = 3;
+    if (b >= 0xC2 && b < 0xE0)
+      extra = 1;
+    else if (b >= 0xE0 && b < 0xF0)
+      extra = 2;
+    else if (b >= 0xF0 && b < 0xF5)
+      extra = 3;
     if (extra < 0 || i + static_cast<size_t>(extra) >= s.size()) {
       out += static_cast<char16_t>(kReplacement);
       ++i;
@@ -77,9 +88,13 @@ std::u16string ToUtf16(std::string_view s) {
 }
 
 std::string ToUtf8(std::u16string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  for (size_t i = 0; i < s.size(); ++i) {
+  size_t ascii = 0;
+  while (ascii < s.size() && s[ascii] < 0x80) ++ascii;
+  std::string out(ascii, '\0');
+  for (size_t k = 0; k < ascii; ++k) out[k] = static_cast<char>(s[k]);
+  if (ascii == s.size()) return out;
+  out.reserve(s.size() + s.size() / 2);
+  for (size_t i = ascii; i < s.size(); ++i) {
     char32_t c = s[i];
     if (c >= 0xD800 && c < 0xDC00) {
       if (i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {

@@ -11,5 +11,7 @@ namespace qcom {
 // sequences become U+FFFD rather than failing: a text never disappears.
 QCOM_API std::u16string ToUtf16(std::string_view utf8);
 QCOM_API std::string ToUtf8(std::u16string_view utf16);
+// How many leading bytes of the text are ASCII.
+QCOM_API size_t AsciiPrefixLength(std::string_view utf8);
 
 }  // namespace qcom
