@@ -33,12 +33,11 @@ bool CDBAttribute::IsNumericKind() const {
 }
 
 void CDBAttribute::LoadFromXML(IXMLDOMNode* node) {
-  using values::xml::Children;
-  auto children = Children(node);
-  for (const auto& child : children) {
-    std::string name = values::xml::UpperBaseName(child.get());
+  const auto fields = values::xml::Fields(node);
+  for (const auto& field : fields) {
+    std::string name = qcom::text::Upper(field.name);
     // A child without text reads as the empty text.
-    std::string text = values::xml::Text(child.get()).value_or("");
+    std::string text = field.text.value_or("");
     if (name == "DESCRIPTION") {
       description_ = text;
     } else if (name == "CDBORDERINPOSITION") {
@@ -50,11 +49,9 @@ void CDBAttribute::LoadFromXML(IXMLDOMNode* node) {
       snvtTypeId_ = text;
       if (text.empty()) Warn(": SNVTType not defined into the XML file of the object.");
     } else if (name == "DEFAULTVALUE") {
-      defaultValue_ = value_ = text;
-      if (text.empty()) {
-        Warn(": Default value not defined into the XML file of the object.");
-        defaultValue_ = value_ = "0";
-      }
+      value_ = text.empty() ? "0" : text;
+      defaultValue_ = value_;
+      if (text.empty()) Warn(": Default value not defined into the XML file of the object.");
     }
   }
 
@@ -64,9 +61,8 @@ void CDBAttribute::LoadFromXML(IXMLDOMNode* node) {
   // Numeric kinds: the exactly spelled elements override the default and the type's limits.
   auto lastExactly = [&](std::string_view spelled) -> std::optional<std::string> {
     std::optional<std::string> found;
-    for (const auto& child : children)
-      if (values::xml::BaseName(child.get()) == spelled)
-        found = values::xml::Text(child.get()).value_or("");
+    for (const auto& field : fields)
+      if (field.name == spelled) found = field.text.value_or("");
     return found;
   };
   defaultValue_ = values::LocaliseNumberText(lastExactly("DefaultValue").value_or(""));
@@ -102,8 +98,8 @@ void CDBAttribute::ForceShortFloat() {
 }
 
 void CDBAttribute::SetValueText(std::string_view value) {
-  value_ = snvtType_->GenType() == "Textual" ? std::string(value)
-                                             : values::LocaliseNumberText(value);
+  value_ =
+      snvtType_->GenType() == "Textual" ? std::string(value) : values::LocaliseNumberText(value);
 }
 
 std::string CDBAttribute::DisplayText(const std::string& text) const {
@@ -137,19 +133,31 @@ HRESULT CDBAttribute::ResetValue() {
 HRESULT CDBAttribute::get_Parent(IDispatch** appObject) {
   return qcom::ReturnObject(parent_, appObject);
 }
-HRESULT CDBAttribute::get_Visible(VARIANT_BOOL* visible) { return ReturnBool(visible_, visible); }
+HRESULT CDBAttribute::get_Visible(VARIANT_BOOL* visible) {
+  return ReturnBool(visible_, visible);
+}
 HRESULT CDBAttribute::SetValue() {
   Edit();
   return S_OK;
 }
-HRESULT CDBAttribute::get_IsUnit(VARIANT_BOOL* is) { return ReturnBool(false, is); }
-HRESULT CDBAttribute::get_Description(BSTR* text) { return ReturnText(description_, text); }
+HRESULT CDBAttribute::get_IsUnit(VARIANT_BOOL* is) {
+  return ReturnBool(false, is);
+}
+HRESULT CDBAttribute::get_Description(BSTR* text) {
+  return ReturnText(description_, text);
+}
 HRESULT CDBAttribute::get_Value(BSTR* value) {
   return ReturnText(values::LocaliseNumberText(value_), value);
 }
-HRESULT CDBAttribute::get_DispValue(BSTR* text) { return ReturnText(DisplayText(value_), text); }
-HRESULT CDBAttribute::get_DispMin(BSTR* text) { return ReturnText(DisplayLimit(min_), text); }
-HRESULT CDBAttribute::get_DispMax(BSTR* text) { return ReturnText(DisplayLimit(max_), text); }
+HRESULT CDBAttribute::get_DispValue(BSTR* text) {
+  return ReturnText(DisplayText(value_), text);
+}
+HRESULT CDBAttribute::get_DispMin(BSTR* text) {
+  return ReturnText(DisplayLimit(min_), text);
+}
+HRESULT CDBAttribute::get_DispMax(BSTR* text) {
+  return ReturnText(DisplayLimit(max_), text);
+}
 HRESULT CDBAttribute::get_DispDefault(BSTR* text) {
   return ReturnText(DisplayText(defaultValue_), text);
 }
@@ -157,16 +165,28 @@ HRESULT CDBAttribute::put_Value(BSTR value) {
   SetValueText(qcom::BstrToUtf8(value));
   return S_OK;
 }
-HRESULT CDBAttribute::get_Name(BSTR* name) { return ReturnText(name_, name); }
-HRESULT CDBAttribute::get_NodeType(LONG* type) { return ReturnValue(9, type); }
-HRESULT CDBAttribute::get_GlobalKey(BSTR* key) { return ReturnText(globalKey_, key); }
-HRESULT CDBAttribute::get_SNVTType(ISNVType** type) { return qcom::ReturnObject(snvtType_, type); }
+HRESULT CDBAttribute::get_Name(BSTR* name) {
+  return ReturnText(name_, name);
+}
+HRESULT CDBAttribute::get_NodeType(LONG* type) {
+  return ReturnValue(9, type);
+}
+HRESULT CDBAttribute::get_GlobalKey(BSTR* key) {
+  return ReturnText(globalKey_, key);
+}
+HRESULT CDBAttribute::get_SNVTType(ISNVType** type) {
+  return qcom::ReturnObject(snvtType_, type);
+}
 HRESULT CDBAttribute::BackToDefault() {
   value_ = defaultValue_;
   return S_OK;
 }
-HRESULT CDBAttribute::get_DefaultValue(BSTR* value) { return ReturnText(defaultValue_, value); }
-HRESULT CDBAttribute::get_Tag(BSTR* tag) { return ReturnText(tag_, tag); }
+HRESULT CDBAttribute::get_DefaultValue(BSTR* value) {
+  return ReturnText(defaultValue_, value);
+}
+HRESULT CDBAttribute::get_Tag(BSTR* tag) {
+  return ReturnText(tag_, tag);
+}
 HRESULT CDBAttribute::put_Tag(BSTR tag) {
   tag_ = qcom::BstrToUtf8(tag);
   return S_OK;
@@ -178,17 +198,39 @@ HRESULT CDBAttribute::put_CallBack(IcbkAppObject* sink) {
   callBacks_.push_back(qcom::ComPtr<IcbkAppObject>(sink));
   return S_OK;
 }
-HRESULT CDBAttribute::get_CDBPosition(LONG* position) { return ReturnValue(0, position); }
-HRESULT CDBAttribute::get_ToolOnly(VARIANT_BOOL* only) { return ReturnBool(false, only); }
-HRESULT CDBAttribute::get_IsDeviceDependent(VARIANT_BOOL* is) { return ReturnBool(false, is); }
-HRESULT CDBAttribute::get_IsUnitDependent(VARIANT_BOOL* is) { return ReturnBool(false, is); }
-HRESULT CDBAttribute::get_DeviceKey(BSTR* key) { return ReturnText("", key); }
-HRESULT CDBAttribute::get_IsKeepFloatStandard(VARIANT_BOOL* is) { return ReturnBool(false, is); }
-HRESULT CDBAttribute::get_DividedBy(LONG* divisor) { return ReturnValue(1, divisor); }
-HRESULT CDBAttribute::get_IsType(VARIANT_BOOL* is) { return ReturnBool(false, is); }
-HRESULT CDBAttribute::get_Min(BSTR* min) { return ReturnText(min_, min); }
-HRESULT CDBAttribute::get_Max(BSTR* max) { return ReturnText(max_, max); }
-HRESULT CDBAttribute::get_ExtendedKey(BSTR* key) { return ReturnText(extendedKey_, key); }
+HRESULT CDBAttribute::get_CDBPosition(LONG* position) {
+  return ReturnValue(0, position);
+}
+HRESULT CDBAttribute::get_ToolOnly(VARIANT_BOOL* only) {
+  return ReturnBool(false, only);
+}
+HRESULT CDBAttribute::get_IsDeviceDependent(VARIANT_BOOL* is) {
+  return ReturnBool(false, is);
+}
+HRESULT CDBAttribute::get_IsUnitDependent(VARIANT_BOOL* is) {
+  return ReturnBool(false, is);
+}
+HRESULT CDBAttribute::get_DeviceKey(BSTR* key) {
+  return ReturnText("", key);
+}
+HRESULT CDBAttribute::get_IsKeepFloatStandard(VARIANT_BOOL* is) {
+  return ReturnBool(false, is);
+}
+HRESULT CDBAttribute::get_DividedBy(LONG* divisor) {
+  return ReturnValue(1, divisor);
+}
+HRESULT CDBAttribute::get_IsType(VARIANT_BOOL* is) {
+  return ReturnBool(false, is);
+}
+HRESULT CDBAttribute::get_Min(BSTR* min) {
+  return ReturnText(min_, min);
+}
+HRESULT CDBAttribute::get_Max(BSTR* max) {
+  return ReturnText(max_, max);
+}
+HRESULT CDBAttribute::get_ExtendedKey(BSTR* key) {
+  return ReturnText(extendedKey_, key);
+}
 HRESULT CDBAttribute::get_IsMacroConnected(VARIANT_BOOL* connected) {
   return ReturnBool(SearchMacros(), connected);
 }

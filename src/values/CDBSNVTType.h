@@ -4,6 +4,7 @@
 
 #include "com/ComObject.h"
 #include "faces/SnvType.h"
+#include "values/SnvtReading.h"
 #include "xml/Dom.h"
 
 // Default interface of CDBSNVTType: the record is read through ISNVType.
@@ -21,20 +22,20 @@ class CDBSNVTType final : public qcom::ComObject<_CDBSNVTType, ISNVType> {
   // Loads the type numbered id from the current catalogue (the shared SNVT
   // document); problems are shown as messages, never passed to the caller.
   void LoadFromCatalogue(const std::string& id);
-  void SetLength(int32_t length) { length_ = length; }
-  void SetMin(std::string min) { min_ = std::move(min); }
-  void SetMax(std::string max) { max_ = std::move(max); }
+  void SetLength(int32_t length) { fields_.length = length; }
+  void SetMin(std::string min) { fields_.min = std::move(min); }
+  void SetMax(std::string max) { fields_.max = std::move(max); }
 
-  const std::string& Id() const { return id_; }
-  const std::string& GenType() const { return genType_; }
-  const std::string& LuiType() const { return luiType_; }
-  const std::string& EnumDesc() const { return enumDesc_; }
-  const std::string& Units() const { return units_; }
-  const std::string& Name() const { return name_; }
-  int32_t Length() const { return length_; }
-  int32_t ACoef() const { return aCoef_; }
-  int32_t BCoef() const { return bCoef_; }
-  int32_t CCoef() const { return cCoef_; }
+  const std::string& Id() const { return fields_.id; }
+  const std::string& GenType() const { return fields_.genType; }
+  const std::string& LuiType() const { return fields_.luiType; }
+  const std::string& EnumDesc() const { return fields_.enumDesc; }
+  const std::string& Units() const { return fields_.units; }
+  const std::string& Name() const { return fields_.name; }
+  int32_t Length() const { return fields_.length; }
+  int32_t ACoef() const { return fields_.aCoef; }
+  int32_t BCoef() const { return fields_.bCoef; }
+  int32_t CCoef() const { return fields_.cCoef; }
   // The limits in display form (the user's decimal separator).
   std::string DisplayMin() const;
   std::string DisplayMax() const;
@@ -59,22 +60,5 @@ class CDBSNVTType final : public qcom::ComObject<_CDBSNVTType, ISNVType> {
   HRESULT get_HasField(VARIANT_BOOL* has) override;
 
  private:
-  bool ReadTypeLevel(IXMLDOMNode* typeNode);
-  void ReadKind(IXMLDOMNode* typeNode);
-  void ReadEnumeration();
-  void ReadNumericDetails(IXMLDOMNode* typeNode);
-  void ReadTextualDetails(IXMLDOMNode* typeNode);
-
-  std::string enumDesc_;
-  std::string genType_;
-  std::string invalidValue_;
-  int32_t aCoef_ = 0, bCoef_ = 0, cCoef_ = 0;
-  std::string id_;
-  int32_t length_ = 0;
-  std::string luiType_;
-  std::string min_, max_;
-  std::string units_;
-  std::string name_;
-  int32_t factor_ = 0;
-  int32_t r5Region_ = 0;
+  values::SnvtFields fields_;
 };

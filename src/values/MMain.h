@@ -4,6 +4,7 @@
 #include <string>
 
 #include "com/ComPtr.h"
+#include "values/SnvtReading.h"
 #include "xml/DomInterfaces.h"
 
 namespace values {
@@ -16,6 +17,8 @@ struct MMain {
   std::string alternateDecimalSeparator = ",";
   // The SNVT catalogue the host handed over; type records are read from it.
   qcom::ComPtr<IXMLDOMDocument> snvtDocument;
+  // What has been read from it.
+  SnvtReadingCache snvtReadings;
   // Feeds NextUniqueId; 0 until the first identifier is handed out.
   int32_t uniqueIdCounter = 0;
 };

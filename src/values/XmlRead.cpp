@@ -31,7 +31,9 @@ std::string BaseName(IXMLDOMNode* node) {
   return name.utf8();
 }
 
-std::string UpperBaseName(IXMLDOMNode* node) { return qcom::text::Upper(BaseName(node)); }
+std::string UpperBaseName(IXMLDOMNode* node) {
+  return qcom::text::Upper(BaseName(node));
+}
 
 std::optional<std::string> Text(IXMLDOMNode* node) {
   if (!node) return std::nullopt;
@@ -40,6 +42,40 @@ std::optional<std::string> Text(IXMLDOMNode* node) {
   qcom::Variant value;
   if (FAILED(first->get_nodeValue(value.out())) || value.type() != VT_BSTR) return std::nullopt;
   return value.text();
+}
+
+std::vector<Field> Fields(IXMLDOMNode* node) {
+  std::vector<Field> fields;
+  // Nodes of our own DOM are read in one pass over the tree.
+  if (auto facts = qxml::ReadChildFacts(node)) {
+    for (auto& fact : *facts)
+      if (fact.type != NODE_COMMENT)
+        fields.push_back({std::move(fact.baseName), std::move(fact.firstChildValue)});
+    return fields;
+  }
+  for (const auto& child : Children(node))
+    fields.push_back({BaseName(child.get()), Text(child.get())});
+  return fields;
+}
+
+std::vector<Field> AttributeFields(IXMLDOMNode* node) {
+  std::vector<Field> fields;
+  if (auto facts = qxml::ReadAttributeFacts(node)) {
+    for (auto& fact : *facts) fields.push_back({std::move(fact.baseName), std::move(fact.value)});
+    return fields;
+  }
+  qcom::ComPtr<IXMLDOMNamedNodeMap> attributes;
+  if (!node || FAILED(node->get_attributes(attributes.put())) || !attributes) return fields;
+  LONG count = 0;
+  attributes->get_length(&count);
+  for (LONG i = 0; i < count; ++i) {
+    NodePtr attribute;
+    if (FAILED(attributes->get_item(i, attribute.put())) || !attribute) continue;
+    qcom::Variant value;
+    attribute->get_nodeValue(value.out());
+    fields.push_back({BaseName(attribute.get()), value.text()});
+  }
+  return fields;
 }
 
 NodePtr FirstMatch(IXMLDOMDocument* document, std::string_view path) {

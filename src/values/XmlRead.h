@@ -22,6 +22,17 @@ std::string UpperBaseName(IXMLDOMNode* node);
 // The node value of the node's first child; nullopt when it has no child or
 // the child has no value (an element), which loaders treat as a failed step.
 std::optional<std::string> Text(IXMLDOMNode* node);
+// One child node as loaders see it: its base name and its Text().
+struct Field {
+  std::string name;
+  std::optional<std::string> text;
+};
+// Children() with each child's name and text, read once.
+std::vector<Field> Fields(IXMLDOMNode* node);
+
+// The attributes of an element, each with its base name and value.
+std::vector<Field> AttributeFields(IXMLDOMNode* node);
+
 // The first element matching a slash path (descendant semantics); null when none.
 NodePtr FirstMatch(IXMLDOMDocument* document, std::string_view path);
 

@@ -1,5 +1,7 @@
 #include "values/CDBSNVTType.h"
 #include "values/CatalogueFixture.h"
+#include "values/MMain.h"
+#include "values/XmlRead.h"
 
 namespace {
 
@@ -149,4 +151,34 @@ TEST_F(SnvtType, WithoutACatalogueEveryTypeIsUndefined) {
   auto t = Load("8");
   EXPECT_EQ(Text(*t, &CDBSNVTType::get_GenType), "");
   EXPECT_EQ(messages->Texts(), std::vector<std::string>{"Error: SNVT_8 is not defined"});
+}
+
+TEST_F(SnvtType, KeptReadingsFollowTheCatalogueAndReplayTheirProblems) {
+  UseCatalogue(R"(<SNVT_3><NAME>t</NAME><TYPE>Float</TYPE><UNIT>m</UNIT></SNVT_3>)");
+  // Every load reports the entry's problem, not only the one that read it.
+  Load("3");
+  auto second = Load("3");
+  EXPECT_EQ(messages->Texts(), (std::vector<std::string>{"Error: SNVT_3 has a bad Length",
+                                                         "Error: SNVT_3 has a bad Length"}));
+  // The length check looks at the object: a length it already had passes.
+  second->SetLength(4);
+  second->LoadFromCatalogue("3");
+  EXPECT_EQ(messages->Texts().size(), 2u);
+
+  // A change written into the catalogue is seen at the next load.
+  auto unit = values::xml::FirstMatch(values::Shared().snvtDocument.get(), "SNVTS/SNVT_3/UNIT");
+  qcom::Bstr feet("ft");
+  ASSERT_EQ(unit->put_text(feet.get()), S_OK);
+  EXPECT_EQ(Text(*Load("3"), &CDBSNVTType::get_Units), "ft");
+  EXPECT_EQ(messages->Texts().size(), 3u);
+
+  // So is another catalogue, and another decimal separator.
+  UseCatalogue(R"(<SNVT_3><NAME>t</NAME><TYPE>Float</TYPE><MAX>1,000.5</MAX><LENGTH>2</LENGTH>
+                  </SNVT_3>)");
+  EXPECT_EQ(Text(*Load("3"), &CDBSNVTType::get_Units), "");
+  UseSeparators(",", ".");
+  EXPECT_EQ(Text(*Load("3"), &CDBSNVTType::get_Max), "1,000,5");
+  UseSeparators(".", ",");
+  EXPECT_EQ(Text(*Load("3"), &CDBSNVTType::get_Max), "1,000.5");
+  EXPECT_EQ(messages->Texts().size(), 3u);
 }

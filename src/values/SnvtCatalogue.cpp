@@ -1,0 +1,174 @@
+#include "values/SnvtCatalogue.h"
+
+#include <optional>
+
+#include "com/TextRules.h"
+#include "com/Variant.h"
+#include "values/DecimalSeparators.h"
+#include "values/MMain.h"
+#include "values/NumberRules.h"
+#include "values/XmlRead.h"
+
+namespace values {
+namespace {
+
+// A catalogue number: the longest numeric prefix, rounded half to even;
+// nullopt when the element has no text or the number overflows 32 bits.
+std::optional<int32_t> CatalogueNumber(std::optional<std::string> text) {
+  if (!text) return std::nullopt;
+  return RoundToInt32(PlainParse(*text));
+}
+
+std::optional<std::string> AttributeText(IXMLDOMNode* attribute) {
+  qcom::Variant value;
+  if (!attribute || FAILED(attribute->get_nodeValue(value.out())) || value.type() != VT_BSTR)
+    return std::nullopt;
+  return value.text();
+}
+
+class SnvtReader {
+ public:
+  SnvtReader(IXMLDOMDocument* catalogue, const std::string& id) : catalogue_(catalogue), id_(id) {
+    reading_.Set(&SnvtFields::id, id);
+  }
+
+  SnvtReading Read() {
+    auto typeNode = xml::FirstMatch(catalogue_, "SNVTS/SNVT_" + id_);
+    if (!typeNode || !ReadTypeLevel(typeNode.get())) {
+      if (!id_.empty()) reading_.Report("Error: SNVT_" + id_ + " is not defined");
+    }
+    return std::move(reading_);
+  }
+
+ private:
+  // Attributes, NAME and TYPE; false at the first failure, which ends the read.
+  bool ReadTypeLevel(IXMLDOMNode* typeNode) {
+    qcom::ComPtr<IXMLDOMNamedNodeMap> attributes;
+    if (FAILED(typeNode->get_attributes(attributes.put())) || !attributes) return false;
+    LONG count = 0;
+    attributes->get_length(&count);
+    for (LONG i = 0; i < count; ++i) {
+      qcom::ComPtr<IXMLDOMNode> attribute;
+      if (FAILED(attributes->get_item(i, attribute.put())) || !attribute) return false;
+      std::string name = xml::UpperBaseName(attribute.get());
+      if (name != "FACTOR" && name != "R5REGION") continue;
+      auto number = CatalogueNumber(AttributeText(attribute.get()));
+      if (!number) return false;
+      reading_.Set(name == "FACTOR" ? &SnvtFields::factor : &SnvtFields::r5Region, *number);
+    }
+
+    for (const auto& child : xml::Children(typeNode)) {
+      std::string name = xml::UpperBaseName(child.get());
+      if (name == "NAME") {
+        auto text = xml::Text(child.get());
+        if (!text) return false;
+        reading_.Set(&SnvtFields::name, *text);
+      } else if (name == "TYPE") {
+        auto text = xml::Text(child.get());
+        if (!text) return false;
+        reading_.Set(&SnvtFields::genType, *text);
+        ReadKind(*text, typeNode);
+      }
+    }
+    return true;
+  }
+
+  void ReadKind(const std::string& kind, IXMLDOMNode* typeNode) {
+    if (kind == "Enum") {
+      reading_.Set(&SnvtFields::luiType, "Logic");
+      reading_.Set(&SnvtFields::length, 1);
+      ReadEnumeration();
+    } else if (kind == "Struct") {
+      reading_.Set(&SnvtFields::luiType, "Invalid");
+    } else if (kind == "Float") {
+      reading_.Set(&SnvtFields::luiType, "Float");
+      ReadNumericDetails(typeNode);
+    } else if (kind == "Textual") {
+      reading_.Set(&SnvtFields::luiType, "Textual");
+      ReadTextualDetails(typeNode);
+    } else if (kind == "SignedNumeric" || kind == "UnsignedNumeric" || kind == "Bitfield") {
+      reading_.Set(&SnvtFields::luiType, "Numeric");
+      ReadNumericDetails(typeNode);
+    } else {
+      reading_.Report("Error: SNVT_" + id_ + " has a bad type");
+    }
+  }
+
+  void ReadEnumeration() {
+    auto enums = xml::FirstMatch(catalogue_, "SNVTS/SNVT_" + id_ + "/Enums");
+    std::string table;
+    for (const auto& member : xml::Children(enums.get())) {
+      auto text = xml::Text(member.get());
+      if (!text) continue;  // a member without a value is skipped
+      table += *text + "," + xml::BaseName(member.get()) + ";";
+    }
+    reading_.Set(&SnvtFields::enumDesc, qcom::text::Trim(table));
+  }
+
+  void ReadNumericDetails(IXMLDOMNode* typeNode) {
+    for (const auto& child : xml::Children(typeNode)) {
+      std::string name = xml::UpperBaseName(child.get());
+      auto text = xml::Text(child.get());
+      if (!text) continue;  // a child without text is skipped
+      if (name == "UNIT") {
+        reading_.Set(&SnvtFields::units, *text);
+      } else if (name == "MIN") {
+        reading_.Set(&SnvtFields::min, LocaliseNumberText(*text));
+      } else if (name == "MAX") {
+        reading_.Set(&SnvtFields::max, LocaliseNumberText(*text));
+      } else if (name == "INVALIDVALUE") {
+        reading_.Set(&SnvtFields::invalidValue, LocaliseNumberText(*text));
+      } else if (name == "LENGTH" || name == "A_COEF" || name == "B_COEF" || name == "C_COEF") {
+        auto number = CatalogueNumber(text);
+        if (!number) continue;
+        if (name == "LENGTH")
+          reading_.Set(&SnvtFields::length, *number);
+        else if (name == "A_COEF")
+          reading_.Set(&SnvtFields::aCoef, *number);
+        else if (name == "B_COEF")
+          reading_.Set(&SnvtFields::bCoef, *number);
+        else
+          reading_.Set(&SnvtFields::cCoef, *number);
+      }
+    }
+    // The length may also be one the type object had before this entry.
+    reading_.ReportWithoutLength("Error: SNVT_" + id_ + " has a bad Length");
+  }
+
+  void ReadTextualDetails(IXMLDOMNode* typeNode) {
+    for (const auto& child : xml::Children(typeNode)) {
+      if (xml::UpperBaseName(child.get()) != "LENGTH") continue;
+      if (auto number = CatalogueNumber(xml::Text(child.get())))
+        reading_.Set(&SnvtFields::length, *number);
+    }
+  }
+
+  IXMLDOMDocument* catalogue_;
+  const std::string id_;
+  SnvtReading reading_;
+};
+
+}  // namespace
+
+SnvtReading ReadSnvtEntry(IXMLDOMDocument* catalogue, const std::string& id) {
+  return SnvtReader(catalogue, id).Read();
+}
+
+const SnvtReading& CatalogueReading(const std::string& id) {
+  MMain& shared = Shared();
+  IXMLDOMDocument* catalogue = shared.snvtDocument.get();
+  SnvtReadingCache& cache = shared.snvtReadings;
+  // A catalogue of another implementation has no stamp: it is read every time.
+  const uint64_t stamp = qxml::ContentStamp(catalogue);
+  if (stamp == 0 || cache.catalogueStamp != stamp ||
+      cache.separator != shared.localeDecimalSeparator) {
+    cache.byId.clear();
+    cache.catalogueStamp = stamp;
+    cache.separator = shared.localeDecimalSeparator;
+  }
+  auto found = cache.byId.find(id);
+  if (found == cache.byId.end()) found = cache.byId.emplace(id, ReadSnvtEntry(catalogue, id)).first;
+  return found->second;
+}
+
+}  // namespace values
