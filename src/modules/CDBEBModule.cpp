@@ -1,11 +1,14 @@
 #include "modules/CDBEBModule.h"
 
 #include "com/OutParam.h"
+#include "com/TextRules.h"
+#include "modules/AppObjectServices.h"
 #include "modules/CDBAIs.h"
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
 #include "modules/CDBDOs.h"
 #include "modules/ComponentLocation.h"
+#include "modules/DefinitionFiles.h"
 #include "platform/MessageBox.h"
 #include "platform/MessagePump.h"
 #include "platform/ResourceIcons.h"
@@ -13,7 +16,6 @@
 #include "values/CDBOutputs.h"
 #include "values/NumberRules.h"
 #include "values/XmlRead.h"
-#include "modules/AppObjectServices.h"
 
 namespace {
 
@@ -67,32 +69,32 @@ bool AnyConnected(const qcom::ComPtr<Collection>& channels) {
 
 CDBEBModule::CDBEBModule() = default;
 
-CDBEBModule::~CDBEBModule() { RemoveChannels(); }
+CDBEBModule::~CDBEBModule() {
+  RemoveChannels();
+}
 
 bool CDBEBModule::LoadTemplate(const std::string& templateId) {
   templateId_ = templateId;
   templatePath_ = modules::ComponentFolder() + templateId + "/";
-  templateDoc_ = qxml::CreateDocument();
-  VARIANT_BOOL loaded = VARIANT_FALSE;
-  templateDoc_->load(qcom::Variant(templatePath_ + templateId + ".xml").raw(), &loaded);
-  if (loaded != VARIANT_TRUE) {
+  auto file = modules::LoadDefinitionFile(templatePath_ + templateId + ".xml");
+  templateDoc_ = file.document;
+  if (!file.loaded) {
     platform::ShowMessage("Error: The object " + templateId +
                           " is not available; Please verify its name.");
     return false;
   }
-  LONG state = 0;
-  while (SUCCEEDED(templateDoc_->get_readyState(&state)) && state != 4) platform::PumpMessages();
 
   icon_ = platform::LoadPictureFromFile(templatePath_ + templateId + ".ico");
   if (!icon_) icon_ = platform::LoadResourcePicture("EBMODULE");
 
   auto header = values::xml::FirstMatch(templateDoc_.get(), "EB");
-  for (const auto& child : values::xml::Children(header.get())) {
-    std::string name = values::xml::UpperBaseName(child.get());
-    auto text = values::xml::Text(child.get());
-    if (!text) continue;
-    if (name == "NAME") name_ = *text;
-    else if (name == "DESCRIPTION") description_ = *text;
+  for (const auto& field : values::xml::Fields(header.get())) {
+    if (!field.text) continue;
+    std::string name = qcom::text::Upper(field.name);
+    if (name == "NAME")
+      name_ = *field.text;
+    else if (name == "DESCRIPTION")
+      description_ = *field.text;
   }
   diCount_ = CountOf(templateDoc_.get(), "EB/DI/Number");
   doCount_ = CountOf(templateDoc_.get(), "EB/DO/Number");
@@ -197,8 +199,9 @@ void CDBEBModule::SaveChannels(IXMLDOMNode* parent, IXMLDOMDocument* document, S
 }
 
 void CDBEBModule::XmlSave(IXMLDOMNode* parent, IXMLDOMDocument* document) const {
-  SaveChannels(parent, document,
-               [](auto& channel, IXMLDOMNode* node, IXMLDOMDocument* doc) { channel.XmlSave(node, doc); });
+  SaveChannels(parent, document, [](auto& channel, IXMLDOMNode* node, IXMLDOMDocument* doc) {
+    channel.XmlSave(node, doc);
+  });
 }
 
 void CDBEBModule::XmlSaveSim(IXMLDOMNode* parent, IXMLDOMDocument* document) const {
@@ -226,14 +229,20 @@ void CDBEBModule::XmlLoad(IXMLDOMNode* moduleElement) {
     qcom::ComPtr<IXMLDOMNode> child;
     if (FAILED(children->get_item(i, child.put())) || !child) continue;
     std::string name = values::xml::BaseName(child.get());
-    if (name == "AI") load(ais_, ai, child.get());
-    else if (name == "AO") load(aos_, ao, child.get());
-    else if (name == "DI") load(dis_, di, child.get());
-    else if (name == "DO") load(dos_, dO, child.get());
+    if (name == "AI")
+      load(ais_, ai, child.get());
+    else if (name == "AO")
+      load(aos_, ao, child.get());
+    else if (name == "DI")
+      load(dis_, di, child.get());
+    else if (name == "DO")
+      load(dos_, dO, child.get());
   }
 }
 
-HRESULT CDBEBModule::get_Name(BSTR* name) { return qcom::ReturnText(name_, name); }
+HRESULT CDBEBModule::get_Name(BSTR* name) {
+  return qcom::ReturnText(name_, name);
+}
 HRESULT CDBEBModule::get_AIs(IDispatch** channels) {
   return qcom::ReturnObject<IDispatch>(ais_, channels);
 }
@@ -246,7 +255,9 @@ HRESULT CDBEBModule::get_DIs(IDispatch** channels) {
 HRESULT CDBEBModule::get_DOs(IDispatch** channels) {
   return qcom::ReturnObject<IDispatch>(dos_, channels);
 }
-HRESULT CDBEBModule::get_Description(BSTR* text) { return qcom::ReturnText(description_, text); }
+HRESULT CDBEBModule::get_Description(BSTR* text) {
+  return qcom::ReturnText(description_, text);
+}
 HRESULT CDBEBModule::StringID(BSTR templateId, VARIANT_BOOL* ok) {
   return qcom::ReturnBool(LoadTemplate(qcom::BstrToUtf8(templateId)), ok);
 }

@@ -67,16 +67,16 @@ bool ChannelCore::Create(IXMLDOMNode* definition, IAppObjectServices& services,
   const std::string section = qcom::text::Upper(kind_.referenceSection);
   for (const auto& child : Children(definition)) {
     if (values::xml::UpperBaseName(child.get()) != section) continue;
-    for (const auto& reference : Children(child.get()))
-      if (!CreatePoint(reference.get(), services, self)) return false;
+    for (const auto& reference : values::xml::Fields(child.get()))
+      if (!CreatePoint(reference, services, self)) return false;
   }
   return true;
 }
 
-bool ChannelCore::CreatePoint(IXMLDOMNode* reference, IAppObjectServices& services,
+bool ChannelCore::CreatePoint(const values::xml::Field& reference, IAppObjectServices& services,
                               IChannelLink* self) {
-  const std::string referenceName = BaseName(reference);
-  const auto snvt = values::xml::Text(reference);
+  const std::string& referenceName = reference.name;
+  const auto& snvt = reference.text;
   if (!snvt) return false;
   const std::string pointName = name + " " + referenceName;
 
@@ -166,10 +166,10 @@ void ChannelCore::Save(IXMLDOMNode* parent, IXMLDOMDocument* document, bool simu
 
 void ChannelCore::Load(IXMLDOMNode* parent) {
   if (!attributes_) return;
-  for (const auto& child : Children(parent)) {
-    auto attribute = attributes_->Item(BaseName(child.get()));
+  for (const auto& field : values::xml::Fields(parent)) {
+    auto attribute = attributes_->Item(field.name);
     if (!attribute) continue;
-    if (auto text = values::xml::Text(child.get())) attribute->SetValueText(*text);
+    if (field.text) attribute->SetValueText(*field.text);
   }
 }
 

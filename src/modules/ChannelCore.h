@@ -11,6 +11,7 @@
 #include "values/CDBAttributes.h"
 #include "values/ChannelLink.h"
 #include "values/EditorView.h"
+#include "values/XmlRead.h"
 #include "xml/Dom.h"
 
 // The state and behaviour of one I/O channel, shared by the four channel
@@ -67,7 +68,8 @@ class ChannelCore {
  private:
   bool AddReference(const std::string& pointName);
   // Creates the point for one reference element; false when that fails.
-  bool CreatePoint(IXMLDOMNode* reference, IAppObjectServices& services, IChannelLink* self);
+  bool CreatePoint(const values::xml::Field& reference, IAppObjectServices& services,
+                   IChannelLink* self);
 
   const ChannelKindInfo& kind_;
   bool connected_ = false;

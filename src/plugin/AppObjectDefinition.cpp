@@ -1,11 +1,11 @@
 // Initialisation of the application object from its definition file.
 #include "com/ErrorRecord.h"
 #include "com/OutParam.h"
+#include "modules/ComponentLocation.h"
+#include "modules/DefinitionFiles.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
-#include "platform/MessagePump.h"
 #include "plugin/CDBAppObject.h"
-#include "modules/ComponentLocation.h"
 #include "values/NumberRules.h"
 #include "values/XmlRead.h"
 
@@ -38,12 +38,10 @@ HRESULT CDBAppObject::StringID(BSTR stringId, VARIANT_BOOL* ok) {
 
 bool CDBAppObject::InitFrom(const std::string& name, bool createModuleCollections) {
   uniqueIdString_ = name;
-  definitionDoc_ = qxml::CreateDocument();
-
-  std::string file = modules::ComponentFolder() + "../" + name + "/" + name + ".xml";
-  VARIANT_BOOL loaded = VARIANT_FALSE;
-  if (definitionDoc_) definitionDoc_->load(qcom::Variant(file).raw(), &loaded);
-  if (loaded != VARIANT_TRUE) {
+  auto file =
+      modules::LoadDefinitionFile(modules::ComponentFolder() + "../" + name + "/" + name + ".xml");
+  definitionDoc_ = file.document;
+  if (!file.loaded) {
     platform::ShowMessage(ObjectNotAvailableMessage(name));
     std::string description;
     qcom::ComPtr<IXMLDOMParseError> error;
@@ -57,10 +55,6 @@ bool CDBAppObject::InitFrom(const std::string& name, bool createModuleCollection
     datasheetAvailable_ = false;
     return false;
   }
-
-  LONG state = 0;
-  while (SUCCEEDED(definitionDoc_->get_readyState(&state)) && state != 4)
-    platform::PumpMessages();
 
   LoadObjectDefinition();
   if (createModuleCollections) {
@@ -76,14 +70,22 @@ void CDBAppObject::LoadObjectDefinition() {
   NodePtr appObject = values::xml::FirstMatch(definitionDoc_.get(), "AppObject");
   for (const NodePtr& child : values::xml::Children(appObject.get())) {
     std::string name = values::xml::UpperBaseName(child.get());
-    if (name == "NAME") ReadText(child.get(), name_);
-    else if (name == "ID") ReadText(child.get(), id_);
-    else if (name == "DESCRIPTION") ReadText(child.get(), description_);
-    else if (name == "CATEGORY") ReadText(child.get(), category_);
-    else if (name == "FIXEDDDB") ReadNumber(child.get(), fixedDDB_);
-    else if (name == "FIXEDSHDB") ReadNumber(child.get(), fixedSHDB_);
-    else if (name == "EXECTIME") ReadNumber(child.get(), execTime_);
-    else if (name == "MAXINSTANCES") ReadNumber(child.get(), maxInstances_);
+    if (name == "NAME")
+      ReadText(child.get(), name_);
+    else if (name == "ID")
+      ReadText(child.get(), id_);
+    else if (name == "DESCRIPTION")
+      ReadText(child.get(), description_);
+    else if (name == "CATEGORY")
+      ReadText(child.get(), category_);
+    else if (name == "FIXEDDDB")
+      ReadNumber(child.get(), fixedDDB_);
+    else if (name == "FIXEDSHDB")
+      ReadNumber(child.get(), fixedSHDB_);
+    else if (name == "EXECTIME")
+      ReadNumber(child.get(), execTime_);
+    else if (name == "MAXINSTANCES")
+      ReadNumber(child.get(), maxInstances_);
   }
   FindDatasheet();
 }
@@ -115,7 +117,8 @@ void CDBAppObject::LoadFixedAttributes() {
   if (!attributes_) attributes_ = qcom::Make<CDBAttributes>();
   bool first = true;
   for (const char* name : kFixed) {
-    auto node = values::xml::FirstMatch(definitionDoc_.get(), std::string("AppObject/Attributes/") + name);
+    auto node =
+        values::xml::FirstMatch(definitionDoc_.get(), std::string("AppObject/Attributes/") + name);
     if (node) attributes_->AddFromXML(name, node.get());
     if (first) {
       // The field-bus address is assigned by the host, never taken from the definition.
@@ -124,6 +127,7 @@ void CDBAppObject::LoadFixedAttributes() {
     }
   }
   if (attributes_->Count() != 6)
-    platform::ShowMessage("Error: Problems in the Attribute section of the XML file of " + name_ + " ",
-                          platform::kMessageCritical, "Warning");
+    platform::ShowMessage(
+        "Error: Problems in the Attribute section of the XML file of " + name_ + " ",
+        platform::kMessageCritical, "Warning");
 }

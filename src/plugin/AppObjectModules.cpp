@@ -12,19 +12,11 @@
 
 namespace {
 
-std::string AttributeText(IXMLDOMNode* element, const char* upperName) {
-  qcom::ComPtr<IXMLDOMNamedNodeMap> attributes;
-  if (!element || FAILED(element->get_attributes(attributes.put())) || !attributes) return {};
-  LONG count = 0;
-  attributes->get_length(&count);
-  for (LONG i = 0; i < count; ++i) {
-    qcom::ComPtr<IXMLDOMNode> attribute;
-    if (FAILED(attributes->get_item(i, attribute.put())) || !attribute) continue;
-    if (values::xml::UpperBaseName(attribute.get()) != upperName) continue;
-    qcom::Variant value;
-    attribute->get_nodeValue(value.out());
-    return value.text();
-  }
+// The value of the first attribute whose name is upperName in upper case.
+std::string AttributeText(const std::vector<values::xml::Field>& attributes,
+                          const char* upperName) {
+  for (const auto& attribute : attributes)
+    if (qcom::text::Upper(attribute.name) == upperName) return attribute.text.value_or("");
   return {};
 }
 
@@ -48,15 +40,17 @@ void CDBAppObject::UpdateAddableTemplates() {
       auto entry = templates_->Items().ByKey(values::xml::BaseName(templateElement.get()));
       if (!entry) continue;  // a template the catalogue does not hold
       entry->MarkAddable(*slot);
-      entry->SetMapTypModTag(AttributeText(templateElement.get(), "TQIOMAP") +
-                             AttributeText(templateElement.get(), "TQIOTYP") +
-                             AttributeText(templateElement.get(), "TQIOMOD"));
+      const auto attributes = values::xml::AttributeFields(templateElement.get());
+      entry->SetMapTypModTag(AttributeText(attributes, "TQIOMAP") +
+                             AttributeText(attributes, "TQIOTYP") +
+                             AttributeText(attributes, "TQIOMOD"));
     }
   }
   if (editor_) editor_->UpdateAddMenu();
 }
 
-qcom::ComPtr<IDispatch> CDBAppObject::ChannelByKey(const std::string&, const std::string& key) const {
+qcom::ComPtr<IDispatch> CDBAppObject::ChannelByKey(const std::string&,
+                                                   const std::string& key) const {
   if (!modules_) return nullptr;
   std::string moduleKey = values::GetField(key, 0, "\\");
   auto number = values::RoundToInt32(values::PlainParse(qcom::text::Mid(moduleKey, 2)));

@@ -65,17 +65,17 @@ class ModuleSet : public BundledObjectFixture {
 TEST_F(ModuleSet, CatalogueHoldsEveryBundledTemplate) {
   std::vector<std::string> ids;
   for (const auto& entry : Templates().Items()) ids.push_back(entry.key);
-  EXPECT_EQ(ids, (std::vector<std::string>{"EB4AI2AO", "EB4AO", "EB4DI4DO", "EB8DI", "EB8DIC",
-                                           "EB8DO"}));
+  EXPECT_EQ(
+      ids, (std::vector<std::string>{"EB4AI2AO", "EB4AO", "EB4DI4DO", "EB8DI", "EB8DIC", "EB8DO"}));
   auto analog = Templates().Item("eb4ai2ao");
   ASSERT_TRUE(analog) << "template keys ignore letter case";
   EXPECT_EQ(analog->AICount(), 4);
   EXPECT_EQ(analog->AOCount(), 2);
   EXPECT_EQ(Templates().Item("EB8DIC")->DICount(), 8);
   EXPECT_TRUE(messages->Messages().empty());
-  EXPECT_EQ(Addable(), (std::vector<std::string>{"EB4AI2AO@1 010301", "EB4AO@1 010201",
-                                                 "EB4DI4DO@1 010C01", "EB8DI@1 010401",
-                                                 "EB8DIC@1 011401", "EB8DO@1 010801"}));
+  EXPECT_EQ(Addable(),
+            (std::vector<std::string>{"EB4AI2AO@1 010301", "EB4AO@1 010201", "EB4DI4DO@1 010C01",
+                                      "EB8DI@1 010401", "EB8DIC@1 011401", "EB8DO@1 010801"}));
 }
 
 TEST_F(ModuleSet, AnalogThenDigitalStepByStep) {
@@ -90,9 +90,9 @@ TEST_F(ModuleSet, AnalogThenDigitalStepByStep) {
   EXPECT_EQ(a->AOs()->At(1)->GlobalKeyText(), "EB1\\AO\\1");
   EXPECT_EQ(a->AOs()->At(1)->NameText(), "Analog (4)");
   EXPECT_EQ(object->MapTypMod(), "010301");
-  EXPECT_EQ(Addable(), (std::vector<std::string>{"EB4AO@2 030202", "EB4DI4DO@2 030C02",
-                                                 "EB8DI@2 030402", "EB8DIC@2 031402",
-                                                 "EB8DO@2 030802"}));
+  EXPECT_EQ(Addable(),
+            (std::vector<std::string>{"EB4AO@2 030202", "EB4DI4DO@2 030C02", "EB8DI@2 030402",
+                                      "EB8DIC@2 031402", "EB8DO@2 030802"}));
   EXPECT_EQ(sink->calls.back(), "CDBChanged 0 0 0");
   EXPECT_EQ(editor->calls.front(), "update add menu");
   EXPECT_EQ(std::count(editor->calls.begin(), editor->calls.end(), "remove commands on"), 1);
@@ -130,7 +130,7 @@ TEST_F(ModuleSet, EveryAllowedChainAddsAndRemovesCleanly) {
     int ai, ao, di, dO, counters;
   };
   const std::map<std::string, Counts> counts = {
-      {"EB4AI2AO", {4, 2, 0, 0, 0}}, {"EB4AO", {0, 4, 0, 0, 0}}, {"EB4DI4DO", {0, 0, 4, 4, 0}},
+      {"EB4AI2AO", {4, 2, 0, 0, 0}}, {"EB4AO", {0, 4, 0, 0, 0}},  {"EB4DI4DO", {0, 0, 4, 4, 0}},
       {"EB8DI", {0, 0, 8, 0, 0}},    {"EB8DIC", {0, 0, 8, 0, 8}}, {"EB8DO", {0, 0, 0, 8, 0}}};
   const Snapshot created = Take();
   int chains = 0;
@@ -157,8 +157,8 @@ TEST_F(ModuleSet, EveryAllowedChainAddsAndRemovesCleanly) {
         nai += c.ai, nao += c.ao, ndi += c.di, ndo += c.dO, nc += c.counters;
         if (i == 1) diInSlot2 = c.di > 0, doInSlot2 = c.dO > 0;
       }
-      int cdb = 25 + (ndi > 0 ? 1 + diInSlot2 : 0) + (ndo > 0 ? 1 + doInSlot2 : 0) + nc +
-                4 * nao + 2 * ndo + 14 * nai;
+      int cdb = 25 + (ndi > 0 ? 1 + diInSlot2 : 0) + (ndo > 0 ? 1 + doInSlot2 : 0) + nc + 4 * nao +
+                2 * ndo + 14 * nai;
       int ddb = 24 + 8 + 3 * ndi + 10 * nc + 2 * nao + (nai > 0 ? 8 * nai + 4 : 0);
       LONG value = 0;
       object->get_CDBDimension(&value);
@@ -205,7 +205,8 @@ TEST_F(ModuleSet, ConnectedModulesStayUntilTheirConnectionsGo) {
             (std::vector<platform::RecordedMessage>{
                 {"The Module cannot be removed: delete the connections before removing the module!",
                  48, "Warning"}}));
-  EXPECT_EQ(Set().Count(), 1u) << "the alarm status keeps the module, though no channel is connected";
+  EXPECT_EQ(Set().Count(), 1u)
+      << "the alarm status keeps the module, though no channel is connected";
   connable->put_IsConnected(VARIANT_FALSE);
   RemoveLast();
   EXPECT_EQ(Set().Count(), 0u);
@@ -265,22 +266,28 @@ TEST_F(ModuleSet, DestroyAndReleaseLeaveNoLiveObject) {
   EXPECT_EQ(qcom::ThisModule().objects.load(), start);
 }
 
-TEST_F(ModuleSet, AnObjectKeepsOnlyItsDefinitionDocument) {
+TEST_F(ModuleSet, ObjectsShareTheParsedDefinitionFiles) {
   // A parsed document costs tens of kilobytes and a project places hundreds of
-  // objects: template documents go once their header and channels are read.
-  const int32_t start = qxml::LiveObjectCount();
-  auto app = qcom::Make<CDBAppObject>();
-  qcom::Bstr type("TQ4600");
-  VARIANT code;
-  VariantInit(&code);
-  VARIANT_BOOL ok = VARIANT_FALSE;
-  app->Init(type.get(), &code, &ok);
-  ASSERT_EQ(ok, VARIANT_TRUE);
-  app->Create();
-  EXPECT_EQ(qxml::LiveObjectCount(), start + 1);
-  for (const char* id : {"EB4AI2AO", "EB8DIC", "EB4AO"})
-    ASSERT_TRUE(app->ModuleSet()->AddModule(app->ModuleTemplates()->Item(id).get())) << id;
-  EXPECT_EQ(qxml::LiveObjectCount(), start + 1);
+  // objects: every object and module reads the same parsed files, so placing
+  // another object with the same modules adds no document.
+  auto place = [](qcom::ComPtr<CDBAppObject>& app) {
+    app = qcom::Make<CDBAppObject>();
+    qcom::Bstr type("TQ4600");
+    VARIANT code;
+    VariantInit(&code);
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    app->Init(type.get(), &code, &ok);
+    ASSERT_EQ(ok, VARIANT_TRUE);
+    app->Create();
+    for (const char* id : {"EB4AI2AO", "EB8DIC", "EB4AO"})
+      ASSERT_TRUE(app->ModuleSet()->AddModule(app->ModuleTemplates()->Item(id).get())) << id;
+  };
+  qcom::ComPtr<CDBAppObject> first, app;
+  place(first);
+  const int32_t afterFirst = qxml::LiveObjectCount();
+  place(app);
+  EXPECT_EQ(qxml::LiveObjectCount(), afterFirst);
+  first->Destroy();
   // What the documents said stays with the catalogue entries and the placed modules.
   auto entry = app->ModuleTemplates()->Item("EB4AI2AO");
   EXPECT_EQ(entry->NameText(), "EB 4AI/2AO");

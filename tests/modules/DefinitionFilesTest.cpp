@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "com/Bstr.h"
+#include "modules/DefinitionFiles.h"
+#include "support/TempDir.h"
+#include "values/XmlRead.h"
+
+namespace {
+
+using modules::LoadDefinitionFile;
+
+std::string RootText(IXMLDOMDocument* document) {
+  return values::xml::Text(values::xml::FirstMatch(document, "EB/Name").get()).value_or("?");
+}
+
+TEST(DefinitionFiles, AnUnchangedFileIsParsedOnceAndAnyChangeIsReadAgain) {
+  testing_support::TempDir dir;
+  const std::string path = dir.Write("EB/EB.xml", "<EB><Name>first</Name></EB>");
+
+  auto first = LoadDefinitionFile(path);
+  ASSERT_TRUE(first.loaded);
+  auto again = LoadDefinitionFile(path);
+  ASSERT_TRUE(again.loaded);
+  EXPECT_EQ(again.document.get(), first.document.get());
+
+  // The file replaced on disk (new inode and size) is read again.
+  const std::string replacement = dir.Write("EB/new.xml", "<EB><Name>second one</Name></EB>");
+  ASSERT_EQ(rename(replacement.c_str(), path.c_str()), 0);
+  auto changed = LoadDefinitionFile(path);
+  ASSERT_TRUE(changed.loaded);
+  EXPECT_NE(changed.document.get(), first.document.get());
+  EXPECT_EQ(RootText(changed.document.get()), "second one");
+  EXPECT_EQ(RootText(first.document.get()), "first") << "a holder of the old document keeps it";
+
+  // A document someone wrote into is not handed out again.
+  auto name = values::xml::FirstMatch(changed.document.get(), "EB/Name");
+  qcom::Bstr edited("edited");
+  ASSERT_EQ(name->put_text(edited.get()), S_OK);
+  auto afterEdit = LoadDefinitionFile(path);
+  EXPECT_NE(afterEdit.document.get(), changed.document.get());
+  EXPECT_EQ(RootText(afterEdit.document.get()), "second one");
+}
+
+TEST(DefinitionFiles, AFailedLoadCarriesItsParseErrorAndIsNotKept) {
+  testing_support::TempDir dir;
+  const std::string path = dir.Write("EB/EB.xml", "<EB><Name>open</EB>");
+  auto broken = LoadDefinitionFile(path);
+  EXPECT_FALSE(broken.loaded);
+  ASSERT_TRUE(broken.document);
+  qcom::ComPtr<IXMLDOMParseError> error;
+  ASSERT_EQ(broken.document->get_parseError(error.put()), S_OK);
+  LONG code = 0;
+  error->get_errorCode(&code);
+  EXPECT_NE(code, 0);
+
+  // Repaired, it loads: nothing of the failure was kept.
+  dir.Write("EB/EB.xml", "<EB><Name>fine</Name></EB>");
+  auto repaired = LoadDefinitionFile(path);
+  ASSERT_TRUE(repaired.loaded);
+  EXPECT_EQ(RootText(repaired.document.get()), "fine");
+
+  EXPECT_FALSE(LoadDefinitionFile(dir / "missing.xml").loaded);
+}
+
+}  // namespace
