@@ -1,6 +1,7 @@
 // Initialisation of the application object from its definition file.
 #include "com/ErrorRecord.h"
 #include "com/OutParam.h"
+#include "com/TextRules.h"
 #include "modules/ComponentLocation.h"
 #include "modules/DefinitionFiles.h"
 #include "platform/Folders.h"
@@ -13,17 +14,6 @@ namespace {
 
 std::string ObjectNotAvailableMessage(const std::string& name) {
   return "Error: The object " + name + " is not available; Please verify its name.";
-}
-
-// A definition header number: the leading numeric prefix, rounded half to even.
-void ReadNumber(IXMLDOMNode* element, int32_t& field) {
-  auto text = values::xml::Text(element);
-  if (!text) return;
-  if (auto n = values::RoundToInt32(values::PlainParse(*text))) field = *n;
-}
-
-void ReadText(IXMLDOMNode* element, std::string& field) {
-  if (auto text = values::xml::Text(element)) field = *text;
 }
 
 }  // namespace
@@ -66,26 +56,22 @@ bool CDBAppObject::InitFrom(const std::string& name, bool createModuleCollection
 }
 
 void CDBAppObject::LoadObjectDefinition() {
-  using values::xml::NodePtr;
-  NodePtr appObject = values::xml::FirstMatch(definitionDoc_.get(), "AppObject");
-  for (const NodePtr& child : values::xml::Children(appObject.get())) {
-    std::string name = values::xml::UpperBaseName(child.get());
-    if (name == "NAME")
-      ReadText(child.get(), name_);
-    else if (name == "ID")
-      ReadText(child.get(), id_);
-    else if (name == "DESCRIPTION")
-      ReadText(child.get(), description_);
-    else if (name == "CATEGORY")
-      ReadText(child.get(), category_);
-    else if (name == "FIXEDDDB")
-      ReadNumber(child.get(), fixedDDB_);
-    else if (name == "FIXEDSHDB")
-      ReadNumber(child.get(), fixedSHDB_);
-    else if (name == "EXECTIME")
-      ReadNumber(child.get(), execTime_);
-    else if (name == "MAXINSTANCES")
-      ReadNumber(child.get(), maxInstances_);
+  const std::pair<const char*, std::string*> texts[] = {
+      {"NAME", &name_}, {"ID", &id_}, {"DESCRIPTION", &description_}, {"CATEGORY", &category_}};
+  // Header numbers: the leading numeric prefix, rounded half to even.
+  const std::pair<const char*, int32_t*> numbers[] = {{"FIXEDDDB", &fixedDDB_},
+                                                      {"FIXEDSHDB", &fixedSHDB_},
+                                                      {"EXECTIME", &execTime_},
+                                                      {"MAXINSTANCES", &maxInstances_}};
+  auto appObject = values::xml::FirstMatch(definitionDoc_.get(), "AppObject");
+  for (const auto& field : values::xml::Fields(appObject.get())) {
+    if (!field.text) continue;
+    const std::string name = qcom::text::Upper(field.name);
+    for (const auto& [upperName, target] : texts)
+      if (name == upperName) *target = *field.text;
+    for (const auto& [upperName, target] : numbers)
+      if (name == upperName)
+        if (auto number = values::RoundToInt32(values::PlainParse(*field.text))) *target = *number;
   }
   FindDatasheet();
 }

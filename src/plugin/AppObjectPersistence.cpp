@@ -40,16 +40,8 @@ NodePtr AppendElement(IXMLDOMDocument* document, IXMLDOMNode* parent, const std:
 }
 
 bool HasAttributeNamed(IXMLDOMNode* element, const char* upperName) {
-  qcom::ComPtr<IXMLDOMNamedNodeMap> attributes;
-  if (!element || FAILED(element->get_attributes(attributes.put())) || !attributes) return false;
-  LONG count = 0;
-  attributes->get_length(&count);
-  for (LONG i = 0; i < count; ++i) {
-    NodePtr attribute;
-    if (SUCCEEDED(attributes->get_item(i, attribute.put())) &&
-        values::xml::UpperBaseName(attribute.get()) == upperName)
-      return true;
-  }
+  for (const auto& attribute : values::xml::AttributeFields(element))
+    if (qcom::text::Upper(attribute.name) == upperName) return true;
   return false;
 }
 
@@ -155,7 +147,8 @@ HRESULT CDBAppObject::XmlLoad(IXMLDOMNode* objectElement) {
     } else if (name == "ATTRIBUTES") {
       for (const NodePtr& saved : values::xml::Children(child.get())) {
         auto text = values::xml::Text(saved.get());
-        auto parameter = attributes_ ? attributes_->Item(values::xml::BaseName(saved.get())) : nullptr;
+        auto parameter =
+            attributes_ ? attributes_->Item(values::xml::BaseName(saved.get())) : nullptr;
         if (text && parameter) parameter->SetValueText(*text);
       }
     } else if (name == "MODULES") {
@@ -189,7 +182,8 @@ void CDBAppObject::LoadOutputFlags(IXMLDOMNode* outputsElement) {
     if (!index) continue;
     for (const auto& entry : outputs_->Items()) {
       if (entry.item->IndexValue() != *index) continue;
-      if (HasAttributeNamed(saved.get(), "ISDISPLAYABLE")) entry.item->put_IsDisplayable(VARIANT_TRUE);
+      if (HasAttributeNamed(saved.get(), "ISDISPLAYABLE"))
+        entry.item->put_IsDisplayable(VARIANT_TRUE);
       break;
     }
   }

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "com/TextRules.h"
-#include "com/Variant.h"
 #include "values/DecimalSeparators.h"
 #include "values/MMain.h"
 #include "values/NumberRules.h"
@@ -17,13 +16,6 @@ namespace {
 std::optional<int32_t> CatalogueNumber(std::optional<std::string> text) {
   if (!text) return std::nullopt;
   return RoundToInt32(PlainParse(*text));
-}
-
-std::optional<std::string> AttributeText(IXMLDOMNode* attribute) {
-  qcom::Variant value;
-  if (!attribute || FAILED(attribute->get_nodeValue(value.out())) || value.type() != VT_BSTR)
-    return std::nullopt;
-  return value.text();
 }
 
 class SnvtReader {
@@ -43,16 +35,10 @@ class SnvtReader {
  private:
   // Attributes, NAME and TYPE; false at the first failure, which ends the read.
   bool ReadTypeLevel(IXMLDOMNode* typeNode) {
-    qcom::ComPtr<IXMLDOMNamedNodeMap> attributes;
-    if (FAILED(typeNode->get_attributes(attributes.put())) || !attributes) return false;
-    LONG count = 0;
-    attributes->get_length(&count);
-    for (LONG i = 0; i < count; ++i) {
-      qcom::ComPtr<IXMLDOMNode> attribute;
-      if (FAILED(attributes->get_item(i, attribute.put())) || !attribute) return false;
-      std::string name = xml::UpperBaseName(attribute.get());
+    for (const auto& attribute : xml::AttributeFields(typeNode)) {
+      std::string name = qcom::text::Upper(attribute.name);
       if (name != "FACTOR" && name != "R5REGION") continue;
-      auto number = CatalogueNumber(AttributeText(attribute.get()));
+      auto number = CatalogueNumber(attribute.text);
       if (!number) return false;
       reading_.Set(name == "FACTOR" ? &SnvtFields::factor : &SnvtFields::r5Region, *number);
     }
