@@ -49,7 +49,8 @@ const ListRow* ChannelList::Row(std::string_view key) const {
 bool ChannelList::AddRow(const values::ChannelRowData& channel, std::string_view image) {
   if (columns_.size() == kModuleColumn)
     AddColumn(std::string(kModuleColumnKey), std::string(kModuleColumnText));
-  for (const auto& [name, display] : channel.parameters) {
+  for (const auto& parameter : channel.parameters) {
+    const std::string& name = parameter.first;
     const bool named = std::any_of(columns_.begin(), columns_.end(),
                                    [&](const ListColumn& column) { return column.text == name; });
     if (!named) AddColumn(name, name);
