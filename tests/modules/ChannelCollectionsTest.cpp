@@ -1,28 +1,26 @@
 #include <gtest/gtest.h>
 
-#include "com/EnumVariant.h"
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "modules/ChannelFixture.h"
+#include "values/PointFakes.h"
 
 namespace {
 
 using channel_tests::kAnalogInput;
 using ChannelCollections = channel_tests::ChannelFixture;
+using Lines = std::vector<std::string>;
 
 const std::string kDigitalOutput =
     "<DO><Attributes><mode><SNVTTYPE>2</SNVTTYPE><DefaultValue>0</DefaultValue></mode>"
     "</Attributes><InReferences><Value>95</Value></InReferences></DO>";
 
 std::string NameOf(_CDBAI* channel) {
-  if (!channel) return "(null)";
   qcom::Bstr name;
-  channel->get_Name(name.out());
-  return name.utf8();
-}
-
-std::string ItemName(_CDBAIs* collection, const char* key) {
-  qcom::ComPtr<_CDBAI> item;
-  EXPECT_EQ(collection->get_Item(qcom::Bstr(key).get(), item.put()), S_OK) << key;
-  return NameOf(item.get());
+  if (channel) channel->get_Name(name.out());
+  return channel ? name.utf8() : "(null)";
 }
 
 TEST_F(ChannelCollections, ItemsArePositionsInModuleOrder) {
@@ -31,31 +29,25 @@ TEST_F(ChannelCollections, ItemsArePositionsInModuleOrder) {
   LONG count = 0;
   EXPECT_EQ(face->get_Count(&count), S_OK);
   EXPECT_EQ(count, 3);
-  EXPECT_EQ(ItemName(face, "2"), "Analog (11)");
-  EXPECT_EQ(ItemName(face, " 3"), "Analog (12)");
-  EXPECT_EQ(ItemName(face, "1st"), "Analog (10)") << "the key's leading number";
-  EXPECT_EQ(ItemName(face, "Analog (10)"), "(null)") << "channels have no text keys";
-  EXPECT_EQ(ItemName(face, "0"), "(null)");
-  EXPECT_EQ(ItemName(face, "4"), "(null)");
-  EXPECT_EQ(ItemName(face, "-1"), "(null)");
-  EXPECT_EQ(ItemName(face, ""), "(null)");
+  // A key is read for its leading number; channels have no text keys.
+  const std::pair<const char*, const char*> keys[] = {
+      {"2", "Analog (11)"},      {" 3", "Analog (12)"}, {"1st", "Analog (10)"}, {"0", "(null)"},
+      {"Analog (10)", "(null)"}, {"4", "(null)"},       {"-1", "(null)"},       {"", "(null)"}};
+  for (auto [key, name] : keys) {
+    qcom::ComPtr<_CDBAI> item;
+    EXPECT_EQ(face->get_Item(qcom::Bstr(key).get(), item.put()), S_OK) << key;
+    EXPECT_EQ(NameOf(item.get()), name) << key;
+  }
   EXPECT_EQ(face->get_Item(nullptr, nullptr), E_POINTER);
   EXPECT_EQ(ais->Item("3"), ais->At(3));
-  EXPECT_FALSE(ais->Item("three"));
-  EXPECT_FALSE(ais->At(0));
-  EXPECT_FALSE(ais->At(4));
+  EXPECT_FALSE(ais->Item("three") || ais->At(0) || ais->At(4));
 
   qcom::ComPtr<IUnknown> unknown;
   ASSERT_EQ(face->get__NewEnum(unknown.put()), S_OK);
-  auto items = unknown.As<IEnumVARIANT>();
-  ASSERT_TRUE(items);
-  std::vector<std::string> names;
-  qcom::Variant item;
-  while (items->Next(1, item.out(), nullptr) == S_OK) {
-    auto channel = qcom::QueryAs<_CDBAI>(item.object());
+  Lines names;
+  for (const auto& channel : points_test::EnumerateAs<_CDBAI>(unknown.get()))
     names.push_back(NameOf(channel.get()));
-  }
-  EXPECT_EQ(names, (std::vector<std::string>{"Analog (10)", "Analog (11)", "Analog (12)"}));
+  EXPECT_EQ(names, (Lines{"Analog (10)", "Analog (11)", "Analog (12)"}));
 
   // Clearing drops the channels but leaves their outputs alone.
   EXPECT_EQ(face->Clear(), S_OK);
@@ -75,15 +67,13 @@ TEST_F(ChannelCollections, KeyPrefixKeysTheChannelsAndListsThemInTheEditor) {
   EXPECT_EQ(ais->At(2)->GlobalKeyText(), "EB2\\AI\\2");
   EXPECT_EQ(ais->At(2)->LinkGlobalKey(), "EB2\\AI\\2") << "what its outputs report";
   EXPECT_EQ(editor->calls,
-            (std::vector<std::string>{
-                "add AI Analog (3) | EB2\\AI\\1 | filter=2.5 s; mode=ON; delay=60 s",
-                "add AI Analog (4) | EB2\\AI\\2 | filter=2.5 s; mode=ON; delay=60 s"}));
+            (Lines{"add AI Analog (3) | EB2\\AI\\1 | filter=2.5 s; mode=ON; delay=60 s",
+                   "add AI Analog (4) | EB2\\AI\\2 | filter=2.5 s; mode=ON; delay=60 s"}));
 
   editor->calls.clear();
-  auto output = Load(*dos, kDigitalOutput, 8, 1);
-  ASSERT_TRUE(output);
+  ASSERT_TRUE(Load(*dos, kDigitalOutput, 8, 1));
   dos->SetKeyPrefix("EB3\\DO");
-  EXPECT_EQ(editor->calls, std::vector<std::string>{"add DO Binary (8) | EB3\\DO\\1 | mode=OFF"});
+  EXPECT_EQ(editor->calls, Lines{"add DO Binary (8) | EB3\\DO\\1 | mode=OFF"});
 
   // Without an editor the keys are still set.
   app->editor = nullptr;
@@ -103,14 +93,10 @@ TEST_F(ChannelCollections, RemoveAtDropsTheRowThenTheChannel) {
   editor->calls.clear();
 
   ais->RemoveAt(2);
-  EXPECT_EQ(editor->calls, std::vector<std::string>{"remove AI EB1\\AI\\2"});
+  EXPECT_EQ(editor->calls, Lines{"remove AI EB1\\AI\\2"});
   ASSERT_EQ(ais->Count(), 2u);
-  EXPECT_EQ(ais->At(1)->NameText(), "Analog (0)");
-  EXPECT_EQ(ais->At(2)->NameText(), "Analog (2)");
-
-  ais->RemoveAt(0);
-  ais->RemoveAt(3);
-  ais->RemoveAt(-1);
+  EXPECT_EQ(ais->At(1)->NameText() + "|" + ais->At(2)->NameText(), "Analog (0)|Analog (2)");
+  for (int16_t outside : {0, 3, -1}) ais->RemoveAt(outside);
   EXPECT_EQ(ais->Count(), 2u) << "positions outside the list change nothing";
   EXPECT_EQ(editor->calls.size(), 1u);
 
@@ -127,14 +113,10 @@ TEST_F(ChannelCollections, RefreshShowsTheChannelsCurrentValues) {
   dos->SetEditor(editor.get());
   dos->SetKeyPrefix("EB1\\DO");
   editor->calls.clear();
-
-  auto saved = Element("<DO><mode>1</mode></DO>");
-  channel->XmlLoad(saved.get());
+  channel->XmlLoad(Element("<DO><mode>1</mode></DO>").get());
   dos->RefreshInEditor(channel.get());
   dos->RefreshInEditor(nullptr);
-  EXPECT_EQ(editor->calls,
-            std::vector<std::string>{"refresh DO Binary (8) | EB1\\DO\\1 | mode=ON"});
-
+  EXPECT_EQ(editor->calls, Lines{"refresh DO Binary (8) | EB1\\DO\\1 | mode=ON"});
   dos->SetEditor(nullptr);
   dos->RefreshInEditor(channel.get());
   EXPECT_EQ(editor->calls.size(), 1u);

@@ -7,7 +7,8 @@ namespace {
 using channel_tests::kAnalogInput;
 using ChannelConnections = channel_tests::ChannelFixture;
 
-bool Connected(_CDBAI* channel) {
+template <class Channel>
+bool Connected(Channel* channel) {
   VARIANT_BOOL connected = VARIANT_FALSE;
   EXPECT_EQ(channel->get_IsConnected(&connected), S_OK);
   return connected != VARIANT_FALSE;
@@ -78,16 +79,11 @@ TEST_F(ChannelConnections, OutputChannelsLookIntoTheInputs) {
   // An output of the same name must not count for an output channel.
   app->outputs->points.push_back(qcom::Make<testing_support::FakeOutput>("Analog (4) Value"));
   app->outputs->points.back()->connected = true;
-  VARIANT_BOOL connected = VARIANT_TRUE;
-  EXPECT_EQ(analog->get_IsConnected(&connected), S_OK);
-  EXPECT_EQ(connected, VARIANT_FALSE);
-
+  EXPECT_FALSE(Connected(analog.get()));
   app->Input("Analog (4) Value")->connected = true;
-  EXPECT_EQ(analog->get_IsConnected(&connected), S_OK);
-  EXPECT_EQ(connected, VARIANT_TRUE);
+  EXPECT_TRUE(Connected(analog.get()));
   app->Input("Binary (6) Value")->macroConnected = true;
-  EXPECT_EQ(digital->get_IsConnected(&connected), S_OK);
-  EXPECT_EQ(connected, VARIANT_TRUE);
+  EXPECT_TRUE(Connected(digital.get()));
 }
 
 }  // namespace

@@ -1,8 +1,14 @@
+#include <string>
+#include <vector>
+
 #include "values/CDBAttribute.h"
 #include "values/CDBAttributes.h"
 #include "values/CatalogueFixture.h"
 
 namespace {
+
+using A = CDBAttribute;
+using Lines = std::vector<std::string>;
 
 constexpr const char* kTypes = R"(
   <SNVT_1><NAME>t_float</NAME><TYPE>Float</TYPE><UNIT>degC</UNIT><MIN>-40</MIN><MAX>125</MAX>
@@ -14,30 +20,30 @@ constexpr const char* kTypes = R"(
   <SNVT_5><NAME>t_bits</NAME><TYPE>Bitfield</TYPE><LENGTH>1</LENGTH></SNVT_5>
   <SNVT_6><NAME>t_wide</NAME><TYPE>SignedNumeric</TYPE><LENGTH>2</LENGTH><A_COEF>40000</A_COEF></SNVT_6>)";
 
-std::string Get(CDBAttribute& a, HRESULT (CDBAttribute::*getter)(BSTR*)) {
-  qcom::Bstr value;
-  (a.*getter)(value.out());
-  return value.utf8();
-}
-
-void Put(CDBAttribute& a, const std::string& value) {
-  qcom::Bstr b(value);
-  a.put_Value(b.get());
-}
-
-class AttributeFixture : public CatalogueFixture {
+class Attribute : public CatalogueFixture {
  protected:
   void SetUp() override { UseCatalogue(kTypes); }
 
-  qcom::ComPtr<CDBAttribute> Add(const std::string& name, const std::string& body) {
+  qcom::ComPtr<A> Add(const std::string& name, const std::string& body) {
     auto node = Element("<" + name + ">" + body + "</" + name + ">");
     return set->AddFromXML(name, node.get());
   }
 
+  // What the text getters answer, in order.
+  static Lines Texts(A& a, std::initializer_list<HRESULT (A::*)(BSTR*)> getters) {
+    Lines texts;
+    for (auto getter : getters) {
+      qcom::Bstr value;
+      (a.*getter)(value.out());
+      texts.push_back(value.utf8());
+    }
+    return texts;
+  }
+  static std::string Shown(A& a) { return Texts(a, {&A::get_DispValue}).front(); }
+  static void Put(A& a, const std::string& value) { a.put_Value(qcom::Bstr(value).get()); }
+
   qcom::ComPtr<CDBAttributes> set = qcom::Make<CDBAttributes>();
 };
-
-using Attribute = AttributeFixture;
 
 }  // namespace
 
@@ -46,15 +52,14 @@ TEST_F(Attribute, NumericDefaultIsLocalisedButTheLoadedValueIsNot) {
   auto p = Add("Setpoint", "<SNVTTYPE>1</SNVTTYPE><DefaultValue>12.5</DefaultValue>");
   ASSERT_TRUE(p);
   EXPECT_EQ(p->StoredValue(), "12.5");
-  EXPECT_EQ(Get(*p, &CDBAttribute::get_DefaultValue), "12,5");
-  EXPECT_EQ(Get(*p, &CDBAttribute::get_Value), "12,5");
-  EXPECT_EQ(Get(*p, &CDBAttribute::get_DispValue), "12,5 degC");
+  EXPECT_EQ(Texts(*p, {&A::get_DefaultValue, &A::get_Value, &A::get_DispValue}),
+            (Lines{"12,5", "12,5", "12,5 degC"}));
 
   // Spelled only in capitals, the default is read as the value, but the
   // numeric default itself stays empty.
   auto q = Add("Upper", "<SNVTTYPE>1</SNVTTYPE><DEFAULTVALUE>3</DEFAULTVALUE>");
   EXPECT_EQ(q->StoredValue(), "3");
-  EXPECT_EQ(Get(*q, &CDBAttribute::get_DefaultValue), "");
+  EXPECT_EQ(Texts(*q, {&A::get_DefaultValue}), Lines{""});
   EXPECT_TRUE(messages->Messages().empty());
 }
 
@@ -69,44 +74,44 @@ TEST_F(Attribute, MissingDefinitionElementsWarnAndFallBack) {
           {"Limit: Default value not defined into the XML file of the object.", 16, "Warning"},
           {"Blank: SNVTType not defined into the XML file of the object.", 16, "Warning"}}));
   EXPECT_EQ(p->StoredValue(), "0");
-  EXPECT_EQ(Get(*p, &CDBAttribute::get_DefaultValue), "")
+  EXPECT_EQ(Texts(*p, {&A::get_DefaultValue}), Lines{""})
       << "a numeric kind takes its default from the exactly spelled element, absent here";
   EXPECT_EQ(q->Type().GenType(), "");
   EXPECT_EQ(q->EditDialogKind(), values::DialogKind::None);
   EXPECT_EQ(q->StreamValue(), "") << "an untyped parameter encodes to nothing";
-}
 
-TEST_F(Attribute, UnknownSnvtLeavesAnEmptyTypeWithoutDialogOrStreamText) {
-  auto p = Add("Ghost", "<SNVTTYPE>777</SNVTTYPE><DefaultValue>5</DefaultValue>");
-  ASSERT_TRUE(p);
-  EXPECT_EQ(messages->Texts(), std::vector<std::string>{"Error: SNVT_777 is not defined"});
-  EXPECT_EQ(p->EditDialogKind(), values::DialogKind::None);
-  EXPECT_EQ(p->StreamValue(), "");
-  EXPECT_EQ(Get(*p, &CDBAttribute::get_DispValue), "5");
+  // An unknown SNVT leaves an empty type without dialog or stream text.
+  messages->Clear();
+  auto ghost = Add("Ghost", "<SNVTTYPE>777</SNVTTYPE><DefaultValue>5</DefaultValue>");
+  ASSERT_TRUE(ghost);
+  EXPECT_EQ(messages->Texts(), Lines{"Error: SNVT_777 is not defined"});
+  EXPECT_EQ(ghost->EditDialogKind(), values::DialogKind::None);
+  EXPECT_EQ(ghost->StreamValue(), "");
+  EXPECT_EQ(Shown(*ghost), "5");
 }
 
 TEST_F(Attribute, DisplayTextsByKind) {
+  // An enumeration shows nothing for a value that is no member; limits belong to numeric kinds.
   auto e = Add("Mode", "<SNVTTYPE>2</SNVTTYPE><DefaultValue>1</DefaultValue>");
-  EXPECT_EQ(Get(*e, &CDBAttribute::get_DispValue), "ON");
+  EXPECT_EQ(Shown(*e), "ON");
   Put(*e, "5");
-  EXPECT_EQ(Get(*e, &CDBAttribute::get_DispValue), "") << "not a member";
-  EXPECT_EQ(Get(*e, &CDBAttribute::get_DispDefault), "ON");
-  EXPECT_EQ(Get(*e, &CDBAttribute::get_Min), "") << "limits belong to numeric kinds";
+  EXPECT_EQ(Texts(*e, {&A::get_DispValue, &A::get_DispDefault, &A::get_Min}),
+            (Lines{"", "ON", ""}));
 
+  // The definition's own minimum wins over the type's.
   auto f = Add("Temp", "<SNVTTYPE>1</SNVTTYPE><DefaultValue>21.5</DefaultValue><Min>5</Min>");
-  EXPECT_EQ(Get(*f, &CDBAttribute::get_DispValue), "21.5 degC");
-  EXPECT_EQ(Get(*f, &CDBAttribute::get_DispMin), "5 degC") << "the definition's own minimum wins";
-  EXPECT_EQ(Get(*f, &CDBAttribute::get_DispMax), "125 degC");
+  EXPECT_EQ(Texts(*f, {&A::get_DispValue, &A::get_DispMin, &A::get_DispMax}),
+            (Lines{"21.5 degC", "5 degC", "125 degC"}));
   UseSeparators(",", ".");
-  EXPECT_EQ(Get(*f, &CDBAttribute::get_DispValue), "21,5 degC");
+  EXPECT_EQ(Shown(*f), "21,5 degC");
 
   auto t = Add("Label", "<SNVTTYPE>4</SNVTTYPE><DefaultValue>  AB </DefaultValue>");
-  EXPECT_EQ(Get(*t, &CDBAttribute::get_DispValue), "AB");
+  EXPECT_EQ(Shown(*t), "AB");
   Put(*t, "1.5,2");
   EXPECT_EQ(t->StoredValue(), "1.5,2") << "text is stored as typed";
 
   auto b = Add("Flags", "<SNVTTYPE>5</SNVTTYPE><DefaultValue> 3 </DefaultValue>");
-  EXPECT_EQ(Get(*b, &CDBAttribute::get_DispValue), "3");
+  EXPECT_EQ(Shown(*b), "3");
   Put(*b, "1.5");
   EXPECT_EQ(b->StoredValue(), "1,5") << "other kinds store the user's separator";
 }
@@ -135,70 +140,61 @@ TEST_F(Attribute, ValueChangesAndEncoding) {
 }
 
 TEST_F(Attribute, CollectionKeysAndLookups) {
+  // Lookups by key or position are the point collections' (PointCollections);
+  // here: names come from the caller, not from the element, and are unique in
+  // any letter case.
   Add("Priority", "<SNVTTYPE>3</SNVTTYPE><DefaultValue>1</DefaultValue>");
-  // A key that reads as a number (names come from the caller, not from the element).
   set->AddFromXML("2", Element("<X><SNVTTYPE>3</SNVTTYPE></X>").get());
   Add("Third", "<SNVTTYPE>3</SNVTTYPE><DefaultValue>1</DefaultValue>");
-  EXPECT_FALSE(Add("PRIORITY", "<SNVTTYPE>3</SNVTTYPE>")) << "names are unique in any letter case";
+  EXPECT_FALSE(Add("PRIORITY", "<SNVTTYPE>3</SNVTTYPE>"));
   EXPECT_EQ(set->Count(), 3u);
-
-  EXPECT_EQ(set->Item("priority")->NameText(), "Priority");
-  EXPECT_EQ(set->Item("2")->NameText(), "2") << "the text key wins over the position";
-  EXPECT_EQ(set->Item("3")->NameText(), "Third");
-  EXPECT_FALSE(set->Item("4"));
-  EXPECT_FALSE(set->Item("nope"));
+  EXPECT_EQ(set->Item("2")->NameText(), "2");
   qcom::ComPtr<IAttribute> byNumber;
-  set->get_Item(qcom::Variant(int32_t{1}).raw(), byNumber.put());
+  set->get_Item(qcom::Variant(int32_t{3}).raw(), byNumber.put());
   ASSERT_TRUE(byNumber);
-  qcom::Bstr name;
-  byNumber->get_Name(name.out());
-  EXPECT_EQ(name.utf8(), "Priority");
+  qcom::Bstr text;
+  byNumber->get_Name(text.out());
+  EXPECT_EQ(text.utf8(), "Third");
 
   set->SetGlobalKey("K");
   set->SetExtendedKey("OBJ\\ATT");
-  qcom::Bstr key;
-  set->Item("Priority")->get_GlobalKey(key.out());
-  EXPECT_EQ(key.utf8(), "K\\Priority");
-  set->Item("Third")->get_ExtendedKey(key.out());
-  EXPECT_EQ(key.utf8(), "OBJ\\ATT\\Third");
+  set->Item("Priority")->get_GlobalKey(text.out());
+  EXPECT_EQ(text.utf8(), "K\\Priority");
+  set->Item("Third")->get_ExtendedKey(text.out());
+  EXPECT_EQ(text.utf8(), "OBJ\\ATT\\Third");
   VARIANT_BOOL macro = VARIANT_TRUE;
   set->Item("Third")->get_IsMacroConnected(&macro);
   EXPECT_EQ(macro, VARIANT_FALSE) << "without a parent no macro can refer to it";
 }
 
 namespace {
-struct DialogLog {
-  std::vector<std::string> lines;
-};
-
+// A dialog that writes down its kind, the parameter it edits and when it is shown.
 class FakeDialog : public values::EditDialog {
  public:
-  FakeDialog(values::DialogKind kind, DialogLog& log) : kind_(kind), log_(log) {}
-  void SetDataPoint(CDBAttribute* p) override {
-    log_.lines.push_back(std::to_string(static_cast<int>(kind_)) + " " + p->NameText());
+  FakeDialog(values::DialogKind kind, Lines& log) : kind_(kind), log_(log) {}
+  void SetDataPoint(A* p) override {
+    log_.push_back(std::to_string(static_cast<int>(kind_)) + " " + p->NameText());
   }
-  void ShowModal() override { log_.lines.push_back("show"); }
+  void ShowModal() override { log_.push_back("show"); }
 
  private:
   values::DialogKind kind_;
-  DialogLog& log_;
+  Lines& log_;
 };
 }  // namespace
 
 TEST_F(Attribute, EditOpensTheDialogOfTheKind) {
-  DialogLog log;
+  Lines log;
   auto previous = values::SetEditDialogFactory(
       [&](values::DialogKind kind) { return std::make_unique<FakeDialog>(kind, log); });
   auto numeric = Add("Temp", "<SNVTTYPE>1</SNVTTYPE>");
   auto enumeration = Add("Mode", "<SNVTTYPE>2</SNVTTYPE>");
-  auto text = Add("Label", "<SNVTTYPE>4</SNVTTYPE>");
-  auto bits = Add("Flags", "<SNVTTYPE>5</SNVTTYPE>");
   EXPECT_EQ(numeric->EditDialogKind(), values::DialogKind::Numeric);
   EXPECT_EQ(enumeration->EditDialogKind(), values::DialogKind::Enumeration);
-  EXPECT_EQ(text->EditDialogKind(), values::DialogKind::Text);
-  EXPECT_EQ(bits->EditDialogKind(), values::DialogKind::BitField);
+  EXPECT_EQ(Add("Label", "<SNVTTYPE>4</SNVTTYPE>")->EditDialogKind(), values::DialogKind::Text);
+  EXPECT_EQ(Add("Flags", "<SNVTTYPE>5</SNVTTYPE>")->EditDialogKind(), values::DialogKind::BitField);
   numeric->SetValue();
   enumeration->Edit();
-  EXPECT_EQ(log.lines, (std::vector<std::string>{"1 Temp", "show", "3 Mode", "show"}));
+  EXPECT_EQ(log, (Lines{"1 Temp", "show", "3 Mode", "show"}));
   values::SetEditDialogFactory(previous);
 }

@@ -14,21 +14,19 @@
 
 namespace {
 
-std::string Hex(uint64_t value, int digits) {
-  char buf[24];
-  std::snprintf(buf, sizeof buf, "%0*llX", digits, static_cast<unsigned long long>(value));
-  return buf;
-}
-
-// The stream bytes of a raw value, written independently of the encoder.
+// The stream bytes of a raw value, written independently of the encoder;
+// four-byte numbers travel as the bits of a single.
 std::string ExpectedHex(int64_t raw, int length) {
-  if (length == 1) return Hex(static_cast<uint64_t>(raw) & 0xFF, 2);
-  if (length == 2) return Hex(static_cast<uint64_t>(raw) & 0xFFFF, 4);
-  // Four-byte numbers travel as the bits of a single.
-  float f = static_cast<float>(raw);
-  uint32_t bits;
-  std::memcpy(&bits, &f, sizeof bits);
-  return Hex(bits, 8);
+  uint64_t bits = static_cast<uint64_t>(raw) & (length == 1 ? 0xFF : 0xFFFF);
+  if (length == 4) {
+    float f = static_cast<float>(raw);
+    uint32_t single;
+    std::memcpy(&single, &f, sizeof single);
+    bits = single;
+  }
+  char buf[24];
+  std::snprintf(buf, sizeof buf, "%0*llX", 2 * length, static_cast<unsigned long long>(bits));
+  return buf;
 }
 
 // The engineering value of a raw value as text with the type's decimals.
@@ -53,7 +51,6 @@ TEST_F(CatalogueEncoding, EveryNumericTypeEncodesItsRawValues) {
   document->load(qcom::Variant(std::string(TQ_SOURCE_DIR) + "/data/snvt/snvt.xml").raw(), &ok);
   ASSERT_EQ(ok, VARIANT_TRUE);
   values::Shared().snvtDocument = document;
-
   auto root = values::xml::FirstMatch(document.get(), "SNVTS");
   int checkedTypes = 0, checkedValues = 0;
   for (const auto& element : values::xml::Children(root.get())) {

@@ -17,23 +17,21 @@ class CatalogueFixture : public ::testing::Test {
  protected:
   void TearDown() override { values::Shared() = saved_; }
 
-  void UseCatalogue(const std::string& types) {
+  static qcom::ComPtr<IXMLDOMDocument> Parse(const std::string& xml) {
     auto document = qxml::CreateDocument();
     VARIANT_BOOL ok = VARIANT_FALSE;
-    qcom::Bstr text("<SNVTS>" + types + "</SNVTS>");
-    document->loadXML(text.get(), &ok);
-    ASSERT_EQ(ok, VARIANT_TRUE) << types;
-    values::Shared().snvtDocument = document;
+    document->loadXML(qcom::Bstr(xml).get(), &ok);
+    EXPECT_EQ(ok, VARIANT_TRUE) << xml;
+    return document;
+  }
+
+  void UseCatalogue(const std::string& types) {
+    values::Shared().snvtDocument = Parse("<SNVTS>" + types + "</SNVTS>");
   }
 
   qcom::ComPtr<IXMLDOMNode> Element(const std::string& xml) {
-    auto document = qxml::CreateDocument();
-    VARIANT_BOOL ok = VARIANT_FALSE;
-    qcom::Bstr text(xml);
-    document->loadXML(text.get(), &ok);
-    EXPECT_EQ(ok, VARIANT_TRUE) << xml;
     qcom::ComPtr<IXMLDOMElement> root;
-    document->get_documentElement(root.put());
+    Parse(xml)->get_documentElement(root.put());
     return qcom::ComPtr<IXMLDOMNode>(root.get());
   }
 

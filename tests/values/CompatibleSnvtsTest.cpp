@@ -1,29 +1,36 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "com/Bstr.h"
-#include "com/EnumVariant.h"
 #include "com/ErrorRecord.h"
 #include "platform/MessagePump.h"
 #include "values/CDBCompatibleSNVTs.h"
+#include "values/PointFakes.h"
 
 namespace {
 
+using qcom::Bstr;
 using qcom::ComPtr;
 
 std::string Text(ICompatibleSNVTs* list) {
-  qcom::Bstr text;
+  Bstr text;
   EXPECT_EQ(list->get_ToString(text.out()), S_OK);
   return text.utf8();
 }
 
 bool Exists(ICompatibleSNVTs* list, const char* id) {
   VARIANT_BOOL exists = VARIANT_TRUE;
-  qcom::Bstr key(id);
-  EXPECT_EQ(list->get_Exists(key.get(), &exists), S_OK);
+  EXPECT_EQ(list->get_Exists(Bstr(id).get(), &exists), S_OK);
   return exists != VARIANT_FALSE;
+}
+
+std::string Id(ICompatibleSNVT* entry) {
+  Bstr id;
+  if (entry) entry->get_ID(id.out());
+  return id.utf8();
 }
 
 ComPtr<CDBCompatibleSNVTs> ListOf(const char* ids) {
@@ -32,41 +39,20 @@ ComPtr<CDBCompatibleSNVTs> ListOf(const char* ids) {
   return list;
 }
 
-// The IDs an enumerator hands out, in order.
-std::vector<std::string> Enumerated(ICompatibleSNVTs* list) {
-  ComPtr<IUnknown> unknown;
-  EXPECT_EQ(list->get__NewEnum(unknown.put()), S_OK);
-  auto enumerator = unknown.As<IEnumVARIANT>();
-  std::vector<std::string> ids;
-  if (!enumerator) return ids;
-  qcom::Variant item;
-  while (enumerator->Next(1, item.out(), nullptr) == S_OK) {
-    auto entry = qcom::QueryAs<ICompatibleSNVT>(item.object());
-    qcom::Bstr id;
-    if (entry) entry->get_ID(id.out());
-    ids.push_back(id.utf8());
-  }
-  return ids;
-}
-
-}  // namespace
-
 TEST(CompatibleSnvts, AddReadsFieldsUpToTheFirstEmptyOneAndSkipsRepeats) {
-  EXPECT_EQ(ListOf("5,6,5")->ToText(), "5,6");
-  EXPECT_EQ(ListOf("1,2,3,")->ToText(), "1,2,3") << "a trailing separator ends the list";
-  EXPECT_EQ(ListOf("1,,2")->ToText(), "1") << "an empty field ends the list early";
-  EXPECT_EQ(ListOf(",5")->ToText(), "");
+  // A trailing separator ends the list, an empty field ends it early, and keys
+  // compare without regard to case.
+  const std::pair<const char*, const char*> cases[] = {
+      {"5,6,5", "5,6"}, {"1,2,3,", "1,2,3"},  {"1,,2", "1"}, {",5", ""}, {"95", "95"},
+      {"", ""},         {"x1,X1,x2", "x1,x2"}};
+  for (auto [ids, text] : cases) EXPECT_EQ(ListOf(ids)->ToText(), text) << ids;
   EXPECT_EQ(ListOf("")->Count(), 0u);
-  EXPECT_EQ(ListOf("95")->ToText(), "95");
-  EXPECT_EQ(ListOf("x1,X1,x2")->ToText(), "x1,x2") << "keys compare without regard to case";
 
   // Further lists append; numbers already present keep their place.
   auto list = ListOf("5,6");
-  qcom::Bstr more("7,5,8");
-  EXPECT_EQ(list->Add(more.get()), S_OK);
+  EXPECT_EQ(list->Add(Bstr("7,5,8").get()), S_OK);
   EXPECT_EQ(Text(list.get()), "5,6,7,8");
-  qcom::Bstr single("6");
-  list->Add(single.get());
+  list->Add(Bstr("6").get());
   EXPECT_EQ(list->ToText(), "5,6,7,8");
 
   const uint64_t pumped = platform::PumpCount();
@@ -81,19 +67,21 @@ TEST(CompatibleSnvts, ReadsByPositionEnumeratesInOrderAndAnswersExists) {
   LONG count = 0;
   list->get_Count(&count);
   EXPECT_EQ(count, 3);
-
   ComPtr<ICompatibleSNVT> entry;
   ASSERT_EQ(list->get_Item(2, entry.put()), S_OK);
   ASSERT_TRUE(entry);
-  qcom::Bstr id;
-  entry->get_ID(id.out());
-  EXPECT_EQ(id.utf8(), "105");
+  EXPECT_EQ(Id(entry.get()), "105");
   for (LONG bad : {0, 4, -1}) {
     EXPECT_EQ(list->get_Item(bad, entry.put()), S_OK);
     EXPECT_FALSE(entry) << bad;
   }
 
-  EXPECT_EQ(Enumerated(list.get()), (std::vector<std::string>{"83", "105", "22"}));
+  ComPtr<IUnknown> unknown;
+  ASSERT_EQ(list->get__NewEnum(unknown.put()), S_OK);
+  std::vector<std::string> ids;
+  for (const auto& item : points_test::EnumerateAs<ICompatibleSNVT>(unknown.get()))
+    ids.push_back(Id(item.get()));
+  EXPECT_EQ(ids, (std::vector<std::string>{"83", "105", "22"}));
   EXPECT_TRUE(Exists(list.get(), "105"));
   EXPECT_FALSE(Exists(list.get(), "10"));
   VARIANT_BOOL exists = VARIANT_TRUE;
@@ -103,7 +91,7 @@ TEST(CompatibleSnvts, ReadsByPositionEnumeratesInOrderAndAnswersExists) {
 
 TEST(CompatibleSnvts, RemoveOfAnAbsentIdIsAnErrorToTheCaller) {
   auto list = ListOf("5,6,7");
-  qcom::Bstr six("6");
+  Bstr six("6");
   EXPECT_EQ(list->Remove(six.get()), S_OK);
   EXPECT_EQ(list->ToText(), "5,7");
   EXPECT_FALSE(list->Exists("6"));
@@ -124,14 +112,11 @@ TEST(CompatibleSnvts, MergeKeepsTheOtherListsOrderAndCloneCopies) {
   ASSERT_EQ(mine->get_Merge(other.get(), merged.put()), S_OK);
   ASSERT_TRUE(merged);
   EXPECT_EQ(Text(merged.get()), "6,5");
-  EXPECT_EQ(mine->ToText(), "5,6") << "both lists stay as they were";
-  EXPECT_EQ(other->ToText(), "6,7,5");
-
-  ComPtr<ICompatibleSNVTs> none;
-  ASSERT_EQ(mine->get_Merge(ListOf("1,2").get(), none.put()), S_OK);
-  EXPECT_EQ(Text(none.get()), "");
-  EXPECT_EQ(mine->get_Merge(nullptr, none.put()), E_INVALIDARG);
-  EXPECT_FALSE(none);
+  EXPECT_EQ(mine->ToText() + " " + other->ToText(), "5,6 6,7,5") << "both lists stay as they were";
+  ASSERT_EQ(mine->get_Merge(ListOf("1,2").get(), merged.put()), S_OK);
+  EXPECT_EQ(Text(merged.get()), "");
+  EXPECT_EQ(mine->get_Merge(nullptr, merged.put()), E_INVALIDARG);
+  EXPECT_FALSE(merged);
 
   ComPtr<IDispatch> copy;
   ASSERT_EQ(qcom::QueryAs<IClonable>(mine.get())->Clone(copy.put()), S_OK);
@@ -139,8 +124,9 @@ TEST(CompatibleSnvts, MergeKeepsTheOtherListsOrderAndCloneCopies) {
   ASSERT_TRUE(cloned);
   EXPECT_NE(cloned.get(), static_cast<ICompatibleSNVTs*>(mine.get()));
   EXPECT_EQ(Text(cloned.get()), "5,6");
-  qcom::Bstr five("5");
-  cloned->Remove(five.get());
+  cloned->Remove(Bstr("5").get());
   EXPECT_EQ(Text(cloned.get()), "6");
   EXPECT_EQ(mine->ToText(), "5,6") << "the clone is a list of its own";
 }
+
+}  // namespace

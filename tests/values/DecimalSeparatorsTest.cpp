@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <utility>
 
 #include "SharedStateFixture.h"
 #include "values/MMain.h"
@@ -11,41 +12,23 @@
 namespace {
 
 using values::LocaliseNumberText;
-using values::Shared;
 
 class DecimalSeparators : public values_test::SharedStateTest {};
 
-TEST_F(DecimalSeparators, ComeFromTheProcessLocale) {
-  UsePoint();
-  ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr)
-      << "de_DE.UTF-8 is not installed (scripts/setup.sh generates it)";
-  values::InitDecimalSeparators();
-  EXPECT_EQ(Shared().localeDecimalSeparator, ",");
-  EXPECT_EQ(Shared().alternateDecimalSeparator, ".");
-
-  ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
-  values::InitDecimalSeparators();
-  EXPECT_EQ(Shared().localeDecimalSeparator, ".");
-  EXPECT_EQ(Shared().alternateDecimalSeparator, ",");
-}
+// Taking the separators from the process locale is checked wherever a
+// locale-dependent test starts from one (LocaleDependentTest).
 
 TEST_F(DecimalSeparators, LocaliseReplacesOnlyTheFirstSeparator) {
+  // With ",": in "1,000.5" the "." goes first.
+  const std::pair<const char*, const char*> toComma[] = {
+      {"12.5", "12,5"}, {"12,5", "12,5"}, {"1,000.5", "1,000,5"},  {"1.2.3", "1,2.3"}, {".5", ",5"},
+      {"15", "15"},     {"", ""},         {"Straße 5", "Straße 5"}};
+  const std::pair<const char*, const char*> toPoint[] = {
+      {"1,5", "1.5"}, {"1.5", "1.5"}, {"1,000.5", "1,000.5"}, {"1,2,3", "1.2,3"}, {"-3", "-3"}};
   UseComma();
-  EXPECT_EQ(LocaliseNumberText("12.5"), "12,5");
-  EXPECT_EQ(LocaliseNumberText("12,5"), "12,5");
-  EXPECT_EQ(LocaliseNumberText("1,000.5"), "1,000,5");  // the "." goes first
-  EXPECT_EQ(LocaliseNumberText("1.2.3"), "1,2.3");
-  EXPECT_EQ(LocaliseNumberText(".5"), ",5");
-  EXPECT_EQ(LocaliseNumberText("15"), "15");
-  EXPECT_EQ(LocaliseNumberText(""), "");
-  EXPECT_EQ(LocaliseNumberText("Straße 5"), "Straße 5");
-
+  for (auto [text, localised] : toComma) EXPECT_EQ(LocaliseNumberText(text), localised) << text;
   UsePoint();
-  EXPECT_EQ(LocaliseNumberText("1,5"), "1.5");
-  EXPECT_EQ(LocaliseNumberText("1.5"), "1.5");
-  EXPECT_EQ(LocaliseNumberText("1,000.5"), "1,000.5");
-  EXPECT_EQ(LocaliseNumberText("1,2,3"), "1.2,3");
-  EXPECT_EQ(LocaliseNumberText("-3"), "-3");
+  for (auto [text, localised] : toPoint) EXPECT_EQ(LocaliseNumberText(text), localised) << text;
 }
 
 TEST_F(DecimalSeparators, NumberTextsIgnoreTheCLibraryLocale) {

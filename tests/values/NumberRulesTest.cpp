@@ -5,7 +5,9 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "SharedStateFixture.h"
 
@@ -15,21 +17,14 @@ namespace {
 class NumberRules : public values_test::SharedStateTest {};
 
 TEST_F(NumberRules, PlainParseReadsTheNumericPrefix) {
-  EXPECT_EQ(values::PlainParse("  12.5abc"), 12.5);
-  EXPECT_EQ(values::PlainParse("-3e2x"), -300.0);
-  EXPECT_EQ(values::PlainParse("+.5"), 0.5);
-  EXPECT_EQ(values::PlainParse("1e"), 1.0);   // an "E" without digits ends the prefix
-  EXPECT_EQ(values::PlainParse("1,5"), 1.0);  // "," is no decimal point here
-  EXPECT_EQ(values::PlainParse("1.2.3"), 1.2);
-  EXPECT_EQ(values::PlainParse(""), 0.0);
-  EXPECT_EQ(values::PlainParse("."), 0.0);
-  EXPECT_EQ(values::PlainParse("abc"), 0.0);
-  EXPECT_EQ(values::PlainParse("inf"), 0.0);
-  EXPECT_EQ(values::PlainParse("nan"), 0.0);
-  // Out of the double range: large is infinite, small is zero, however it is written.
-  EXPECT_EQ(values::PlainParse("1e400"), HUGE_VAL);
-  EXPECT_EQ(values::PlainParse("-1e400"), -HUGE_VAL);
-  EXPECT_EQ(values::PlainParse("1e-400"), 0.0);
+  // An "E" without digits ends the prefix and "," is no decimal point here.
+  // Out of the double range, large is infinite and small is zero, however it is written.
+  const std::pair<const char*, double> cases[] = {
+      {"  12.5abc", 12.5},   {"-3e2x", -300.0}, {"+.5", 0.5}, {"1e", 1.0},
+      {"1,5", 1.0},          {"1.2.3", 1.2},    {"", 0.0},    {".", 0.0},
+      {"abc", 0.0},          {"inf", 0.0},      {"nan", 0.0}, {"1e400", HUGE_VAL},
+      {"-1e400", -HUGE_VAL}, {"1e-400", 0.0}};
+  for (auto [text, value] : cases) EXPECT_EQ(values::PlainParse(text), value) << text;
   EXPECT_EQ(values::PlainParse("0." + std::string(400, '0') + "1"), 0.0);
   EXPECT_EQ(values::PlainParse("1" + std::string(400, '0')), HUGE_VAL);
   EXPECT_EQ(values::PlainParse("0.001e99999999999999999999"), HUGE_VAL);
@@ -37,14 +32,11 @@ TEST_F(NumberRules, PlainParseReadsTheNumericPrefix) {
 
 TEST_F(NumberRules, LocaleParseTakesOnlyWholeNumbersWithTheUsersSeparator) {
   UsePoint();
-  EXPECT_EQ(values::LocaleParse(" 1.5 "), 1.5f);
-  EXPECT_EQ(values::LocaleParse("-2.5E-1"), -0.25f);
-  EXPECT_EQ(values::LocaleParse("+7"), 7.0f);
-  EXPECT_EQ(values::LocaleParse("5."), 5.0f);
-  EXPECT_EQ(values::LocaleParse(".5"), 0.5f);
-  EXPECT_EQ(values::LocaleParse("1e3"), 1000.0f);
-  EXPECT_EQ(values::LocaleParse("1e-50"), 0.0f);  // underflow is a small number, not an error
-  EXPECT_EQ(values::LocaleParse("3.4e38"), 3.4e38f);
+  // Underflow is a small number, not an error.
+  const std::pair<const char*, float> cases[] = {
+      {" 1.5 ", 1.5f}, {"-2.5E-1", -0.25f}, {"+7", 7.0f},    {"5.", 5.0f},
+      {".5", 0.5f},    {"1e3", 1000.0f},    {"1e-50", 0.0f}, {"3.4e38", 3.4e38f}};
+  for (auto [text, value] : cases) EXPECT_EQ(values::LocaleParse(text), value) << text;
   for (const char* bad : {"", "  ", "abc", "1,5", "1.5.1", "12abc", "1e", "1e+", ".", "-", "3.5e38",
                           "1e39", "inf", "nan", "0x10", "1 2"})
     EXPECT_EQ(values::LocaleParse(bad), std::nullopt) << bad;
@@ -57,43 +49,35 @@ TEST_F(NumberRules, LocaleParseTakesOnlyWholeNumbersWithTheUsersSeparator) {
 }
 
 TEST_F(NumberRules, RoundingIsHalfToEvenAndOverflowIsAnError) {
-  EXPECT_EQ(values::RoundToInt32(2.5), 2);
-  EXPECT_EQ(values::RoundToInt32(3.5), 4);
-  EXPECT_EQ(values::RoundToInt32(-2.5), -2);
-  EXPECT_EQ(values::RoundToInt32(2147483647.0), 2147483647);
-  EXPECT_EQ(values::RoundToInt32(2147483647.5), std::nullopt);  // the even neighbour is 2^31
+  constexpr std::nullopt_t kNone = std::nullopt;
+  const std::pair<double, std::optional<int32_t>> int32s[] = {
+      {2.5, 2}, {3.5, 4}, {-2.5, -2}, {2147483647.0, 2147483647}, {std::nan(""), kNone}};
+  for (auto [value, rounded] : int32s) EXPECT_EQ(values::RoundToInt32(value), rounded) << value;
+  EXPECT_EQ(values::RoundToInt32(2147483647.5), kNone);  // the even neighbour is 2^31
   EXPECT_EQ(values::RoundToInt32(-2147483648.5), -2147483648);
-  EXPECT_EQ(values::RoundToInt32(std::nan("")), std::nullopt);
   EXPECT_EQ(values::RoundToInt16(32767.4), 32767);
-  EXPECT_EQ(values::RoundToInt16(32767.5), std::nullopt);
+  EXPECT_EQ(values::RoundToInt16(32767.5), kNone);
   EXPECT_EQ(values::RoundToInt16(-32768.5), -32768);
 
-  EXPECT_EQ(values::RoundToSingle(0.1), 0.1f);
-  EXPECT_EQ(values::RoundToSingle(3.4028235e38), FLT_MAX);
+  const std::pair<double, std::optional<float>> singles[] = {
+      {0.1, 0.1f},    {3.4028235e38, FLT_MAX}, {0x1.ffffffp127, kNone},
+      {-1e39, kNone}, {HUGE_VAL, kNone},       {std::nan(""), kNone}};
+  for (auto [value, rounded] : singles) EXPECT_EQ(values::RoundToSingle(value), rounded) << value;
   // Just below the halfway point to 2^128 still rounds to the largest single.
   EXPECT_EQ(values::RoundToSingle(std::nextafter(0x1.ffffffp127, 0.0)), FLT_MAX);
-  EXPECT_EQ(values::RoundToSingle(0x1.ffffffp127), std::nullopt);
-  EXPECT_EQ(values::RoundToSingle(-1e39), std::nullopt);
-  EXPECT_EQ(values::RoundToSingle(HUGE_VAL), std::nullopt);
-  EXPECT_EQ(values::RoundToSingle(std::nan("")), std::nullopt);
 }
 
 TEST_F(NumberRules, SingleTextKeepsSevenDigitsInTheUsersNotation) {
   UsePoint();
-  EXPECT_EQ(values::SingleText(0.5f), "0.5");
-  EXPECT_EQ(values::SingleText(0.1f), "0.1");
-  EXPECT_EQ(values::SingleText(250.0f), "250");
-  EXPECT_EQ(values::SingleText(-2.5f), "-2.5");
-  EXPECT_EQ(values::SingleText(1234567.0f), "1234567");
+  // No signed zero in value texts.
+  const std::pair<float, const char*> cases[] = {
+      {0.5f, "0.5"}, {0.1f, "0.1"},   {250.0f, "250"},  {-2.5f, "-2.5"},        {0.0001f, "0.0001"},
+      {-0.0f, "0"},  {1e7f, "1E+07"}, {1e-5f, "1E-05"}, {1234567.0f, "1234567"}};
+  for (auto [value, text] : cases) EXPECT_EQ(values::SingleText(value), text) << value;
   EXPECT_EQ(values::SingleText(12345678.0f), "1.234568E+07");
-  EXPECT_EQ(values::SingleText(1e7f), "1E+07");
   EXPECT_EQ(values::SingleText(123456789.0f), "1.234568E+08");
-  EXPECT_EQ(values::SingleText(0.0001f), "0.0001");
-  EXPECT_EQ(values::SingleText(1e-5f), "1E-05");
   EXPECT_EQ(values::SingleText(FLT_MAX), "3.402823E+38");
   EXPECT_EQ(values::SingleText(std::numeric_limits<float>::denorm_min()), "1.401298E-45");
-  // No signed zero in value texts.
-  EXPECT_EQ(values::SingleText(-0.0f), "0");
 
   UseComma();
   EXPECT_EQ(values::SingleText(0.5f), "0,5");

@@ -4,62 +4,24 @@
 #include <vector>
 
 #include "com/Bstr.h"
-#include "support/RecordingEditor.h"
-#include "support/RecordingSink.h"
-#include "values/CDBInputs.h"
-#include "values/CDBOutputs.h"
-#include "values/CatalogueFixture.h"
-#include "values/PointFakes.h"
+#include "values/PointFixture.h"
 
+namespace points_test {
 namespace {
 
-using points_test::EnumerateAs;
-using points_test::FakeChannel;
-using points_test::FakeOwner;
 using qcom::ComPtr;
-using testing_support::RecordingEditor;
-using testing_support::RecordingSink;
-using Lines = std::vector<std::string>;
 
 template <class I>
 std::string NameOf(I* item) {
-  qcom::Bstr name;
-  if (item) item->get_Name(name.out());
-  return item ? name.utf8() : "(none)";
+  return item ? Text(item, &I::get_Name) : "(none)";
 }
 
-class PointCollections : public CatalogueFixture {
+class PointCollections : public PointsFixture {
  protected:
-  void SetUp() override {
-    UseCatalogue("<SNVT_105><NAME>t</NAME><TYPE>SignedNumeric</TYPE><LENGTH>2</LENGTH></SNVT_105>");
-    inputs->SetGlobalKey("G\\RIN");
-    outputs->SetGlobalKey("G\\ROU");
-    sink = qcom::Make<RecordingSink>();
-    inputs->CallBack(sink.get());
-    outputs->CallBack(sink.get());
-  }
-
-  ComPtr<CDBInput> AddIn(const std::string& name, IChannelLink* channel) {
-    return inputs->AddInput(name, "105", static_cast<IAppObject*>(owner.get()), channel);
-  }
-  ComPtr<CDBOutput> AddOut(std::string name, IChannelLink* channel) {
-    std::string type = "105";
-    ComPtr<CDBOutput> last;
-    while (!name.empty())
-      last = outputs->AddOutput(name, type, static_cast<IAppObject*>(owner.get()), channel);
-    return last;
-  }
-
-  ComPtr<FakeOwner> owner = qcom::Make<FakeOwner>();
-  ComPtr<CDBInputs> inputs = qcom::Make<CDBInputs>();
-  ComPtr<CDBOutputs> outputs = qcom::Make<CDBOutputs>();
-  ComPtr<RecordingSink> sink;
-  ComPtr<FakeChannel> ai1 = qcom::Make<FakeChannel>("Analog (0)", "EB1\\AI\\1");
-  ComPtr<FakeChannel> ai2 = qcom::Make<FakeChannel>("Analog (1)", "EB1\\AI\\2");
-  ComPtr<FakeChannel> do1 = qcom::Make<FakeChannel>("Binary (0)", "EB1\\DO\\1");
+  ComPtr<FakeChannel> ai1 = Channel("Analog (0)", "EB1\\AI\\1");
+  ComPtr<FakeChannel> ai2 = Channel("Analog (1)", "EB1\\AI\\2");
+  ComPtr<FakeChannel> do1 = Channel("Binary (0)", "EB1\\DO\\1");
 };
-
-}  // namespace
 
 TEST_F(PointCollections, ItemFindsByKeyThenByPosition) {
   AddIn("Binary (0) Value", do1.get());
@@ -76,10 +38,9 @@ TEST_F(PointCollections, ItemFindsByKeyThenByPosition) {
   EXPECT_EQ(item(int16_t{1}), "Binary (0) Value");
   EXPECT_EQ(item(3.0), "Third");
   EXPECT_EQ(item("3 apples"), "Third") << "a position is read from the key's leading number";
-  EXPECT_EQ(item("4"), "(none)");
-  EXPECT_EQ(item("nope"), "(none)");
-  EXPECT_EQ(item(int32_t{0}), "(none)");
-  EXPECT_EQ(item(qcom::Variant()), "(none)");
+  for (qcom::Variant none :
+       {qcom::Variant("4"), qcom::Variant("nope"), qcom::Variant(int32_t{0}), qcom::Variant()})
+    EXPECT_EQ(item(none), "(none)");
 
   AddOut("Analog (1) Value", ai2.get());
   AddOut("Analog (0) Value", ai1.get());
@@ -90,11 +51,8 @@ TEST_F(PointCollections, ItemFindsByKeyThenByPosition) {
   EXPECT_EQ(NameOf(output.get()), "analog (0) value");
   outputs->get_Item(qcom::Variant("9").raw(), output.put());
   EXPECT_FALSE(output);
-  LONG count = 0;
-  outputs->get_Count(&count);
-  EXPECT_EQ(count, 3);
-  inputs->get_Count(&count);
-  EXPECT_EQ(count, 3);
+  EXPECT_EQ(Number(outputs.get(), &CDBOutputs::get_Count), 3);
+  EXPECT_EQ(Number(inputs.get(), &CDBInputs::get_Count), 3);
 }
 
 TEST_F(PointCollections, NewEnumListsThePointsInCollectionOrder) {
@@ -120,40 +78,37 @@ TEST_F(PointCollections, NewEnumListsThePointsInCollectionOrder) {
 }
 
 TEST_F(PointCollections, RemoveByChannelTakesEveryPointOfTheChannel) {
-  auto second = qcom::Make<RecordingSink>();
-  outputs->put_CallBack(second.get());
   AddOut("Analog (0) Value", ai1.get());
   AddOut("Analog (1) Value", ai2.get());
   AddOut("Extra", ai1.get());
-  sink->calls.clear();
+  first->calls.clear();
   second->calls.clear();
 
   outputs->RemoveByChannel(ai1.get());
-  Lines left;
-  for (const auto& entry : outputs->Items()) left.push_back(entry.item->GetName());
-  EXPECT_EQ(left, (Lines{"Analog (1) Value"}));
-  const Lines removed{"RefOutRemoved G\\ROU\\AI AlarmStatus",
-                      "RefOutRemoved G\\ROU\\analog (0) value", "RefOutRemoved G\\ROU\\Extra"};
-  EXPECT_EQ(sink->calls, removed);
-  EXPECT_EQ(second->calls, removed);
+  ASSERT_EQ(outputs->Count(), 1u);
+  EXPECT_EQ(outputs->Items().At(1)->GetName(), "Analog (1) Value");
+  EXPECT_EQ(first->calls,
+            (Lines{"RefOutRemoved G\\ROU\\AI AlarmStatus", "RefOutRemoved G\\ROU\\analog (0) value",
+                   "RefOutRemoved G\\ROU\\Extra"}));
+  EXPECT_EQ(second->calls, first->calls);
 
   // Matched by the channel's key in exact letter case; nothing for no channel.
-  sink->calls.clear();
-  outputs->RemoveByChannel(qcom::Make<FakeChannel>("Analog (1)", "eb1\\ai\\2").get());
+  first->calls.clear();
+  outputs->RemoveByChannel(Channel("Analog (1)", "eb1\\ai\\2").get());
   outputs->RemoveByChannel(nullptr);
   outputs->RemoveByChannel(ai1.get());
   EXPECT_EQ(outputs->Count(), 1u);
-  EXPECT_TRUE(sink->calls.empty());
+  EXPECT_TRUE(first->calls.empty());
 
   AddIn("Binary (0) Value", do1.get());
   AddIn("Binary (0) Other", do1.get());
-  AddIn("Stays", qcom::Make<FakeChannel>("Binary (1)", "EB1\\DO\\2").get());
-  sink->calls.clear();
-  inputs->RemoveByChannel(qcom::Make<FakeChannel>("same key", "EB1\\DO\\1").get());
+  AddIn("Stays", Channel("Binary (1)", "EB1\\DO\\2").get());
+  first->calls.clear();
+  inputs->RemoveByChannel(Channel("same key", "EB1\\DO\\1").get());
   EXPECT_EQ(inputs->Count(), 1u);
   EXPECT_EQ(inputs->Items().At(1)->NameText(), "Stays");
-  EXPECT_EQ(sink->calls, (Lines{"RefInRemoved G\\RIN\\Binary (0) Value",
-                                "RefInRemoved G\\RIN\\Binary (0) Other"}));
+  EXPECT_EQ(first->calls, (Lines{"RefInRemoved G\\RIN\\Binary (0) Value",
+                                 "RefInRemoved G\\RIN\\Binary (0) Other"}));
 }
 
 TEST_F(PointCollections, NewCollectionKeysReachEveryPoint) {
@@ -171,40 +126,35 @@ TEST_F(PointCollections, NewCollectionKeysReachEveryPoint) {
     EXPECT_EQ(entry.item->GlobalKeyText(), "OBJ7\\ROU\\" + entry.item->GetName());
     EXPECT_EQ(entry.item->ExtendedKeyText(), "DEV\\OBJ7\\ROU\\" + entry.item->GetName());
   }
-  qcom::Bstr key;
-  outputs->get_GlobalKey(key.out());
-  EXPECT_EQ(key.utf8(), "OBJ7\\ROU");
-  outputs->get_ExtendedKey(key.out());
-  EXPECT_EQ(key.utf8(), "DEV\\OBJ7\\ROU");
-  inputs->get_GlobalKey(key.out());
-  EXPECT_EQ(key.utf8(), "OBJ7\\RIN");
-  inputs->get_ExtendedKey(key.out());
-  EXPECT_EQ(key.utf8(), "DEV\\OBJ7\\RIN");
+  EXPECT_EQ(Text(outputs.get(), &CDBOutputs::get_GlobalKey), "OBJ7\\ROU");
+  EXPECT_EQ(Text(outputs.get(), &CDBOutputs::get_ExtendedKey), "DEV\\OBJ7\\ROU");
+  EXPECT_EQ(Text(inputs.get(), &CDBInputs::get_GlobalKey), "OBJ7\\RIN");
+  EXPECT_EQ(Text(inputs.get(), &CDBInputs::get_ExtendedKey), "DEV\\OBJ7\\RIN");
 
   // Later points take the new keys, and so do their announcements.
-  sink->calls.clear();
+  first->calls.clear();
   AddOut("Analog (1) Value", ai2.get());
-  EXPECT_EQ(sink->calls, (Lines{"RefOutAdded OBJ7\\ROU\\Analog (1) Value"}));
+  EXPECT_EQ(first->calls, (Lines{"RefOutAdded OBJ7\\ROU\\Analog (1) Value"}));
 }
 
 TEST_F(PointCollections, ReleasingEverythingAfterDestroyLeavesNoObject) {
   const int32_t before = qcom::ThisModule().objects.load();
   {
     auto app = qcom::Make<FakeOwner>();
-    app->window = qcom::Make<RecordingEditor>();
+    app->window = qcom::Make<testing_support::RecordingEditor>();
     auto in = qcom::Make<CDBInputs>();
     auto out = qcom::Make<CDBOutputs>();
-    auto host = qcom::Make<RecordingSink>();
+    auto host = qcom::Make<testing_support::RecordingSink>();
     in->CallBack(host.get());
     out->CallBack(host.get());
     app->owned = {ComPtr<IUnknown>(in->Identity()), ComPtr<IUnknown>(out->Identity())};
-    auto channel = qcom::Make<FakeChannel>("Analog (0)", "EB1\\AI\\1");
+    auto channel = Channel("Analog (0)", "EB1\\AI\\1");
     auto parent = static_cast<IAppObject*>(app.get());
     std::string name = "Analog (0) Value", type = "105";
     while (!name.empty()) out->AddOutput(name, type, parent, channel.get());
     auto input = in->AddInput("Analog (0) Set", "105,83", parent, channel.get());
     ASSERT_TRUE(input);
-    static_cast<ISubItemConnable*>(input.get())->put_IsConnected(VARIANT_TRUE);
+    Connect(*input, true);
     static_cast<IOutput*>(out->Items().At(1).get())->put_CallBack(host.get());
     ComPtr<IUnknown> enumerator;
     out->get__NewEnum(enumerator.put());
@@ -215,3 +165,6 @@ TEST_F(PointCollections, ReleasingEverythingAfterDestroyLeavesNoObject) {
   }
   EXPECT_EQ(qcom::ThisModule().objects.load(), before);
 }
+
+}  // namespace
+}  // namespace points_test

@@ -21,16 +21,14 @@ TEST_F(SharedHelpers, UniqueIdsStartAt66537AndCount) {
   EXPECT_EQ(values::NextUniqueId(), 66537);
 }
 
-TEST_F(SharedHelpers, DigitsAndDisplayReferences) {
-  EXPECT_EQ(values::BoolToDigit(true), "1");
-  EXPECT_EQ(values::BoolToDigit(false), "0");
+TEST(SharedConversions, DigitsDisplayReferencesAndBytePairs) {
+  EXPECT_EQ(values::BoolToDigit(true) + values::BoolToDigit(false), "10");
   EXPECT_EQ(values::MakeDisplayReference(0, 0), 16384);
   EXPECT_EQ(values::MakeDisplayReference(2, 1), 16642);
   EXPECT_EQ(values::MakeDisplayReference(255, 3), 16384 + 768 + 255);
   EXPECT_EQ(values::MakeDisplayReference(-1, 0), 16383);
-}
 
-TEST(SwapBytePairs, ExchangesEveryPair) {
+  // Every pair of bytes is exchanged, and exchanging again gives the input.
   std::array<uint8_t, 32> in{};
   for (size_t i = 0; i < in.size(); ++i) in[i] = static_cast<uint8_t>(i);
   std::array<uint8_t, 32> out = values::SwapBytePairs(in);

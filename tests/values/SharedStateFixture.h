@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "values/DecimalSeparators.h"
 #include "values/MMain.h"
 
 // Every test leaves the process locale and the component's shared state as it
@@ -17,15 +18,12 @@ class SharedStateTest : public ::testing::Test {
   void SetUp() override {
     const char* locale = std::setlocale(LC_NUMERIC, nullptr);
     savedLocale_ = locale ? locale : "C";
-    savedLocaleSeparator_ = values::Shared().localeDecimalSeparator;
-    savedAlternateSeparator_ = values::Shared().alternateDecimalSeparator;
-    savedCounter_ = values::Shared().uniqueIdCounter;
   }
   void TearDown() override {
     std::setlocale(LC_NUMERIC, savedLocale_.c_str());
-    values::Shared().localeDecimalSeparator = savedLocaleSeparator_;
-    values::Shared().alternateDecimalSeparator = savedAlternateSeparator_;
-    values::Shared().uniqueIdCounter = savedCounter_;
+    values::Shared().localeDecimalSeparator = saved_.localeDecimalSeparator;
+    values::Shared().alternateDecimalSeparator = saved_.alternateDecimalSeparator;
+    values::Shared().uniqueIdCounter = saved_.uniqueIdCounter;
   }
 
   static void UsePoint() {
@@ -39,9 +37,7 @@ class SharedStateTest : public ::testing::Test {
 
  private:
   std::string savedLocale_;
-  std::string savedLocaleSeparator_;
-  std::string savedAlternateSeparator_;
-  int32_t savedCounter_ = 0;
+  values::MMain saved_ = values::Shared();
 };
 
 // A number written with "." as the user writes it with the current separator.
@@ -57,23 +53,34 @@ inline std::string Local(std::string text) {
 enum class SeparatorSource { kPointSet, kCommaSet, kCLocale, kGermanLocale };
 
 inline std::string SourceName(const ::testing::TestParamInfo<SeparatorSource>& info) {
-  switch (info.param) {
-    case SeparatorSource::kPointSet:
-      return "PointSet";
-    case SeparatorSource::kCommaSet:
-      return "CommaSet";
-    case SeparatorSource::kCLocale:
-      return "CLocale";
-    case SeparatorSource::kGermanLocale:
-      return "GermanLocale";
-  }
-  return "Unknown";
+  const char* names[] = {"PointSet", "CommaSet", "CLocale", "GermanLocale"};
+  return names[static_cast<int>(info.param)];
 }
 
 class LocaleDependentTest : public SharedStateTest,
                             public ::testing::WithParamInterface<SeparatorSource> {
  protected:
-  void SetUp() override;
+  // Starts from the opposite of what the source should give, so a separator
+  // that InitDecimalSeparators fails to set shows up.
+  void SetUp() override {
+    SharedStateTest::SetUp();
+    const SeparatorSource source = GetParam();
+    const bool comma = source == SeparatorSource::kCommaSet || source == SeparatorSource::kCLocale;
+    comma ? UseComma() : UsePoint();
+    if (source == SeparatorSource::kCLocale) {
+      ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
+      values::InitDecimalSeparators();
+      ASSERT_EQ(values::Shared().localeDecimalSeparator, ".");
+      ASSERT_EQ(values::Shared().alternateDecimalSeparator, ",");
+    } else if (source == SeparatorSource::kGermanLocale) {
+      // The comma locale is part of the development setup: a missing one is a failure.
+      ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr)
+          << "de_DE.UTF-8 is not installed (scripts/setup.sh generates it)";
+      values::InitDecimalSeparators();
+      ASSERT_EQ(values::Shared().localeDecimalSeparator, ",");
+      ASSERT_EQ(values::Shared().alternateDecimalSeparator, ".");
+    }
+  }
 };
 
 }  // namespace values_test

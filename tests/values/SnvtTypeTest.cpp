@@ -1,3 +1,7 @@
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "values/CDBSNVTType.h"
 #include "values/CatalogueFixture.h"
 #include "values/MMain.h"
@@ -5,20 +9,23 @@
 
 namespace {
 
-std::string Text(CDBSNVTType& t, HRESULT (CDBSNVTType::*getter)(BSTR*)) {
+using T = CDBSNVTType;
+using Lines = std::vector<std::string>;
+
+std::string Text(T& t, HRESULT (T::*getter)(BSTR*)) {
   qcom::Bstr value;
-  (t.*getter)(value.out());
+  EXPECT_EQ((t.*getter)(value.out()), S_OK);
   return value.utf8();
 }
 
-LONG Number(CDBSNVTType& t, HRESULT (CDBSNVTType::*getter)(LONG*)) {
+LONG Number(T& t, HRESULT (T::*getter)(LONG*)) {
   LONG value = -99;
-  (t.*getter)(&value);
+  EXPECT_EQ((t.*getter)(&value), S_OK);
   return value;
 }
 
-qcom::ComPtr<CDBSNVTType> Load(const std::string& id) {
-  auto type = qcom::Make<CDBSNVTType>();
+qcom::ComPtr<T> Load(const std::string& id) {
+  auto type = qcom::Make<T>();
   type->LoadFromCatalogue(id);
   return type;
 }
@@ -40,46 +47,24 @@ TEST_F(SnvtType, EachKindGetsItsEditClassAndDetails) {
     <SNVT_6><NAME>t_bits</NAME><TYPE>Bitfield</TYPE><LENGTH>2</LENGTH></SNVT_6>
     <SNVT_7><NAME>t_text</NAME><TYPE>Textual</TYPE><LENGTH>31</LENGTH><UNIT>ignored</UNIT></SNVT_7>)");
 
-  auto e = Load("1");
-  EXPECT_EQ(Text(*e, &CDBSNVTType::get_LUIType), "Logic");
-  EXPECT_EQ(Number(*e, &CDBSNVTType::get_Length), 1)
-      << "an enumeration is one byte whatever LENGTH says";
-  EXPECT_EQ(Text(*e, &CDBSNVTType::get_EnumDesc), "0,OFF;1,ON;");
-  EXPECT_EQ(Number(*e, &CDBSNVTType::get_Factor), 2);
-  EXPECT_EQ(Number(*e, &CDBSNVTType::get_R5Region), 7);
-
-  auto s = Load("2");
-  EXPECT_EQ(Text(*s, &CDBSNVTType::get_Name), "t_struct");
-  EXPECT_EQ(Text(*s, &CDBSNVTType::get_GenType), "Struct");
-  EXPECT_EQ(Text(*s, &CDBSNVTType::get_LUIType), "Invalid");
-  EXPECT_EQ(Number(*s, &CDBSNVTType::get_Length), 0);
-
-  auto f = Load("3");
-  EXPECT_EQ(Text(*f, &CDBSNVTType::get_LUIType), "Float");
-  EXPECT_EQ(Text(*f, &CDBSNVTType::get_Units), "degC");
-  EXPECT_EQ(Text(*f, &CDBSNVTType::get_Min), "-10");
-  EXPECT_EQ(Text(*f, &CDBSNVTType::get_Max), "50.5");
-  EXPECT_EQ(Text(*f, &CDBSNVTType::get_InvalidValue), "327.67");
-  EXPECT_EQ(Number(*f, &CDBSNVTType::get_Length), 4);
-
-  auto n = Load("4");
-  EXPECT_EQ(Text(*n, &CDBSNVTType::get_LUIType), "Numeric");
-  EXPECT_EQ(Number(*n, &CDBSNVTType::get_ACoef), 1);
-  EXPECT_EQ(Number(*n, &CDBSNVTType::get_BCoef), -1);
-  EXPECT_EQ(Number(*n, &CDBSNVTType::get_CCoef), 3);
-  EXPECT_EQ(Text(*Load("5"), &CDBSNVTType::get_LUIType), "Numeric");
-  EXPECT_EQ(Text(*Load("6"), &CDBSNVTType::get_LUIType), "Numeric");
-
-  auto t = Load("7");
-  EXPECT_EQ(Text(*t, &CDBSNVTType::get_LUIType), "Textual");
-  EXPECT_EQ(Number(*t, &CDBSNVTType::get_Length), 31);
-  EXPECT_EQ(Text(*t, &CDBSNVTType::get_Units), "") << "a text type reads LENGTH only";
-
+  // An enumeration is one byte whatever LENGTH says; a text type reads LENGTH only.
+  const std::tuple<const char*, HRESULT (T::*)(BSTR*), const char*> texts[] = {
+      {"1", &T::get_LUIType, "Logic"},   {"1", &T::get_EnumDesc, "0,OFF;1,ON;"},
+      {"2", &T::get_Name, "t_struct"},   {"2", &T::get_GenType, "Struct"},
+      {"2", &T::get_LUIType, "Invalid"}, {"3", &T::get_LUIType, "Float"},
+      {"3", &T::get_Units, "degC"},      {"3", &T::get_Min, "-10"},
+      {"3", &T::get_Max, "50.5"},        {"3", &T::get_InvalidValue, "327.67"},
+      {"4", &T::get_LUIType, "Numeric"}, {"5", &T::get_LUIType, "Numeric"},
+      {"6", &T::get_LUIType, "Numeric"}, {"7", &T::get_LUIType, "Textual"},
+      {"7", &T::get_Units, ""}};
+  for (const auto& [id, getter, text] : texts) EXPECT_EQ(Text(*Load(id), getter), text) << id;
+  const std::tuple<const char*, HRESULT (T::*)(LONG*), LONG> numbers[] = {
+      {"1", &T::get_Length, 1}, {"1", &T::get_Factor, 2}, {"1", &T::get_R5Region, 7},
+      {"2", &T::get_Length, 0}, {"3", &T::get_Length, 4}, {"4", &T::get_ACoef, 1},
+      {"4", &T::get_BCoef, -1}, {"4", &T::get_CCoef, 3},  {"7", &T::get_Length, 31}};
+  for (const auto& [id, getter, number] : numbers)
+    EXPECT_EQ(Number(*Load(id), getter), number) << id;
   EXPECT_TRUE(messages->Messages().empty());
-  VARIANT_BOOL field = VARIANT_TRUE;
-  t->get_HasField(&field);
-  EXPECT_EQ(field, VARIANT_FALSE);
-  EXPECT_EQ(Number(*t, &CDBSNVTType::get_BACnetUnits), 0);
 }
 
 TEST_F(SnvtType, BadDefinitionsShowTheirMessage) {
@@ -92,33 +77,39 @@ TEST_F(SnvtType, BadDefinitionsShowTheirMessage) {
     <SNVT_14><NAME>partial</NAME><TYPE>Struct</TYPE><NAME/></SNVT_14>
     <SNVT_15 FACTOR="1e12"><NAME>huge</NAME><TYPE>Struct</TYPE></SNVT_15>)");
 
+  // The bad type is kept as read; NAME after TYPE still counts; what was read
+  // before a problem stays.
   auto bad = Load("10");
-  EXPECT_EQ(Text(*bad, &CDBSNVTType::get_GenType), "float") << "the text is kept as read";
-  EXPECT_EQ(Text(*bad, &CDBSNVTType::get_LUIType), "");
-  auto noLength = Load("11");
+  EXPECT_EQ(Text(*bad, &T::get_GenType), "float");
+  EXPECT_EQ(Text(*bad, &T::get_LUIType), "");
+  Load("11");
   auto late = Load("12");
-  EXPECT_EQ(Text(*late, &CDBSNVTType::get_Name), "late name") << "NAME after TYPE still counts";
-  EXPECT_EQ(Number(*late, &CDBSNVTType::get_Length), 8);
+  EXPECT_EQ(Text(*late, &T::get_Name), "late name");
+  EXPECT_EQ(Number(*late, &T::get_Length), 8);
   auto ties = Load("13");
-  EXPECT_EQ(Number(*ties, &CDBSNVTType::get_Factor), 2);
-  EXPECT_EQ(Number(*ties, &CDBSNVTType::get_R5Region), 4);
-  EXPECT_EQ(Number(*ties, &CDBSNVTType::get_ACoef), 0);
-  EXPECT_EQ(Number(*ties, &CDBSNVTType::get_BCoef), 2);
-  auto partial = Load("14");
-  EXPECT_EQ(Text(*partial, &CDBSNVTType::get_Name), "partial") << "what was read before stays";
+  EXPECT_EQ(Number(*ties, &T::get_Factor), 2);
+  EXPECT_EQ(Number(*ties, &T::get_R5Region), 4);
+  EXPECT_EQ(Number(*ties, &T::get_ACoef), 0);
+  EXPECT_EQ(Number(*ties, &T::get_BCoef), 2);
+  EXPECT_EQ(Text(*Load("14"), &T::get_Name), "partial");
   Load("15");
   Load("99");
   Load("");  // no type and no number: silent
 
-  EXPECT_EQ(
-      messages->Texts(),
-      (std::vector<std::string>{"Error: SNVT_10 has a bad type", "Error: SNVT_11 has a bad Length",
-                                "Error: SNVT_13 has a bad Length", "Error: SNVT_14 is not defined",
-                                "Error: SNVT_15 is not defined", "Error: SNVT_99 is not defined"}));
+  EXPECT_EQ(messages->Texts(),
+            (Lines{"Error: SNVT_10 has a bad type", "Error: SNVT_11 has a bad Length",
+                   "Error: SNVT_13 has a bad Length", "Error: SNVT_14 is not defined",
+                   "Error: SNVT_15 is not defined", "Error: SNVT_99 is not defined"}));
   for (const auto& m : messages->Messages()) {
     EXPECT_EQ(m.style, 0);
     EXPECT_EQ(m.title, "");
   }
+
+  // Without a catalogue every type is undefined.
+  messages->Clear();
+  values::Shared().snvtDocument = nullptr;
+  EXPECT_EQ(Text(*Load("8"), &T::get_GenType), "");
+  EXPECT_EQ(messages->Texts(), Lines{"Error: SNVT_8 is not defined"});
 }
 
 TEST_F(SnvtType, LimitsFollowTheUsersDecimalSeparator) {
@@ -126,12 +117,13 @@ TEST_F(SnvtType, LimitsFollowTheUsersDecimalSeparator) {
                   <LENGTH>4</LENGTH></SNVT_3>)");
   UseSeparators(",", ".");
   auto comma = Load("3");
-  EXPECT_EQ(Text(*comma, &CDBSNVTType::get_Min), "12,5");
-  EXPECT_EQ(Text(*comma, &CDBSNVTType::get_Max), "1,000,5") << "only the first separator changes";
+  // Only the first separator changes.
+  EXPECT_EQ(Text(*comma, &T::get_Min), "12,5");
+  EXPECT_EQ(Text(*comma, &T::get_Max), "1,000,5");
   UseSeparators(".", ",");
-  EXPECT_EQ(Text(*comma, &CDBSNVTType::get_Min), "12.5") << "reported in the current locale";
+  EXPECT_EQ(Text(*comma, &T::get_Min), "12.5") << "reported in the current locale";
   comma->SetMin("7,25");
-  EXPECT_EQ(Text(*comma, &CDBSNVTType::get_Min), "7.25");
+  EXPECT_EQ(Text(*comma, &T::get_Min), "7.25");
 }
 
 TEST_F(SnvtType, ReloadingKeepsWhatTheCatalogueDoesNotSupply) {
@@ -140,17 +132,9 @@ TEST_F(SnvtType, ReloadingKeepsWhatTheCatalogueDoesNotSupply) {
   auto t = Load("3");
   t->SetLength(2);
   t->LoadFromCatalogue("2");
-  EXPECT_EQ(Text(*t, &CDBSNVTType::get_Name), "b");
-  EXPECT_EQ(Text(*t, &CDBSNVTType::get_Units), "m");
-  EXPECT_EQ(Text(*t, &CDBSNVTType::get_ID), "2");
-  EXPECT_EQ(Number(*t, &CDBSNVTType::get_Length), 2);
-}
-
-TEST_F(SnvtType, WithoutACatalogueEveryTypeIsUndefined) {
-  values::Shared().snvtDocument = nullptr;
-  auto t = Load("8");
-  EXPECT_EQ(Text(*t, &CDBSNVTType::get_GenType), "");
-  EXPECT_EQ(messages->Texts(), std::vector<std::string>{"Error: SNVT_8 is not defined"});
+  EXPECT_EQ(Text(*t, &T::get_Name) + "|" + Text(*t, &T::get_Units) + "|" + Text(*t, &T::get_ID),
+            "b|m|2");
+  EXPECT_EQ(Number(*t, &T::get_Length), 2);
 }
 
 TEST_F(SnvtType, KeptReadingsFollowTheCatalogueAndReplayTheirProblems) {
@@ -158,8 +142,8 @@ TEST_F(SnvtType, KeptReadingsFollowTheCatalogueAndReplayTheirProblems) {
   // Every load reports the entry's problem, not only the one that read it.
   Load("3");
   auto second = Load("3");
-  EXPECT_EQ(messages->Texts(), (std::vector<std::string>{"Error: SNVT_3 has a bad Length",
-                                                         "Error: SNVT_3 has a bad Length"}));
+  EXPECT_EQ(messages->Texts(),
+            (Lines{"Error: SNVT_3 has a bad Length", "Error: SNVT_3 has a bad Length"}));
   // The length check looks at the object: a length it already had passes.
   second->SetLength(4);
   second->LoadFromCatalogue("3");
@@ -167,18 +151,17 @@ TEST_F(SnvtType, KeptReadingsFollowTheCatalogueAndReplayTheirProblems) {
 
   // A change written into the catalogue is seen at the next load.
   auto unit = values::xml::FirstMatch(values::Shared().snvtDocument.get(), "SNVTS/SNVT_3/UNIT");
-  qcom::Bstr feet("ft");
-  ASSERT_EQ(unit->put_text(feet.get()), S_OK);
-  EXPECT_EQ(Text(*Load("3"), &CDBSNVTType::get_Units), "ft");
+  ASSERT_EQ(unit->put_text(qcom::Bstr("ft").get()), S_OK);
+  EXPECT_EQ(Text(*Load("3"), &T::get_Units), "ft");
   EXPECT_EQ(messages->Texts().size(), 3u);
 
   // So is another catalogue, and another decimal separator.
   UseCatalogue(R"(<SNVT_3><NAME>t</NAME><TYPE>Float</TYPE><MAX>1,000.5</MAX><LENGTH>2</LENGTH>
                   </SNVT_3>)");
-  EXPECT_EQ(Text(*Load("3"), &CDBSNVTType::get_Units), "");
+  EXPECT_EQ(Text(*Load("3"), &T::get_Units), "");
   UseSeparators(",", ".");
-  EXPECT_EQ(Text(*Load("3"), &CDBSNVTType::get_Max), "1,000,5");
+  EXPECT_EQ(Text(*Load("3"), &T::get_Max), "1,000,5");
   UseSeparators(".", ",");
-  EXPECT_EQ(Text(*Load("3"), &CDBSNVTType::get_Max), "1,000.5");
+  EXPECT_EQ(Text(*Load("3"), &T::get_Max), "1,000.5");
   EXPECT_EQ(messages->Texts().size(), 3u);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "SharedStateFixture.h"
 #include "values/DecimalSeparators.h"
@@ -13,137 +14,117 @@ using values::ValueToStreamHex;
 using values_test::Local;
 using values_test::SeparatorSource;
 
-// Every case here runs with each separator source; numbers are written with
-// the user's separator through Local().
+// value (its "." is the user's separator), length, stream hex
+using Encoding = std::tuple<const char*, int, const char*>;
+// value (likewise), length, a, b, c, stream hex
+using Scaling = std::tuple<const char*, int, int16_t, int16_t, int16_t, const char*>;
+
+template <size_t N>
+void ExpectEncodings(const char* kind, const Encoding (&cases)[N]) {
+  for (const auto& [value, length, hex] : cases)
+    EXPECT_EQ(EncodeStreamHex(Local(value), length, kind), hex)
+        << kind << " " << value << "/" << length;
+}
+
+template <size_t N>
+void ExpectScalings(const char* kind, const Scaling (&cases)[N]) {
+  for (const auto& [value, length, a, b, c, hex] : cases)
+    EXPECT_EQ(ValueToStreamHex(Local(value), kind, length, a, b, c), hex)
+        << kind << " " << value << "/" << length << " a=" << a << " b=" << b << " c=" << c;
+}
+
+// Every case here runs with each separator source.
 class ValueConversion : public values_test::LocaleDependentTest {};
 
-TEST_P(ValueConversion, EncodesOneByteKinds) {
-  EXPECT_EQ(EncodeStreamHex("3", 1, "Enum"), "03");
-  EXPECT_EQ(EncodeStreamHex("300", 1, "UnsignedNumeric"), "FF");
-  EXPECT_EQ(EncodeStreamHex("255", 1, "Bitfield"), "FF");
-  EXPECT_EQ(EncodeStreamHex("-1", 1, "SignedNumeric"), "FF");
-  EXPECT_EQ(EncodeStreamHex("-128", 1, "SignedNumeric"), "80");
-  EXPECT_EQ(EncodeStreamHex("-129", 1, "SignedNumeric"), "7F");
-  EXPECT_EQ(EncodeStreamHex("-256", 1, "SignedNumeric"), "00");
-  EXPECT_EQ(EncodeStreamHex("-2", 1, "Enum"), "FE");
-  EXPECT_EQ(EncodeStreamHex(Local("2.5"), 1, "UnsignedNumeric"), "02");
-  EXPECT_EQ(EncodeStreamHex(Local("3.5"), 1, "Enum"), "04");
-  EXPECT_EQ(EncodeStreamHex(Local("1.5e1"), 1, "UnsignedNumeric"), "0F");
-  // Beyond 32 bits the integer is 0.
-  EXPECT_EQ(EncodeStreamHex("1e10", 1, "UnsignedNumeric"), "00");
-}
-
-TEST_P(ValueConversion, EncodesTwoByteKinds) {
-  EXPECT_EQ(EncodeStreamHex("1000", 2, "UnsignedNumeric"), "03E8");
-  EXPECT_EQ(EncodeStreamHex("65535", 2, "UnsignedNumeric"), "FFFF");
-  EXPECT_EQ(EncodeStreamHex("65536", 2, "UnsignedNumeric"), "");
-  EXPECT_EQ(EncodeStreamHex("70000", 2, "UnsignedNumeric"), "");
-  EXPECT_EQ(EncodeStreamHex("-1", 2, "UnsignedNumeric"), "");
-  EXPECT_EQ(EncodeStreamHex("258", 2, "Bitfield"), "0102");
-  EXPECT_EQ(EncodeStreamHex("-1", 2, "SignedNumeric"), "FFFF");
-  EXPECT_EQ(EncodeStreamHex("-32768", 2, "SignedNumeric"), "8000");
-  EXPECT_EQ(EncodeStreamHex("32767", 2, "SignedNumeric"), "7FFF");
-  EXPECT_EQ(EncodeStreamHex("32768", 2, "SignedNumeric"), "");
-  EXPECT_EQ(EncodeStreamHex("-32769", 2, "SignedNumeric"), "");
-  EXPECT_EQ(EncodeStreamHex(Local("32767.5"), 2, "SignedNumeric"), "");  // rounds to 32768
-  EXPECT_EQ(EncodeStreamHex(Local("-32768.5"), 2, "SignedNumeric"), "8000");
-  EXPECT_EQ(EncodeStreamHex("300", 2, "SignedNumeric"), "012C");
-}
-
-TEST_P(ValueConversion, EncodesFourBytesAsTheSinglesBits) {
-  EXPECT_EQ(EncodeStreamHex("1", 4, "SignedNumeric"), "3F800000");  // not the integer 1
-  EXPECT_EQ(EncodeStreamHex("-1", 4, "SignedNumeric"), "BF800000");
-  EXPECT_EQ(EncodeStreamHex(Local("0.1"), 4, "UnsignedNumeric"), "3DCCCCCD");
-  EXPECT_EQ(EncodeStreamHex(Local("1.5"), 4, "Bitfield"), "3FC00000");
-  EXPECT_EQ(EncodeStreamHex("1e10", 4, "UnsignedNumeric"), "501502F9");
-  // Other widths have no encoding.
-  EXPECT_EQ(EncodeStreamHex("1", 0, "UnsignedNumeric"), "");
-  EXPECT_EQ(EncodeStreamHex("1", 3, "SignedNumeric"), "");
-  EXPECT_EQ(EncodeStreamHex("1", 8, "Bitfield"), "");
-}
-
-TEST_P(ValueConversion, EncodesFloatsAsShortFloatsAndIgnoresUnknownKinds) {
-  EXPECT_EQ(EncodeStreamHex(Local("0.5"), 2, "Float"), "0400");
-  EXPECT_EQ(EncodeStreamHex("-1", 4, "Float"), "1C00");
-  EXPECT_EQ(EncodeStreamHex("100", 2, "Float"), "7640");
-  EXPECT_EQ(EncodeStreamHex("40000", 2, "Float"), "");
-  EXPECT_EQ(EncodeStreamHex("1", 2, "float"), "");  // kinds compare exactly
-  EXPECT_EQ(EncodeStreamHex("1", 2, "Struct"), "");
-  EXPECT_EQ(EncodeStreamHex("1", 2, ""), "");
+TEST_P(ValueConversion, EncodesIntegerKindsByLengthAndFloatsAsShortFloats) {
+  // One byte takes the integer's low byte (an unsigned one is clamped to 255);
+  // beyond 32 bits the integer is 0. Two bytes must fit the kind's range;
+  // 32767.5 rounds to 32768. Four bytes are the single's bits, so 1 is not the
+  // integer 1. Other widths have no encoding.
+  const Encoding signedCases[] = {
+      {"-1", 1, "FF"},        {"-128", 1, "80"},       {"-129", 1, "7F"},
+      {"-256", 1, "00"},      {"-1", 2, "FFFF"},       {"-32768", 2, "8000"},
+      {"32767", 2, "7FFF"},   {"32768", 2, ""},        {"-32769", 2, ""},
+      {"32767.5", 2, ""},     {"-32768.5", 2, "8000"}, {"300", 2, "012C"},
+      {"1", 4, "3F800000"},   {"-1", 4, "BF800000"},   {"1", 3, ""},
+      {"1e39", 4, "00000000"}};
+  const Encoding unsignedCases[] = {
+      {"300", 1, "FF"},    {"2.5", 1, "02"},       {"1.5e1", 1, "0F"},      {"1e10", 1, "00"},
+      {"1000", 2, "03E8"}, {"65535", 2, "FFFF"},   {"65536", 2, ""},        {"70000", 2, ""},
+      {"-1", 2, ""},       {"0.1", 4, "3DCCCCCD"}, {"1e10", 4, "501502F9"}, {"1", 0, ""}};
   // A value that is not a number at all encodes as 0.
-  EXPECT_EQ(EncodeStreamHex("abc", 1, "Enum"), "00");
-  EXPECT_EQ(EncodeStreamHex("", 2, "Float"), "0000");
-  EXPECT_EQ(EncodeStreamHex("1e39", 4, "SignedNumeric"), "00000000");
+  const Encoding enumCases[] = {
+      {"3", 1, "03"}, {"-2", 1, "FE"}, {"3.5", 1, "04"}, {"abc", 1, "00"}};
+  const Encoding bitfieldCases[] = {
+      {"255", 1, "FF"}, {"258", 2, "0102"}, {"1.5", 4, "3FC00000"}, {"1", 8, ""}};
+  const Encoding floatCases[] = {
+      {"0.5", 2, "0400"}, {"-1", 4, "1C00"}, {"100", 2, "7640"}, {"40000", 2, ""}, {"", 2, "0000"}};
+  ExpectEncodings("SignedNumeric", signedCases);
+  ExpectEncodings("UnsignedNumeric", unsignedCases);
+  ExpectEncodings("Enum", enumCases);
+  ExpectEncodings("Bitfield", bitfieldCases);
+  ExpectEncodings("Float", floatCases);
+  // Kinds compare exactly; unknown ones have no encoding.
+  for (const char* kind : {"float", "Struct", ""})
+    EXPECT_EQ(EncodeStreamHex("1", 2, kind), "") << kind;
 }
 
 TEST_P(ValueConversion, TextualValuesArePaddedOrCutInAnsiBytes) {
-  EXPECT_EQ(ValueToStreamHex("AB", "Textual", 4, 1, 0, 0), "41422020");
-  EXPECT_EQ(ValueToStreamHex("ABCDEF", "Textual", 4, 1, 0, 0), "41424344");
-  EXPECT_EQ(ValueToStreamHex("AB", "Textual", 0, 1, 0, 0), "");
-  EXPECT_EQ(ValueToStreamHex("", "Textual", 2, 1, 0, 0), "2020");
+  // Characters count once each; outside the code page they become "?". A
+  // character beyond 16 bits is two UTF-16 units, and two bytes.
+  const Encoding cases[] = {
+      {"AB", 4, "41422020"}, {"ABCDEF", 4, "41424344"}, {"AB", 0, ""},
+      {"", 2, "2020"},       {"é", 2, "E920"},          {"€x", 2, "8078"},
+      {"中", 1, "3F"},       {"é€中", 5, "E9803F2020"}, {"\U0001F600", 3, "3F3F20"}};
+  for (const auto& [value, length, hex] : cases)
+    EXPECT_EQ(ValueToStreamHex(value, "Textual", length, 1, 0, 0), hex) << value;
   EXPECT_EQ(ValueToStreamHex(Local("1.5"), "Textual", 3, 1, 0, 0),
             Local("1.5") == "1.5" ? "312E35" : "312C35");
-  // Characters count once each; outside the code page they become "?".
-  EXPECT_EQ(ValueToStreamHex("é", "Textual", 2, 1, 0, 0), "E920");
-  EXPECT_EQ(ValueToStreamHex("€x", "Textual", 2, 1, 0, 0), "8078");
-  EXPECT_EQ(ValueToStreamHex("中", "Textual", 1, 1, 0, 0), "3F");
-  EXPECT_EQ(ValueToStreamHex("é€中", "Textual", 5, 1, 0, 0), "E9803F2020");
-  // A character beyond 16 bits is two UTF-16 units, and two bytes.
-  EXPECT_EQ(ValueToStreamHex("\U0001F600", "Textual", 3, 1, 0, 0), "3F3F20");
   // The text itself, not padded, when encoded directly.
   EXPECT_EQ(EncodeStreamHex("AB", 4, "Textual"), "4142");
 }
 
 TEST_P(ValueConversion, ScalesNumericKindsToTheirRawValue) {
-  EXPECT_EQ(ValueToStreamHex("25", "UnsignedNumeric", 2, 1, -1, 0), "00FA");
-  EXPECT_EQ(ValueToStreamHex(Local("2.5"), "UnsignedNumeric", 2, 1, -2, 0), "00FA");
-  EXPECT_EQ(ValueToStreamHex("250", "UnsignedNumeric", 2, 1, 1, 0), "0019");
-  EXPECT_EQ(ValueToStreamHex("100", "UnsignedNumeric", 2, 4, 0, 0), "0019");
-  EXPECT_EQ(ValueToStreamHex("100", "SignedNumeric", 2, -4, 0, 0), "FFE7");
-  EXPECT_EQ(ValueToStreamHex("10", "UnsignedNumeric", 1, 1, 0, 5), "05");
-  EXPECT_EQ(ValueToStreamHex("10", "UnsignedNumeric", 1, 1, 0, -5), "0F");
-  EXPECT_EQ(ValueToStreamHex("0", "SignedNumeric", 2, 1, 0, 1), "FFFF");
-  // (v * 10^-b) / a - c in that order: (3 * 10) / 2 - 1 = 14.
-  EXPECT_EQ(ValueToStreamHex("3", "UnsignedNumeric", 1, 2, -1, 1), "0E");
-  EXPECT_EQ(ValueToStreamHex(Local("21.5"), "SignedNumeric", 2, 1, -1, 0), "00D7");
-  // A raw value exactly between two integers goes to the even one.
-  EXPECT_EQ(ValueToStreamHex(Local("0.25"), "UnsignedNumeric", 1, 1, -1, 0), "02");
-  EXPECT_EQ(ValueToStreamHex(Local("0.75"), "UnsignedNumeric", 1, 1, -1, 0), "08");
-  EXPECT_EQ(ValueToStreamHex("5", "UnsignedNumeric", 1, 2, 0, 0), "02");
-  EXPECT_EQ(ValueToStreamHex("7", "UnsignedNumeric", 1, 2, 0, 0), "04");
-  // Scaled values are written as single texts and read again: 7 significant digits.
-  EXPECT_EQ(ValueToStreamHex("123456789", "SignedNumeric", 4, 1, 0, 0), "4CEB79A4");
-  EXPECT_EQ(ValueToStreamHex("1", "UnsignedNumeric", 4, 1, -10, 0), "501502F9");
-  EXPECT_EQ(ValueToStreamHex(Local("0.00001"), "SignedNumeric", 4, 1, 0, 0), "3727C5AC");
-  // A scaled zero is plain 0, not -0.
-  EXPECT_EQ(ValueToStreamHex("0", "SignedNumeric", 4, -1, 0, 0), "00000000");
+  // (v * 10^-b) / a - c in that order: (3 * 10) / 2 - 1 = 14. A raw value
+  // exactly between two integers goes to the even one. Scaled values are
+  // written as single texts and read again: 7 significant digits. A scaled zero
+  // is plain 0, not -0. a = 0 makes every numeric value 0, even one that is no
+  // number. A raw value beyond the single range, or an infinite scale, gives
+  // nothing; a vanishing scale is a zero.
+  const Scaling unsignedCases[] = {
+      {"25", 2, 1, -1, 0, "00FA"},   {"2.5", 2, 1, -2, 0, "00FA"},
+      {"250", 2, 1, 1, 0, "0019"},   {"100", 2, 4, 0, 0, "0019"},
+      {"10", 1, 1, 0, 5, "05"},      {"10", 1, 1, 0, -5, "0F"},
+      {"3", 1, 2, -1, 1, "0E"},      {"0.25", 1, 1, -1, 0, "02"},
+      {"0.75", 1, 1, -1, 0, "08"},   {"5", 1, 2, 0, 0, "02"},
+      {"7", 1, 2, 0, 0, "04"},       {"1", 4, 1, -10, 0, "501502F9"},
+      {"1234", 2, 0, -1, 7, "0000"}, {"1", 256, 1, 0, 0, ""},
+      {"1", 4, 1, -39, 0, ""},       {"1", 4, 1, -32768, 0, ""},
+      {"0", 4, 1, -32768, 0, ""},    {"1", 4, 1, 32767, 0, "00000000"}};
+  const Scaling signedCases[] = {{"100", 2, -4, 0, 0, "FFE7"},
+                                 {"0", 2, 1, 0, 1, "FFFF"},
+                                 {"21.5", 2, 1, -1, 0, "00D7"},
+                                 {"123456789", 4, 1, 0, 0, "4CEB79A4"},
+                                 {"0.00001", 4, 1, 0, 0, "3727C5AC"},
+                                 {"0", 4, -1, 0, 0, "00000000"},
+                                 {"abc", 1, 0, 0, 0, "00"}};
+  ExpectScalings("UnsignedNumeric", unsignedCases);
+  ExpectScalings("SignedNumeric", signedCases);
 }
 
-TEST_P(ValueConversion, ScalingAppliesOnlyToNumericKinds) {
-  // a = 0 makes every numeric value 0, even one that is no number.
-  EXPECT_EQ(ValueToStreamHex("1234", "UnsignedNumeric", 2, 0, -1, 7), "0000");
-  EXPECT_EQ(ValueToStreamHex("abc", "SignedNumeric", 1, 0, 0, 0), "00");
-  EXPECT_EQ(ValueToStreamHex("1", "Float", 2, 0, 3, 7), "1400");
-  EXPECT_EQ(ValueToStreamHex(Local("0.5"), "Float", 2, 2, -1, 1), "0400");
-  EXPECT_EQ(ValueToStreamHex("3", "Enum", 1, 2, -1, 1), "03");
-  EXPECT_EQ(ValueToStreamHex("3", "Bitfield", 1, 0, 0, 0), "03");
+TEST_P(ValueConversion, ScalingAppliesOnlyToNumericKindsAndBadSizesGiveAnEmptyText) {
+  const Scaling floatCases[] = {{"1", 2, 0, 3, 7, "1400"}, {"0.5", 2, 2, -1, 1, "0400"}};
+  const Scaling enumCases[] = {{"3", 1, 2, -1, 1, "03"}, {"1", 1 << 30, 1, 0, 0, ""}};
+  const Scaling bitfieldCases[] = {{"3", 1, 0, 0, 0, "03"}};
+  const Scaling textCases[] = {{"AB", 256, 1, 0, 0, ""}, {"AB", -1, 1, 0, 0, ""}};
+  ExpectScalings("Float", floatCases);
+  ExpectScalings("Enum", enumCases);
+  ExpectScalings("Bitfield", bitfieldCases);
+  ExpectScalings("Textual", textCases);
   // The value may carry either separator; it is localised first.
   EXPECT_EQ(ValueToStreamHex("0.5", "Float", 2, 1, 0, 0), "0400");
   EXPECT_EQ(ValueToStreamHex("0,5", "Float", 2, 1, 0, 0), "0400");
   EXPECT_EQ(ValueToStreamHex("2,5", "UnsignedNumeric", 1, 1, -1, 0), "19");
-}
-
-TEST_P(ValueConversion, FailuresGiveAnEmptyText) {
-  EXPECT_EQ(ValueToStreamHex("1", "UnsignedNumeric", 256, 1, 0, 0), "");
-  EXPECT_EQ(ValueToStreamHex("AB", "Textual", 256, 1, 0, 0), "");
-  EXPECT_EQ(ValueToStreamHex("AB", "Textual", -1, 1, 0, 0), "");
-  EXPECT_EQ(ValueToStreamHex("1", "Enum", 1 << 30, 1, 0, 0), "");
-  // A raw value beyond the single range, or an infinite scale.
-  EXPECT_EQ(ValueToStreamHex("1", "UnsignedNumeric", 4, 1, -39, 0), "");
-  EXPECT_EQ(ValueToStreamHex("1", "UnsignedNumeric", 4, 1, -32768, 0), "");
-  EXPECT_EQ(ValueToStreamHex("0", "UnsignedNumeric", 4, 1, -32768, 0), "");
-  // A vanishing scale is a zero.
-  EXPECT_EQ(ValueToStreamHex("1", "UnsignedNumeric", 4, 1, 32767, 0), "00000000");
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, ValueConversion,
@@ -156,15 +137,13 @@ INSTANTIATE_TEST_SUITE_P(Separators, ValueConversion,
 // separator: with "." its numeric prefix counts, with "," it is no number.
 class ValueReading : public values_test::SharedStateTest {};
 
-TEST_F(ValueReading, PointLocaleReadsTheNumericPrefix) {
+TEST_F(ValueReading, PointLocaleReadsTheNumericPrefixWhileCommaLocaleRejectsIt) {
   UsePoint();
   EXPECT_EQ(EncodeStreamHex("12abc", 1, "Enum"), "0C");
   EXPECT_EQ(EncodeStreamHex("12,5", 2, "Float"), "4600");  // 12
   EXPECT_EQ(ValueToStreamHex("12abc", "UnsignedNumeric", 1, 1, 0, 0), "0C");
   EXPECT_EQ(ValueToStreamHex("", "UnsignedNumeric", 1, 1, 0, 3), "FD");
-}
 
-TEST_F(ValueReading, CommaLocaleRejectsWhatIsNotANumber) {
   UseComma();
   // The stream encoding reads it as 0 ...
   EXPECT_EQ(EncodeStreamHex("12abc", 1, "Enum"), "00");

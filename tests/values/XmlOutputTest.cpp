@@ -22,11 +22,14 @@ std::string XmlOf(IXMLDOMNode* node) {
 // Every test ends with no DOM object left alive: the helpers hold no extra references.
 class XmlOutput : public ::testing::Test {
  protected:
-  void TearDown() override { EXPECT_EQ(qxml::LiveObjectCount(), 0) << "DOM objects leaked"; }
+  void TearDown() override {
+    doc = nullptr;
+    EXPECT_EQ(qxml::LiveObjectCount(), 0) << "DOM objects leaked";
+  }
+  ComPtr<IXMLDOMDocument> doc = qxml::CreateDocument();
 };
 
 TEST_F(XmlOutput, AppendsElementsWithTextAndAttributes) {
-  ComPtr<IXMLDOMDocument> doc = qxml::CreateDocument();
   ComPtr<IXMLDOMElement> root =
       values::AppendElement(doc.get(), doc.get(), "Object", "NoTextField");
   ASSERT_TRUE(root);
@@ -46,24 +49,20 @@ TEST_F(XmlOutput, AppendsElementsWithTextAndAttributes) {
   qcom::Variant key;
   EXPECT_EQ(item->getAttribute(Bstr("Key").get(), key.out()), S_OK);
   EXPECT_EQ(key.text(), "EB1\\AI\\2");
-}
 
-TEST_F(XmlOutput, NoTextFieldLeavesTheElementWithoutChildren) {
-  ComPtr<IXMLDOMDocument> doc = qxml::CreateDocument();
-  ComPtr<IXMLDOMElement> bare = values::AppendElement(doc.get(), doc.get(), "Bare", "NoTextField");
+  // The marker leaves an element without children; only the exact marker means "no text".
+  ComPtr<IXMLDOMElement> bare = values::AppendElement(doc.get(), root.get(), "Bare", "NoTextField");
   ASSERT_TRUE(bare);
   VARIANT_BOOL has = VARIANT_TRUE;
   bare->hasChildNodes(&has);
   EXPECT_EQ(has, VARIANT_FALSE);
   EXPECT_EQ(XmlOf(bare.get()), "<Bare/>");
-  // Only the exact marker means "no text".
   ComPtr<IXMLDOMElement> worded = values::AppendElement(doc.get(), bare.get(), "W", "notextfield");
   ASSERT_TRUE(worded);
   EXPECT_EQ(XmlOf(worded.get()), "<W>notextfield</W>");
 }
 
 TEST_F(XmlOutput, MissingPiecesAreSkipped) {
-  ComPtr<IXMLDOMDocument> doc = qxml::CreateDocument();
   EXPECT_FALSE(values::AppendElement(nullptr, doc.get(), "A", "x"));
   EXPECT_FALSE(values::AppendElementWithAttribute(nullptr, doc.get(), "A", "k", "v"));
   EXPECT_FALSE(values::AppendElement(doc.get(), doc.get(), "1 bad name", "x"));
