@@ -20,10 +20,8 @@ TEST(Bstr, LengthPrefixTerminatorAndEmbeddedZeros) {
   ASSERT_NE(s, nullptr);
   EXPECT_EQ(SysStringLen(s), 3u);
   EXPECT_EQ(BytePrefix(s), 6u);
-  EXPECT_EQ(s[1], 0);
-  EXPECT_EQ(s[2], u'b');
-  EXPECT_EQ(s[3], 0);  // terminated beyond the length
   EXPECT_EQ(qcom::BstrView(s), std::u16string_view(units, 3));
+  EXPECT_EQ(s[3], 0);  // terminated beyond the length
   EXPECT_EQ(qcom::BstrToUtf8(s), std::string("a\0b", 3));
   SysFreeString(s);
 
@@ -44,10 +42,6 @@ TEST(Bstr, NullIsTheEmptyText) {
   EXPECT_TRUE(qcom::BstrView(nullptr).empty());
   EXPECT_EQ(qcom::BstrToUtf8(nullptr), "");
   SysFreeString(nullptr);
-  qcom::Bstr none;
-  EXPECT_EQ(none.get(), nullptr);
-  EXPECT_EQ(none.length(), 0u);
-  EXPECT_EQ(none.utf8(), "");
   // An empty text is a real, zero-length BSTR, distinct from null.
   qcom::Bstr empty("");
   EXPECT_NE(empty.get(), nullptr);

@@ -40,6 +40,12 @@ LONG AddTo(ITestCounter* counter, LONG amount) {
   return total;
 }
 
+// CoCreateInstance as an in-process host calls it.
+HRESULT Create(REFCLSID clsid, REFIID riid, void** out, IUnknown* outer = nullptr,
+               DWORD context = CLSCTX_INPROC_SERVER) {
+  return CoCreateInstance(clsid, outer, context, riid, out);
+}
+
 // Points the default registry at a file of the test's own.
 class CreationTest : public ::testing::Test {
  protected:
@@ -117,9 +123,7 @@ TEST_F(CreationTest, CreatesByProgIdAndClsidAndUnloadsAfterTheLastRelease) {
   EXPECT_TRUE(IsLoaded(kComponent));
 
   qcom::ComPtr<IUnknown> byClsid;
-  ASSERT_EQ(CoCreateInstance(testcomponent::kCounterClass, nullptr, CLSCTX_INPROC_SERVER,
-                             IUnknown::iid, byClsid.put_void()),
-            S_OK)
+  ASSERT_EQ(Create(testcomponent::kCounterClass, IUnknown::iid, byClsid.put_void()), S_OK)
       << RecordText();
   EXPECT_EQ(qcom::LoadedLibraryCount(), baseline_ + 1);  // one handle per library
   qcom::ComPtr<ITestCounter> second = byClsid.As<ITestCounter>();
@@ -172,26 +176,22 @@ TEST_F(CreationTest, EveryFailureSaysWhatAndWhere) {
   EXPECT_EQ(CLSIDFromProgID(nullptr, &clsid), E_INVALIDARG);
 
   const CLSID unknown = qcom::MakeGuid("C0F9F925-0000-4008-BAA3-622401EE11AE");
-  EXPECT_EQ(CoCreateInstance(unknown, nullptr, CLSCTX_INPROC_SERVER, IUnknown::iid, &object),
-            REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(Create(unknown, IUnknown::iid, &object), REGDB_E_CLASSNOTREG);
   EXPECT_EQ(RecordText(),
             "class " + qcom::GuidToString(unknown) + " is not registered in " + registryPath_);
-  EXPECT_EQ(CoCreateInstance(testcomponent::kCounterClass, nullptr, 0, IUnknown::iid, &object),
+  EXPECT_EQ(Create(testcomponent::kCounterClass, IUnknown::iid, &object, nullptr, 0),
             REGDB_E_CLASSNOTREG);
   EXPECT_NE(RecordText().find("only in-process servers"), std::string::npos);
 
   // The class exists, the object refuses what was asked.
-  EXPECT_EQ(CoCreateInstance(testcomponent::kCounterClass, nullptr, CLSCTX_INPROC_SERVER,
-                             IEnumVARIANT::iid, &object),
-            E_NOINTERFACE);
+  EXPECT_EQ(Create(testcomponent::kCounterClass, IEnumVARIANT::iid, &object), E_NOINTERFACE);
   EXPECT_EQ(object, nullptr);
   EXPECT_EQ(RecordText(), "class " + qcom::GuidToString(testcomponent::kCounterClass) + " in " +
                               kComponent + " has no interface " +
                               qcom::GuidToString(IEnumVARIANT::iid));
   qcom::ComPtr<ITestCounter> outer;
   ASSERT_EQ(qcom::CreateByProgId("QcomTest.Counter", ITestCounter::iid, outer.put_void()), S_OK);
-  EXPECT_EQ(CoCreateInstance(testcomponent::kCounterClass, outer.get(), CLSCTX_INPROC_SERVER,
-                             IUnknown::iid, &object),
+  EXPECT_EQ(Create(testcomponent::kCounterClass, IUnknown::iid, &object, outer.get()),
             CLASS_E_NOAGGREGATION);
   EXPECT_NE(RecordText().find("cannot be aggregated"), std::string::npos);
   outer.reset();
@@ -233,16 +233,15 @@ TEST_F(CreationTest, EveryFailureSaysWhatAndWhere) {
 
   // A corrupt registry is reported as such by every way in.
   WriteFile(registryPath_, "<registry>\n<class clsid='oops' library='/x'/>\n</registry>\n");
-  const std::string corrupt = "registry " + registryPath_ + " is corrupt: line 2: ";
-  EXPECT_EQ(qcom::CreateByProgId("QcomTest.Counter", IUnknown::iid, &object), REGDB_E_READREGDB);
-  EXPECT_EQ(RecordText().rfind(corrupt, 0), 0u);
-  EXPECT_EQ(CoCreateInstance(testcomponent::kCounterClass, nullptr, CLSCTX_INPROC_SERVER,
-                             IUnknown::iid, &object),
-            REGDB_E_READREGDB);
-  EXPECT_EQ(RecordText().rfind(corrupt, 0), 0u);
-  EXPECT_EQ(CLSIDFromProgID(u"QcomTest.Counter", &clsid), REGDB_E_READREGDB);
-  EXPECT_EQ(qcom::RegisterServer(QCOM_TEST_COMPONENT, false), REGDB_E_READREGDB);
-  EXPECT_EQ(RecordText().rfind(corrupt, 0), 0u);
+  auto saysCorrupt = [&](HRESULT hr) {
+    EXPECT_EQ(hr, REGDB_E_READREGDB);
+    std::string text = RecordText();
+    EXPECT_EQ(text.rfind("registry " + registryPath_ + " is corrupt: line 2: ", 0), 0u) << text;
+  };
+  saysCorrupt(qcom::CreateByProgId("QcomTest.Counter", IUnknown::iid, &object));
+  saysCorrupt(Create(testcomponent::kCounterClass, IUnknown::iid, &object));
+  saysCorrupt(CLSIDFromProgID(u"QcomTest.Counter", &clsid));
+  saysCorrupt(qcom::RegisterServer(QCOM_TEST_COMPONENT, false));
   EXPECT_EQ(object, nullptr);
 
   // A successful call starts without the previous failure's record.

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(ErrorRecord, BelongsToOneThread) {
+TEST(ErrorRecord, BelongsToOneThreadAndIsReplacedByTheLatestError) {
   qcom::ClearErrorRecord();
   qcom::SetErrorRecord(E_FAIL, "main", "set on the main thread");
 
@@ -35,9 +35,8 @@ TEST(ErrorRecord, BelongsToOneThread) {
   qcom::SetErrorRecord(E_FAIL, "a", "b");
   qcom::ClearErrorRecord();
   EXPECT_FALSE(qcom::PeekErrorRecord());
-}
 
-TEST(ErrorRecord, RecordErrorReplacesTheRecordAndReturnsItsNumber) {
+  // RecordError replaces the record and returns its number.
   qcom::SetErrorRecord(E_FAIL, "earlier", "left by an earlier call");
   EXPECT_EQ(qcom::RecordError(CO_E_ERRORINDLL, "qcom", "library /x.so has no entry point"),
             CO_E_ERRORINDLL);

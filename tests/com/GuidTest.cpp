@@ -8,12 +8,8 @@ namespace {
 
 TEST(Guid, TextRoundTripInTheRegistryForm) {
   constexpr GUID g = qcom::MakeGuid("0259c66e-A3C9-43F0-9a48-EC2746DE4494");
-  EXPECT_EQ(g.Data1, 0x0259C66Eu);
-  EXPECT_EQ(g.Data2, 0xA3C9);
-  EXPECT_EQ(g.Data3, 0x43F0);
-  EXPECT_EQ(g.Data4[0], 0x9A);
-  EXPECT_EQ(g.Data4[1], 0x48);
-  EXPECT_EQ(g.Data4[7], 0x94);
+  EXPECT_EQ(g,
+            (GUID{0x0259C66E, 0xA3C9, 0x43F0, {0x9A, 0x48, 0xEC, 0x27, 0x46, 0xDE, 0x44, 0x94}}));
   EXPECT_EQ(qcom::GuidToString(g), "{0259C66E-A3C9-43F0-9A48-EC2746DE4494}");
 
   for (const char* text :

@@ -54,13 +54,9 @@ TEST(TextRules, LengthAndSlicesCountUtf16Units) {
 }
 
 TEST(TextRules, AnsiByteUsesWindows1252) {
-  EXPECT_EQ(text::AnsiByte(u'A'), 0x41);
-  EXPECT_EQ(text::AnsiByte(u'é'), 0xE9);
-  EXPECT_EQ(text::AnsiByte(u'€'), 0x80);
-  EXPECT_EQ(text::AnsiByte(u'Ÿ'), 0x9F);
-  EXPECT_EQ(text::AnsiByte(u'™'), 0x99);
-  EXPECT_EQ(text::AnsiByte(u'中'), '?');
-  EXPECT_EQ(text::AnsiByte(u'Ω'), '?');
+  const std::pair<char16_t, int> cases[] = {{u'A', 0x41}, {u'é', 0xE9}, {u'€', 0x80}, {u'Ÿ', 0x9F},
+                                            {u'™', 0x99}, {u'中', '?'}, {u'Ω', '?'}};
+  for (auto [unit, byte] : cases) EXPECT_EQ(text::AnsiByte(unit), byte) << int(unit);
 }
 
 TEST(TextRules, MatchesPatternWithWildcardsIgnoringCase) {

@@ -7,12 +7,6 @@ namespace {
 
 class DocumentBuilding : public DomTest {};
 
-ComPtr<IXMLDOMElement> NewElement(IXMLDOMDocument* doc, std::string_view name) {
-  ComPtr<IXMLDOMElement> element;
-  EXPECT_EQ(S_OK, doc->createElement(Bstr(name).get(), element.put()));
-  return element;
-}
-
 ComPtr<IXMLDOMText> NewText(IXMLDOMDocument* doc, std::string_view text) {
   ComPtr<IXMLDOMText> node;
   EXPECT_EQ(S_OK, doc->createTextNode(Bstr(text).get(), node.put()));
@@ -21,10 +15,6 @@ ComPtr<IXMLDOMText> NewText(IXMLDOMDocument* doc, std::string_view text) {
 
 HRESULT Set(IXMLDOMElement* element, std::string_view name, const qcom::Variant& value) {
   return element->setAttribute(Bstr(name).get(), value.raw());
-}
-
-bool SameObject(IUnknown* a, IUnknown* b) {
-  return qcom::QueryAs<IUnknown>(a).get() == qcom::QueryAs<IUnknown>(b).get();
 }
 
 TEST_F(DocumentBuilding, CreatedNodesWorkBeforeAndAfterBeingAttached) {
@@ -38,19 +28,16 @@ TEST_F(DocumentBuilding, CreatedNodesWorkBeforeAndAfterBeingAttached) {
   EXPECT_EQ(S_OK, Set(module.get(), "On", true));
   EXPECT_EQ(S_OK, Set(module.get(), "Off", false));
   EXPECT_EQ(S_OK, module->appendChild(NewText(doc.get(), "before").get(), nullptr));
-  ComPtr<IXMLDOMNode> parent;
-  EXPECT_EQ(S_FALSE, module->get_parentNode(parent.put()));
-  EXPECT_FALSE(parent);
+  EXPECT_FALSE(Get(module.get(), &IXMLDOMNode::get_parentNode, S_FALSE));
 
   EXPECT_EQ(S_OK, root->appendChild(module.get(), nullptr));
   ComPtr<IXMLDOMNode> out;
   EXPECT_EQ(S_OK, doc->appendChild(root.get(), out.put()));
-  EXPECT_TRUE(SameObject(out.get(), root.get()));
+  EXPECT_TRUE(Same(out.get(), root.get()));
 
   // The same objects keep working once attached.
   EXPECT_EQ(S_OK, Set(module.get(), "After", "yes"));
   EXPECT_EQ(S_OK, module->appendChild(NewText(doc.get(), " & after").get(), nullptr));
-  ComPtr<IXMLDOMNode> comment;
   ComPtr<IXMLDOMComment> note;
   ASSERT_EQ(S_OK, doc->createComment(Bstr("note").get(), note.put()));
   EXPECT_EQ(S_OK, root->appendChild(note.get(), nullptr));
@@ -59,21 +46,13 @@ TEST_F(DocumentBuilding, CreatedNodesWorkBeforeAndAfterBeingAttached) {
       "<Root><Module Name=\"AI1\" Count=\"12\" Small=\"-3\" On=\"-1\" Off=\"0\" After=\"yes\">"
       "before &amp; after</Module><!--note--></Root>\n",
       XmlOf(doc.get()));
-  ASSERT_EQ(S_OK, module->get_parentNode(parent.put()));
-  EXPECT_TRUE(SameObject(parent.get(), root.get()));
-  ComPtr<IXMLDOMNode> first;
-  ASSERT_EQ(S_OK, root->get_firstChild(first.put()));
-  EXPECT_TRUE(SameObject(first.get(), module.get()));
-  ComPtr<IXMLDOMDocument> owner;
-  ASSERT_EQ(S_OK, module->get_ownerDocument(owner.put()));
-  EXPECT_TRUE(SameObject(owner.get(), doc.get()));
-  ComPtr<IXMLDOMNode> docParent;
-  ASSERT_EQ(S_OK, root->get_parentNode(docParent.put()));
-  EXPECT_TRUE(SameObject(docParent.get(), doc.get()));
+  EXPECT_TRUE(Same(Get(module.get(), &IXMLDOMNode::get_parentNode).get(), root.get()));
+  EXPECT_TRUE(Same(Get(root.get(), &IXMLDOMNode::get_firstChild).get(), module.get()));
+  EXPECT_TRUE(Same(Get(module.get(), &IXMLDOMNode::get_ownerDocument).get(), doc.get()));
+  EXPECT_TRUE(Same(Get(root.get(), &IXMLDOMNode::get_parentNode).get(), doc.get()));
 
   // The built document reads back as it was written.
-  auto copy = Parse(XmlOf(doc.get()));
-  EXPECT_EQ(XmlOf(doc.get()), XmlOf(copy.get()));
+  EXPECT_EQ(XmlOf(doc.get()), XmlOf(Parse(XmlOf(doc.get())).get()));
 }
 
 TEST_F(DocumentBuilding, DescendantsOfAMovedNodeStayUsable) {
@@ -84,36 +63,30 @@ TEST_F(DocumentBuilding, DescendantsOfAMovedNodeStayUsable) {
   ASSERT_EQ(S_OK, inner->appendChild(text.get(), nullptr));
   ASSERT_EQ(S_OK, root->appendChild(inner.get(), nullptr));
   ASSERT_EQ(S_OK, Set(inner.get(), "k", "v"));
-  ComPtr<IXMLDOMNamedNodeMap> attributes;
-  ASSERT_EQ(S_OK, inner->get_attributes(attributes.put()));
-  ComPtr<IXMLDOMNode> attr;
-  ASSERT_EQ(S_OK, attributes->get_item(0, attr.put()));
+  auto attr = Item(Get(inner.get(), &IXMLDOMNode::get_attributes).get(), 0);
 
   // Attaching the whole subtree to the document moves it between trees.
   ASSERT_EQ(S_OK, doc->appendChild(root.get(), nullptr));
   EXPECT_EQ(S_OK, text->put_text(Bstr("changed").get()));
   EXPECT_EQ(S_OK, attr->put_nodeValue(qcom::Variant("w").raw()));
   EXPECT_EQ("<Root><Inner k=\"w\">changed</Inner></Root>\n", XmlOf(doc.get()));
-  ComPtr<IXMLDOMNode> textParent;
-  ASSERT_EQ(S_OK, text->get_parentNode(textParent.put()));
-  EXPECT_TRUE(SameObject(textParent.get(), inner.get()));
+  EXPECT_TRUE(Same(Get(text.get(), &IXMLDOMNode::get_parentNode).get(), inner.get()));
 }
 
 TEST_F(DocumentBuilding, RemovedNodesLiveOnDetached) {
   auto doc = Parse("<R><A id='a'><X/></A><B id='b'/></R>");
   auto root = Root(doc.get());
-  ComPtr<IXMLDOMNode> a, removed;
-  ASSERT_EQ(S_OK, root->get_firstChild(a.put()));
+  auto a = Get(root.get(), &IXMLDOMNode::get_firstChild);
+  ComPtr<IXMLDOMNode> removed, nothing;
   ASSERT_EQ(S_OK, root->removeChild(a.get(), removed.put()));
-  EXPECT_TRUE(SameObject(a.get(), removed.get()));
+  EXPECT_TRUE(Same(a.get(), removed.get()));
   EXPECT_EQ("<R><B id=\"b\"/></R>\n", XmlOf(doc.get()));
 
-  ComPtr<IXMLDOMNode> nothing;
-  EXPECT_EQ(S_FALSE, a->get_parentNode(nothing.put()));
-  EXPECT_EQ(S_FALSE, a->get_nextSibling(nothing.put()));
+  EXPECT_FALSE(Get(a.get(), &IXMLDOMNode::get_parentNode, S_FALSE));
+  EXPECT_FALSE(Get(a.get(), &IXMLDOMNode::get_nextSibling, S_FALSE));
   EXPECT_EQ("<A id=\"a\"><X/></A>", XmlOf(a.get()));
   EXPECT_EQ(S_OK, Set(qcom::QueryAs<IXMLDOMElement>(a.get()).get(), "more", int32_t{1}));
-  EXPECT_EQ(0u, Items(ByPath(doc.get(), "X").get()).size());
+  EXPECT_EQ(0u, ItemsByPath(doc.get(), "X").size());
 
   // Removing what is not a child is refused; the removed node goes back in.
   EXPECT_EQ(E_INVALIDARG, root->removeChild(a.get(), nothing.put()));
@@ -125,9 +98,8 @@ TEST_F(DocumentBuilding, RemovedNodesLiveOnDetached) {
 TEST_F(DocumentBuilding, AppendingMovesOrCopiesAndRefusesWhatCannotBe) {
   auto doc = Parse("<R><A><B/></A><C/></R>");
   auto root = Root(doc.get());
-  auto as = Items(ByPath(doc.get(), "A").get());
-  auto bs = Items(ByPath(doc.get(), "B").get());
-  auto cs = Items(ByPath(doc.get(), "C").get());
+  auto as = ItemsByPath(doc.get(), "A"), bs = ItemsByPath(doc.get(), "B");
+  auto cs = ItemsByPath(doc.get(), "C");
   ASSERT_EQ(1u, as.size());
 
   // Within a document, appending moves.
@@ -136,35 +108,33 @@ TEST_F(DocumentBuilding, AppendingMovesOrCopiesAndRefusesWhatCannotBe) {
 
   // A node under itself, a second top-level element, text or an attribute at
   // the wrong place, nothing at all: refused, and the tree is untouched.
-  ComPtr<IXMLDOMNode> out;
-  EXPECT_EQ(E_FAIL, bs[0]->appendChild(cs[0].get(), out.put()));
-  EXPECT_EQ(E_FAIL, cs[0]->appendChild(cs[0].get(), out.put()));
-  EXPECT_EQ(E_FAIL, doc->appendChild(NewElement(doc.get(), "Second").get(), out.put()));
-  EXPECT_EQ(E_FAIL, doc->appendChild(NewText(doc.get(), "loose").get(), out.put()));
-  EXPECT_EQ(E_INVALIDARG, root->appendChild(nullptr, out.put()));
-  EXPECT_EQ(E_FAIL,
-            NewText(doc.get(), "x")->appendChild(NewElement(doc.get(), "Y").get(), out.put()));
   auto withAttr = Parse("<Z a='1'/>");
-  ComPtr<IXMLDOMNamedNodeMap> map;
-  ASSERT_EQ(S_OK, Root(withAttr.get())->get_attributes(map.put()));
-  ComPtr<IXMLDOMNode> attr;
-  ASSERT_EQ(S_OK, map->get_item(0, attr.put()));
-  EXPECT_EQ(E_FAIL, root->appendChild(attr.get(), out.put()));
-  EXPECT_EQ(E_FAIL, attr->appendChild(NewText(withAttr.get(), "t").get(), out.put()));
-  EXPECT_EQ(E_FAIL, root->appendChild(doc.get(), out.put()));
-  EXPECT_FALSE(out);
+  auto attr = Item(Get(Root(withAttr.get()).get(), &IXMLDOMNode::get_attributes).get(), 0);
+  auto refused = [](IXMLDOMNode* parent, IXMLDOMNode* child, HRESULT hr = E_FAIL) {
+    ComPtr<IXMLDOMNode> out;
+    EXPECT_EQ(hr, parent->appendChild(child, out.put()));
+    EXPECT_FALSE(out);
+  };
+  refused(bs[0].get(), cs[0].get());
+  refused(cs[0].get(), cs[0].get());
+  refused(doc.get(), NewElement(doc.get(), "Second").get());
+  refused(doc.get(), NewText(doc.get(), "loose").get());
+  refused(root.get(), nullptr, E_INVALIDARG);
+  refused(NewText(doc.get(), "x").get(), NewElement(doc.get(), "Y").get());
+  refused(root.get(), attr.get());
+  refused(attr.get(), NewText(withAttr.get(), "t").get());
+  refused(root.get(), doc.get());
   EXPECT_EQ("<R><A/><C><B/></C></R>", XmlOf(root.get()));
 
   // From another document, appending copies; the source keeps its node.
   auto other = Parse("<O><P id='p'>text</P></O>");
-  auto ps = Items(ByPath(other.get(), "P").get());
+  auto ps = ItemsByPath(other.get(), "P");
+  ComPtr<IXMLDOMNode> out;
   ASSERT_EQ(S_OK, as[0]->appendChild(ps[0].get(), out.put()));
-  EXPECT_FALSE(SameObject(out.get(), ps[0].get()));
+  EXPECT_FALSE(Same(out.get(), ps[0].get()));
   EXPECT_EQ("<R><A><P id=\"p\">text</P></A><C><B/></C></R>", XmlOf(root.get()));
   EXPECT_EQ("<O><P id=\"p\">text</P></O>", XmlOf(Root(other.get()).get()));
-  ComPtr<IXMLDOMDocument> owner;
-  ASSERT_EQ(S_OK, out->get_ownerDocument(owner.put()));
-  EXPECT_TRUE(SameObject(owner.get(), doc.get()));
+  EXPECT_TRUE(Same(Get(out.get(), &IXMLDOMNode::get_ownerDocument).get(), doc.get()));
 }
 
 TEST_F(DocumentBuilding, BadNamesAndValuesAreRefused) {

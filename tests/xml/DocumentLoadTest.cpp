@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "xml/DomTestSupport.h"
 
 namespace dom_test {
@@ -10,16 +12,20 @@ class DocumentLoad : public DomTest {};
 // Loads text that must fail and returns the report.
 ErrorReport Reject(std::string_view xml) {
   ComPtr<IXMLDOMDocument> doc = qxml::CreateDocument();
-  VARIANT_BOOL ok = VARIANT_TRUE;
-  EXPECT_EQ(S_FALSE, doc->loadXML(Bstr(xml).get(), &ok));
-  EXPECT_EQ(VARIANT_FALSE, ok) << xml;
+  EXPECT_FALSE(LoadText(doc.get(), xml)) << xml;
   ErrorReport report = ErrorOf(doc.get());
   EXPECT_NE(0, report.code) << xml;
   EXPECT_FALSE(report.reason.empty()) << xml;
   return report;
 }
 
-TEST_F(DocumentLoad, CommentsAreNodesOfTheirOwn) {
+// Where a report points: line, position in the line and in the text (both in
+// characters), and the text of the line.
+auto Where(const ErrorReport& r) {
+  return std::tuple(r.line, r.linepos, r.filepos, r.srcText);
+}
+
+TEST_F(DocumentLoad, CommentsAreNodesAndWhiteSpaceBetweenElementsIsDropped) {
   auto doc = Parse(
       "<?xml version=\"1.0\"?><!-- head --><Root><!-- inside "
       "--><A/>text<!--x--></Root><!--tail-->");
@@ -28,45 +34,31 @@ TEST_F(DocumentLoad, CommentsAreNodesOfTheirOwn) {
   auto root = Root(doc.get());
   EXPECT_EQ((Types{NODE_COMMENT, NODE_ELEMENT, NODE_TEXT, NODE_COMMENT}), ChildTypes(root.get()));
 
-  ComPtr<IXMLDOMNode> comment;
-  ASSERT_EQ(S_OK, root->get_firstChild(comment.put()));
+  auto comment = Get(root.get(), &IXMLDOMNode::get_firstChild);
   EXPECT_EQ("#comment", NameOf(comment.get()));
   EXPECT_TRUE(qcom::QueryAs<IXMLDOMComment>(comment.get()));
-  qcom::Variant value;
-  EXPECT_EQ(S_OK, comment->get_nodeValue(value.out()));
-  EXPECT_EQ(" inside ", value.text());
+  EXPECT_EQ(" inside ", ValueText(comment.get()));
   // Comments are not text: the element's text skips them.
   EXPECT_EQ("text", TextOf(root.get()));
-  EXPECT_EQ(1u, Items(ByPath(doc.get(), "*/*").get()).size());
-}
+  EXPECT_EQ(1u, ItemsByPath(doc.get(), "*/*").size());
 
-TEST_F(DocumentLoad, WhiteSpaceBetweenElementsIsDropped) {
-  auto doc = Parse("<R>\n  <A> a b </A>\r\n\t<B/>\n</R>");
-  auto root = Root(doc.get());
+  doc = Parse("<R>\n  <A> a b </A>\r\n\t<B/>\n</R>");
+  root = Root(doc.get());
   EXPECT_EQ((Types{NODE_ELEMENT, NODE_ELEMENT}), ChildTypes(root.get()));
-  ComPtr<IXMLDOMNode> a, text;
-  ASSERT_EQ(S_OK, root->get_firstChild(a.put()));
-  ASSERT_EQ(S_OK, a->get_firstChild(text.put()));
-  qcom::Variant value;
-  text->get_nodeValue(value.out());
-  EXPECT_EQ(" a b ", value.text());
+  auto a = Get(root.get(), &IXMLDOMNode::get_firstChild);
+  EXPECT_EQ(" a b ", ValueText(Get(a.get(), &IXMLDOMNode::get_firstChild).get()));
 }
 
 TEST_F(DocumentLoad, ParseErrorLocatesTheLine) {
   auto report = Reject("<Root>\n  <A>\n  </B>\n</Root>");
-  EXPECT_EQ(3, report.line);
-  EXPECT_EQ("  </B>", report.srcText);
-  EXPECT_EQ(5, report.linepos);
-  EXPECT_EQ(17, report.filepos);
+  EXPECT_EQ(std::tuple(3, 5, 17, "  </B>"), Where(report));
   EXPECT_NE(std::string::npos, report.reason.find("'B'")) << report.reason;
   EXPECT_NE(std::string::npos, report.reason.find("'A'")) << report.reason;
   EXPECT_EQ("", report.url);
 
   // Positions count characters, not bytes.
-  report = Reject("<R>\n<A>\xE2\x82\xAC\xE2\x82\xAC</B></R>");
-  EXPECT_EQ(2, report.line);
-  EXPECT_EQ(8, report.linepos);
-  EXPECT_EQ("<A>\xE2\x82\xAC\xE2\x82\xAC</B></R>", report.srcText);
+  EXPECT_EQ(std::tuple(2, 8, 11, "<A>\xE2\x82\xAC\xE2\x82\xAC</B></R>"),
+            Where(Reject("<R>\n<A>\xE2\x82\xAC\xE2\x82\xAC</B></R>")));
 }
 
 TEST_F(DocumentLoad, EveryKindOfMalformedTextIsRejectedWithAReason) {
@@ -74,10 +66,7 @@ TEST_F(DocumentLoad, EveryKindOfMalformedTextIsRejectedWithAReason) {
   EXPECT_NE(std::string::npos, unclosed.reason.find("Root, A")) << unclosed.reason;
   EXPECT_EQ(3, unclosed.line);
 
-  auto attribute = Reject("<R>\n<A b=1/></R>");
-  EXPECT_EQ(2, attribute.line);
-  EXPECT_EQ(6, attribute.linepos);
-  EXPECT_EQ("<A b=1/></R>", attribute.srcText);
+  EXPECT_EQ(std::tuple(2, 6, 9, "<A b=1/></R>"), Where(Reject("<R>\n<A b=1/></R>")));
 
   EXPECT_NE(std::string::npos, Reject("<A/><B/>").reason.find("one top level element"));
   EXPECT_NE(std::string::npos, Reject("<A/>text").reason.find("top level"));
@@ -92,9 +81,7 @@ TEST_F(DocumentLoad, EveryKindOfMalformedTextIsRejectedWithAReason) {
 
 TEST_F(DocumentLoad, FailureEmptiesTheDocumentAndSuccessClearsTheError) {
   auto doc = Parse("<Kept/>");
-  VARIANT_BOOL ok = VARIANT_TRUE;
-  EXPECT_EQ(S_FALSE, doc->loadXML(Bstr("<Broken>").get(), &ok));
-  EXPECT_EQ(VARIANT_FALSE, ok);
+  EXPECT_FALSE(LoadText(doc.get(), "<Broken>"));
   EXPECT_FALSE(Root(doc.get()));
   EXPECT_EQ("", XmlOf(doc.get()));
   EXPECT_NE(0, ErrorOf(doc.get()).code);
@@ -102,8 +89,7 @@ TEST_F(DocumentLoad, FailureEmptiesTheDocumentAndSuccessClearsTheError) {
   EXPECT_EQ(S_OK, doc->get_readyState(&state));
   EXPECT_EQ(4, state);
 
-  EXPECT_EQ(S_OK, doc->loadXML(Bstr("<Fine/>").get(), &ok));
-  EXPECT_EQ(VARIANT_TRUE, ok);
+  EXPECT_TRUE(LoadText(doc.get(), "<Fine/>"));
   auto report = ErrorOf(doc.get());
   EXPECT_EQ(0, report.code);
   EXPECT_EQ("", report.reason);
@@ -111,9 +97,14 @@ TEST_F(DocumentLoad, FailureEmptiesTheDocumentAndSuccessClearsTheError) {
   EXPECT_EQ("Fine", NameOf(Root(doc.get()).get()));
 }
 
-TEST_F(DocumentLoad, MissingOrUnreadableFileIsReported) {
+TEST_F(DocumentLoad, FilesLoadByEitherSeparatorAndFailuresNameTheFile) {
   TempDir folder;
   auto doc = qxml::CreateDocument();
+  // A backslash in a path separates folders.
+  folder.Write("sub/def.xml", "<Def/>");
+  ASSERT_TRUE(LoadFile(doc.get(), folder / "sub\\def.xml"));
+  EXPECT_EQ("Def", NameOf(Root(doc.get()).get()));
+
   std::string missing = folder / "absent.xml";
   EXPECT_FALSE(LoadFile(doc.get(), missing));
   auto report = ErrorOf(doc.get());
@@ -136,16 +127,6 @@ TEST_F(DocumentLoad, MissingOrUnreadableFileIsReported) {
   VARIANT_BOOL ok = VARIANT_TRUE;
   EXPECT_EQ(E_INVALIDARG, doc->load(qcom::Variant(int32_t{3}).raw(), &ok));
   EXPECT_EQ(VARIANT_FALSE, ok);
-}
-
-TEST_F(DocumentLoad, BackslashesInPathsSeparateFolders) {
-  TempDir folder;
-  std::filesystem::create_directories(folder / "sub");
-  WriteFile(folder / "sub/def.xml", "<Def/>");
-  std::string path = folder / "sub\\def.xml";
-  auto doc = qxml::CreateDocument();
-  ASSERT_TRUE(LoadFile(doc.get(), path));
-  EXPECT_EQ("Def", NameOf(Root(doc.get()).get()));
 }
 
 TEST_F(DocumentLoad, FileEncodingsAreDecoded) {
@@ -185,9 +166,7 @@ TEST_F(DocumentLoad, DeclaredEntitiesAreNotExpanded) {
   EXPECT_EQ(std::string::npos, TextOf(doc.get()).find("lollol"));
   // The document type stays as a node, so saving keeps it.
   EXPECT_EQ((Types{NODE_DOCUMENT_TYPE, NODE_ELEMENT}), ChildTypes(doc.get()));
-  ComPtr<IXMLDOMNode> doctype;
-  ASSERT_EQ(S_OK, doc->get_firstChild(doctype.put()));
-  EXPECT_EQ("r", NameOf(doctype.get()));
+  EXPECT_EQ("r", NameOf(Get(doc.get(), &IXMLDOMNode::get_firstChild).get()));
 }
 
 TEST_F(DocumentLoad, DeepNestingNeedsNoRecursion) {
@@ -202,8 +181,7 @@ TEST_F(DocumentLoad, DeepNestingNeedsNoRecursion) {
   EXPECT_EQ(size_t{kDepth - 2}, Items(ByPath(doc.get(), "d/d/d").get()).size());
 
   // Moving the whole chain into a created element copies it between trees.
-  ComPtr<IXMLDOMElement> holder;
-  ASSERT_EQ(S_OK, doc->createElement(Bstr("h").get(), holder.put()));
+  auto holder = NewElement(doc.get(), "h");
   auto root = Root(doc.get());
   ASSERT_EQ(S_OK, doc->removeChild(root.get(), nullptr));
   ASSERT_EQ(S_OK, holder->appendChild(root.get(), nullptr));

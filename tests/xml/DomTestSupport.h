@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "com/Bstr.h"
@@ -35,12 +36,60 @@ class DomTest : public ::testing::Test {
   int64_t bstrsAtStart_ = 0;
 };
 
+// The object a member hands out (parent, sibling, owner, attributes, ...),
+// checking the HRESULT it answers; null where it answers S_FALSE.
+template <class C, class T>
+ComPtr<T> Get(std::type_identity_t<C>* node, HRESULT (C::*member)(T**), HRESULT expected = S_OK) {
+  ComPtr<T> out;
+  EXPECT_EQ(expected, (node->*member)(out.put()));
+  return out;
+}
+
+// Item i of a node list or an attribute map, checking the HRESULT.
+template <class List>
+ComPtr<IXMLDOMNode> Item(List* list, LONG i, HRESULT expected = S_OK) {
+  ComPtr<IXMLDOMNode> item;
+  EXPECT_EQ(expected, list->get_item(i, item.put()));
+  return item;
+}
+
+template <class List>
+LONG Length(List* list) {
+  LONG length = -1;
+  EXPECT_EQ(S_OK, list->get_length(&length));
+  return length;
+}
+
+inline ComPtr<IXMLDOMNode> NamedItem(IXMLDOMNamedNodeMap* map, std::string_view name,
+                                     HRESULT expected = S_OK) {
+  ComPtr<IXMLDOMNode> item;
+  EXPECT_EQ(expected, map->getNamedItem(Bstr(name).get(), item.put()));
+  return item;
+}
+
+// Whether two interface pointers belong to one object.
+inline bool Same(IUnknown* a, IUnknown* b) {
+  return qcom::QueryAs<IUnknown>(a).get() == qcom::QueryAs<IUnknown>(b).get();
+}
+
+// What a load answered: whether it succeeded, checking that it wrote the flag
+// and that the HRESULT agrees.
+inline bool LoadAnswer(HRESULT hr, VARIANT_BOOL ok) {
+  EXPECT_TRUE(ok == VARIANT_TRUE || ok == VARIANT_FALSE) << "flag not written: " << ok;
+  EXPECT_EQ(ok == VARIANT_TRUE ? S_OK : S_FALSE, hr);
+  return ok == VARIANT_TRUE;
+}
+
+// loadXML; returns whether it succeeded.
+inline bool LoadText(IXMLDOMDocument* doc, std::string_view xml) {
+  VARIANT_BOOL ok = 42;
+  HRESULT hr = doc->loadXML(Bstr(xml).get(), &ok);
+  return LoadAnswer(hr, ok);
+}
+
 inline ComPtr<IXMLDOMDocument> Parse(std::string_view xml) {
   ComPtr<IXMLDOMDocument> doc = qxml::CreateDocument();
-  VARIANT_BOOL ok = VARIANT_FALSE;
-  Bstr text(xml);
-  EXPECT_EQ(S_OK, doc->loadXML(text.get(), &ok));
-  EXPECT_EQ(VARIANT_TRUE, ok) << xml;
+  EXPECT_TRUE(LoadText(doc.get(), xml)) << xml;
   return doc;
 }
 
@@ -57,6 +106,13 @@ inline std::string TextOf(IXMLDOMNode* node) {
 }
 inline std::string XmlOf(IXMLDOMNode* node) {
   return Read(&IXMLDOMNode::get_xml, node);
+}
+
+// The nodeValue as text, "" when it is not text.
+inline std::string ValueText(IXMLDOMNode* node) {
+  qcom::Variant value;
+  node->get_nodeValue(value.out());
+  return value.text();
 }
 
 inline DOMNodeType TypeOf(IXMLDOMNode* node) {
@@ -80,6 +136,17 @@ inline std::string AttrOf(IXMLDOMNode* node, std::string_view name) {
   return value.type() == VT_NULL ? "(none)" : value.text();
 }
 
+// A new element, with an "id" attribute when one is given.
+inline ComPtr<IXMLDOMElement> NewElement(IXMLDOMDocument* doc, std::string_view name,
+                                         std::string_view id = {}) {
+  ComPtr<IXMLDOMElement> element;
+  EXPECT_EQ(S_OK, doc->createElement(Bstr(name).get(), element.put()));
+  if (element && !id.empty()) {
+    EXPECT_EQ(S_OK, element->setAttribute(Bstr("id").get(), qcom::Variant(id).raw()));
+  }
+  return element;
+}
+
 // getElementsByTagName of a document or an element.
 inline ComPtr<IXMLDOMNodeList> ByPath(IXMLDOMNode* context, std::string_view path) {
   ComPtr<IXMLDOMNodeList> list;
@@ -92,16 +159,18 @@ inline ComPtr<IXMLDOMNodeList> ByPath(IXMLDOMNode* context, std::string_view pat
   return list;
 }
 
-inline std::vector<ComPtr<IXMLDOMNode>> Items(IXMLDOMNodeList* list) {
+// The items of a node list or an attribute map.
+template <class List>
+std::vector<ComPtr<IXMLDOMNode>> Items(List* list) {
   std::vector<ComPtr<IXMLDOMNode>> items;
-  LONG length = 0;
-  EXPECT_EQ(S_OK, list->get_length(&length));
-  for (LONG i = 0; i < length; ++i) {
-    ComPtr<IXMLDOMNode> item;
-    EXPECT_EQ(S_OK, list->get_item(i, item.put()));
-    items.push_back(item);
-  }
+  for (LONG i = 0, length = Length(list); i < length; ++i) items.push_back(Item(list, i));
   return items;
+}
+inline std::vector<ComPtr<IXMLDOMNode>> Children(IXMLDOMNode* node) {
+  return Items(Get(node, &IXMLDOMNode::get_childNodes).get());
+}
+inline std::vector<ComPtr<IXMLDOMNode>> ItemsByPath(IXMLDOMNode* context, std::string_view path) {
+  return Items(ByPath(context, path).get());
 }
 
 // The "id" attributes of the elements found by a path, in list order.
@@ -115,18 +184,15 @@ inline std::vector<std::string> IdsByPath(IXMLDOMNode* context, std::string_view
 
 inline std::vector<DOMNodeType> ChildTypes(IXMLDOMNode* node) {
   std::vector<DOMNodeType> types;
-  ComPtr<IXMLDOMNodeList> children;
-  EXPECT_EQ(S_OK, node->get_childNodes(children.put()));
-  for (const auto& child : Items(children.get())) types.push_back(TypeOf(child.get()));
+  for (const auto& child : Children(node)) types.push_back(TypeOf(child.get()));
   return types;
 }
 
-// load() with a path; returns whether it succeeded and checks the HRESULT agrees.
+// load() with a path; returns whether it succeeded.
 inline bool LoadFile(IXMLDOMDocument* doc, std::string_view path) {
-  VARIANT_BOOL ok = VARIANT_TRUE;
+  VARIANT_BOOL ok = 42;
   HRESULT hr = doc->load(qcom::Variant(path).raw(), &ok);
-  EXPECT_EQ(ok == VARIANT_TRUE ? S_OK : S_FALSE, hr);
-  return ok == VARIANT_TRUE;
+  return LoadAnswer(hr, ok);
 }
 
 struct ErrorReport {
@@ -136,20 +202,18 @@ struct ErrorReport {
 };
 
 inline ErrorReport ErrorOf(IXMLDOMDocument* doc) {
-  ComPtr<IXMLDOMParseError> error;
-  EXPECT_EQ(S_OK, doc->get_parseError(error.put()));
-  ErrorReport report;
-  Bstr reason, src, url;
+  ComPtr<IXMLDOMParseError> error = Get(doc, &IXMLDOMDocument::get_parseError);
+  auto text = [&](HRESULT (IXMLDOMParseError::*getter)(BSTR*)) {
+    Bstr out;
+    (error.get()->*getter)(out.out());
+    return out.utf8();
+  };
+  ErrorReport report{0, text(&IXMLDOMParseError::get_reason), text(&IXMLDOMParseError::get_srcText),
+                     text(&IXMLDOMParseError::get_url)};
   error->get_errorCode(&report.code);
-  error->get_reason(reason.out());
-  error->get_srcText(src.out());
-  error->get_url(url.out());
   error->get_line(&report.line);
   error->get_linepos(&report.linepos);
   error->get_filepos(&report.filepos);
-  report.reason = reason.utf8();
-  report.srcText = src.utf8();
-  report.url = url.utf8();
   return report;
 }
 

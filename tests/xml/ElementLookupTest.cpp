@@ -31,110 +31,79 @@ TEST_F(ElementLookup, SlashPathFindsEveryMatchInDocumentOrder) {
   // Names compare exactly.
   EXPECT_EQ((Ids{"lower"}), IdsByPath(doc.get(), "priority"));
   EXPECT_EQ(Ids{}, IdsByPath(doc.get(), "APPOBJECT/Attributes/Priority"));
-}
 
-TEST_F(ElementLookup, StarStepMatchesAnyElementAtItsLevel) {
-  auto doc =
-      Parse("<R><A id='1'><X id='x1'/></A><B id='2'><X id='x2'/><Y id='y'/></B><X id='x3'/></R>");
+  doc = Parse("<R><A id='1'><X id='x1'/></A><B id='2'><X id='x2'/><Y id='y'/></B><X id='x3'/></R>");
   EXPECT_EQ((Ids{"x1", "x2", "x3"}), IdsByPath(doc.get(), "*/X"));
   EXPECT_EQ((Ids{"x1", "x2"}), IdsByPath(doc.get(), "R/*/X"));
   EXPECT_EQ((Ids{"x2", "y"}), IdsByPath(doc.get(), "B/*"));
   EXPECT_EQ(7u, IdsByPath(doc.get(), "*").size());
+
+  // Repeated names at several levels, as in the catalogue.
+  doc = Parse(R"(<SNVTS>
+    <SNVT_12><Enums id="first"><E v="0"/></Enums></SNVT_12>
+    <SNVT_13><Enums/></SNVT_13>
+    <SNVT_12><Enums id="second"/></SNVT_12>
+  </SNVTS>)");
+  EXPECT_EQ((Ids{"first", "second"}), IdsByPath(doc.get(), "SNVTS/SNVT_12/Enums"));
 }
 
-TEST_F(ElementLookup, NestedMatchesAreEachFoundOnce) {
+// Nested matches are each found once; an element searches below itself only.
+TEST_F(ElementLookup, NestedMatchesAndElementContexts) {
   auto doc = Parse("<A id='1'><A id='2'><A id='3'><B id='b'/></A></A><B id='c'/></A>");
   EXPECT_EQ((Ids{"1", "2", "3"}), IdsByPath(doc.get(), "A"));
   EXPECT_EQ((Ids{"2", "3"}), IdsByPath(doc.get(), "A/A"));
   EXPECT_EQ((Ids{"3"}), IdsByPath(doc.get(), "A/A/A"));
   EXPECT_EQ((Ids{"b", "c"}), IdsByPath(doc.get(), "A/B"));
   EXPECT_EQ((Ids{"b"}), IdsByPath(doc.get(), "A/A/B"));
-}
 
-TEST_F(ElementLookup, ElementSearchesBelowItselfOnly) {
-  auto doc = Parse("<A id='1'><A id='2'><A id='3'><B id='b'/></A></A><B id='c'/></A>");
   auto outer = Root(doc.get());
   EXPECT_EQ((Ids{"2", "3"}), IdsByPath(outer.get(), "A"));
   EXPECT_EQ((Ids{"b", "c"}), IdsByPath(outer.get(), "B"));
   EXPECT_EQ((Ids{"b"}), IdsByPath(outer.get(), "A/B"));
 
   auto middle = ByPath(outer.get(), "A");
-  ComPtr<IXMLDOMNode> second;
-  ASSERT_EQ(S_OK, middle->get_item(0, second.put()));
+  auto second = Item(middle.get(), 0), third = Item(middle.get(), 1);
   EXPECT_EQ((Ids{"3"}), IdsByPath(second.get(), "A"));
   EXPECT_EQ((Ids{"b"}), IdsByPath(second.get(), "A/B"));
   // The context element itself is not the first step of a path.
-  ComPtr<IXMLDOMNode> third;
-  ASSERT_EQ(S_OK, middle->get_item(1, third.put()));
   EXPECT_EQ(Ids{}, IdsByPath(third.get(), "A/B"));
   EXPECT_EQ((Ids{"b"}), IdsByPath(third.get(), "B"));
-}
-
-TEST_F(ElementLookup, CatalogueStylePaths) {
-  auto doc = Parse(R"(<SNVTS>
-    <SNVT_12><Enums><E v="0"/></Enums></SNVT_12>
-    <SNVT_13><Enums/></SNVT_13>
-    <SNVT_12><Enums id="second"/></SNVT_12>
-  </SNVTS>)");
-  auto list = ByPath(doc.get(), "SNVTS/SNVT_12/Enums");
-  auto found = Items(list.get());
-  ASSERT_EQ(2u, found.size());
-  EXPECT_EQ("second", AttrOf(found[1].get(), "id"));
-  ComPtr<IXMLDOMNode> first;
-  ASSERT_EQ(S_OK, found[0]->get_firstChild(first.put()));
-  EXPECT_EQ("0", AttrOf(first.get(), "v"));
 }
 
 TEST_F(ElementLookup, MalformedOrAbsentPathsFindNothing) {
   auto doc = Parse(kObjects);
   for (std::string_view path :
        {"", "/Root", "Root/", "AppObject//Priority", "Missing", "Root/Missing"}) {
+    SCOPED_TRACE(path);
     auto list = ByPath(doc.get(), path);
-    LONG length = -1;
-    EXPECT_EQ(S_OK, list->get_length(&length));
-    EXPECT_EQ(0, length) << path;
-    ComPtr<IXMLDOMNode> item;
-    EXPECT_EQ(S_FALSE, list->get_item(0, item.put())) << path;
-    EXPECT_FALSE(item);
+    EXPECT_EQ(0, Length(list.get()));
+    EXPECT_FALSE(Item(list.get(), 0, S_FALSE));
   }
 }
 
 TEST_F(ElementLookup, ListsFollowTheDocumentAndIterate) {
   auto doc = Parse(kObjects);
   auto list = ByPath(doc.get(), "Attributes/Priority");
-  LONG length = 0;
-  ASSERT_EQ(S_OK, list->get_length(&length));
-  EXPECT_EQ(3, length);
-
+  EXPECT_EQ(3, Length(list.get()));
   // Out of range on both sides.
-  ComPtr<IXMLDOMNode> none;
-  EXPECT_EQ(S_FALSE, list->get_item(3, none.put()));
-  EXPECT_EQ(S_FALSE, list->get_item(-1, none.put()));
-  EXPECT_FALSE(none);
+  EXPECT_FALSE(Item(list.get(), 3, S_FALSE));
+  EXPECT_FALSE(Item(list.get(), -1, S_FALSE));
 
-  // A Priority added under the third AppObject's Attributes shows up in place.
-  auto attributes = Items(ByPath(doc.get(), "Attributes").get());
+  // A Priority added under the third AppObject's Attributes shows up in the held list.
+  auto attributes = ItemsByPath(doc.get(), "Attributes");
   ASSERT_EQ(3u, attributes.size());
-  ComPtr<IXMLDOMElement> added;
-  ASSERT_EQ(S_OK, doc->createElement(Bstr("Priority").get(), added.put()));
-  added->setAttribute(Bstr("id").get(), qcom::Variant("p4").raw());
-  ASSERT_EQ(S_OK, attributes[2]->appendChild(added.get(), nullptr));
-  EXPECT_EQ((Ids{"p1", "p2", "p3", "p4"}), IdsByPath(doc.get(), "Attributes/Priority"));
-  ASSERT_EQ(S_OK, list->get_length(&length));
-  EXPECT_EQ(4, length);
+  ASSERT_EQ(S_OK,
+            attributes[2]->appendChild(NewElement(doc.get(), "Priority", "p4").get(), nullptr));
+  EXPECT_EQ(4, Length(list.get()));
 
   // nextNode walks the list once; reset starts over.
   Ids walked;
   for (ComPtr<IXMLDOMNode> n; list->nextNode(n.put()) == S_OK;)
     walked.push_back(AttrOf(n.get(), "id"));
   EXPECT_EQ((Ids{"p1", "p2", "p3", "p4"}), walked);
-  ComPtr<IXMLDOMNode> past;
-  EXPECT_EQ(S_FALSE, list->nextNode(past.put()));
-  EXPECT_FALSE(past);
+  EXPECT_FALSE(Get(list.get(), &IXMLDOMNodeList::nextNode, S_FALSE));
   EXPECT_EQ(S_OK, list->reset());
-  ComPtr<IXMLDOMNode> again;
-  ASSERT_EQ(S_OK, list->nextNode(again.put()));
-  EXPECT_EQ("p1", AttrOf(again.get(), "id"));
+  EXPECT_EQ("p1", AttrOf(Get(list.get(), &IXMLDOMNodeList::nextNode).get(), "id"));
 }
 
 // A document that no longer changes answers repeated lookups from an index of
@@ -150,28 +119,23 @@ TEST_F(ElementLookup, RepeatedLookupsFollowEveryChange) {
     EXPECT_EQ(first, IdsByPath(context, path)) << path;
     return first;
   };
-  auto make = [](IXMLDOMDocument* doc, const char* name, const char* id) {
-    ComPtr<IXMLDOMElement> element;
-    EXPECT_EQ(S_OK, doc->createElement(Bstr(name).get(), element.put()));
-    element->setAttribute(Bstr("id").get(), qcom::Variant(id).raw());
-    return element;
-  };
   auto doc = Parse(kObjects);
   EXPECT_EQ((Ids{"p1", "p2", "p3"}), repeated(doc.get(), "AppObject/Attributes/Priority"));
   EXPECT_EQ((Ids{"a1", "a3"}), repeated(doc.get(), "Root/AppObject"));
   EXPECT_EQ((Ids{"lower"}), repeated(doc.get(), "priority"));
   EXPECT_EQ(Ids{}, repeated(doc.get(), "Missing"));
   EXPECT_EQ(Ids{}, repeated(doc.get(), "Root/"));
-  auto other = Items(ByPath(doc.get(), "Other").get());
+  auto other = ItemsByPath(doc.get(), "Other");
   ASSERT_EQ(1u, other.size());
   EXPECT_EQ((Ids{"p3"}), repeated(other[0].get(), "Priority")) << "only below the context";
   EXPECT_EQ((Ids{"a2"}), repeated(other[0].get(), "AppObject"));
   EXPECT_EQ(Ids{}, repeated(other[0].get(), "Other/AppObject")) << "the context is no step";
 
   // Added in the middle of the document: found in document order.
-  auto attributes = Items(ByPath(doc.get(), "Attributes").get());
+  auto attributes = ItemsByPath(doc.get(), "Attributes");
   ASSERT_EQ(3u, attributes.size());
-  ASSERT_EQ(S_OK, attributes[0]->appendChild(make(doc.get(), "Priority", "p4").get(), nullptr));
+  ASSERT_EQ(S_OK,
+            attributes[0]->appendChild(NewElement(doc.get(), "Priority", "p4").get(), nullptr));
   EXPECT_EQ((Ids{"p1", "p2", "p4", "p3"}), repeated(doc.get(), "AppObject/Attributes/Priority"));
 
   // Removed while held: gone from the document, still searchable on its own.
@@ -185,7 +149,7 @@ TEST_F(ElementLookup, RepeatedLookupsFollowEveryChange) {
   EXPECT_EQ((Ids{"a1", "a3", "a2"}), repeated(doc.get(), "AppObject")) << "a2 now inside a3";
 
   // Removed and released: its elements must never be reached again.
-  auto first = Items(ByPath(doc.get(), "Root/AppObject").get());
+  auto first = ItemsByPath(doc.get(), "Root/AppObject");
   ASSERT_EQ(2u, first.size());
   ASSERT_EQ(S_OK, Root(doc.get())->removeChild(first[0].get(), nullptr));
   first.clear();
@@ -202,11 +166,9 @@ TEST_F(ElementLookup, RepeatedLookupsFollowEveryChange) {
 
   // A load replaces the content; an element kept from the old content still
   // searches the old tree.
-  auto kept = Items(ByPath(doc.get(), "Root/Other").get());
+  auto kept = ItemsByPath(doc.get(), "Root/Other");
   ASSERT_EQ(1u, kept.size());
-  VARIANT_BOOL ok = VARIANT_FALSE;
-  ASSERT_EQ(S_OK,
-            doc->loadXML(Bstr("<Root><Priority id='n1'/><Other id='n2'/></Root>").get(), &ok));
+  ASSERT_TRUE(LoadText(doc.get(), "<Root><Priority id='n1'/><Other id='n2'/></Root>"));
   EXPECT_EQ((Ids{"n1"}), repeated(doc.get(), "Priority"));
   EXPECT_EQ((Ids{"n2"}), repeated(doc.get(), "Root/Other"));
   EXPECT_EQ((Ids{"p5"}), repeated(kept[0].get(), "Priority"));

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "xml/DomTestSupport.h"
 
 namespace dom_test {
@@ -31,19 +33,12 @@ TEST_F(NodeValues, EachKindHasItsNameTypeAndValue) {
     VARTYPE vt;
     std::string value;
   };
-  ComPtr<IXMLDOMNodeList> top;
-  ASSERT_EQ(S_OK, doc->get_childNodes(top.put()));
-  auto topItems = Items(top.get());
+  auto topItems = Children(doc.get());
   ASSERT_EQ(3u, topItems.size());
   auto root = Root(doc.get());
-  ComPtr<IXMLDOMNodeList> children;
-  ASSERT_EQ(S_OK, root->get_childNodes(children.put()));
-  auto inner = Items(children.get());
+  auto inner = Children(root.get());
   ASSERT_EQ(4u, inner.size());
-  ComPtr<IXMLDOMNamedNodeMap> attributes;
-  ASSERT_EQ(S_OK, root->get_attributes(attributes.put()));
-  ComPtr<IXMLDOMNode> attr;
-  ASSERT_EQ(S_OK, attributes->getNamedItem(Bstr("ns:k").get(), attr.put()));
+  auto attr = NamedItem(Get(root.get(), &IXMLDOMNode::get_attributes).get(), "ns:k");
 
   std::vector<std::pair<IXMLDOMNode*, Expect>> cases = {
       {doc.get(), {NODE_DOCUMENT, "#document", "", VT_NULL, ""}},
@@ -77,8 +72,7 @@ TEST_F(NodeValues, TextJoinsDescendantsAndValuesCanBeChanged) {
   EXPECT_EQ("x y z", TextOf(a.get()));
   EXPECT_EQ("x y z", TextOf(doc.get()));
 
-  ComPtr<IXMLDOMNode> text;
-  ASSERT_EQ(S_OK, a->get_firstChild(text.put()));
+  auto text = Get(a.get(), &IXMLDOMNode::get_firstChild);
   EXPECT_EQ(S_OK, text->put_nodeValue(qcom::Variant(int32_t{42}).raw()));
   EXPECT_EQ("<a>42<b>y</b><![CDATA[ z ]]><!--skip--></a>", XmlOf(a.get()));
 
@@ -89,13 +83,11 @@ TEST_F(NodeValues, TextJoinsDescendantsAndValuesCanBeChanged) {
 
   // Setting an element's text replaces its content; a child held by the
   // caller lives on detached.
-  ComPtr<IXMLDOMNode> b;
-  ASSERT_EQ(S_OK, text->get_nextSibling(b.put()));
+  auto b = Get(text.get(), &IXMLDOMNode::get_nextSibling);
   EXPECT_EQ(S_OK, a->put_text(Bstr("new <text>").get()));
   EXPECT_EQ("<a>new &lt;text&gt;</a>", XmlOf(a.get()));
   EXPECT_EQ("<b>y</b>", XmlOf(b.get()));
-  ComPtr<IXMLDOMNode> none;
-  EXPECT_EQ(S_FALSE, b->get_parentNode(none.put()));
+  EXPECT_FALSE(Get(b.get(), &IXMLDOMNode::get_parentNode, S_FALSE));
   EXPECT_EQ(S_OK, a->put_text(Bstr("").get()));
   VARIANT_BOOL has = VARIANT_TRUE;
   EXPECT_EQ(S_FALSE, a->hasChildNodes(&has));
@@ -105,27 +97,19 @@ TEST_F(NodeValues, TextJoinsDescendantsAndValuesCanBeChanged) {
 TEST_F(NodeValues, NavigationEndsWithNullAndSFalse) {
   auto doc = Parse("<r><a/><b/><c/></r>");
   auto r = Root(doc.get());
-  ComPtr<IXMLDOMNode> first, last, prev, next, middle, none;
-  ASSERT_EQ(S_OK, r->get_firstChild(first.put()));
-  ASSERT_EQ(S_OK, r->get_lastChild(last.put()));
+  auto first = Get(r.get(), &IXMLDOMNode::get_firstChild);
+  auto last = Get(r.get(), &IXMLDOMNode::get_lastChild);
   EXPECT_EQ("a", NameOf(first.get()));
   EXPECT_EQ("c", NameOf(last.get()));
-  EXPECT_EQ(S_FALSE, first->get_previousSibling(prev.put()));
-  EXPECT_FALSE(prev);
-  EXPECT_EQ(S_FALSE, last->get_nextSibling(next.put()));
-  EXPECT_FALSE(next);
-  ASSERT_EQ(S_OK, first->get_nextSibling(middle.put()));
-  ASSERT_EQ(S_OK, middle->get_previousSibling(prev.put()));
-  EXPECT_EQ(first.get(), prev.get());  // one object per node
-  EXPECT_EQ(S_FALSE, first->get_firstChild(none.put()));
-  EXPECT_EQ(S_FALSE, doc->get_parentNode(none.put()));
-  ComPtr<IXMLDOMDocument> owner;
-  EXPECT_EQ(S_FALSE, doc->get_ownerDocument(owner.put()));
-  EXPECT_FALSE(owner);
-  ComPtr<IXMLDOMNamedNodeMap> map;
-  ComPtr<IXMLDOMNode> text;
-  EXPECT_EQ(S_FALSE, doc->get_attributes(map.put()));
-  EXPECT_FALSE(map);
+  EXPECT_FALSE(Get(first.get(), &IXMLDOMNode::get_previousSibling, S_FALSE));
+  EXPECT_FALSE(Get(last.get(), &IXMLDOMNode::get_nextSibling, S_FALSE));
+  auto middle = Get(first.get(), &IXMLDOMNode::get_nextSibling);
+  // One object per node.
+  EXPECT_EQ(first.get(), Get(middle.get(), &IXMLDOMNode::get_previousSibling).get());
+  EXPECT_FALSE(Get(first.get(), &IXMLDOMNode::get_firstChild, S_FALSE));
+  EXPECT_FALSE(Get(doc.get(), &IXMLDOMNode::get_parentNode, S_FALSE));
+  EXPECT_FALSE(Get(doc.get(), &IXMLDOMNode::get_ownerDocument, S_FALSE));
+  EXPECT_FALSE(Get(doc.get(), &IXMLDOMNode::get_attributes, S_FALSE));
   VARIANT_BOOL has = VARIANT_FALSE;
   EXPECT_EQ(S_OK, r->hasChildNodes(&has));
   EXPECT_EQ(VARIANT_TRUE, has);
@@ -136,39 +120,28 @@ class AttributeLookup : public DomTest {};
 TEST_F(AttributeLookup, AttributesAreFoundByExactName) {
   auto doc = Parse("<E Name=\"n\" Value=\"&lt;1&gt;\" empty=\"\"/>");
   auto e = Root(doc.get());
-  qcom::Variant value;
-  EXPECT_EQ(S_OK, e->getAttribute(Bstr("Value").get(), value.out()));
-  EXPECT_EQ(VT_BSTR, value.type());
-  EXPECT_EQ("<1>", value.text());
-  EXPECT_EQ(S_FALSE, e->getAttribute(Bstr("value").get(), value.out()));
-  EXPECT_EQ(VT_NULL, value.type());
-  EXPECT_EQ(S_OK, e->getAttribute(Bstr("empty").get(), value.out()));
-  EXPECT_EQ(VT_BSTR, value.type());
-  EXPECT_EQ("", value.text());
-
-  ComPtr<IXMLDOMNamedNodeMap> map;
-  ASSERT_EQ(S_OK, e->get_attributes(map.put()));
-  LONG length = 0;
-  ASSERT_EQ(S_OK, map->get_length(&length));
-  EXPECT_EQ(3, length);
-  std::vector<std::string> names;
-  for (LONG i = 0; i < length; ++i) {
-    ComPtr<IXMLDOMNode> item;
-    ASSERT_EQ(S_OK, map->get_item(i, item.put()));
-    names.push_back(NameOf(item.get()));
+  for (auto [name, hr, type, text] :
+       {std::tuple{"Value", S_OK, VT_BSTR, "<1>"}, std::tuple{"value", S_FALSE, VT_NULL, ""},
+        std::tuple{"empty", S_OK, VT_BSTR, ""}}) {
+    qcom::Variant value;
+    EXPECT_EQ(hr, e->getAttribute(Bstr(name).get(), value.out())) << name;
+    EXPECT_EQ(type, value.type()) << name;
+    EXPECT_EQ(text, value.text()) << name;
   }
-  EXPECT_EQ((std::vector<std::string>{"Name", "Value", "empty"}), names);
-  ComPtr<IXMLDOMNode> none;
-  EXPECT_EQ(S_FALSE, map->get_item(3, none.put()));
-  EXPECT_EQ(S_FALSE, map->get_item(-1, none.put()));
-  EXPECT_EQ(S_FALSE, map->getNamedItem(Bstr("NAME").get(), none.put()));
-  EXPECT_FALSE(none);
 
-  ComPtr<IXMLDOMNode> name;
-  ASSERT_EQ(S_OK, map->getNamedItem(Bstr("Name").get(), name.put()));
+  auto map = Get(e.get(), &IXMLDOMNode::get_attributes);
+  ASSERT_EQ(3, Length(map.get()));
+  std::vector<std::string> names;
+  for (const auto& item : Items(map.get())) names.push_back(NameOf(item.get()));
+  EXPECT_EQ((std::vector<std::string>{"Name", "Value", "empty"}), names);
+  EXPECT_FALSE(Item(map.get(), 3, S_FALSE));
+  EXPECT_FALSE(Item(map.get(), -1, S_FALSE));
+  EXPECT_FALSE(NamedItem(map.get(), "NAME", S_FALSE));
+
+  auto name = NamedItem(map.get(), "Name");
   EXPECT_EQ("Name=\"n\"", XmlOf(name.get()));
   EXPECT_EQ("n", TextOf(name.get()));
-  EXPECT_EQ(S_FALSE, name->get_parentNode(none.put()));
+  EXPECT_FALSE(Get(name.get(), &IXMLDOMNode::get_parentNode, S_FALSE));
   EXPECT_EQ(S_OK, name->put_nodeValue(qcom::Variant("changed").raw()));
   EXPECT_EQ("changed", AttrOf(e.get(), "Name"));
 }
@@ -176,18 +149,14 @@ TEST_F(AttributeLookup, AttributesAreFoundByExactName) {
 TEST_F(AttributeLookup, RemovedAttributeStaysReadable) {
   auto doc = Parse("<E a=\"1\" b=\"2\"/>");
   auto e = Root(doc.get());
-  ComPtr<IXMLDOMNamedNodeMap> map;
-  ASSERT_EQ(S_OK, e->get_attributes(map.put()));
-  ComPtr<IXMLDOMNode> a;
-  ASSERT_EQ(S_OK, map->getNamedItem(Bstr("a").get(), a.put()));
+  auto map = Get(e.get(), &IXMLDOMNode::get_attributes);
+  auto a = NamedItem(map.get(), "a");
   EXPECT_EQ(S_OK, e->removeAttribute(Bstr("a").get()));
   EXPECT_EQ(S_FALSE, e->removeAttribute(Bstr("a").get()));
   EXPECT_EQ("<E b=\"2\"/>", XmlOf(e.get()));
   EXPECT_EQ("a", NameOf(a.get()));
   EXPECT_EQ("1", TextOf(a.get()));
-  LONG length = 0;
-  ASSERT_EQ(S_OK, map->get_length(&length));
-  EXPECT_EQ(1, length);
+  EXPECT_EQ(1, Length(map.get()));
   // Setting replaces in place.
   EXPECT_EQ(S_OK, e->setAttribute(Bstr("b").get(), qcom::Variant("3").raw()));
   EXPECT_EQ("<E b=\"3\"/>", XmlOf(e.get()));

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <optional>
+#include <tuple>
 
 #include "xml/DomTestSupport.h"
 
@@ -7,32 +9,31 @@ namespace {
 
 class PlainReads : public DomTest {};
 
-// The same facts read member by member through the node objects.
-std::vector<qxml::ChildFacts> FactsThroughNodes(IXMLDOMNode* node) {
-  std::vector<qxml::ChildFacts> facts;
-  ComPtr<IXMLDOMNodeList> children;
-  EXPECT_EQ(S_OK, node->get_childNodes(children.put()));
-  for (const auto& child : Items(children.get())) {
-    qxml::ChildFacts fact{TypeOf(child.get()), Read(&IXMLDOMNode::get_baseName, child.get()), {}};
-    ComPtr<IXMLDOMNode> first;
-    if (child->get_firstChild(first.put()) == S_OK) {
-      qcom::Variant value;
-      if (first->get_nodeValue(value.out()) == S_OK && value.type() == VT_BSTR)
-        fact.firstChildValue = value.text();
-    }
-    facts.push_back(std::move(fact));
-  }
-  return facts;
+using Fact = std::tuple<DOMNodeType, std::string, std::optional<std::string>>;
+using Attribute = std::pair<std::string, std::string>;
+
+std::vector<Fact> PlainFacts(IXMLDOMNode* node) {
+  auto facts = qxml::ReadChildFacts(node);
+  EXPECT_TRUE(facts);
+  std::vector<Fact> out;
+  for (const auto& f : facts.value_or(std::vector<qxml::ChildFacts>{}))
+    out.emplace_back(f.type, f.baseName, f.firstChildValue);
+  return out;
 }
 
-void ExpectSameFacts(const std::vector<qxml::ChildFacts>& got,
-                     const std::vector<qxml::ChildFacts>& want) {
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < got.size(); ++i) {
-    EXPECT_EQ(got[i].type, want[i].type) << i;
-    EXPECT_EQ(got[i].baseName, want[i].baseName) << i;
-    EXPECT_EQ(got[i].firstChildValue, want[i].firstChildValue) << i;
+// The same facts read member by member through the node objects.
+std::vector<Fact> FactsThroughNodes(IXMLDOMNode* node) {
+  std::vector<Fact> facts;
+  for (const auto& child : Children(node)) {
+    std::optional<std::string> value;
+    ComPtr<IXMLDOMNode> first;
+    if (child->get_firstChild(first.put()) == S_OK) {
+      qcom::Variant v;
+      if (first->get_nodeValue(v.out()) == S_OK && v.type() == VT_BSTR) value = v.text();
+    }
+    facts.emplace_back(TypeOf(child.get()), Read(&IXMLDOMNode::get_baseName, child.get()), value);
   }
+  return facts;
 }
 
 TEST_F(PlainReads, ChildFactsAnswerAsTheNodeMembersDo) {
@@ -42,18 +43,14 @@ TEST_F(PlainReads, ChildFactsAnswerAsTheNodeMembersDo) {
       "<Commented><!--first-->after</Commented><Raw><![CDATA[a<b]]></Raw>"
       "<?pi data?></ns:Root>");
   auto root = Root(doc.get());
-  auto facts = qxml::ReadChildFacts(root.get());
-  ASSERT_TRUE(facts);
-  ExpectSameFacts(*facts, FactsThroughNodes(root.get()));
-  EXPECT_EQ((*facts)[2].baseName, "Unit");
-  EXPECT_EQ((*facts)[2].firstChildValue, "m&s");
-  EXPECT_EQ((*facts)[4].firstChildValue, std::nullopt) << "an element is no value";
-  EXPECT_EQ((*facts)[5].firstChildValue, "first") << "the first child may be a comment";
-
-  auto top = qxml::ReadChildFacts(doc.get());
-  ASSERT_TRUE(top);
-  ExpectSameFacts(*top, FactsThroughNodes(doc.get()));
-
+  auto facts = PlainFacts(root.get());
+  EXPECT_EQ(FactsThroughNodes(root.get()), facts);
+  ASSERT_EQ(8u, facts.size());
+  EXPECT_EQ((Fact{NODE_ELEMENT, "Unit", "m&s"}), facts[2]);
+  EXPECT_EQ((Fact{NODE_ELEMENT, "Nested", std::nullopt}), facts[4]) << "an element is no value";
+  EXPECT_EQ((Fact{NODE_ELEMENT, "Commented", "first"}), facts[5])
+      << "the first child may be a comment";
+  EXPECT_EQ(FactsThroughNodes(doc.get()), PlainFacts(doc.get()));
   EXPECT_FALSE(qxml::ReadChildFacts(nullptr));
 }
 
@@ -63,21 +60,13 @@ TEST_F(PlainReads, AttributeFactsAnswerAsTheAttributeNodesDo) {
   auto root = Root(doc.get());
   auto facts = qxml::ReadAttributeFacts(root.get());
   ASSERT_TRUE(facts);
-  ComPtr<IXMLDOMNamedNodeMap> map;
-  ASSERT_EQ(S_OK, root->get_attributes(map.put()));
-  LONG count = 0;
-  map->get_length(&count);
-  ASSERT_EQ(facts->size(), static_cast<size_t>(count));
-  for (LONG i = 0; i < count; ++i) {
-    ComPtr<IXMLDOMNode> attribute;
-    ASSERT_EQ(S_OK, map->get_item(i, attribute.put()));
-    qcom::Variant value;
-    attribute->get_nodeValue(value.out());
-    EXPECT_EQ((*facts)[i].baseName, Read(&IXMLDOMNode::get_baseName, attribute.get())) << i;
-    EXPECT_EQ((*facts)[i].value, value.text()) << i;
-  }
-  EXPECT_EQ((*facts)[1].baseName, "k");
-  EXPECT_EQ((*facts)[1].value, "v&w");
+  std::vector<Attribute> plain, throughNodes;
+  for (const auto& f : *facts) plain.emplace_back(f.baseName, f.value);
+  for (const auto& a : Items(Get(root.get(), &IXMLDOMNode::get_attributes).get()))
+    throughNodes.emplace_back(Read(&IXMLDOMNode::get_baseName, a.get()), ValueText(a.get()));
+  EXPECT_EQ(throughNodes, plain);
+  ASSERT_EQ(4u, plain.size());
+  EXPECT_EQ((Attribute{"k", "v&w"}), plain[1]);
   auto top = qxml::ReadAttributeFacts(doc.get());
   ASSERT_TRUE(top);
   EXPECT_TRUE(top->empty()) << "only elements have attributes";
@@ -100,21 +89,17 @@ TEST_F(PlainReads, TheContentStampChangesWithEveryEditAndNeverRepeats) {
     seen.push_back(now);
     return fresh;
   };
-  ComPtr<IXMLDOMNode> value;
-  ASSERT_EQ(S_OK, root->get_firstChild(value.put()));
-  ComPtr<IXMLDOMNode> text;
-  ASSERT_EQ(S_OK, value->get_firstChild(text.put()));
+  auto value = Get(root.get(), &IXMLDOMNode::get_firstChild);
+  auto text = Get(value.get(), &IXMLDOMNode::get_firstChild);
   ASSERT_EQ(S_OK, text->put_nodeValue(qcom::Variant(std::string("2")).raw()));
   EXPECT_TRUE(changed()) << "nodeValue";
   ASSERT_EQ(S_OK, value->put_text(Bstr("3").get()));
   EXPECT_TRUE(changed()) << "text";
   ASSERT_EQ(S_OK, root->setAttribute(Bstr("a").get(), qcom::Variant(std::string("9")).raw()));
   EXPECT_TRUE(changed()) << "attribute";
-  ComPtr<IXMLDOMNode> removed;
-  ASSERT_EQ(S_OK, root->removeChild(value.get(), removed.put()));
+  ASSERT_EQ(S_OK, root->removeChild(value.get(), nullptr));
   EXPECT_TRUE(changed()) << "structure";
-  VARIANT_BOOL ok = VARIANT_FALSE;
-  ASSERT_EQ(S_OK, doc->loadXML(Bstr("<R a=\"1\"><V>1</V></R>").get(), &ok));
+  ASSERT_TRUE(LoadText(doc.get(), "<R a=\"1\"><V>1</V></R>"));
   EXPECT_TRUE(changed()) << "the same text loaded again is another state";
 }
 

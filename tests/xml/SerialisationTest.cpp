@@ -26,11 +26,10 @@ TEST_F(Serialisation, TextRoundTripKeepsTheDocument) {
   auto root = Root(second.get());
   EXPECT_EQ("x & y < z \"q\" 'a'", AttrOf(root.get(), "a"));
   EXPECT_EQ("line1\nline2\ttab", AttrOf(root.get(), "nl"));
-  auto text = Items(ByPath(second.get(), "Text").get());
+  auto text = ItemsByPath(second.get(), "Text"), data = ItemsByPath(second.get(), "Data");
   ASSERT_EQ(1u, text.size());
-  EXPECT_EQ("caf\xC3\xA9 \xE2\x82\xAC <tag> a\rb", TextOf(text[0].get()));
-  auto data = Items(ByPath(second.get(), "Data").get());
   ASSERT_EQ(1u, data.size());
+  EXPECT_EQ("caf\xC3\xA9 \xE2\x82\xAC <tag> a\rb", TextOf(text[0].get()));
   EXPECT_EQ("<raw> & ]]> text", TextOf(data[0].get()));
 }
 
@@ -40,10 +39,8 @@ TEST_F(Serialisation, XmlHasNoIndentation) {
   EXPECT_EQ("<?xml version=\"1.0\"?>\n<R a=\"1\"><B>x &amp; y</B><C/></R>\n", XmlOf(doc.get()));
   auto root = Root(doc.get());
   EXPECT_EQ("<R a=\"1\"><B>x &amp; y</B><C/></R>", XmlOf(root.get()));
-  ComPtr<IXMLDOMNode> b, text;
-  ASSERT_EQ(S_OK, root->get_firstChild(b.put()));
-  ASSERT_EQ(S_OK, b->get_firstChild(text.put()));
-  EXPECT_EQ("x &amp; y", XmlOf(text.get()));
+  auto b = Get(root.get(), &IXMLDOMNode::get_firstChild);
+  EXPECT_EQ("x &amp; y", XmlOf(Get(b.get(), &IXMLDOMNode::get_firstChild).get()));
 }
 
 TEST_F(Serialisation, SaveWritesUtf8WithDeclarationAndLoadsBack) {
