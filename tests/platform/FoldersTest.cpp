@@ -45,7 +45,7 @@ TEST_F(FolderListing, SortsByNameIgnoringCaseAndFiltersByKind) {
     EXPECT_LE(qcom::text::CompareNoCase(all[i - 1], all[i]), 0) << all[i - 1] << " " << all[i];
 }
 
-TEST_F(FolderListing, MatchesPatternsIgnoringCase) {
+TEST_F(FolderListing, MatchesPatternsIgnoringCaseAndBadFoldersGiveNothing) {
   EXPECT_EQ(platform::ListFolder(dir_.path(), "*.TXT", EntryKind::Files),
             (Names{"A.txt", "a.txt", "b.txt", "_x.txt"}));
   EXPECT_EQ(platform::ListFolder(dir_.path(), "?.txt"), (Names{"A.txt", "a.txt", "b.txt"}));
@@ -57,9 +57,8 @@ TEST_F(FolderListing, MatchesPatternsIgnoringCase) {
   EXPECT_EQ(platform::FirstMatch(dir_.path(), "PB_7_*.pdf"), "pb_7_de.pdf");
   EXPECT_EQ(platform::FirstMatch(dir_.path(), "pb_7_f*"), "");
   EXPECT_EQ(platform::FirstMatch(dir_.path(), "pb_8_*.pdf"), "");
-}
 
-TEST_F(FolderListing, BadFoldersGiveNothingAndBackslashesSeparate) {
+  // Bad folders give nothing; backslashes separate folders.
   EXPECT_TRUE(platform::ListFolder(dir_ / "missing").empty());
   EXPECT_TRUE(platform::ListFolder(dir_ / "b.txt").empty());
   EXPECT_TRUE(platform::ListFolder("").empty());

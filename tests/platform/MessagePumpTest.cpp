@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(MessagePump, RunsTheInstalledHookAndCountsEveryCall) {
+TEST(MessagePump, RunsAndCountsTheHookWhichMayPumpAndReplaceItself) {
   platform::MessagePumpHook original = platform::SetMessagePump(nullptr);
 
   uint64_t before = platform::PumpCount();
@@ -27,15 +27,10 @@ TEST(MessagePump, RunsTheInstalledHookAndCountsEveryCall) {
   EXPECT_EQ(others, 1);
   EXPECT_EQ(runs, 6);
 
-  platform::SetMessagePump(original);
-}
-
-TEST(MessagePump, HookMayPumpAndReplaceItself) {
-  platform::MessagePumpHook original = platform::SetMessagePump(nullptr);
+  // Events delivered by the pump may pump again, or swap the hook.
   int depth = 0, calls = 0;
   platform::SetMessagePump([&] {
     ++calls;
-    // Events delivered by the pump may pump again, or swap the hook.
     if (depth++ < 2) platform::PumpMessages();
     if (calls == 3) platform::SetMessagePump(nullptr);
   });

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/MessageBox.h"
 #include "platform/RecordingMessages.h"
@@ -10,16 +11,16 @@ namespace {
 
 using platform::RecordedMessage;
 
-std::string ShownBy(platform::StderrMessages& service, std::FILE* file, std::string_view text) {
-  service.Show(text, platform::kMessageCritical, "Warning");
-  std::fflush(file);
-  long size = std::ftell(file);
-  std::rewind(file);
-  std::string out(static_cast<size_t>(size), '\0');
-  size_t got = std::fread(out.data(), 1, out.size(), file);
-  out.resize(got);
-  std::rewind(file);
-  return out;
+// What a standard error service writing to a memory stream shows for the text.
+std::string ShownBy(std::string_view text) {
+  char* data = nullptr;
+  size_t size = 0;
+  std::FILE* file = open_memstream(&data, &size);
+  platform::StderrMessages(file).Show(text, platform::kMessageCritical, "Warning");
+  std::fclose(file);
+  std::string shown(data, size);
+  std::free(data);
+  return shown;
 }
 
 TEST(MessageService, RecorderKeepsEveryMessageInOrder) {
@@ -71,21 +72,15 @@ TEST(MessageService, GuardsNestAndRestore) {
   platform::SetMessageService(original);
 }
 
-TEST(MessageService, StderrWritesOneLinePerMessage) {
-  std::FILE* file = std::tmpfile();
-  ASSERT_NE(file, nullptr);
-  platform::StderrMessages service(file);
-  EXPECT_EQ(ShownBy(service, file, "DataSheet not available"),
-            "message: DataSheet not available\n");
+TEST(MessageService, StandardErrorGetsOneLinePerMessage) {
+  EXPECT_EQ(ShownBy("DataSheet not available"), "message: DataSheet not available\n");
   // CR, LF and CRLF each become one blank; LF CR is two breaks.
-  EXPECT_EQ(ShownBy(service, file, "a\r\nb\nc\rd\n\re"), "message: a b c d  e\n");
-  EXPECT_EQ(ShownBy(service, file, "end\r\n"), "message: end \n");
-  EXPECT_EQ(ShownBy(service, file, ""), "message: \n");
-  EXPECT_EQ(ShownBy(service, file, "Grüße"), "message: Grüße\n");
-  std::fclose(file);
-}
+  EXPECT_EQ(ShownBy("a\r\nb\nc\rd\n\re"), "message: a b c d  e\n");
+  EXPECT_EQ(ShownBy("end\r\n"), "message: end \n");
+  EXPECT_EQ(ShownBy(""), "message: \n");
+  EXPECT_EQ(ShownBy("Grüße"), "message: Grüße\n");
 
-TEST(MessageService, DefaultServicePrintsToStandardError) {
+  // The default service writes to standard error.
   platform::ScopedMessageService guard(nullptr);
   testing::internal::CaptureStderr();
   EXPECT_EQ(platform::ShowMessage("Viewer not\nAvailable", platform::kMessageCritical, "Title"),

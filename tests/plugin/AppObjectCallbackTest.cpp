@@ -29,14 +29,16 @@ TEST_F(AppObjectCallbacks, EveryRegistrationNotifiesEverySinkInOrder) {
   EXPECT_EQ(object->CallBack(nullptr), E_POINTER);
 }
 
-TEST_F(AppObjectCallbacks, DestroyReleasesSinksParentAndTags) {
+TEST_F(AppObjectCallbacks, DestroyOrTheFinalReleaseLetsGoOfSinksParentAndTags) {
   auto sink = qcom::Make<RecordingSink>();
   auto parent = qcom::Make<RecordingSink>();  // any dispatch object serves as a parent
-  object->CallBack(sink.get());
-  object->put_Parent(parent.get());
-  EXPECT_EQ(References(sink.get()), 2u);
-  EXPECT_EQ(References(parent.get()), 2u);
-
+  auto attach = [&] {
+    object->CallBack(sink.get());
+    object->put_Parent(parent.get());
+    EXPECT_EQ(References(sink.get()), 2u);
+    EXPECT_EQ(References(parent.get()), 2u);
+  };
+  attach();
   ASSERT_EQ(object->Destroy(), S_OK);
   EXPECT_EQ(References(sink.get()), 1u);
   EXPECT_EQ(References(parent.get()), 1u);
@@ -46,14 +48,10 @@ TEST_F(AppObjectCallbacks, DestroyReleasesSinksParentAndTags) {
   EXPECT_EQ(Text(&CDBAppObject::get_MapTypMod), "") << "the tag stack is gone";
   object->NotifyCDBChanged();
   EXPECT_EQ(sink->calls.size(), 1u) << "no notification after Destroy";
-}
 
-TEST_F(AppObjectCallbacks, ReleasingTheObjectReleasesEverythingItHolds) {
-  auto sink = qcom::Make<RecordingSink>();
-  auto owner = qcom::Make<RecordingSink>();
-  object->CallBack(sink.get());
-  object->put_Parent(owner.get());
+  object = qcom::Make<CDBAppObject>();
+  attach();
   object = nullptr;  // final release without Destroy
   EXPECT_EQ(References(sink.get()), 1u);
-  EXPECT_EQ(References(owner.get()), 1u);
+  EXPECT_EQ(References(parent.get()), 1u);
 }

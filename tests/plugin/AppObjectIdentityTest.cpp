@@ -4,59 +4,38 @@ using AppObjectIdentity = AppObjectFixture;
 
 TEST_F(AppObjectIdentity, FreshObjectAnswersTheFixedFigures) {
   EXPECT_EQ(Text(&CDBAppObject::get_MapTypMod), "000000");
-  LONG value = -1;
-  object->get_NodeType(&value);
-  EXPECT_EQ(value, 6);
-  object->get_NumObjects(&value);
-  EXPECT_EQ(value, 1);
-  object->get_InputWidth(&value);
-  EXPECT_EQ(value, 0);
-  object->get_SDBDimension(&value);
-  EXPECT_EQ(value, 0);
-  object->get_CDBDimension(&value);
-  EXPECT_EQ(value, 25);
-  VARIANT_BOOL b = VARIANT_TRUE;
-  object->get_IsPlugInActive(&b);
-  EXPECT_EQ(b, VARIANT_FALSE);
-  object->get_PlugInAvailable(&b);
-  EXPECT_EQ(b, VARIANT_TRUE);
+  EXPECT_EQ(Get(&CDBAppObject::get_CDBDimension), 25);
+  EXPECT_EQ(Get(&CDBAppObject::get_NodeType), 6);
+  EXPECT_EQ(Get(&CDBAppObject::get_NumObjects), 1);
+  EXPECT_EQ(Get(&CDBAppObject::get_InputWidth), 0);
+  EXPECT_EQ(Get(&CDBAppObject::get_SDBDimension), 0);
+  EXPECT_EQ(Get(&CDBAppObject::get_IsPlugInActive), VARIANT_FALSE);
+  EXPECT_EQ(Get(&CDBAppObject::get_PlugInAvailable), VARIANT_TRUE);
   for (auto getter : {&CDBAppObject::get_IsDeviceDependent, &CDBAppObject::get_UsesDeviceClock,
-                      &CDBAppObject::get_IsHidden, &CDBAppObject::get_IsVirtual}) {
-    b = VARIANT_TRUE;
-    (object.get()->*getter)(&b);
-    EXPECT_EQ(b, VARIANT_FALSE);
-  }
+                      &CDBAppObject::get_IsHidden, &CDBAppObject::get_IsVirtual})
+    EXPECT_EQ(Get(getter), VARIANT_FALSE);
   EXPECT_EQ(Text(&CDBAppObject::get_IntelStream), "");
-  EXPECT_EQ(Text(&CDBAppObject::get_ProgrammaticId), "O_TQ4600.CAppObject");
 }
 
 TEST_F(AppObjectIdentity, ColourNamesAndNumbersFollowTheTable) {
-  const std::pair<const char*, LONG> table[] = {{"RED", 255},         {"BLUE", 16711680},
-                                                {"GREEN", 65280},     {"CYAN", 16776960},
-                                                {"YELLOW", 65535},    {"MAGENTA", 16711935}};
-  LONG color = -1;
+  const std::pair<const char*, LONG> table[] = {{"RED", 255},      {"BLUE", 16711680},
+                                                {"GREEN", 65280},  {"CYAN", 16776960},
+                                                {"YELLOW", 65535}, {"MAGENTA", 16711935}};
   for (auto [name, number] : table) {
     object->put_Color(number);
-    object->get_Color(&color);
-    EXPECT_EQ(color, number) << name;
-    qcom::Bstr lower(qcom::text::Lower(name));
-    object->SetColor(lower.get());
-    object->get_Color(&color);
-    EXPECT_EQ(color, number) << "SetColor compares in upper case: " << name;
+    EXPECT_EQ(Get(&CDBAppObject::get_Color), number) << name;
+    object->SetColor(qcom::Bstr(qcom::text::Lower(name)).get());
+    EXPECT_EQ(Get(&CDBAppObject::get_Color), number) << "SetColor compares in upper case: " << name;
   }
   object->put_Color(12345);
-  object->get_Color(&color);
-  EXPECT_EQ(color, 0);
-  qcom::Bstr pink("PINK");
-  object->SetColor(pink.get());
-  object->get_Color(&color);
-  EXPECT_EQ(color, 0);
+  EXPECT_EQ(Get(&CDBAppObject::get_Color), 0);
+  object->SetColor(qcom::Bstr("PINK").get());
+  EXPECT_EQ(Get(&CDBAppObject::get_Color), 0);
 }
 
 TEST_F(AppObjectIdentity, PathKeepsTheFolderAndWidthCountsUtf16Units) {
   auto path = [&](const char* in) {
-    qcom::Bstr b(in);
-    object->put_Path(b.get());
+    object->put_Path(qcom::Bstr(in).get());
     return Text(&CDBAppObject::get_Path);
   };
   EXPECT_EQ(path("C:\\Projects\\Plant\\ahu.qdb"), "C:\\Projects\\Plant\\");
@@ -65,11 +44,8 @@ TEST_F(AppObjectIdentity, PathKeepsTheFolderAndWidthCountsUtf16Units) {
   EXPECT_EQ(path("ahu.qdb"), "");
 
   auto width = [&](const char* name) {
-    qcom::Bstr b(name);
-    object->put_UserName(b.get());
-    LONG w = 0;
-    object->get_Width(&w);
-    return w;
+    object->put_UserName(qcom::Bstr(name).get());
+    return Get(&CDBAppObject::get_Width);
   };
   EXPECT_EQ(width(""), 5);
   EXPECT_EQ(width("AHU-1"), 10);

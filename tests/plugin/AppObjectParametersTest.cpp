@@ -1,14 +1,6 @@
 #include "plugin/AppObjectFixture.h"
-#include "values/MMain.h"
 
 namespace {
-
-qcom::ComPtr<IXMLDOMDocument> LoadDocument(const std::string& path) {
-  auto document = qxml::CreateDocument();
-  VARIANT_BOOL ok = VARIANT_FALSE;
-  document->load(qcom::Variant(path).raw(), &ok);
-  return document;
-}
 
 class AppObjectParameters : public AppObjectFixture {
  protected:
@@ -16,29 +8,21 @@ class AppObjectParameters : public AppObjectFixture {
     AppObjectFixture::SetUp();
     object->XmlSNVTDoc(LoadDocument(TQ_SNVT_FILE).get());
   }
-  void TearDown() override {
-    AppObjectFixture::TearDown();
-    values::Shared() = saved_;
-  }
-
   std::vector<std::string> Names() {
     std::vector<std::string> names;
     for (const auto& entry : object->AttributeSet()->Items()) names.push_back(entry.key);
     return names;
   }
-
- private:
-  values::MMain saved_ = values::Shared();
 };
 
 }  // namespace
 
 TEST_F(AppObjectParameters, CreateLoadsTheSixDeviceParameters) {
-  modules::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) + "/O_TQ4600/O_TQ4600.so");
+  UseBundledFiles();
   ASSERT_TRUE(Init("TQ4600"));
-  qcom::ComPtr<IAttributes> none;
-  object->get_Attributes(none.put());
-  EXPECT_FALSE(none) << "parameters exist from Create on";
+  qcom::ComPtr<IAttributes> attributes;
+  object->get_Attributes(attributes.put());
+  EXPECT_FALSE(attributes) << "parameters exist from Create on";
   object->Create();
   EXPECT_EQ(Names(), (std::vector<std::string>{"R5_Address", "Priority", "Powerline_Freq",
                                                "Behaviour_OnCommFailure", "MaxTimeBetweenComm",
@@ -53,7 +37,6 @@ TEST_F(AppObjectParameters, CreateLoadsTheSixDeviceParameters) {
 
   qcom::Bstr key("OBJ7");
   object->put_ExtendedKey(key.get());
-  qcom::ComPtr<IAttributes> attributes;
   object->get_Attributes(attributes.put());
   qcom::Bstr text;
   attributes->get_ExtendedKey(text.out());
@@ -69,6 +52,21 @@ TEST_F(AppObjectParameters, CreateLoadsTheSixDeviceParameters) {
 }
 
 TEST_F(AppObjectParameters, AMissingParameterElementIsReportedOnce) {
+  // Without the address the first parameter keeps its value.
+  dir.Write("TQY/TQY.xml", R"(<AppObject><NAME>Y</NAME><Attributes>
+      <Priority><SNVTTYPE>7</SNVTTYPE><DefaultValue>2</DefaultValue></Priority>
+    </Attributes></AppObject>)");
+  ASSERT_TRUE(Init("TQY"));
+  object->Create();
+  EXPECT_EQ(object->AttributeSet()->Item("Priority")->StoredValue(), "2");
+  EXPECT_EQ(
+      messages->Texts(),
+      std::vector<std::string>{"Error: Problems in the Attribute section of the XML file of Y "});
+
+  // A parameter missing in the middle: the address is still the host's to assign.
+  object->Destroy();
+  object = qcom::Make<CDBAppObject>();
+  messages->Clear();
   dir.Write("TQX/TQX.xml", R"(<AppObject><NAME>Unit X</NAME><Attributes>
       <R5_Address><SNVTTYPE>9</SNVTTYPE><DefaultValue>0</DefaultValue></R5_Address>
       <Priority><SNVTTYPE>7</SNVTTYPE><DefaultValue>2</DefaultValue></Priority>
@@ -79,22 +77,12 @@ TEST_F(AppObjectParameters, AMissingParameterElementIsReportedOnce) {
     </Attributes></AppObject>)");
   ASSERT_TRUE(Init("TQX"));
   object->Create();
-  EXPECT_EQ(messages->Messages(),
-            (std::vector<platform::RecordedMessage>{
-                {"Error: Problems in the Attribute section of the XML file of Unit X ", 16, "Warning"}}));
+  EXPECT_EQ(
+      messages->Messages(),
+      (std::vector<platform::RecordedMessage>{
+          {"Error: Problems in the Attribute section of the XML file of Unit X ", 16, "Warning"}}));
   EXPECT_EQ(object->AttributeSet()->Count(), 5u);
   EXPECT_EQ(object->AttributeSet()->Item("1")->StoredValue(), "-1");
-}
-
-TEST_F(AppObjectParameters, WithoutTheAddressTheFirstParameterKeepsItsValue) {
-  dir.Write("TQX/TQX.xml", R"(<AppObject><NAME>X</NAME><Attributes>
-      <Priority><SNVTTYPE>7</SNVTTYPE><DefaultValue>2</DefaultValue></Priority>
-    </Attributes></AppObject>)");
-  ASSERT_TRUE(Init("TQX"));
-  object->Create();
-  EXPECT_EQ(object->AttributeSet()->Item("Priority")->StoredValue(), "2");
-  EXPECT_EQ(messages->Texts(),
-            std::vector<std::string>{"Error: Problems in the Attribute section of the XML file of X "});
 }
 
 TEST_F(AppObjectParameters, AnEmptyOrBrokenCatalogueKeepsTheCurrentOne) {
@@ -108,7 +96,8 @@ TEST_F(AppObjectParameters, AnEmptyOrBrokenCatalogueKeepsTheCurrentOne) {
   object->XmlSNVTDoc(nullptr);
   EXPECT_EQ(values::Shared().snvtDocument, current);
 
-  auto other = LoadDocument(dir.Write("other.xml", "<SNVTS><SNVT_1><NAME>x</NAME></SNVT_1></SNVTS>"));
+  auto other =
+      LoadDocument(dir.Write("other.xml", "<SNVTS><SNVT_1><NAME>x</NAME></SNVT_1></SNVTS>"));
   object->XmlSNVTDoc(other.get());
   EXPECT_EQ(values::Shared().snvtDocument, other);
 }

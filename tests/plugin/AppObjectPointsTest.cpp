@@ -9,16 +9,6 @@ using testing_support::RecordingSink;
 
 namespace {
 
-qcom::ComPtr<IXMLDOMNode> Node(const std::string& xml) {
-  auto document = qxml::CreateDocument();
-  VARIANT_BOOL ok = VARIANT_FALSE;
-  qcom::Bstr text(xml);
-  document->loadXML(text.get(), &ok);
-  qcom::ComPtr<IXMLDOMElement> root;
-  document->get_documentElement(root.put());
-  return qcom::ComPtr<IXMLDOMNode>(root.get());
-}
-
 const char* kAnalogInput = R"(<AI><Attributes>
     <gain><SNVTTYPE>107</SNVTTYPE><DefaultValue>2</DefaultValue></gain></Attributes>
     <OutReferences><Value>105</Value></OutReferences></AI>)";
@@ -29,52 +19,63 @@ const char* kAnalogOutput = R"(<AO><Attributes>
     <OutputMode><SNVTTYPE>1009</SNVTTYPE><DefaultValue>0</DefaultValue></OutputMode></Attributes>
     <InReferences><Value>81,21</Value></InReferences></AO>)";
 
-using AppObjectPoints = BundledObjectFixture;
+class AppObjectPoints : public BundledObjectFixture {
+ protected:
+  // A channel collection of the object, its channels loaded from the
+  // definition as (number, position in the module) pairs.
+  template <class Channels>
+  qcom::ComPtr<Channels> Load(const char* xml, std::vector<std::pair<int, int>> channels,
+                              const char* keyPrefix = nullptr) {
+    auto collection = qcom::Make<Channels>();
+    collection->SetAppObject(object.get());
+    auto definition = Parse(xml);
+    for (auto [number, position] : channels)
+      collection->LoadFromXML(definition.get(), object.get(), number, position, 1);
+    if (keyPrefix) collection->SetKeyPrefix(keyPrefix);
+    return collection;
+  }
+};
 
 }  // namespace
 
 TEST_F(AppObjectPoints, FirstAnalogInputsBringTheAlarmStatusPair) {
-  auto ais = qcom::Make<CDBAIs>();
-  ais->SetAppObject(object.get());
-  auto definition = Node(kAnalogInput);
-  for (int n = 0; n < 4; ++n) ais->LoadFromXML(definition.get(), object.get(), n, n + 1, 1);
-  ais->SetKeyPrefix("EB1\\AI");
+  auto ais = Load<CDBAIs>(kAnalogInput, {{0, 1}, {1, 2}, {2, 3}, {3, 4}}, "EB1\\AI");
 
-  EXPECT_EQ(sink->calls, (std::vector<std::string>{
-                             "RefOutAdded OBJ1\\ROU\\AI AlarmStatus",
-                             "RefOutAddedBefore OBJ1\\ROU\\analog (0) value OBJ1\\ROU\\AI AlarmStatus",
-                             "RefOutAdded OBJ1\\ROU\\Analog (1) Value",
-                             "RefOutAdded OBJ1\\ROU\\Analog (2) Value",
-                             "RefOutAdded OBJ1\\ROU\\Analog (3) Value"}));
-  EXPECT_EQ(OutputNames(),
-            (std::vector<std::string>{"AI AlarmStatus #0", "analog (0) value #1", "Analog (1) Value #2",
-                                      "Analog (2) Value #3", "Analog (3) Value #4"}));
+  EXPECT_EQ(
+      sink->calls,
+      (std::vector<std::string>{
+          "RefOutAdded OBJ1\\ROU\\AI AlarmStatus",
+          "RefOutAddedBefore OBJ1\\ROU\\analog (0) value OBJ1\\ROU\\AI AlarmStatus",
+          "RefOutAdded OBJ1\\ROU\\Analog (1) Value", "RefOutAdded OBJ1\\ROU\\Analog (2) Value",
+          "RefOutAdded OBJ1\\ROU\\Analog (3) Value"}));
+  EXPECT_EQ(OutputNames(), (std::vector<std::string>{"AI AlarmStatus #0", "analog (0) value #1",
+                                                     "Analog (1) Value #2", "Analog (2) Value #3",
+                                                     "Analog (3) Value #4"}));
   EXPECT_EQ(object->OutputSet()->Items().ByKey("AI AlarmStatus")->SnvtId(), "83");
   EXPECT_EQ(ais->At(1)->References(), std::vector<std::string>{"analog (0) value"})
       << "the channel keeps the name of the point it was given last";
-  EXPECT_EQ(editor->calls, (std::vector<std::string>{"add AI Analog (0) | EB1\\AI\\1 | gain=2 sec",
-                                                     "add AI Analog (1) | EB1\\AI\\2 | gain=2 sec",
-                                                     "add AI Analog (2) | EB1\\AI\\3 | gain=2 sec",
-                                                     "add AI Analog (3) | EB1\\AI\\4 | gain=2 sec"}));
+  EXPECT_EQ(editor->calls,
+            (std::vector<std::string>{"add AI Analog (0) | EB1\\AI\\1 | gain=2 sec",
+                                      "add AI Analog (1) | EB1\\AI\\2 | gain=2 sec",
+                                      "add AI Analog (2) | EB1\\AI\\3 | gain=2 sec",
+                                      "add AI Analog (3) | EB1\\AI\\4 | gain=2 sec"}));
   qcom::Bstr key;
   object->OutputSet()->Items().ByKey("Analog (2) Value")->get_ExtendedKey(key.out());
   EXPECT_EQ(key.utf8(), "P1\\OBJ1\\ROU\\Analog (2) Value");
 }
 
 TEST_F(AppObjectPoints, CounterOutputsFollowTheNextLowerCounter) {
-  auto dis = qcom::Make<CDBDIs>();
-  dis->SetAppObject(object.get());
-  auto definition = Node(kCounterInput);
-  for (int n : {2, 0, 1}) dis->LoadFromXML(definition.get(), object.get(), n, n + 1, 1);
+  auto dis = Load<CDBDIs>(kCounterInput, {{2, 3}, {0, 1}, {1, 2}});
 
-  EXPECT_EQ(sink->calls,
-            (std::vector<std::string>{
-                "RefOutAdded OBJ1\\ROU\\Binary (2) Value",
-                // Its lower neighbour does not exist yet: announced, but not in the collection.
-                "RefOutAddedBefore OBJ1\\ROU\\Binary (2) Counter OBJ1\\ROU\\Binary (1) Counter",
-                "RefOutAdded OBJ1\\ROU\\Binary (0) Value", "RefOutAdded OBJ1\\ROU\\Binary (0) Counter",
-                "RefOutAdded OBJ1\\ROU\\Binary (1) Value",
-                "RefOutAddedBefore OBJ1\\ROU\\Binary (1) Counter OBJ1\\ROU\\Binary (0) Counter"}));
+  EXPECT_EQ(
+      sink->calls,
+      (std::vector<std::string>{
+          "RefOutAdded OBJ1\\ROU\\Binary (2) Value",
+          // Its lower neighbour does not exist yet: announced, but not in the collection.
+          "RefOutAddedBefore OBJ1\\ROU\\Binary (2) Counter OBJ1\\ROU\\Binary (1) Counter",
+          "RefOutAdded OBJ1\\ROU\\Binary (0) Value", "RefOutAdded OBJ1\\ROU\\Binary (0) Counter",
+          "RefOutAdded OBJ1\\ROU\\Binary (1) Value",
+          "RefOutAddedBefore OBJ1\\ROU\\Binary (1) Counter OBJ1\\ROU\\Binary (0) Counter"}));
   EXPECT_EQ(OutputNames(),
             (std::vector<std::string>{"Binary (2) Value #0", "Binary (0) Value #1",
                                       "Binary (0) Counter #2", "Binary (1) Counter #3",
@@ -83,17 +84,8 @@ TEST_F(AppObjectPoints, CounterOutputsFollowTheNextLowerCounter) {
 }
 
 TEST_F(AppObjectPoints, RemovingAChannelsPointsAnnouncesEachOnce) {
-  auto ais = qcom::Make<CDBAIs>();
-  ais->SetAppObject(object.get());
-  auto aos = qcom::Make<CDBAOs>();
-  aos->SetAppObject(object.get());
-  auto ai = Node(kAnalogInput);
-  auto ao = Node(kAnalogOutput);
-  ais->LoadFromXML(ai.get(), object.get(), 1, 1, 1);
-  aos->LoadFromXML(ao.get(), object.get(), 2, 1, 1);
-  aos->LoadFromXML(ao.get(), object.get(), 3, 2, 1);
-  aos->SetKeyPrefix("EB1\\AO");
-  ais->SetKeyPrefix("EB1\\AI");
+  auto ais = Load<CDBAIs>(kAnalogInput, {{1, 1}}, "EB1\\AI");
+  auto aos = Load<CDBAOs>(kAnalogOutput, {{2, 1}, {3, 2}}, "EB1\\AO");
   EXPECT_EQ(sink->calls, (std::vector<std::string>{"RefOutAdded OBJ1\\ROU\\Analog (1) Value",
                                                    "RefInAdded OBJ1\\RIN\\Analog (2) Value",
                                                    "RefInAdded OBJ1\\RIN\\Analog (3) Value"}));
@@ -107,26 +99,20 @@ TEST_F(AppObjectPoints, RemovingAChannelsPointsAnnouncesEachOnce) {
   EXPECT_EQ(object->OutputSet()->Count(), 0u);
 
   // The host resets the references of the remaining inputs before it rewires them.
-  qcom::Bstr reference("0A1B2C");
-  object->InputSet()->Items().At(1)->put_Value(reference.get());
+  object->InputSet()->Items().At(1)->put_Value(qcom::Bstr("0A1B2C").get());
   object->ClearReferences();
   EXPECT_EQ(object->InputSet()->Items().At(1)->ValueText(), "000000");
 }
 
 TEST_F(AppObjectPoints, ConnectingTwiceNeedsTwoDisconnections) {
-  auto ais = qcom::Make<CDBAIs>();
-  ais->SetAppObject(object.get());
-  auto ai = Node(kAnalogInput);
-  ais->LoadFromXML(ai.get(), object.get(), 1, 1, 1);
-  ais->SetKeyPrefix("EB3\\AI");
+  auto ais = Load<CDBAIs>(kAnalogInput, {{1, 1}}, "EB3\\AI");
   editor->calls.clear();
   auto output = object->OutputSet()->Items().ByKey("Analog (1) Value");
   auto connable = qcom::QueryAs<ISubItemConnable>(static_cast<IOutput*>(output.get()));
   ASSERT_TRUE(connable);
-  auto channel = ais->At(1);
   auto connected = [&] {
     VARIANT_BOOL b = VARIANT_FALSE;
-    channel->get_IsConnected(&b);
+    ais->At(1)->get_IsConnected(&b);
     return b != VARIANT_FALSE;
   };
   connable->put_IsConnected(VARIANT_TRUE);
@@ -135,21 +121,17 @@ TEST_F(AppObjectPoints, ConnectingTwiceNeedsTwoDisconnections) {
   EXPECT_TRUE(connected());
   connable->put_IsConnected(VARIANT_FALSE);
   EXPECT_FALSE(connected());
-  EXPECT_EQ(editor->calls,
-            (std::vector<std::string>{"connected AI EB3\\AI\\1 true", "connected DI EB3\\AI\\1 true",
-                                      "connected AI EB3\\AI\\1 true", "connected DI EB3\\AI\\1 true",
-                                      "connected AI EB3\\AI\\1 true", "connected DI EB3\\AI\\1 true",
-                                      "connected AI EB3\\AI\\1 false",
-                                      "connected DI EB3\\AI\\1 false"}));
+  EXPECT_EQ(editor->calls, (std::vector<std::string>{
+                               "connected AI EB3\\AI\\1 true", "connected DI EB3\\AI\\1 true",
+                               "connected AI EB3\\AI\\1 true", "connected DI EB3\\AI\\1 true",
+                               "connected AI EB3\\AI\\1 true", "connected DI EB3\\AI\\1 true",
+                               "connected AI EB3\\AI\\1 false", "connected DI EB3\\AI\\1 false"}));
 }
 
 TEST_F(AppObjectPoints, LateSinksReachEveryPointAndDestroyLeavesNoObject) {
   int32_t before = qcom::ThisModule().objects.load();
   {
-    auto ais = qcom::Make<CDBAIs>();
-    ais->SetAppObject(object.get());
-    auto ai = Node(kAnalogInput);
-    ais->LoadFromXML(ai.get(), object.get(), 4, 1, 1);
+    auto ais = Load<CDBAIs>(kAnalogInput, {{4, 1}});
     auto late = qcom::Make<RecordingSink>();
     object->CallBack(late.get());
     EXPECT_EQ(late->calls, std::vector<std::string>{"CDBChanged 0 0 0"});

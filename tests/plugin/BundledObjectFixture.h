@@ -1,12 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "plugin/AppObjectFixture.h"
 #include "support/RecordingEditor.h"
 #include "support/RecordingSink.h"
-#include "values/MMain.h"
 
 // An application object of the bundled TQ4600 definition, with the bundled
 // catalogue and templates, created as a host does it, with a recording sink
@@ -15,25 +15,74 @@ class BundledObjectFixture : public AppObjectFixture {
  protected:
   void SetUp() override {
     AppObjectFixture::SetUp();
-    modules::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) +
-                                              "/O_TQ4600/O_TQ4600.so");
-    auto catalogue = qxml::CreateDocument();
-    VARIANT_BOOL ok = VARIANT_FALSE;
-    catalogue->load(qcom::Variant(TQ_SNVT_FILE).raw(), &ok);
-    object->XmlSNVTDoc(catalogue.get());
+    UseBundledFiles();
+    object->XmlSNVTDoc(LoadDocument(TQ_SNVT_FILE).get());
     ASSERT_TRUE(Init("TQ4600"));
     object->Create();
     object->SetEditor(editor.get());
     object->CallBack(sink.get());
-    qcom::Bstr key("OBJ1"), extended("P1\\OBJ1");
-    object->put_GlobalKey(key.get());
-    object->put_ExtendedKey(extended.get());
+    object->put_GlobalKey(qcom::Bstr("OBJ1").get());
+    object->put_ExtendedKey(qcom::Bstr("P1\\OBJ1").get());
     sink->calls.clear();
     editor->calls.clear();
   }
-  void TearDown() override {
-    AppObjectFixture::TearDown();
-    values::Shared() = saved_;
+  // Another object of the bundled type, initialised and created as a host
+  // does it; the caller destroys it.
+  static qcom::ComPtr<CDBAppObject> Another() {
+    auto other = qcom::Make<CDBAppObject>();
+    EXPECT_TRUE(Init(*other, "TQ4600"));
+    other->Create();
+    return other;
+  }
+
+  static qcom::ComPtr<CDBEBModule> Add(CDBAppObject& to, const std::string& templateId) {
+    auto entry = to.ModuleTemplates()->Item(templateId);
+    EXPECT_TRUE(entry) << templateId;
+    return to.ModuleSet()->AddModule(entry.get());
+  }
+  qcom::ComPtr<CDBEBModule> Add(const std::string& templateId) { return Add(*object, templateId); }
+  void RemoveLast() {
+    CDBEBModules& set = *object->ModuleSet();
+    set.RemoveModule(set.Modules().At(set.Count()).get());
+  }
+
+  // Places every chain of templates the configuration tree allows, depth
+  // first: adds each addable template in turn, calls placed with the chain,
+  // goes deeper, removes it again and calls removed. The number of chains.
+  using ChainStep = std::function<void(const std::vector<std::string>&)>;
+  int ForEveryChain(const ChainStep& placed, const ChainStep& removed = {},
+                    std::vector<std::string> chain = {}) {
+    std::vector<std::string> next;
+    for (const auto& entry : object->ModuleTemplates()->Items())
+      if (entry.item->IsAddable()) next.push_back(entry.key);
+    int chains = 0;
+    for (const std::string& id : next) {
+      chain.push_back(id);
+      if (!Add(id)) return chains;
+      placed(chain);
+      chains += 1 + ForEveryChain(placed, removed, chain);
+      RemoveLast();
+      chain.pop_back();
+      if (removed) removed(chain);
+    }
+    return chains;
+  }
+
+  static std::string Stream(CDBAppObject& of) {
+    qcom::Bstr text;
+    EXPECT_EQ(of.get_Stream(text.out()), S_OK);
+    return text.utf8();
+  }
+
+  // The root element of the XML text.
+  static qcom::ComPtr<IXMLDOMNode> Parse(const std::string& xml) {
+    auto document = qxml::CreateDocument();
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    document->loadXML(qcom::Bstr(xml).get(), &ok);
+    EXPECT_EQ(ok, VARIANT_TRUE) << xml;
+    qcom::ComPtr<IXMLDOMElement> root;
+    document->get_documentElement(root.put());
+    return qcom::ComPtr<IXMLDOMNode>(root.get());
   }
 
   // Output names in collection order, each with its index ("AI AlarmStatus #0").
@@ -47,7 +96,4 @@ class BundledObjectFixture : public AppObjectFixture {
   qcom::ComPtr<testing_support::RecordingSink> sink = qcom::Make<testing_support::RecordingSink>();
   qcom::ComPtr<testing_support::RecordingEditor> editor =
       qcom::Make<testing_support::RecordingEditor>();
-
- private:
-  values::MMain saved_ = values::Shared();
 };

@@ -46,7 +46,7 @@ std::string Text(IAppObject* o, HRESULT (IAppObject::*getter)(BSTR*)) {
 
 }  // namespace
 
-TEST_F(HostContract, RegistrationRecordsEveryClassAndTheTypeLibrary) {
+TEST_F(HostContract, RegistrationRecordsEveryCreatableClassAndTheTypeLibrary) {
   ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
   qcom::Registry registry;
   CLSID clsid{};
@@ -62,73 +62,14 @@ TEST_F(HostContract, RegistrationRecordsEveryClassAndTheTypeLibrary) {
   ASSERT_EQ(registry.FindTypeLib(plugin::ids::kTypeLib, typeLib), S_OK);
   EXPECT_EQ(typeLib.name, "O_TQ4600_ID");
 
-  ASSERT_EQ(qcom::RegisterServer(kComponent, true), S_OK);
-  EXPECT_EQ(registry.FindProgId("O_TQ4600.CAppObject", clsid), CO_E_CLASSSTRING);
-  EXPECT_TRUE(FAILED(registry.FindTypeLib(plugin::ids::kTypeLib, typeLib)));
-}
-
-TEST_F(HostContract, HostSequenceThroughTheClassFactory) {
-  ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
-  {
-    qcom::ComPtr<IAppObject> object;
-    ASSERT_EQ(qcom::CreateByProgId("O_TQ4600.CAppObject", IAppObject::iid, object.put_void()), S_OK);
-    EXPECT_EQ(qcom::LoadedLibraryCount(), 1u);
-
-    // 1. Init with the type name; the error code argument stays untouched.
-    VARIANT code;
-    VariantInit(&code);
-    code.vt = VT_I4;
-    code.lVal = 77;
-    VARIANT_BOOL ok = VARIANT_FALSE;
-    qcom::Bstr type("TQ4600");
-    ASSERT_EQ(object->Init(type.get(), &code, &ok), S_OK);
-    EXPECT_EQ(ok, VARIANT_TRUE);
-    EXPECT_EQ(code.vt, VT_I4);
-    EXPECT_EQ(code.lVal, 77);
-    // 2. Create once.
-    EXPECT_EQ(object->Create(), S_OK);
-    // 3. A sink and the identity.
-    auto sink = qcom::Make<testing_support::RecordingSink>();
-    EXPECT_EQ(object->CallBack(sink.get()), S_OK);
-    EXPECT_EQ(sink->calls, std::vector<std::string>{"CDBChanged 0 0 0"});
-    qcom::Bstr key("OBJ1"), user("AHU north");
-    object->put_Key(key.get());
-    object->put_UserName(user.get());
-    object->put_XPosition(12.5);
-    object->put_ExportIndex(3);
-    // 4. Read back what the host placed and what the definition says.
-    EXPECT_EQ(Text(object.get(), &IAppObject::get_Key), "OBJ1");
-    EXPECT_EQ(Text(object.get(), &IAppObject::get_Name), "TQ4600");
-    EXPECT_EQ(Text(object.get(), &IAppObject::get_ProgrammaticId), "O_TQ4600.CAppObject");
-    LONG width = 0;
-    object->get_Width(&width);
-    EXPECT_EQ(width, 14);
-    auto own = qcom::QueryAs<_CDBAppObject>(object.get());
-    ASSERT_TRUE(own);
-    qcom::Bstr tag;
-    own->get_MapTypMod(tag.out());
-    EXPECT_EQ(tag.utf8(), "000000");
-    auto report = qcom::QueryAs<IReportSource>(object.get());
-    EXPECT_TRUE(report);
-    // 5. Destroy, then release.
-    EXPECT_EQ(object->Destroy(), S_OK);
-    CoFreeUnusedLibraries();
-    EXPECT_EQ(qcom::LoadedLibraryCount(), 1u) << "the library stays while its object lives";
-  }
-  CoFreeUnusedLibraries();
-  EXPECT_EQ(qcom::LoadedLibraryCount(), 0u) << "no live object keeps the component loaded";
-}
-
-TEST_F(HostContract, EveryClassIsRegisteredAndCreatable) {
-  ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
+  // Every class is creatable by its ProgID.
   std::vector<qcom::ClassRegistration> classes;
-  ASSERT_EQ(qcom::Registry().ListClasses(classes), S_OK);
+  ASSERT_EQ(registry.ListClasses(classes), S_OK);
   EXPECT_EQ(classes.size(), 22u);
   for (const auto& c : classes) {
     qcom::ComPtr<IUnknown> object;
     EXPECT_EQ(qcom::CreateByProgId(c.progId, IUnknown::iid, object.put_void()), S_OK) << c.progId;
-    auto dispatch = qcom::QueryAs<IDispatch>(object.get());
-    EXPECT_TRUE(dispatch) << c.progId << " has a dual default interface";
+    EXPECT_TRUE(qcom::QueryAs<IDispatch>(object.get())) << c.progId << " has a dual interface";
   }
   // The host interfaces of the point and parameter classes.
   qcom::ComPtr<IOutput> output;
@@ -143,16 +84,67 @@ TEST_F(HostContract, EveryClassIsRegisteredAndCreatable) {
       qcom::CreateByProgId("O_TQ4600.CDBCompatibleSNVTs", ICompatibleSNVTs::iid, list.put_void()),
       S_OK);
   EXPECT_TRUE(qcom::QueryAs<IClonable>(list.get()));
-}
-
-TEST_F(HostContract, TagObjectsAreCreatableByProgId) {
-  ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
   qcom::ComPtr<_CDBMapTypMod> tag;
-  ASSERT_EQ(qcom::CreateByProgId("O_TQ4600.CDBMapTypMod", _CDBMapTypMod::iid, tag.put_void()), S_OK);
-  qcom::Bstr in("010203"), out;
-  tag->put_tag(in.get());
+  ASSERT_EQ(qcom::CreateByProgId("O_TQ4600.CDBMapTypMod", _CDBMapTypMod::iid, tag.put_void()),
+            S_OK);
+  qcom::Bstr out;
+  tag->put_tag(qcom::Bstr("010203").get());
   tag->get_tag(out.out());
   EXPECT_EQ(out.utf8(), "010203");
+
+  ASSERT_EQ(qcom::RegisterServer(kComponent, true), S_OK);
+  EXPECT_EQ(registry.FindProgId("O_TQ4600.CAppObject", clsid), CO_E_CLASSSTRING);
+  EXPECT_TRUE(FAILED(registry.FindTypeLib(plugin::ids::kTypeLib, typeLib)));
+}
+
+TEST_F(HostContract, HostSequenceThroughTheClassFactory) {
+  ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
+  {
+    qcom::ComPtr<IAppObject> object;
+    ASSERT_EQ(qcom::CreateByProgId("O_TQ4600.CAppObject", IAppObject::iid, object.put_void()),
+              S_OK);
+    EXPECT_EQ(qcom::LoadedLibraryCount(), 1u);
+
+    // 1. Init with the type name; the error code argument stays untouched.
+    VARIANT code;
+    VariantInit(&code);
+    code.vt = VT_I4;
+    code.lVal = 77;
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    ASSERT_EQ(object->Init(qcom::Bstr("TQ4600").get(), &code, &ok), S_OK);
+    EXPECT_EQ(ok, VARIANT_TRUE);
+    EXPECT_EQ(code.vt, VT_I4);
+    EXPECT_EQ(code.lVal, 77);
+    // 2. Create once.
+    EXPECT_EQ(object->Create(), S_OK);
+    // 3. A sink and the identity.
+    auto sink = qcom::Make<testing_support::RecordingSink>();
+    EXPECT_EQ(object->CallBack(sink.get()), S_OK);
+    EXPECT_EQ(sink->calls, std::vector<std::string>{"CDBChanged 0 0 0"});
+    object->put_Key(qcom::Bstr("OBJ1").get());
+    object->put_UserName(qcom::Bstr("AHU north").get());
+    object->put_XPosition(12.5);
+    object->put_ExportIndex(3);
+    // 4. Read back what the host placed and what the definition says.
+    EXPECT_EQ(Text(object.get(), &IAppObject::get_Key), "OBJ1");
+    EXPECT_EQ(Text(object.get(), &IAppObject::get_Name), "TQ4600");
+    EXPECT_EQ(Text(object.get(), &IAppObject::get_ProgrammaticId), "O_TQ4600.CAppObject");
+    LONG width = 0;
+    object->get_Width(&width);
+    EXPECT_EQ(width, 14);
+    auto own = qcom::QueryAs<_CDBAppObject>(object.get());
+    ASSERT_TRUE(own);
+    qcom::Bstr tag;
+    own->get_MapTypMod(tag.out());
+    EXPECT_EQ(tag.utf8(), "000000");
+    EXPECT_TRUE(qcom::QueryAs<IReportSource>(object.get()));
+    // 5. Destroy, then release.
+    EXPECT_EQ(object->Destroy(), S_OK);
+    CoFreeUnusedLibraries();
+    EXPECT_EQ(qcom::LoadedLibraryCount(), 1u) << "the library stays while its object lives";
+  }
+  CoFreeUnusedLibraries();
+  EXPECT_EQ(qcom::LoadedLibraryCount(), 0u) << "no live object keeps the component loaded";
 }
 
 TEST_F(HostContract, UnregisteredComponentIsAClearError) {

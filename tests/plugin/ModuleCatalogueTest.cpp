@@ -21,7 +21,8 @@ using ModuleCatalogue = AppObjectFixture;
 TEST_F(ModuleCatalogue, FoldersBecomeTemplatesExceptBinAndBrokenOnes) {
   dir.Write("O_TQ4600/Bin/Bin.xml", Template("never read", ""));
   dir.Write("O_TQ4600/bin/bin.xml", Template("lower-case bin", "<DI><Number>2</Number></DI>"));
-  dir.Write("O_TQ4600/T1/T1.xml", Template("One", "<AI><Number>2.5</Number></AI><AO><Number>3.5</Number></AO>"));
+  dir.Write("O_TQ4600/T1/T1.xml",
+            Template("One", "<AI><Number>2.5</Number></AI><AO><Number>3.5</Number></AO>"));
   dir.Write("O_TQ4600/T1/T1.ico", "not an icon");
   dir.Write("O_TQ4600/Empty/readme.txt", "no definition here");
   dir.Write("O_TQ4600/stray.xml", "<EB/>");
@@ -32,7 +33,8 @@ TEST_F(ModuleCatalogue, FoldersBecomeTemplatesExceptBinAndBrokenOnes) {
   for (const auto& entry : catalogue->Items()) ids.push_back(entry.key);
   EXPECT_EQ(ids, (std::vector<std::string>{"bin", "T1"}));
   EXPECT_EQ(messages->Texts(),
-            std::vector<std::string>{"Error: The object Empty is not available; Please verify its name."});
+            std::vector<std::string>{
+                "Error: The object Empty is not available; Please verify its name."});
 
   auto t1 = catalogue->Item("t1");
   ASSERT_TRUE(t1);
@@ -61,8 +63,8 @@ TEST_F(ModuleCatalogue, ATemplateThatVanishedCannotBePlaced) {
   EXPECT_EQ(messages->Messages(),
             (std::vector<platform::RecordedMessage>{
                 {"Error: The object T1 is not available; Please verify its name.", 0, ""},
-                {"The Object can not be added: Verify the resource used inside the Application!", 48,
-                 "Warning"}}));
+                {"The Object can not be added: Verify the resource used inside the Application!",
+                 48, "Warning"}}));
   EXPECT_EQ(object->ModuleSet()->Count(), 0u);
   EXPECT_EQ(object->MapTypMod(), "000000");
 }

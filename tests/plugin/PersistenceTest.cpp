@@ -1,5 +1,4 @@
 // The saved object element: its three forms, and loading it back.
-#include <functional>
 #include <random>
 
 #include "modules/CDBAIs.h"
@@ -35,65 +34,24 @@ std::string Xml(IXMLDOMNode* node) {
 
 std::vector<std::string> ChildNames(IXMLDOMNode* node) {
   std::vector<std::string> names;
-  for (const auto& child : values::xml::Children(node)) names.push_back(values::xml::BaseName(child.get()));
+  for (const auto& child : values::xml::Children(node))
+    names.push_back(values::xml::BaseName(child.get()));
   return names;
 }
 
-qcom::ComPtr<IXMLDOMNode> Parse(const std::string& xml) {
-  auto document = qxml::CreateDocument();
-  VARIANT_BOOL ok = VARIANT_FALSE;
-  qcom::Bstr text(xml);
-  document->loadXML(text.get(), &ok);
-  EXPECT_EQ(ok, VARIANT_TRUE) << xml;
-  qcom::ComPtr<IXMLDOMElement> root;
-  document->get_documentElement(root.put());
-  return qcom::ComPtr<IXMLDOMNode>(root.get());
-}
-
-std::string Stream(CDBAppObject& object) {
-  qcom::Bstr text;
-  object.get_Stream(text.out());
-  return text.utf8();
-}
-
-class ObjectPersistence : public BundledObjectFixture {
- protected:
-  qcom::ComPtr<CDBEBModule> Add(CDBAppObject& target, const std::string& id) {
-    return target.ModuleSet()->AddModule(target.ModuleTemplates()->Item(id).get());
-  }
-  // A second object of the same type, created as a host creates it.
-  qcom::ComPtr<CDBAppObject> Fresh() {
-    auto other = qcom::Make<CDBAppObject>();
-    qcom::Bstr type("TQ4600");
-    VARIANT code;
-    VariantInit(&code);
-    VARIANT_BOOL ok = VARIANT_FALSE;
-    other->Init(type.get(), &code, &ok);
-    other->Create();
-    others_.push_back(other);
-    return other;
-  }
-  void TearDown() override {
-    for (auto& other : others_) other->Destroy();
-    others_.clear();
-    BundledObjectFixture::TearDown();
-  }
-
- private:
-  std::vector<qcom::ComPtr<CDBAppObject>> others_;
-};
+using ObjectPersistence = BundledObjectFixture;
 
 }  // namespace
 
 TEST_F(ObjectPersistence, ThreeFormsHaveTheirChildren) {
-  Add(*object, "EB4AI2AO");
-  qcom::Bstr user("AHU 1");
-  object->put_UserName(user.get());
+  Add("EB4AI2AO");
+  object->put_UserName(qcom::Bstr("AHU 1").get());
   object->put_XPosition(12.5);
   auto saved = SavedElement(*object);
   EXPECT_EQ(values::xml::BaseName(saved.get()), "TQ4600");
-  EXPECT_EQ(ChildNames(saved.get()), (std::vector<std::string>{"UserName", "X_Position", "Y_Position",
-                                                               "CDB", "Attributes", "Modules"}))
+  EXPECT_EQ(ChildNames(saved.get()),
+            (std::vector<std::string>{"UserName", "X_Position", "Y_Position", "CDB", "Attributes",
+                                      "Modules"}))
       << "no Outputs element while no output is displayable";
   EXPECT_NE(Xml(saved.get()).find("<CDB></CDB>"), std::string::npos) << "no stream read yet";
   EXPECT_NE(Xml(saved.get()).find("<X_Position>12.5</X_Position>"), std::string::npos);
@@ -105,13 +63,16 @@ TEST_F(ObjectPersistence, ThreeFormsHaveTheirChildren) {
   saved = SavedElement(*object);
   EXPECT_EQ(ChildNames(saved.get()).back(), "Outputs");
   EXPECT_NE(Xml(saved.get()).find("<CDB>" + stream + "</CDB>"), std::string::npos);
-  EXPECT_NE(Xml(saved.get()).find(
-                "<Outputs><Output00 IsDisplayable=\"1\"/><Output03 IsDisplayable=\"1\"/></Outputs>"),
-            std::string::npos)
+  EXPECT_NE(
+      Xml(saved.get())
+          .find(
+              "<Outputs><Output00 IsDisplayable=\"1\"/><Output03 IsDisplayable=\"1\"/></Outputs>"),
+      std::string::npos)
       << Xml(saved.get());
 
   auto sim = SavedElement(*object, &CDBAppObject::XMLSaveSim);
-  EXPECT_EQ(ChildNames(sim.get()), (std::vector<std::string>{"UserName", "Key", "Attributes", "Modules"}));
+  EXPECT_EQ(ChildNames(sim.get()),
+            (std::vector<std::string>{"UserName", "Key", "Attributes", "Modules"}));
   EXPECT_NE(Xml(sim.get()).find("<Key>P1\\OBJ1</Key>"), std::string::npos);
   EXPECT_NE(Xml(sim.get()).find("<AI><Alias>Analog (0) Value</Alias>"), std::string::npos);
   auto interop = SavedElement(*object, &CDBAppObject::XMLSaveForInteroperability);
@@ -122,53 +83,38 @@ TEST_F(ObjectPersistence, ThreeFormsHaveTheirChildren) {
 
 TEST_F(ObjectPersistence, EveryChainRoundTripsWithRandomValues) {
   std::mt19937 random(4600);
-  int chains = 0;
-  std::vector<std::string> chain;
-  std::function<void()> walk = [&] {
-    std::vector<std::string> next;
-    for (const auto& entry : object->ModuleTemplates()->Items())
-      if (entry.item->IsAddable()) next.push_back(entry.key);
-    for (const std::string& id : next) {
-      ASSERT_TRUE(Add(*object, id));
-      chain.push_back(id);
-      // Random values within each parameter's limits (or its enumeration).
-      for (const auto& entry : object->ModuleSet()->Modules()) {
-        auto randomize = [&](auto* channels) {
-          for (size_t i = 1; channels && i <= channels->Count(); ++i)
-            for (const auto& p : channels->At(i)->Attributes()->Items()) {
-              const std::string& desc = p.item->Type().EnumDesc();
-              int span = desc.empty() ? 100 : static_cast<int>(std::count(desc.begin(), desc.end(), ';'));
-              p.item->SetValueText(std::to_string(static_cast<int>(random() % span)));
-            }
-        };
-        randomize(entry.item->AIs());
-        randomize(entry.item->AOs());
-        randomize(entry.item->DIs());
-        randomize(entry.item->DOs());
+  auto randomize = [&](auto* channels) {
+    // Random values within each parameter's limits (or its enumeration).
+    for (size_t i = 1; channels && i <= channels->Count(); ++i)
+      for (const auto& p : channels->At(i)->Attributes()->Items()) {
+        const std::string& desc = p.item->Type().EnumDesc();
+        int span = desc.empty() ? 100 : static_cast<int>(std::count(desc.begin(), desc.end(), ';'));
+        p.item->SetValueText(std::to_string(static_cast<int>(random() % span)));
       }
-      object->AttributeSet()->Item("Priority")->SetValueText(std::to_string(1 + random() % 8));
-      const std::string stream = Stream(*object);
-      const std::string first = Xml(SavedElement(*object).get());
-
-      auto copy = Fresh();
-      copy->XmlLoad(Parse(first).get());
-      EXPECT_EQ(Xml(SavedElement(*copy).get()), first) << ::testing::PrintToString(chain);
-      EXPECT_EQ(Stream(*copy), stream) << ::testing::PrintToString(chain);
-      copy->Destroy();
-      ++chains;
-
-      walk();
-      object->ModuleSet()->RemoveModule(object->ModuleSet()->Modules().At(object->ModuleSet()->Count()).get());
-      chain.pop_back();
-    }
   };
-  walk();
+  int chains = ForEveryChain([&](const std::vector<std::string>& chain) {
+    for (const auto& entry : object->ModuleSet()->Modules()) {
+      randomize(entry.item->AIs());
+      randomize(entry.item->AOs());
+      randomize(entry.item->DIs());
+      randomize(entry.item->DOs());
+    }
+    object->AttributeSet()->Item("Priority")->SetValueText(std::to_string(1 + random() % 8));
+    const std::string stream = Stream(*object);
+    const std::string first = Xml(SavedElement(*object).get());
+
+    auto copy = Another();
+    copy->XmlLoad(Parse(first).get());
+    EXPECT_EQ(Xml(SavedElement(*copy).get()), first) << ::testing::PrintToString(chain);
+    EXPECT_EQ(Stream(*copy), stream) << ::testing::PrintToString(chain);
+    copy->Destroy();
+  });
   EXPECT_EQ(chains, 32);
   EXPECT_TRUE(messages->Messages().empty()) << messages->Texts().front();
 }
 
 TEST_F(ObjectPersistence, LoadingSkipsWhatItDoesNotKnow) {
-  auto copy = Fresh();
+  auto copy = Another();
   copy->XmlLoad(Parse(R"(<TQ4600>
       <!-- saved by hand -->
       <UserName>Boiler room</UserName>
@@ -180,7 +126,8 @@ TEST_F(ObjectPersistence, LoadingSkipsWhatItDoesNotKnow) {
       <Modules><EB8DO><DO><ContactType>1</ContactType></DO><DO><Bogus>1</Bogus></DO></EB8DO>
         <NoSuchTemplate/><EB8DI/></Modules>
       <Outputs><Output07 IsDisplayable="0"/></Outputs>
-    </TQ4600>)").get());
+    </TQ4600>)")
+                    .get());
   EXPECT_TRUE(messages->Messages().empty()) << messages->Texts().front();
   qcom::Bstr name;
   copy->get_UserName(name.out());
@@ -210,4 +157,5 @@ TEST_F(ObjectPersistence, LoadingSkipsWhatItDoesNotKnow) {
   // A later element without Outputs leaves the flags as they are.
   copy->XmlLoad(Parse("<TQ4600><UserName>x</UserName></TQ4600>").get());
   EXPECT_TRUE(flagOf(7));
+  copy->Destroy();
 }

@@ -1,22 +1,11 @@
 // The configuration block, byte by byte.
-#include "modules/CDBAOs.h"
 #include "modules/CDBAIs.h"
+#include "modules/CDBAOs.h"
 #include "plugin/BundledObjectFixture.h"
 
 namespace {
 
-std::string Stream(CDBAppObject& object) {
-  qcom::Bstr text;
-  EXPECT_EQ(object.get_Stream(text.out()), S_OK);
-  return text.utf8();
-}
-
-class StreamBuilder : public BundledObjectFixture {
- protected:
-  qcom::ComPtr<CDBEBModule> Add(const std::string& id) {
-    return object->ModuleSet()->AddModule(object->ModuleTemplates()->Item(id).get());
-  }
-};
+using StreamBuilder = BundledObjectFixture;
 
 std::string Repeat(const std::string& s, int n) {
   std::string out;
@@ -28,6 +17,7 @@ std::string Repeat(const std::string& s, int n) {
 
 TEST_F(StreamBuilder, ACounterModuleInSlotOne) {
   Add("EB8DIC");
+  // clang-format off
   const std::string body = "08" "00" "00" "00" "08"  // NDI NDO NAI NAO NC
                            "04" "FFFF"               // priority 4, field-bus address -1
                            "011401"                  // tag of the placed chain
@@ -38,9 +28,8 @@ TEST_F(StreamBuilder, ACounterModuleInSlotOne) {
                            + Repeat("0001", 8);      // pulses per count of each counter
   // 45 bytes with the header; data block 24 + 8 + 3 * 8 + 10 * 8 = 136.
   EXPECT_EQ(Stream(*object), "00" "11F8" "002D" "0088" + body);
-  LONG cdb = 0;
-  object->get_CDBDimension(&cdb);
-  EXPECT_EQ(cdb, 25 + 1 + 8);
+  // clang-format on
+  EXPECT_EQ(Get(&CDBAppObject::get_CDBDimension), 25 + 1 + 8);
 }
 
 TEST_F(StreamBuilder, AnalogParametersAndOutputModes) {
@@ -82,13 +71,16 @@ TEST_F(StreamBuilder, HeaderLengthsAndTheExportError) {
   ASSERT_TRUE(Init("TQX"));
   object->Create();
   // 17 body bytes and 7 header bytes; the one-byte address -1 is its low byte.
+  // clang-format off
   EXPECT_EQ(Stream(*object), "00" "000C" "0018" "000C"
                              "0000000000" "03" "FF" "000000" "03" "3C" "05" "00000000");
+  // clang-format on
   EXPECT_EQ(object->LastStreamText(), Stream(*object));
 
   object->AttributeSet()->Item("Behaviour_OnCommFailure")->SetValueText("hold");
   messages->Clear();
   EXPECT_EQ(Stream(*object), "");
-  EXPECT_EQ(messages->Texts(), std::vector<std::string>{"Error exporting the object: X,   A possible "
-                                                        "error is the lenght of the object."});
+  EXPECT_EQ(messages->Texts(),
+            std::vector<std::string>{"Error exporting the object: X,   A possible "
+                                     "error is the lenght of the object."});
 }

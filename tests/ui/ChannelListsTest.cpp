@@ -14,21 +14,7 @@ namespace {
 using values::ChannelKind;
 using Strings = std::vector<std::string>;
 
-class ChannelLists : public EditorFixture {
- protected:
-  // Parameter names of a channel, in its collection order.
-  template <class Channel>
-  static Strings ParameterNames(const Channel& channel) {
-    Strings names;
-    for (const auto& entry : channel.Attributes()->Items()) names.push_back(entry.item->NameText());
-    return names;
-  }
-
-  static values::ChannelRowData Row(std::string name, std::string key,
-                                    std::vector<std::pair<std::string, std::string>> parameters) {
-    return {std::move(name), std::move(key), std::move(parameters)};
-  }
-};
+using ChannelLists = EditorFixture;
 
 TEST_F(ChannelLists, RowsShowTheChannelsOfEachKindWithTheirParameters) {
   auto module = Add("EB4AI2AO");
@@ -37,7 +23,8 @@ TEST_F(ChannelLists, RowsShowTheChannelsOfEachKindWithTheirParameters) {
 
   const ui::ChannelList& ai = List(ChannelKind::AI);
   Strings expected = {"Channel", "EB Module"};
-  for (const std::string& name : ParameterNames(*module->AIs()->At(1))) expected.push_back(name);
+  for (const auto& entry : module->AIs()->At(1)->Attributes()->Items())
+    expected.push_back(entry.item->NameText());
   EXPECT_EQ(ai.ColumnTexts(), expected);
   EXPECT_EQ(expected.size(), 14u) << "twelve parameters of the analog input template";
   EXPECT_EQ(ai.Columns()[1].key, "EBModule");
@@ -90,45 +77,44 @@ TEST_F(ChannelLists, ColumnsAreTheUnionOfParameterNamesInOrderOfFirstAppearance)
   // The same rule on rows the model could send in any shape: a column per new
   // name, exact comparison, "EB Module" once, empty cells where a name is missing.
   auto fresh = qcom::Make<frmMain>();
-  fresh->AddChannelRow(ChannelKind::DO, Row("one", "EB1\\DO\\1", {{"A", "1"}, {"B", "2"}}));
+  fresh->AddChannelRow(ChannelKind::DO, {"one", "EB1\\DO\\1", {{"A", "1"}, {"B", "2"}}});
   fresh->AddChannelRow(ChannelKind::DO,
-                       Row("two", "EB1\\DO\\2", {{"C", "3"}, {"A", "4"}, {"a", "5"}}));
+                       {"two", "EB1\\DO\\2", {{"C", "3"}, {"A", "4"}, {"a", "5"}}});
   const ui::ChannelList& list = fresh->List(ChannelKind::DO);
   EXPECT_EQ(list.ColumnTexts(), (Strings{"Channel", "EB Module", "A", "B", "C", "a"}));
   EXPECT_EQ(list.Rows()[0].cells, (Strings{"one", "EB1", "1", "2", "", ""}));
   EXPECT_EQ(list.Rows()[1].cells, (Strings{"two", "EB1", "4", "", "3", "5"}));
 
   // A key that is listed already keeps its row; the columns still grow.
-  fresh->AddChannelRow(ChannelKind::DO, Row("again", "eb1\\do\\1", {{"D", "6"}}));
+  fresh->AddChannelRow(ChannelKind::DO, {"again", "eb1\\do\\1", {{"D", "6"}}});
   EXPECT_EQ(list.Rows().size(), 2u);
   EXPECT_EQ(list.Rows()[0].cells, (Strings{"one", "EB1", "1", "2", "", "", ""}));
   EXPECT_EQ(list.ColumnTexts().back(), "D");
   // A key without a module part has an empty module cell.
-  fresh->AddChannelRow(ChannelKind::DO, Row("loose", "LOOSE", {}));
+  fresh->AddChannelRow(ChannelKind::DO, {"loose", "LOOSE", {}});
   EXPECT_EQ(list.Cell("LOOSE", "EB Module"), "");
   const Strings texts = list.ColumnTexts();
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "EB Module"), 1);
 }
 
 TEST_F(ChannelLists, FirstActivationListsEveryPlacedModuleAndEndsOnTheLastKindFilled) {
-  // Filled per module in the order AO, AI, DO, DI: digital inputs come last.
-  Add("EB4DI4DO");
-  Open();
-  EXPECT_EQ(EnabledTabs(), (std::vector<bool>{false, false, true, true}));
-  EXPECT_EQ(window->Tabs().Current(), 2) << "the DI tab, though DO has rows too";
-  EXPECT_TRUE(List(ChannelKind::DI).SwitchedOn());
-  EXPECT_TRUE(List(ChannelKind::DO).SwitchedOn());
-  EXPECT_FALSE(List(ChannelKind::AI).SwitchedOn());
-  object->Destroy();
-
-  object = NewObject();
-  Add("EB4AI2AO");
-  Open();
-  EXPECT_EQ(window->Tabs().Current(), 0) << "AI is filled after AO";
-  EXPECT_EQ(EnabledTabs(), (std::vector<bool>{true, true, false, false}));
-  object->Destroy();
-
-  object = NewObject();
+  // Filled per module in the order AO, AI, DO, DI: DI after DO, AI after AO.
+  const struct {
+    const char* templateId;
+    int current;
+    std::vector<bool> enabled;
+  } cases[] = {{"EB4DI4DO", 2, {false, false, true, true}},
+               {"EB4AI2AO", 0, {true, true, false, false}}};
+  for (const auto& c : cases) {
+    Add(c.templateId);
+    Open();
+    EXPECT_EQ(EnabledTabs(), c.enabled) << c.templateId;
+    EXPECT_EQ(window->Tabs().Current(), c.current) << c.templateId;
+    for (int tab = 0; tab < ui::kChannelTabCount; ++tab)
+      EXPECT_EQ(List(static_cast<ChannelKind>(tab)).SwitchedOn(), c.enabled[tab]) << tab;
+    object->Destroy();
+    object = NewObject();
+  }
   auto analog = Add("EB4AI2AO");
   Add("EB8DI");
   auto opened = qcom::Make<frmMain>();
@@ -203,7 +189,7 @@ TEST_F(ChannelLists, WithNoOtherTabEnabledTheCurrentTabStays) {
   EXPECT_EQ(List(ChannelKind::AI).Columns().size(), 14u);
 }
 
-TEST_F(ChannelLists, RefreshedRowsShowTheNewDisplayTexts) {
+TEST_F(ChannelLists, RowsShowRefreshedTextsAndConnectionImages) {
   auto module = Add("EB4AI2AO");
   Open();
   auto channel = module->AIs()->At(2);
@@ -227,15 +213,12 @@ TEST_F(ChannelLists, RefreshedRowsShowTheNewDisplayTexts) {
 
   // Unknown keys and unknown parameter names change nothing.
   const std::string refreshed = Everything();
-  window->RefreshChannelRow(ChannelKind::AI, Row("x", "EB9\\AI\\1", {{"offset", "99"}}));
-  window->RefreshChannelRow(ChannelKind::AI, Row("x", "EB1\\AI\\1", {{"no column", "99"}}));
-  window->RefreshChannelRow(ChannelKind::AO, Row("x", "EB1\\AI\\1", {{"offset", "99"}}));
+  window->RefreshChannelRow(ChannelKind::AI, {"x", "EB9\\AI\\1", {{"offset", "99"}}});
+  window->RefreshChannelRow(ChannelKind::AI, {"x", "EB1\\AI\\1", {{"no column", "99"}}});
+  window->RefreshChannelRow(ChannelKind::AO, {"x", "EB1\\AI\\1", {{"offset", "99"}}});
   EXPECT_EQ(Everything(), refreshed);
-}
 
-TEST_F(ChannelLists, ConnectionImagesFollowTheChannelsPoints) {
-  auto module = Add("EB4AI2AO");
-  Open();
+  // Connection images follow the channel's points.
   auto connect = [&](IUnknown* point, bool on) {
     auto connable = qcom::QueryAs<ISubItemConnable>(point);
     ASSERT_TRUE(connable);
@@ -248,26 +231,20 @@ TEST_F(ChannelLists, ConnectionImagesFollowTheChannelsPoints) {
   };
 
   // The value output of the second analog input.
-  const std::string name = module->AIs()->At(2)->NameText();
-  qcom::ComPtr<IOutput> output;
-  for (const auto& entry : object->OutputSet()->Items())
-    if (entry.key.rfind(name, 0) == 0) output = qcom::ComPtr<IOutput>(entry.item.get());
-  ASSERT_TRUE(output) << name;
-  connect(output.get(), true);
+  auto output = object->OutputSet()->Items().ByKey(module->AIs()->At(2)->NameText() + " Value");
+  ASSERT_TRUE(output);
+  connect(static_cast<IOutput*>(output.get()), true);
   EXPECT_EQ(images(ChannelKind::AI), (Strings{"ai", "aiconn", "ai", "ai"}));
   EXPECT_EQ(images(ChannelKind::AO), (Strings{"ao", "ao"}));
-  connect(output.get(), false);
+  connect(static_cast<IOutput*>(output.get()), false);
   EXPECT_EQ(images(ChannelKind::AI), (Strings{"ai", "ai", "ai", "ai"}));
 
   // The input of the first analog output.
-  const std::string outName = module->AOs()->At(1)->NameText();
-  qcom::ComPtr<IInput> input;
-  for (const auto& entry : object->InputSet()->Items())
-    if (entry.key.rfind(outName, 0) == 0 && !input) input = qcom::ComPtr<IInput>(entry.item.get());
-  ASSERT_TRUE(input) << outName;
-  connect(input.get(), true);
+  auto input = object->InputSet()->Items().ByKey(module->AOs()->At(1)->NameText() + " Value");
+  ASSERT_TRUE(input);
+  connect(static_cast<IInput*>(input.get()), true);
   EXPECT_EQ(images(ChannelKind::AO), (Strings{"aoconn", "ao"}));
-  connect(input.get(), false);
+  connect(static_cast<IInput*>(input.get()), false);
   EXPECT_EQ(images(ChannelKind::AO), (Strings{"ao", "ao"}));
 
   // Directly, and for keys the list does not hold.

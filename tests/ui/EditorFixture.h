@@ -44,13 +44,11 @@ class EditorFixture : public ::testing::Test {
     made->XmlSNVTDoc(catalogue.get());
     VARIANT code;
     VariantInit(&code);
-    qcom::Bstr type("TQ4600");
-    made->Init(type.get(), &code, &ok);
+    made->Init(qcom::Bstr("TQ4600").get(), &code, &ok);
     if (ok != VARIANT_TRUE) return nullptr;
     made->Create();
-    qcom::Bstr key("OBJ1"), extended("P1\\OBJ1");
-    made->put_GlobalKey(key.get());
-    made->put_ExtendedKey(extended.get());
+    made->put_GlobalKey(qcom::Bstr("OBJ1").get());
+    made->put_ExtendedKey(qcom::Bstr("P1\\OBJ1").get());
     return made;
   }
 
