@@ -33,6 +33,9 @@ bool AnyConnected(Points& points, const std::vector<std::string>& names) {
 // the text is.
 void AppendValueElement(IXMLDOMDocument* document, IXMLDOMNode* parent, const std::string& name,
                         const std::string& text) {
+  if (!document) return;
+  // Our own DOM builds it in one step; another implementation through its members.
+  if (qxml::AppendTextElement(parent, name, text) != E_NOINTERFACE) return;
   auto element = values::AppendElement(document, parent, name, values::kNoTextField);
   if (!element) return;
   qcom::ComPtr<IXMLDOMText> textNode;

@@ -2,6 +2,7 @@
 
 #include "xml/DomDocument.h"
 #include "xml/DomNodeBase.h"
+#include "xml/NodeOps.h"
 
 namespace qxml {
 
@@ -12,6 +13,12 @@ qcom::ComPtr<IXMLDOMDocument> CreateDocument() {
 uint64_t ContentStamp(IXMLDOMNode* node) {
   DomNodeBase* impl = Implementation(node);
   return impl ? impl->Doc().Store().Stamp() : 0;
+}
+
+HRESULT AppendTextElement(IXMLDOMNode* parent, std::string_view name, std::string_view text) {
+  DomNodeBase* impl = Implementation(parent);
+  if (!impl) return E_NOINTERFACE;
+  return Guarded([&] { return node_ops::AppendTextElement(*impl, name, text); });
 }
 
 int32_t LiveObjectCount() {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "com/ComPtr.h"
@@ -42,6 +43,13 @@ struct AttributeFacts {
 // The attributes of an element in order, read straight from the tree; empty
 // for other nodes, nullopt when node is null or of another implementation.
 QXML_API std::optional<std::vector<AttributeFacts>> ReadAttributeFacts(IXMLDOMNode* node);
+
+// Appends <name>text</name> as the last child of parent, with exactly the
+// checks and the tree that createElement, createTextNode and appendChild give,
+// but without a node object for either node. E_NOINTERFACE when parent is
+// null or of another implementation (nothing changed: use the members).
+QXML_API HRESULT AppendTextElement(IXMLDOMNode* parent, std::string_view name,
+                                   std::string_view text);
 
 // Objects of this library that are still alive (documents, nodes, lists, errors).
 QXML_API int32_t LiveObjectCount();

@@ -8,6 +8,7 @@
 #include "xml/ElementPath.h"
 #include "xml/TreeWalk.h"
 #include "xml/VariantText.h"
+#include "xml/XmlNames.h"
 #include "xml/XmlWriter.h"
 
 namespace qxml::node_ops {
@@ -345,6 +346,26 @@ HRESULT RemoveChild(DomNodeBase& self, IXMLDOMNode* child, IXMLDOMNode** removed
   self.Doc().Store().Remove(node.node);
   qcom::ComPtr<IXMLDOMNode> same(child);
   return removed ? ReturnNode(same, removed) : S_OK;
+}
+
+HRESULT AppendTextElement(DomNodeBase& self, std::string_view name, std::string_view text) {
+  if (!IsXmlName(name)) return E_INVALIDARG;
+  NodeHandle target = self.Handle();
+  if (target.IsAttribute() || !CanHoldChildren(target.node)) return E_FAIL;
+  if (target.node.type() == pugi::node_document)
+    for (pugi::xml_node n : target.node.children())
+      if (n.type() == pugi::node_element) return E_FAIL;  // a document holds one element
+  const std::string tag(name), data(text);
+  pugi::xml_node element = target.node.append_child(pugi::node_element);
+  if (!element) return E_OUTOFMEMORY;
+  self.Doc().Store().Touch();
+  pugi::xml_node textNode =
+      element.set_name(tag.c_str()) ? element.append_child(pugi::node_pcdata) : pugi::xml_node();
+  if (!textNode || (!data.empty() && !textNode.set_value(data.c_str()))) {
+    target.node.remove_child(element);
+    return E_OUTOFMEMORY;
+  }
+  return S_OK;
 }
 
 HRESULT ElementsByPath(DomNodeBase& self, BSTR path, IXMLDOMNodeList** list) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "xml/DomInterfaces.h"
 #include "xml/NodeHandle.h"
@@ -39,6 +40,10 @@ HRESULT HasChildNodes(DomNodeBase& self, VARIANT_BOOL* has);
 HRESULT OwnerDocument(DomNodeBase& self, IXMLDOMDocument** document);
 HRESULT AppendChild(DomNodeBase& self, IXMLDOMNode* newChild, IXMLDOMNode** outNewChild);
 HRESULT RemoveChild(DomNodeBase& self, IXMLDOMNode* child, IXMLDOMNode** removed);
+
+// createElement, createTextNode and two appendChild calls in one step, with
+// their checks and their result, without node objects.
+HRESULT AppendTextElement(DomNodeBase& self, std::string_view name, std::string_view text);
 
 // getElementsByTagName of elements and documents.
 HRESULT ElementsByPath(DomNodeBase& self, BSTR path, IXMLDOMNodeList** list);

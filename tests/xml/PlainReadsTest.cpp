@@ -105,3 +105,57 @@ TEST_F(PlainReads, TheContentStampChangesWithEveryEditAndNeverRepeats) {
 
 }  // namespace
 }  // namespace dom_test
+
+namespace dom_test {
+namespace {
+
+using PlainWrites = DomTest;
+
+// createElement, createTextNode and appendChild, member by member.
+HRESULT AppendThroughNodes(IXMLDOMDocument* doc, IXMLDOMNode* parent, std::string_view name,
+                           std::string_view text) {
+  ComPtr<IXMLDOMElement> element;
+  HRESULT hr = doc->createElement(Bstr(name).get(), element.put());
+  if (FAILED(hr)) return hr;
+  ComPtr<IXMLDOMText> textNode;
+  doc->createTextNode(Bstr(text).get(), textNode.put());
+  ComPtr<IXMLDOMNode> appended;
+  element->appendChild(textNode.get(), appended.put());
+  return parent->appendChild(element.get(), appended.put());
+}
+
+TEST_F(PlainWrites, ATextElementIsTheTreeTheMembersBuild) {
+  struct Case {
+    const char* start;
+    const char* name;
+    const char* text;
+  } cases[] = {
+      {"<R><A/></R>", "Value", "12.5"}, {"<R/>", "Empty", ""},   {"<R/>", "x:Tag", "a<b & \"c\""},
+      {"<R/>", "1bad", "refused"},      {"<R/>", "", "refused"}, {"<R/>", "Unicode", "Größe °C"},
+  };
+  for (const Case& c : cases) {
+    auto plain = Parse(c.start);
+    auto members = Parse(c.start);
+    const HRESULT hr = qxml::AppendTextElement(Root(plain.get()).get(), c.name, c.text);
+    EXPECT_EQ(hr, AppendThroughNodes(members.get(), Root(members.get()).get(), c.name, c.text))
+        << c.name;
+    EXPECT_EQ(XmlOf(plain.get()), XmlOf(members.get())) << c.name;
+  }
+
+  // A document holds one element; a foreign or missing parent changes nothing.
+  auto doc = Parse("<R/>");
+  const uint64_t before = qxml::ContentStamp(doc.get());
+  EXPECT_EQ(qxml::AppendTextElement(doc.get(), "Second", "x"), E_FAIL);
+  EXPECT_EQ(qxml::AppendTextElement(nullptr, "A", "x"), E_NOINTERFACE);
+  EXPECT_EQ(qxml::ContentStamp(doc.get()), before);
+  auto empty = qxml::CreateDocument();
+  EXPECT_EQ(qxml::AppendTextElement(empty.get(), "Top", "t"), S_OK);
+  EXPECT_EQ(TextOf(Root(empty.get()).get()), "t");
+
+  // Lookups see the new element.
+  ASSERT_EQ(qxml::AppendTextElement(Root(doc.get()).get(), "Added", "v"), S_OK);
+  EXPECT_EQ(Items(ByPath(doc.get(), "R/Added").get()).size(), 1u);
+}
+
+}  // namespace
+}  // namespace dom_test
