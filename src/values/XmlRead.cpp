@@ -48,6 +48,7 @@ std::vector<Field> Fields(IXMLDOMNode* node) {
   std::vector<Field> fields;
   // Nodes of our own DOM are read in one pass over the tree.
   if (auto facts = qxml::ReadChildFacts(node)) {
+    fields.reserve(facts->size());
     for (auto& fact : *facts)
       if (fact.type != NODE_COMMENT)
         fields.push_back({std::move(fact.baseName), std::move(fact.firstChildValue)});

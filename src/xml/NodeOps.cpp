@@ -124,9 +124,14 @@ HRESULT NodeName(DomNodeBase& self, BSTR* name) {
 }
 
 std::string BaseNameOf(const NodeHandle& h) {
-  std::string own = OwnName(h);
-  size_t colon = own.rfind(':');
-  return colon == std::string::npos ? own : own.substr(colon + 1);
+  auto local = [](std::string_view own) {
+    size_t colon = own.rfind(':');
+    return std::string(colon == std::string_view::npos ? own : own.substr(colon + 1));
+  };
+  // Attributes and elements, most of what is asked, name themselves without a copy.
+  if (h.IsAttribute()) return local(h.attr.name());
+  if (h.node.type() == pugi::node_element) return local(h.node.name());
+  return local(OwnName(h));
 }
 
 DOMNodeType TypeOf(const NodeHandle& h) {

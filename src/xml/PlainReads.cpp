@@ -1,3 +1,5 @@
+#include <iterator>
+
 #include "xml/Dom.h"
 #include "xml/DomNodeBase.h"
 #include "xml/NodeOps.h"
@@ -10,6 +12,7 @@ std::optional<std::vector<ChildFacts>> ReadChildFacts(IXMLDOMNode* node) {
   std::vector<ChildFacts> facts;
   const NodeHandle& handle = impl->Handle();
   if (handle.IsAttribute()) return facts;  // an attribute's value is no child here
+  facts.reserve(static_cast<size_t>(std::distance(handle.node.begin(), handle.node.end())));
   for (pugi::xml_node child : handle.node.children()) {
     ChildFacts fact{node_ops::TypeOf(NodeHandle{child, {}}),
                     node_ops::BaseNameOf(NodeHandle{child, {}}), std::nullopt};
