@@ -1,27 +1,15 @@
 #pragma once
 
 #include "modules/Channel.h"
+#include "modules/ChannelInterface.h"
 
 // Default interface of CDBDI.
 struct _CDBDI : IDispatch {
   QCOM_IDENTITY(IDispatch, "5697783D-0977-4BC4-9486-8675942094AF");
-  virtual HRESULT put_IndexInModule(LONG* value) = 0;
-  virtual HRESULT get_IndexInModule(LONG* value) = 0;
-  virtual HRESULT put_Index(LONG* value) = 0;
-  virtual HRESULT get_Index(LONG* value) = 0;
-  virtual HRESULT put_Name(BSTR* value) = 0;
-  virtual HRESULT get_Name(BSTR* value) = 0;
-  virtual HRESULT put_GlobalKey(BSTR* value) = 0;
-  virtual HRESULT get_GlobalKey(BSTR* value) = 0;
-  virtual HRESULT LoadAttributesFromXML(IXMLDOMNode* channelNode,
-                                        VARIANT_BOOL manageShortFloat) = 0;
-  virtual HRESULT put_IsConnected(VARIANT_BOOL* value) = 0;
-  virtual HRESULT get_IsConnected(VARIANT_BOOL* value) = 0;
+  TQ_CHANNEL_MEMBERS;
   virtual HRESULT put_IsCounter(VARIANT_BOOL* value) = 0;
   virtual HRESULT get_IsCounter(VARIANT_BOOL* value) = 0;
-  virtual HRESULT XmlSave(IXMLDOMNode* parentNode, IXMLDOMDocument* document) = 0;
-  virtual HRESULT XmlSaveSim(IXMLDOMNode* parentNode, IXMLDOMDocument* document) = 0;
-  virtual HRESULT XmlLoad(IXMLDOMNode* parentNode) = 0;
+  TQ_CHANNEL_PERSISTENCE_MEMBERS;
 
  protected:
   ~_CDBDI() = default;

@@ -13,7 +13,8 @@ void CDBEBTemplates::Build() {
     if (entry == "Bin") continue;
     auto module = qcom::Make<CDBEBModule>();
     if (!module->LoadTemplate(entry)) continue;
-    // Placing a module reads its template afresh; the entry only describes the kind.
+    // The entry only describes the kind: placing a module reads the template
+    // again (from the parsed file every load shares).
     module->ReleaseTemplateDocument();
     items_.Add(entry, module);
   }

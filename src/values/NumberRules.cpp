@@ -73,6 +73,24 @@ size_t ScanExponent(std::string_view text, size_t i, std::string& out) {
   return j;
 }
 
+// Scans "[sign]digits[<separator>digits]" from text[i] into `out` (with "-" for
+// a minus and "." for the separator); returns the digits it took.
+size_t ScanMantissa(std::string_view text, size_t& i, std::string_view separator,
+                    std::string& out) {
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') out += '-';
+    ++i;
+  }
+  size_t digits = 0;
+  while (i < text.size() && IsDigit(text[i])) out += text[i++], ++digits;
+  if (!separator.empty() && text.substr(i).starts_with(separator)) {
+    out += '.';
+    i += separator.size();
+    while (i < text.size() && IsDigit(text[i])) out += text[i++], ++digits;
+  }
+  return digits;
+}
+
 template <class T>
 std::optional<T> RoundTo(double value) {
   if (!std::isfinite(value)) return std::nullopt;
@@ -89,16 +107,7 @@ double PlainParse(std::string_view text) {
   size_t i = 0;
   while (i < text.size() && IsBlank(text[i])) ++i;
   std::string number;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') number += '-';
-    ++i;
-  }
-  size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i])) number += text[i++], ++digits;
-  if (i < text.size() && text[i] == '.') {
-    number += text[i++];
-    while (i < text.size() && IsDigit(text[i])) number += text[i++], ++digits;
-  }
+  const size_t digits = ScanMantissa(text, i, ".", number);
   if (digits == 0) return 0.0;
   // A prefix ends before an "E" without exponent digits.
   ScanExponent(text, i, number);
@@ -121,17 +130,7 @@ std::optional<double> LocaleParseDouble(std::string_view text) {
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   size_t i = 0;
   std::string number;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') number += '-';
-    ++i;
-  }
-  size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i])) number += text[i++], ++digits;
-  if (!separator.empty() && text.substr(i).starts_with(separator)) {
-    number += '.';
-    i += separator.size();
-    while (i < text.size() && IsDigit(text[i])) number += text[i++], ++digits;
-  }
+  const size_t digits = ScanMantissa(text, i, separator, number);
   if (digits == 0) return std::nullopt;
   i = ScanExponent(text, i, number);
   if (i != text.size()) return std::nullopt;
@@ -176,9 +175,13 @@ std::string GeneralText(T value, int digits) {
 }
 }  // namespace
 
-std::string SingleText(float value) { return GeneralText(value, 7); }
+std::string SingleText(float value) {
+  return GeneralText(value, 7);
+}
 
-std::string DoubleText(double value) { return GeneralText(value, 15); }
+std::string DoubleText(double value) {
+  return GeneralText(value, 15);
+}
 
 bool ProcessLocaleUsesDecimalComma() {
   char buffer[32];
