@@ -1,7 +1,6 @@
 #pragma once
 
-#include <new>
-
+#include "com/Boundary.h"
 #include "com/ComObject.h"
 
 struct IClassFactory : IUnknown {
@@ -32,14 +31,7 @@ class ClassFactory final : public ComObject<IClassFactory> {
     *ppv = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
     // A constructor that throws must not unwind through the caller's interface.
-    try {
-      ComPtr<T> object = Make<T>();
-      return object->QueryInterface(riid, ppv);
-    } catch (const std::bad_alloc&) {
-      return E_OUTOFMEMORY;
-    } catch (...) {
-      return E_UNEXPECTED;
-    }
+    return Guarded([&] { return Make<T>()->QueryInterface(riid, ppv); });
   }
   HRESULT LockServer(int32_t lock) override {
     if (lock)

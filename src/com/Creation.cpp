@@ -3,6 +3,7 @@
 #include <mutex>
 #include <new>
 
+#include "com/Boundary.h"
 #include "com/ClassFactory.h"
 #include "com/ErrorRecord.h"
 #include "com/LibraryTable.h"
@@ -24,19 +25,6 @@ HRESULT FailUnlessRecorded(HRESULT hr, std::string_view line) {
   return PeekErrorRecord() ? hr : Fail(hr, line);
 }
 
-// No exception leaves the runtime, neither its own nor one a component throws.
-template <class F>
-HRESULT Guarded(const char* where, F f) {
-  try {
-    return f();
-  } catch (const std::bad_alloc&) {
-    return Fail(E_OUTOFMEMORY, std::string(where) + ": out of memory");
-  } catch (const std::exception& e) {
-    return Fail(E_UNEXPECTED, std::string(where) + ": " + e.what());
-  } catch (...) {
-    return Fail(E_UNEXPECTED, std::string(where) + ": unexpected exception");
-  }
-}
 
 HRESULT GetClassObject(REFCLSID clsid, DWORD context, REFIID riid, void** ppv,
                        std::string& library) {
@@ -63,7 +51,7 @@ HRESULT GetClassObject(REFCLSID clsid, DWORD context, REFIID riid, void** ppv,
     if (loaded.fresh) table.Close(loaded);
     return hr;
   }
-  hr = Guarded(("library " + loaded.path + ", DllGetClassObject").c_str(),
+  hr = qcom::Guarded(kSource, ("library " + loaded.path + ", DllGetClassObject"),
                [&] { return getClassObject(clsid, riid, ppv); });
   if (FAILED(hr)) {
     *ppv = nullptr;
@@ -82,7 +70,7 @@ HRESULT CreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID ri
   HRESULT hr = GetClassObject(clsid, context, IClassFactory::iid, factory.put_void(), library);
   if (FAILED(hr)) return hr;
   std::string where = "class " + GuidToString(clsid) + " in " + library;
-  hr = Guarded(where.c_str(), [&] { return factory->CreateInstance(outer, riid, ppv); });
+  hr = qcom::Guarded(kSource, where, [&] { return factory->CreateInstance(outer, riid, ppv); });
   if (SUCCEEDED(hr)) return hr;
   *ppv = nullptr;
   if (hr == E_NOINTERFACE)
@@ -95,7 +83,7 @@ HRESULT CreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID ri
 
 HRESULT CreateByProgId(std::string_view progId, REFIID riid, void** ppv) {
   ClearErrorRecord();
-  return Guarded("CreateByProgId", [&] {
+  return qcom::Guarded(kSource, "CreateByProgId", [&] {
     if (!ppv) return Fail(E_POINTER, "ProgID '" + std::string(progId) + "': no out pointer");
     *ppv = nullptr;
     CLSID clsid;
@@ -111,7 +99,7 @@ size_t LoadedLibraryCount() {
 
 HRESULT RegisterServer(const std::string& libraryPath, bool unregister) {
   ClearErrorRecord();
-  return Guarded("RegisterServer", [&] {
+  return qcom::Guarded(kSource, "RegisterServer", [&] {
     const char* entry = unregister ? "DllUnregisterServer" : "DllRegisterServer";
     LibraryTable& table = LibraryTable::Instance();
     std::lock_guard lock(table.mutex());
@@ -124,7 +112,7 @@ HRESULT RegisterServer(const std::string& libraryPath, bool unregister) {
       if (loaded.fresh) table.Close(loaded);
       return hr;
     }
-    hr = Guarded(("library " + loaded.path + ", " + entry).c_str(), [&] { return call(); });
+    hr = qcom::Guarded(kSource, ("library " + loaded.path + ", " + entry), [&] { return call(); });
     if (FAILED(hr))
       FailUnlessRecorded(
           hr, "library " + loaded.path + ": " + entry + " failed (" + HresultText(hr) + ")");
@@ -140,19 +128,19 @@ extern "C" {
 HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void*, REFIID riid, void** ppv) {
   qcom::ClearErrorRecord();
   std::string library;
-  return qcom::Guarded("CoGetClassObject",
+  return qcom::Guarded(qcom::kSource, "CoGetClassObject",
                        [&] { return qcom::GetClassObject(clsid, context, riid, ppv, library); });
 }
 
 HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID riid, void** ppv) {
   qcom::ClearErrorRecord();
-  return qcom::Guarded("CoCreateInstance",
+  return qcom::Guarded(qcom::kSource, "CoCreateInstance",
                        [&] { return qcom::CreateInstance(clsid, outer, context, riid, ppv); });
 }
 
 HRESULT CLSIDFromProgID(const char16_t* progId, CLSID* clsid) {
   qcom::ClearErrorRecord();
-  return qcom::Guarded("CLSIDFromProgID", [&] {
+  return qcom::Guarded(qcom::kSource, "CLSIDFromProgID", [&] {
     if (!progId || !clsid)
       return qcom::Fail(E_INVALIDARG, "CLSIDFromProgID: no ProgID or no out pointer");
     *clsid = GUID_NULL;

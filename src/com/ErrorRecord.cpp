@@ -17,6 +17,15 @@ HRESULT RecordError(HRESULT number, std::string_view source, std::string_view de
   return number;
 }
 
+HRESULT RecordFailure(HRESULT number, std::string_view source, std::string_view where,
+                      std::string_view why) noexcept {
+  try {
+    SetErrorRecord(number, source, std::string(where) + ": " + std::string(why));
+  } catch (...) {
+  }
+  return number;
+}
+
 std::string HresultText(HRESULT hr) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(hr));

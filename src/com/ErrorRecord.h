@@ -21,6 +21,10 @@ QCOM_API void SetErrorRecord(HRESULT number, std::string_view source, std::strin
 // Sets the record and hands the number back, so a failing path ends in one
 // statement: return RecordError(code, source, "what went wrong").
 QCOM_API HRESULT RecordError(HRESULT number, std::string_view source, std::string_view description);
+// Records "where: why" and hands the number back; used by the exception
+// barrier, so it never throws (a record it cannot build is left out).
+QCOM_API HRESULT RecordFailure(HRESULT number, std::string_view source, std::string_view where,
+                               std::string_view why) noexcept;
 // The code as error texts show it: "0x80040154".
 QCOM_API std::string HresultText(HRESULT hr);
 // The current record, if any; it stays until replaced or cleared.

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "com/ErrorRecord.h"
+#include "com/Boundary.h"
 #include "com/RegistryDocument.h"
 
 namespace qcom {
@@ -128,13 +129,7 @@ HRESULT Update(const std::string& path, Change change) {
 // No exception leaves the registry: running out of memory is an answer too.
 template <class F>
 HRESULT Guarded(const std::string& path, F f) {
-  try {
-    return f();
-  } catch (const std::bad_alloc&) {
-    return Fail(E_OUTOFMEMORY, "registry " + path + ": out of memory");
-  } catch (const std::exception& e) {
-    return Fail(E_FAIL, "registry " + path + ": " + e.what());
-  }
+  return qcom::Guarded([&] { return qcom::Guarded(kSource, "registry " + path, f); });
 }
 
 std::string Variable(const char* name) {

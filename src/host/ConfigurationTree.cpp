@@ -1,7 +1,7 @@
 #include "host/ConfigurationTree.h"
 
 #include "com/TextRules.h"
-#include "host/DomAccess.h"
+#include "xml/Elements.h"
 #include "host/XmlFiles.h"
 
 namespace host {
@@ -9,22 +9,22 @@ namespace host {
 namespace {
 
 bool IsSlot(IXMLDOMNode* element) {
-  return qcom::text::Upper(dom::NameOf(element)).rfind("SLOT", 0) == 0;
+  return qcom::text::Upper(qxml::NameOf(element)).rfind("SLOT", 0) == 0;
 }
 
 // The template elements in the slot elements below a node of the tree.
-std::vector<dom::Element> TemplatesBelow(IXMLDOMNode* node) {
-  std::vector<dom::Element> templates;
-  for (const dom::Element& slot : dom::ChildElements(node)) {
+std::vector<qxml::ElementPtr> TemplatesBelow(IXMLDOMNode* node) {
+  std::vector<qxml::ElementPtr> templates;
+  for (const qxml::ElementPtr& slot : qxml::ChildElements(node)) {
     if (!IsSlot(slot.get())) continue;
-    for (const dom::Element& entry : dom::ChildElements(slot.get())) templates.push_back(entry);
+    for (const qxml::ElementPtr& entry : qxml::ChildElements(slot.get())) templates.push_back(entry);
   }
   return templates;
 }
 
 void Collect(IXMLDOMNode* node, std::vector<std::string>& names) {
-  for (const dom::Element& entry : TemplatesBelow(node)) {
-    names.push_back(dom::NameOf(entry.get()));
+  for (const qxml::ElementPtr& entry : TemplatesBelow(node)) {
+    names.push_back(qxml::NameOf(entry.get()));
     Collect(entry.get(), names);
   }
 }
@@ -55,8 +55,8 @@ std::vector<std::string> ConfigurationTree::Next(const std::vector<std::string>&
   qcom::ComPtr<IXMLDOMNode> node = configurations_;
   for (const std::string& placed : chain) {
     qcom::ComPtr<IXMLDOMNode> below;
-    for (const dom::Element& entry : TemplatesBelow(node.get()))
-      if (qcom::text::EqualsNoCase(dom::NameOf(entry.get()), placed)) {
+    for (const qxml::ElementPtr& entry : TemplatesBelow(node.get()))
+      if (qcom::text::EqualsNoCase(qxml::NameOf(entry.get()), placed)) {
         below = entry;
         break;
       }
@@ -64,8 +64,8 @@ std::vector<std::string> ConfigurationTree::Next(const std::vector<std::string>&
     node = below;
   }
   std::vector<std::string> names;
-  for (const dom::Element& entry : TemplatesBelow(node.get()))
-    names.push_back(dom::NameOf(entry.get()));
+  for (const qxml::ElementPtr& entry : TemplatesBelow(node.get()))
+    names.push_back(qxml::NameOf(entry.get()));
   return names;
 }
 

@@ -82,11 +82,11 @@ std::string CheckChain(const ConfigurationTree& tree, std::vector<std::string>& 
 
 // The saved element a host writes to have modules placed: one empty element
 // per template ID under "Modules", in chain order.
-dom::Element ChainElement(const std::string& type, const std::vector<std::string>& chain) {
+qxml::ElementPtr ChainElement(const std::string& type, const std::vector<std::string>& chain) {
   auto document = qxml::CreateDocument();
-  dom::Element root = dom::AppendElement(document.get(), document.get(), type);
-  dom::Element modules = dom::AppendElement(document.get(), root.get(), "Modules");
-  for (const std::string& id : chain) dom::AppendElement(document.get(), modules.get(), id);
+  qxml::ElementPtr root = qxml::AppendElement(document.get(), document.get(), type);
+  qxml::ElementPtr modules = qxml::AppendElement(document.get(), root.get(), "Modules");
+  for (const std::string& id : chain) qxml::AppendElement(document.get(), modules.get(), id);
   return root;
 }
 
@@ -102,17 +102,17 @@ LONG PointCount(IAppObject* object) {
 // Confirms through what the object saves and shows that it placed each module
 // of the chain, in order, with its channels.
 std::string CheckPlaced(const PlacedObject& object, const std::vector<std::string>& chain) {
-  std::vector<dom::Element> placed;
-  for (const dom::Element& child : dom::ChildElements(object.SavedElement().get()))
-    if (qcom::text::EqualsNoCase(dom::NameOf(child.get()), "Modules"))
-      placed = dom::ChildElements(child.get());
+  std::vector<qxml::ElementPtr> placed;
+  for (const qxml::ElementPtr& child : qxml::ChildElements(object.SavedElement().get()))
+    if (qcom::text::EqualsNoCase(qxml::NameOf(child.get()), "Modules"))
+      placed = qxml::ChildElements(child.get());
   LONG channels = 0;
   for (size_t k = 0; k < chain.size(); ++k) {
     const std::string which =
         "module template " + chain[k] + " at position " + std::to_string(k + 1);
-    if (k >= placed.size() || !qcom::text::EqualsNoCase(dom::NameOf(placed[k].get()), chain[k]))
+    if (k >= placed.size() || !qcom::text::EqualsNoCase(qxml::NameOf(placed[k].get()), chain[k]))
       return which + " was not placed by the object";
-    auto list = dom::ChildElements(placed[k].get());
+    auto list = qxml::ChildElements(placed[k].get());
     if (list.empty()) return which + " was placed without channels";
     channels += static_cast<LONG>(list.size());
   }

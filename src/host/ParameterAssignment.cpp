@@ -73,12 +73,12 @@ std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std:
   return std::nullopt;
 }
 
-dom::Element FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignment& a,
+qxml::ElementPtr FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignment& a,
                                   std::string& problem) {
-  std::vector<dom::Element> modules;
-  for (const dom::Element& child : dom::ChildElements(saved))
-    if (qcom::text::EqualsNoCase(dom::NameOf(child.get()), "Modules"))
-      modules = dom::ChildElements(child.get());
+  std::vector<qxml::ElementPtr> modules;
+  for (const qxml::ElementPtr& child : qxml::ChildElements(saved))
+    if (qcom::text::EqualsNoCase(qxml::NameOf(child.get()), "Modules"))
+      modules = qxml::ChildElements(child.get());
   const std::string moduleKey = "EB" + std::to_string(a.moduleNumber);
   if (static_cast<size_t>(a.moduleNumber) > modules.size()) {
     problem = "the object has no module " + moduleKey + " (it has " +
@@ -86,16 +86,16 @@ dom::Element FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignme
     return nullptr;
   }
   IXMLDOMElement* module = modules[a.moduleNumber - 1].get();
-  std::vector<dom::Element> channels;
-  for (const dom::Element& child : dom::ChildElements(module))
-    if (dom::NameOf(child.get()) == a.kind) channels.push_back(child);
+  std::vector<qxml::ElementPtr> channels;
+  for (const qxml::ElementPtr& child : qxml::ChildElements(module))
+    if (qxml::NameOf(child.get()) == a.kind) channels.push_back(child);
   if (static_cast<size_t>(a.position) > channels.size()) {
-    problem = "module " + moduleKey + " (" + dom::NameOf(module) + ") has no " + a.kind + " " +
+    problem = "module " + moduleKey + " (" + qxml::NameOf(module) + ") has no " + a.kind + " " +
               std::to_string(a.position) + " (it has " + std::to_string(channels.size()) + ")";
     return nullptr;
   }
-  for (const dom::Element& parameter : dom::ChildElements(channels[a.position - 1].get()))
-    if (qcom::text::EqualsNoCase(dom::NameOf(parameter.get()), a.name)) return parameter;
+  for (const qxml::ElementPtr& parameter : qxml::ChildElements(channels[a.position - 1].get()))
+    if (qcom::text::EqualsNoCase(qxml::NameOf(parameter.get()), a.name)) return parameter;
   problem =
       moduleKey + "/" + a.kind + "/" + std::to_string(a.position) + " has no parameter " + a.name;
   return nullptr;

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "host/DomAccess.h"
+#include "xml/Elements.h"
 
 // One NAME=VALUE word of "tqhost set". A name without "/" is a device
 // parameter; "EB1/AI/2/sensortype" is a channel parameter: the module key, the
@@ -27,7 +27,7 @@ std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std:
 // module element, its position-th channel element of the kind, the parameter
 // element by name, letter case aside). Null with problem set when the object
 // has no such module, channel or parameter.
-dom::Element FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignment& assignment,
+qxml::ElementPtr FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignment& assignment,
                                   std::string& problem);
 
 }  // namespace host

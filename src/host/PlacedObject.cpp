@@ -59,10 +59,10 @@ void PlacedObject::SaveInto(IXMLDOMDocument* document, IXMLDOMNode* parent, Save
   }
 }
 
-dom::Element PlacedObject::SavedElement() const {
+qxml::ElementPtr PlacedObject::SavedElement() const {
   auto document = qxml::CreateDocument();
   SaveInto(document.get(), document.get(), SaveForm::kNormal);
-  return dom::RootOf(document.get());
+  return qxml::RootOf(document.get());
 }
 
 }  // namespace host

@@ -6,7 +6,7 @@
 #include "com/ComPtr.h"
 #include "faces/AppObject.h"
 #include "host/ComponentSession.h"
-#include "host/DomAccess.h"
+#include "xml/Elements.h"
 #include "host/ObjectIdentity.h"
 #include "host/SaveForm.h"
 
@@ -33,7 +33,7 @@ class PlacedObject {
   // Appends the object's element in the given form below parent.
   void SaveInto(IXMLDOMDocument* document, IXMLDOMNode* parent, SaveForm form) const;
   // The object saved in the normal form, alone in a document of its own.
-  dom::Element SavedElement() const;
+  qxml::ElementPtr SavedElement() const;
   ObjectIdentity Identity() const { return ReadIdentity(object_.get()); }
   IAppObject* get() const { return object_.get(); }
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "com/ComPtr.h"
-#include "host/DomAccess.h"
+#include "xml/Elements.h"
 #include "host/ObjectIdentity.h"
 #include "host/PlacedObject.h"
 #include "host/SaveForm.h"
@@ -21,8 +21,8 @@ constexpr const char* kObjectElement = "Object";
 
 struct ProjectEntry {
   ObjectIdentity identity;
-  dom::Element wrapper;  // the "Object" element; null for a bare saved element
-  dom::Element saved;    // the object's own element
+  qxml::ElementPtr wrapper;  // the "Object" element; null for a bare saved element
+  qxml::ElementPtr saved;    // the object's own element
 };
 
 class ProjectFile {
@@ -47,10 +47,10 @@ class ProjectFile {
   bool Write(const std::string& path, std::string& error);
 
  private:
-  bool ReadEntry(dom::Element wrapper, std::string& problem);
+  bool ReadEntry(qxml::ElementPtr wrapper, std::string& problem);
 
   qcom::ComPtr<IXMLDOMDocument> document_;
-  dom::Element root_;
+  qxml::ElementPtr root_;
   SaveForm form_ = SaveForm::kNormal;
   bool bare_ = false;
   std::vector<ProjectEntry> entries_;

@@ -59,9 +59,9 @@ std::optional<std::string> ReadBack(const PlacedObject& object, const ParameterA
     attribute->get_Value(value.out());
     return value.utf8();
   }
-  dom::Element element = FindChannelParameter(object.SavedElement().get(), a, problem);
+  qxml::ElementPtr element = FindChannelParameter(object.SavedElement().get(), a, problem);
   if (!element) return std::nullopt;
-  return dom::TextOf(element.get());
+  return qxml::TextOf(element.get());
 }
 
 std::optional<size_t> ObjectNumber(const std::string& text) {
@@ -112,7 +112,7 @@ int RunSet(const std::vector<std::string>& words) {
 
   // Device parameters are set on the loaded object; channel parameters in its
   // saved element, which a fresh object then loads.
-  dom::Element edited;
+  qxml::ElementPtr edited;
   {
     auto object = LoadProjectObject(session, project, index, path, error);
     if (!object) return Fail("set", error, kExitInput);
@@ -127,7 +127,7 @@ int RunSet(const std::vector<std::string>& words) {
     for (const ParameterAssignment& a : assignments) {
       if (!a.channel) continue;
       std::string problem;
-      dom::Element parameter = FindChannelParameter(edited.get(), a, problem);
+      qxml::ElementPtr parameter = FindChannelParameter(edited.get(), a, problem);
       if (!parameter) return Fail("set", label + ": " + problem, kExitInput);
       qcom::Bstr value(a.value);
       parameter->put_text(value.get());

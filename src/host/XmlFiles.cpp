@@ -5,7 +5,7 @@
 #include "com/ErrorRecord.h"
 #include "com/Variant.h"
 #include "host/ComponentSession.h"
-#include "host/DomAccess.h"
+#include "xml/Elements.h"
 
 namespace host {
 
@@ -16,11 +16,11 @@ void AppendText(IXMLDOMDocument* document, IXMLDOMNode* parent, const std::strin
   qcom::ComPtr<IXMLDOMText> node;
   qcom::Bstr data(text);
   if (FAILED(document->createTextNode(data.get(), node.put())) || !node) return;
-  dom::Node appended;
+  qxml::NodePtr appended;
   parent->appendChild(node.get(), appended.put());
   if (before) {
     // The DOM has no insertBefore: move the sibling behind the new text instead.
-    dom::Node moved;
+    qxml::NodePtr moved;
     parent->appendChild(before, moved.put());
   }
 }
@@ -28,20 +28,20 @@ void AppendText(IXMLDOMDocument* document, IXMLDOMNode* parent, const std::strin
 // Puts each child of an element that holds only elements and comments on its
 // own line. Elements with text keep their content exactly as it is.
 void Indent(IXMLDOMDocument* document, IXMLDOMNode* element, const std::string& margin) {
-  std::vector<dom::Node> children;
-  dom::Node child;
+  std::vector<qxml::NodePtr> children;
+  qxml::NodePtr child;
   if (element->get_firstChild(child.put()) != S_OK) return;
   while (child) {
     DOMNodeType type = NODE_INVALID;
     child->get_nodeType(&type);
     if (type != NODE_ELEMENT && type != NODE_COMMENT) return;  // content with text stays as it is
     children.push_back(child);
-    dom::Node next;
+    qxml::NodePtr next;
     if (child->get_nextSibling(next.put()) != S_OK) break;
     child = next;
   }
   const std::string inner = margin + "  ";
-  for (const dom::Node& c : children) {
+  for (const qxml::NodePtr& c : children) {
     Indent(document, c.get(), inner);
     AppendText(document, element, "\n" + inner, c.get());
   }
@@ -79,7 +79,7 @@ qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& 
 }
 
 bool WriteXmlFile(IXMLDOMDocument* document, const std::string& path, std::string& error) {
-  dom::Element root = dom::RootOf(document);
+  qxml::ElementPtr root = qxml::RootOf(document);
   if (root) Indent(document, root.get(), "");
   HRESULT hr = document->save(qcom::Variant(path).raw());
   if (SUCCEEDED(hr)) return true;

@@ -2,7 +2,7 @@
 
 #include "com/OutParam.h"
 #include "com/TextRules.h"
-#include "modules/AppObjectServices.h"
+#include "ports/AppObjectServices.h"
 #include "modules/CDBAIs.h"
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
@@ -12,15 +12,15 @@
 #include "platform/MessageBox.h"
 #include "platform/MessagePump.h"
 #include "platform/ResourceIcons.h"
-#include "values/CDBInputs.h"
-#include "values/CDBOutputs.h"
+#include "points/CDBInputs.h"
+#include "points/CDBOutputs.h"
 #include "values/NumberRules.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 
 namespace {
 
 int32_t CountOf(IXMLDOMDocument* document, const char* path) {
-  auto text = values::xml::Text(values::xml::FirstMatch(document, path).get());
+  auto text = qxml::Text(qxml::FirstMatch(document, path).get());
   if (!text) return 0;
   return values::RoundToInt32(values::PlainParse(*text)).value_or(0);
 }
@@ -33,7 +33,7 @@ qcom::ComPtr<Collection> CreateKind(int32_t count, IXMLDOMDocument* document, co
   if (count <= 0) return nullptr;
   auto channels = qcom::Make<Collection>();
   channels->SetAppObject(appObject);
-  auto definition = values::xml::FirstMatch(document, path);
+  auto definition = qxml::FirstMatch(document, path);
   for (int32_t i = 1; i <= count; ++i) {
     int32_t number = (slot - 1) * 8 + slotBase + channelCounter;
     channels->LoadFromXML(definition.get(), appObject, number, i, slot);
@@ -87,8 +87,8 @@ bool CDBEBModule::LoadTemplate(const std::string& templateId) {
   icon_ = platform::LoadPictureFromFile(templatePath_ + templateId + ".ico");
   if (!icon_) icon_ = platform::LoadResourcePicture("EBMODULE");
 
-  auto header = values::xml::FirstMatch(templateDoc_.get(), "EB");
-  for (const auto& field : values::xml::Fields(header.get())) {
+  auto header = qxml::FirstMatch(templateDoc_.get(), "EB");
+  for (const auto& field : qxml::Fields(header.get())) {
     if (!field.text) continue;
     std::string name = qcom::text::Upper(field.name);
     if (name == "NAME")
@@ -164,7 +164,7 @@ bool CDBEBModule::HasConnections() const {
     CDBOutputs* outputs = services ? services->OutputSet() : nullptr;
     if (outputs) {
       for (const auto& entry : outputs->Items()) {
-        if (entry.item->GetName() != "AI AlarmStatus") continue;
+        if (entry.item->NameText() != "AI AlarmStatus") continue;
         VARIANT_BOOL connected = VARIANT_FALSE, macro = VARIANT_FALSE;
         IOutput* output = entry.item.get();
         output->get_IsConnected(&connected);
@@ -228,7 +228,7 @@ void CDBEBModule::XmlLoad(IXMLDOMNode* moduleElement) {
     platform::PumpMessages();
     qcom::ComPtr<IXMLDOMNode> child;
     if (FAILED(children->get_item(i, child.put())) || !child) continue;
-    std::string name = values::xml::BaseName(child.get());
+    std::string name = qxml::BaseName(child.get());
     if (name == "AI")
       load(ais_, ai, child.get());
     else if (name == "AO")

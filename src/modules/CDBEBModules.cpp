@@ -1,7 +1,7 @@
 #include "modules/CDBEBModules.h"
 
 #include "com/EnumVariant.h"
-#include "modules/AppObjectServices.h"
+#include "ports/AppObjectServices.h"
 #include "platform/MessageBox.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "com/ComObject.h"
 #include "com/OutParam.h"
 #include "modules/ChannelCore.h"
-#include "values/ChannelState.h"
-#include "xml/Boundary.h"
+#include "ports/ChannelLink.h"
+#include "com/Boundary.h"
 
 // The COM face of an I/O channel: the members every channel kind shares, in
 // the slot order of its own interface `Interface`, and the link through which
@@ -32,7 +32,7 @@ class Channel : public qcom::ComObject<Interface, IChannelLink, IChannelState> {
   const std::string& NameText() const { return core_.name; }
   const std::string& GlobalKeyText() const { return core_.globalKey; }
   void SetGlobalKeyText(std::string key) { core_.globalKey = std::move(key); }
-  values::ChannelRowData RowData() const { return core_.RowData(); }
+  ports::ChannelRowData RowData() const { return core_.RowData(); }
   ChannelCore& Core() { return core_; }
   const ChannelCore& Core() const { return core_; }
 
@@ -49,7 +49,7 @@ class Channel : public qcom::ComObject<Interface, IChannelLink, IChannelState> {
   HRESULT put_GlobalKey(BSTR* value) override { return StoreText(value, core_.globalKey); }
   HRESULT get_GlobalKey(BSTR* value) override { return qcom::ReturnText(core_.globalKey, value); }
   HRESULT LoadAttributesFromXML(IXMLDOMNode* channelNode, VARIANT_BOOL manageShortFloat) override {
-    return qxml::Guarded([&] {
+    return qcom::Guarded([&] {
       core_.LoadAttributes(channelNode, manageShortFloat != VARIANT_FALSE);
       return S_OK;
     });
@@ -61,22 +61,22 @@ class Channel : public qcom::ComObject<Interface, IChannelLink, IChannelState> {
   }
   HRESULT get_IsConnected(VARIANT_BOOL* value) override {
     if (!value) return E_POINTER;
-    return qxml::Guarded([&] { return qcom::ReturnBool(core_.IsConnected(), value); });
+    return qcom::Guarded([&] { return qcom::ReturnBool(core_.IsConnected(), value); });
   }
   HRESULT XmlSave(IXMLDOMNode* parentNode, IXMLDOMDocument* document) override {
-    return qxml::Guarded([&] {
+    return qcom::Guarded([&] {
       core_.Save(parentNode, document, false);
       return S_OK;
     });
   }
   HRESULT XmlSaveSim(IXMLDOMNode* parentNode, IXMLDOMDocument* document) override {
-    return qxml::Guarded([&] {
+    return qcom::Guarded([&] {
       core_.Save(parentNode, document, true);
       return S_OK;
     });
   }
   HRESULT XmlLoad(IXMLDOMNode* parentNode) override {
-    return qxml::Guarded([&] {
+    return qcom::Guarded([&] {
       core_.Load(parentNode);
       return S_OK;
     });
@@ -99,7 +99,7 @@ class Channel : public qcom::ComObject<Interface, IChannelLink, IChannelState> {
   }
   static HRESULT StoreText(const BSTR* value, std::string& field) {
     if (!value) return E_POINTER;
-    return qxml::Guarded([&] {
+    return qcom::Guarded([&] {
       field = qcom::BstrToUtf8(*value);
       return S_OK;
     });

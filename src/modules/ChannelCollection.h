@@ -10,10 +10,10 @@
 #include "com/EnumVariant.h"
 #include "com/OutParam.h"
 #include "faces/AppObject.h"
-#include "modules/AppObjectServices.h"
-#include "values/EditorView.h"
+#include "ports/AppObjectServices.h"
+#include "ports/EditorView.h"
 #include "values/NumberRules.h"
-#include "xml/Boundary.h"
+#include "com/Boundary.h"
 #include "xml/Dom.h"
 
 // The channels of one kind in one module, in module order (1-based, without
@@ -23,7 +23,7 @@ template <class Interface, class Kind>
 class ChannelCollection : public qcom::ComObject<Interface> {
  public:
   using ChannelInterface = typename Kind::DefaultInterface;
-  static constexpr values::ChannelKind kChannelKind = Kind::kKind.kind;
+  static constexpr ports::ChannelKind kChannelKind = Kind::kKind.kind;
 
   // Creates a channel from its definition element and appends it. The
   // application object is asked for its editor window and its short-float
@@ -92,12 +92,12 @@ class ChannelCollection : public qcom::ComObject<Interface> {
   }
   HRESULT get_Item(BSTR key, ChannelInterface** item) override {
     if (!item) return E_POINTER;
-    return qxml::Guarded(
+    return qcom::Guarded(
         [&] { return qcom::ReturnObject<ChannelInterface>(Item(qcom::BstrToUtf8(key)), item); });
   }
   HRESULT get__NewEnum(IUnknown** enumerator) override {
     if (!enumerator) return E_POINTER;
-    return qxml::Guarded([&] {
+    return qcom::Guarded([&] {
       std::vector<qcom::Variant> all;
       for (const auto& channel : channels_)
         all.emplace_back(static_cast<IDispatch*>(static_cast<ChannelInterface*>(channel.get())));
@@ -113,7 +113,7 @@ class ChannelCollection : public qcom::ComObject<Interface> {
   HRESULT LoadFromXML(IXMLDOMNode* channelNode, IAppObject* appObject, LONG* channelIndex,
                       LONG* indexInModule, LONG* slot) override {
     if (!channelIndex || !indexInModule || !slot) return E_POINTER;
-    return qxml::Guarded([&] {
+    return qcom::Guarded([&] {
       LoadFromXML(channelNode, appObject, *channelIndex, *indexInModule, *slot);
       return S_OK;
     });

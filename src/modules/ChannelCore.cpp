@@ -5,13 +5,13 @@
 #include "com/Variant.h"
 #include "platform/MessageBox.h"
 #include "platform/MessagePump.h"
-#include "values/XmlOutput.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
+#include "xml/Elements.h"
 
 namespace {
 
-using values::xml::BaseName;
-using values::xml::Children;
+using qxml::BaseName;
+using qxml::Children;
 
 // Whether one of the named points of a host collection is connected, directly
 // or through a macro. Outputs and inputs are asked the same way.
@@ -36,7 +36,7 @@ void AppendValueElement(IXMLDOMDocument* document, IXMLDOMNode* parent, const st
   if (!document) return;
   // Our own DOM builds it in one step; another implementation through its members.
   if (qxml::AppendTextElement(parent, name, text) != E_NOINTERFACE) return;
-  auto element = values::AppendElement(document, parent, name, values::kNoTextField);
+  auto element = qxml::AppendElement(document, parent, name, qxml::kNoTextField);
   if (!element) return;
   qcom::ComPtr<IXMLDOMText> textNode;
   qcom::Bstr data(text);
@@ -69,14 +69,14 @@ bool ChannelCore::Create(IXMLDOMNode* definition, IAppObjectServices& services,
 
   const std::string section = qcom::text::Upper(kind_.referenceSection);
   for (const auto& child : Children(definition)) {
-    if (values::xml::UpperBaseName(child.get()) != section) continue;
-    for (const auto& reference : values::xml::Fields(child.get()))
+    if (qxml::UpperBaseName(child.get()) != section) continue;
+    for (const auto& reference : qxml::Fields(child.get()))
       if (!CreatePoint(reference, services, self)) return false;
   }
   return true;
 }
 
-bool ChannelCore::CreatePoint(const values::xml::Field& reference, IAppObjectServices& services,
+bool ChannelCore::CreatePoint(const qxml::Field& reference, IAppObjectServices& services,
                               IChannelLink* self) {
   const std::string& referenceName = reference.name;
   const auto& snvt = reference.text;
@@ -155,7 +155,7 @@ bool ChannelCore::IsConnected() const {
 }
 
 void ChannelCore::Save(IXMLDOMNode* parent, IXMLDOMDocument* document, bool simulation) const {
-  auto element = values::AppendElement(document, parent, kind_.elementName, values::kNoTextField);
+  auto element = qxml::AppendElement(document, parent, kind_.elementName, qxml::kNoTextField);
   if (!element) return;
   if (simulation) AppendValueElement(document, element.get(), "Alias", name + " Value");
   if (!attributes_) return;
@@ -169,15 +169,15 @@ void ChannelCore::Save(IXMLDOMNode* parent, IXMLDOMDocument* document, bool simu
 
 void ChannelCore::Load(IXMLDOMNode* parent) {
   if (!attributes_) return;
-  for (const auto& field : values::xml::Fields(parent)) {
+  for (const auto& field : qxml::Fields(parent)) {
     auto attribute = attributes_->Item(field.name);
     if (!attribute) continue;
     if (field.text) attribute->SetValueText(*field.text);
   }
 }
 
-values::ChannelRowData ChannelCore::RowData() const {
-  values::ChannelRowData row{name, globalKey, {}};
+ports::ChannelRowData ChannelCore::RowData() const {
+  ports::ChannelRowData row{name, globalKey, {}};
   if (attributes_)
     for (const auto& entry : attributes_->Items())
       row.parameters.emplace_back(entry.item->NameText(), entry.item->DisplayValue());

@@ -6,12 +6,12 @@
 
 #include "com/ComPtr.h"
 #include "faces/AppObject.h"
-#include "modules/AppObjectServices.h"
-#include "modules/ChannelKind.h"
+#include "ports/AppObjectServices.h"
+#include "modules/ChannelKindInfo.h"
 #include "values/CDBAttributes.h"
-#include "values/ChannelLink.h"
-#include "values/EditorView.h"
-#include "values/XmlRead.h"
+#include "ports/ChannelLink.h"
+#include "ports/EditorView.h"
+#include "xml/Elements.h"
 #include "xml/Dom.h"
 
 // The state and behaviour of one I/O channel, shared by the four channel
@@ -51,7 +51,7 @@ class ChannelCore {
   // Reads parameter values from the children of a saved channel element.
   void Load(IXMLDOMNode* parent);
 
-  values::ChannelRowData RowData() const;
+  ports::ChannelRowData RowData() const;
 
   // Null until the first parameter is loaded.
   CDBAttributes* Attributes() const { return attributes_.get(); }
@@ -68,7 +68,7 @@ class ChannelCore {
  private:
   bool AddReference(const std::string& pointName);
   // Creates the point for one reference element; false when that fails.
-  bool CreatePoint(const values::xml::Field& reference, IAppObjectServices& services,
+  bool CreatePoint(const qxml::Field& reference, IAppObjectServices& services,
                    IChannelLink* self);
 
   const ChannelKindInfo& kind_;

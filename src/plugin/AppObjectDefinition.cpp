@@ -8,7 +8,7 @@
 #include "platform/MessageBox.h"
 #include "plugin/CDBAppObject.h"
 #include "values/NumberRules.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 
 namespace {
 
@@ -63,8 +63,8 @@ void CDBAppObject::LoadObjectDefinition() {
                                                       {"FIXEDSHDB", &fixedSHDB_},
                                                       {"EXECTIME", &execTime_},
                                                       {"MAXINSTANCES", &maxInstances_}};
-  auto appObject = values::xml::FirstMatch(definitionDoc_.get(), "AppObject");
-  for (const auto& field : values::xml::Fields(appObject.get())) {
+  auto appObject = qxml::FirstMatch(definitionDoc_.get(), "AppObject");
+  for (const auto& field : qxml::Fields(appObject.get())) {
     if (!field.text) continue;
     const std::string name = qcom::text::Upper(field.name);
     for (const auto& [upperName, target] : texts)
@@ -104,7 +104,7 @@ void CDBAppObject::LoadFixedAttributes() {
   bool first = true;
   for (const char* name : kFixed) {
     auto node =
-        values::xml::FirstMatch(definitionDoc_.get(), std::string("AppObject/Attributes/") + name);
+        qxml::FirstMatch(definitionDoc_.get(), std::string("AppObject/Attributes/") + name);
     if (node) attributes_->AddFromXML(name, node.get());
     if (first) {
       // The field-bus address is assigned by the host, never taken from the definition.

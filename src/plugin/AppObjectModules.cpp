@@ -8,12 +8,12 @@
 #include "plugin/CDBAppObject.h"
 #include "values/NumberRules.h"
 #include "values/SnvtDataConversion.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 
 namespace {
 
 // The value of the first attribute whose name is upperName in upper case.
-std::string AttributeText(const std::vector<values::xml::Field>& attributes,
+std::string AttributeText(const std::vector<qxml::Field>& attributes,
                           const char* upperName) {
   for (const auto& attribute : attributes)
     if (qcom::text::Upper(attribute.name) == upperName) return attribute.text.value_or("");
@@ -30,17 +30,17 @@ void CDBAppObject::UpdateAddableTemplates() {
   if (modules_)
     for (const auto& entry : modules_->Modules())
       path += "/Slot" + std::to_string(entry.item->Slot()) + "/" + entry.item->TemplateID();
-  auto node = values::xml::FirstMatch(definitionDoc_.get(), path);
-  for (const auto& slotElement : values::xml::Children(node.get())) {
-    std::string slotName = values::xml::UpperBaseName(slotElement.get());
+  auto node = qxml::FirstMatch(definitionDoc_.get(), path);
+  for (const auto& slotElement : qxml::Children(node.get())) {
+    std::string slotName = qxml::UpperBaseName(slotElement.get());
     if (slotName.rfind("SLOT", 0) != 0) continue;
     auto slot = values::RoundToInt32(values::PlainParse(slotName.substr(4)));
     if (!slot) continue;
-    for (const auto& templateElement : values::xml::Children(slotElement.get())) {
-      auto entry = templates_->Items().ByKey(values::xml::BaseName(templateElement.get()));
+    for (const auto& templateElement : qxml::Children(slotElement.get())) {
+      auto entry = templates_->Items().ByKey(qxml::BaseName(templateElement.get()));
       if (!entry) continue;  // a template the catalogue does not hold
       entry->MarkAddable(*slot);
-      const auto attributes = values::xml::AttributeFields(templateElement.get());
+      const auto attributes = qxml::AttributeFields(templateElement.get());
       entry->SetMapTypModTag(AttributeText(attributes, "TQIOMAP") +
                              AttributeText(attributes, "TQIOTYP") +
                              AttributeText(attributes, "TQIOMOD"));

@@ -2,10 +2,10 @@
 #include "com/TextRules.h"
 #include "platform/MessagePump.h"
 #include "plugin/CDBAppObject.h"
-#include "plugin/EditorFactory.h"
+#include "ports/EditorFactory.h"
 #include "values/NumberRules.h"
 #include "values/SnvtDataConversion.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ NodePtr AppendElement(IXMLDOMDocument* document, IXMLDOMNode* parent, const std:
 }
 
 bool HasAttributeNamed(IXMLDOMNode* element, const char* upperName) {
-  for (const auto& attribute : values::xml::AttributeFields(element))
+  for (const auto& attribute : qxml::AttributeFields(element))
     if (qcom::text::Upper(attribute.name) == upperName) return true;
   return false;
 }
@@ -96,7 +96,7 @@ void CDBAppObject::SaveOutputFlags(IXMLDOMNode* element, IXMLDOMDocument* docume
     if (!entry.item->IsDisplayableFlag()) continue;
     if (!list) list = AppendElement(document, element, "Outputs");
     int32_t index = entry.item->IndexValue();
-    values::AppendElementWithAttribute(document, list.get(), "Output" + values::ByteToHex(index),
+    qxml::AppendElementWithAttribute(document, list.get(), "Output" + values::ByteToHex(index),
                                        "IsDisplayable", "1");
   }
 }
@@ -127,28 +127,28 @@ HRESULT CDBAppObject::XMLSaveForInteroperability(IXMLDOMNode* parentNode,
 HRESULT CDBAppObject::XmlLoad(IXMLDOMNode* objectElement) {
   // Modules and channels list their rows in the editor, so it must exist first.
   if (!editor_) {
-    editor_ = plugin::MakeEditor(this);
+    editor_ = ports::MakeEditor(this);
     isPlugInActive_ = true;
   }
-  for (const NodePtr& child : values::xml::Children(objectElement)) {
+  for (const NodePtr& child : qxml::Children(objectElement)) {
     platform::PumpMessages();
-    const std::string name = values::xml::UpperBaseName(child.get());
+    const std::string name = qxml::UpperBaseName(child.get());
     if (name == "CDB") {
-      if (auto text = values::xml::Text(child.get())) lastStream_ = *text;
+      if (auto text = qxml::Text(child.get())) lastStream_ = *text;
     } else if (name == "USERNAME") {
-      if (auto text = values::xml::Text(child.get())) {
+      if (auto text = qxml::Text(child.get())) {
         userName_ = *text;
         width_ = static_cast<int32_t>(qcom::text::Length(userName_)) + 5;
       }
     } else if (name == "X_POSITION" || name == "Y_POSITION") {
-      auto text = values::xml::Text(child.get());
+      auto text = qxml::Text(child.get());
       auto value = text ? Position(*text) : std::nullopt;
       if (value) (name == "X_POSITION" ? xPosition_ : yPosition_) = *value;
     } else if (name == "ATTRIBUTES") {
-      for (const NodePtr& saved : values::xml::Children(child.get())) {
-        auto text = values::xml::Text(saved.get());
+      for (const NodePtr& saved : qxml::Children(child.get())) {
+        auto text = qxml::Text(saved.get());
         auto parameter =
-            attributes_ ? attributes_->Item(values::xml::BaseName(saved.get())) : nullptr;
+            attributes_ ? attributes_->Item(qxml::BaseName(saved.get())) : nullptr;
         if (text && parameter) parameter->SetValueText(*text);
       }
     } else if (name == "MODULES") {
@@ -162,9 +162,9 @@ HRESULT CDBAppObject::XmlLoad(IXMLDOMNode* objectElement) {
 
 void CDBAppObject::LoadModules(IXMLDOMNode* modulesElement) {
   if (!templates_ || !modules_) return;
-  for (const NodePtr& saved : values::xml::Children(modulesElement)) {
+  for (const NodePtr& saved : qxml::Children(modulesElement)) {
     // A name the catalogue does not know is skipped without a word.
-    auto entry = templates_->Item(values::xml::BaseName(saved.get()));
+    auto entry = templates_->Item(qxml::BaseName(saved.get()));
     if (!entry) continue;
     auto module = modules_->AddModule(entry.get());
     if (!module) continue;
@@ -175,8 +175,8 @@ void CDBAppObject::LoadModules(IXMLDOMNode* modulesElement) {
 
 void CDBAppObject::LoadOutputFlags(IXMLDOMNode* outputsElement) {
   if (!outputs_) return;
-  for (const NodePtr& saved : values::xml::Children(outputsElement)) {
-    std::string name = values::xml::BaseName(saved.get());
+  for (const NodePtr& saved : qxml::Children(outputsElement)) {
+    std::string name = qxml::BaseName(saved.get());
     std::string digits = qcom::text::Mid(name, name.size() >= 2 ? qcom::text::Length(name) - 2 : 0);
     auto index = values::RoundToInt32(values::PlainParse(values::HexToDecimalText(digits)));
     if (!index) continue;

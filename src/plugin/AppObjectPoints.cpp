@@ -9,18 +9,16 @@ constexpr const char* kOutputsSuffix = "\\ROU";
 }  // namespace
 
 void CDBAppObject::RegisterSinksWith(CDBInputs& inputs) const {
-  if (!callBacks_) return;
-  for (const auto& sink : *callBacks_) inputs.CallBack(sink.get());
+  callBacks_.ForEach([&](IcbkAppObject* sink) { inputs.CallBack(sink); });
 }
 
 void CDBAppObject::RegisterSinksWith(CDBOutputs& outputs) const {
-  if (!callBacks_) return;
-  for (const auto& sink : *callBacks_) outputs.CallBack(sink.get());
+  callBacks_.ForEach([&](IcbkAppObject* sink) { outputs.CallBack(sink); });
 }
 
 HRESULT CDBAppObject::CallBack(IcbkAppObject* sink) {
   if (!sink) return E_POINTER;
-  if (callBacks_) callBacks_->push_back(qcom::ComPtr<IcbkAppObject>(sink));
+  callBacks_.Add(sink);
   if (inputs_) {
     for (const auto& entry : inputs_->Items()) entry.item->put_CallBack(sink);
     inputs_->CallBack(sink);
@@ -52,8 +50,7 @@ qcom::ComPtr<IInput> CDBAppObject::AddChannelInput(const std::string& name, cons
   inputs_->SetGlobalKey(globalKey_ + kInputsSuffix);
   inputs_->SetExtendedKey(extendedKey_ + kInputsSuffix);
   auto input = inputs_->AddInput(name, snvt, static_cast<IAppObject*>(this), channel);
-  if (input && callBacks_)
-    for (const auto& sink : *callBacks_) input->put_CallBack(sink.get());
+  if (input) callBacks_.ForEach([&](IcbkAppObject* sink) { input->put_CallBack(sink); });
   return qcom::ComPtr<IInput>(input);
 }
 
@@ -72,8 +69,7 @@ qcom::ComPtr<IOutput> CDBAppObject::AddChannelOutput(const std::string& name,
   qcom::ComPtr<CDBOutput> output;
   for (int call = 0; call < 2 && (call == 0 || !pointName.empty()); ++call) {
     output = outputs_->AddOutput(pointName, type, static_cast<IAppObject*>(this), channel);
-    if (output && callBacks_)
-      for (const auto& sink : *callBacks_) output->put_CallBack(sink.get());
+    if (output) callBacks_.ForEach([&](IcbkAppObject* sink) { output->put_CallBack(sink); });
   }
   return qcom::ComPtr<IOutput>(output);
 }

@@ -23,7 +23,6 @@ constexpr const char* kInitialTag = "000000";
 
 CDBAppObject::CDBAppObject() {
   values::InitDecimalSeparators();
-  callBacks_.emplace();
   mapTypModTags_.emplace();
   AddMapTypModTag(kInitialTag);
   shortFloatSetting_ = true;
@@ -35,7 +34,7 @@ CDBAppObject::~CDBAppObject() {
   inputs_ = nullptr;
   parent_ = nullptr;
   definitionDoc_ = nullptr;
-  callBacks_.reset();
+  callBacks_.Clear();
   mapTypModTags_.reset();
   ownerDeviceXml_ = nullptr;
   editor_ = nullptr;
@@ -47,11 +46,7 @@ CDBAppObject::~CDBAppObject() {
 // ---- internal operations ----
 
 void CDBAppObject::NotifyCDBChanged() {
-  if (!callBacks_) return;
-  // A sink may register further sinks while being notified; those hear the next change.
-  std::vector<qcom::ComPtr<IcbkAppObject>> sinks = *callBacks_;
-  for (const auto& sink : sinks)
-    if (sink) sink->CDBChanged(0, 0, 0);
+  callBacks_.ForEach([](IcbkAppObject* sink) { sink->CDBChanged(0, 0, 0); });
 }
 
 void CDBAppObject::AddMapTypModTag(const std::string& tag) {
@@ -229,7 +224,7 @@ HRESULT CDBAppObject::Destroy() {
   parent_ = nullptr;
   inputs_ = nullptr;
   outputs_ = nullptr;
-  callBacks_.reset();
+  callBacks_.Clear();
   mapTypModTags_.reset();
   templates_ = nullptr;
   modules_ = nullptr;

@@ -6,15 +6,17 @@
 
 #include "com/ComObject.h"
 #include "faces/AppObject.h"
+#include "faces/CallbackList.h"
 #include "modules/CDBMapTypMod.h"
 #include "plugin/Dimensions.h"
 #include "plugin/TypeLibrary.h"
-#include "modules/AppObjectServices.h"
+#include "ports/AppObjectServices.h"
+#include "ports/AppObjectServices.h"
 #include "modules/CDBEBModules.h"
 #include "modules/CDBEBTemplates.h"
 #include "values/CDBAttributes.h"
-#include "values/CDBInputs.h"
-#include "values/CDBOutputs.h"
+#include "points/CDBInputs.h"
+#include "points/CDBOutputs.h"
 #include "xml/Dom.h"
 
 // The placed I/O extension of a controller: the object the host places,
@@ -118,7 +120,7 @@ class CDBAppObject final
   CDBOutputs* OutputSet() override { return outputs_.get(); }
   IXMLDOMDocument* DefinitionDocument() override { return definitionDoc_.get(); }
   CDBEBTemplates* ModuleTemplates() override { return templates_.get(); }
-  CDBEBModules* ModuleSet() const { return modules_.get(); }
+  CDBEBModules* ModuleSet() override { return modules_.get(); }
   void UpdateAddableTemplates() override;
   // The channel of an editor row key ("EB1\\AI\\2"); null when the key names none.
   qcom::ComPtr<IDispatch> ChannelByKey(const std::string& kind, const std::string& key) const;
@@ -127,7 +129,7 @@ class CDBAppObject final
   void NotifyCDBChanged() override;
   // Attaches the editor window (null detaches it).
   void SetEditor(IEditorView* editor) { editor_ = qcom::ComPtr<IEditorView>(editor); }
-  CDBAttributes* AttributeSet() const { return attributes_.get(); }
+  CDBAttributes* AttributeSet() override { return attributes_.get(); }
   std::string MapTypMod() const;
   const std::string& DatasheetPath() const { return datasheetPath_; }
   const std::string& LastStreamText() const { return lastStream_; }
@@ -166,7 +168,7 @@ class CDBAppObject final
   std::string key_, globalKey_, userName_, uniqueId_, tag_, extendedKey_;
   qcom::ComPtr<IDispatch> parent_;
   qcom::ComPtr<IXMLDOMDocument> definitionDoc_;
-  std::optional<std::vector<qcom::ComPtr<IcbkAppObject>>> callBacks_;
+  faces::CallbackList callBacks_;
   std::optional<std::vector<qcom::ComPtr<CDBMapTypMod>>> mapTypModTags_;
   int32_t cdbLength_ = 0, ddbLength_ = 0;
   int32_t fixedDDB_ = 0, fixedSHDB_ = 0;

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "values/EditorView.h"
+#include "ports/EditorView.h"
 
 // How each channel kind shows in the editor window: its tab and the images of
 // its rows. The tabs follow the kinds' order: AI, AO, DI, DO.
@@ -11,7 +11,7 @@ namespace ui {
 
 inline constexpr int kChannelTabCount = 4;
 
-constexpr int TabOf(values::ChannelKind kind) {
+constexpr int TabOf(ports::ChannelKind kind) {
   return static_cast<int>(kind);
 }
 
@@ -20,7 +20,7 @@ inline constexpr std::array<std::string_view, kChannelTabCount> kTabCaptions = {
 
 // Key of the row image in the window's image list: "ai" for an unconnected
 // analog input, "aiconn" for a connected one, and so on.
-constexpr std::string_view ImageKey(values::ChannelKind kind, bool connected) {
+constexpr std::string_view ImageKey(ports::ChannelKind kind, bool connected) {
   constexpr std::array<std::string_view, kChannelTabCount> open = {"ai", "ao", "di", "do"};
   constexpr std::array<std::string_view, kChannelTabCount> linked = {"aiconn", "aoconn", "diconn",
                                                                      "doconn"};

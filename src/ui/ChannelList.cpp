@@ -46,7 +46,7 @@ const ListRow* ChannelList::Row(std::string_view key) const {
   return FindRow(rows_, key);
 }
 
-bool ChannelList::AddRow(const values::ChannelRowData& channel, std::string_view image) {
+bool ChannelList::AddRow(const ports::ChannelRowData& channel, std::string_view image) {
   if (columns_.size() == kModuleColumn)
     AddColumn(std::string(kModuleColumnKey), std::string(kModuleColumnText));
   for (const auto& parameter : channel.parameters) {
@@ -74,7 +74,7 @@ bool ChannelList::RemoveRow(std::string_view key) {
   return true;
 }
 
-void ChannelList::RefreshRow(const values::ChannelRowData& channel) {
+void ChannelList::RefreshRow(const ports::ChannelRowData& channel) {
   ListRow* row = Find(channel.globalKey);
   if (!row) return;
   for (const auto& [name, display] : channel.parameters)

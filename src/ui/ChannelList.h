@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "values/EditorView.h"
+#include "ports/EditorView.h"
 
 namespace ui {
 
@@ -32,12 +32,12 @@ class ChannelList {
   // Adds the channel's missing columns and its row with that image. Row keys
   // are unique: when the key is listed already, the columns still grow but
   // that row stays as it is, and false is returned.
-  bool AddRow(const values::ChannelRowData& channel, std::string_view image);
+  bool AddRow(const ports::ChannelRowData& channel, std::string_view image);
   // False when no row has the key.
   bool RemoveRow(std::string_view key);
   // Writes the display texts of the channel's parameters into the row of its
   // key; parameters without a column and an unlisted key change nothing.
-  void RefreshRow(const values::ChannelRowData& channel);
+  void RefreshRow(const ports::ChannelRowData& channel);
   void SetImage(std::string_view key, std::string_view image);
 
   void SwitchOn(bool on) { switchedOn_ = on; }

@@ -1,12 +1,12 @@
 #include "ui/EditorInstall.h"
 
-#include "plugin/EditorFactory.h"
+#include "ports/EditorFactory.h"
 #include "ui/frmMain.h"
 
 namespace ui {
 
 void InstallEditorFactory() {
-  plugin::SetEditorFactory([](IAppObject* owner) -> qcom::ComPtr<IEditorView> {
+  ports::SetEditorFactory([](IAppObject* owner) -> qcom::ComPtr<IEditorView> {
     auto window = qcom::Make<frmMain>();
     window->SetAppObject(owner);  // registers the window as a callback sink
     window->Load();

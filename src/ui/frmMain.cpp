@@ -1,12 +1,14 @@
 // The window's lifecycle and the state of its caption and module commands.
 #include "ui/frmMain.h"
 
-#include "plugin/CDBAppObject.h"
+#include "modules/CDBEBModules.h"
+#include "modules/CDBEBTemplates.h"
 
-CDBAppObject* frmMain::EditedObject() const {
+IAppObjectServices* frmMain::EditedObject() const {
   // Only this component's own object offers its module set and parameters;
-  // another object is shown by what the host interface tells of it.
-  return dynamic_cast<CDBAppObject*>(appObject_.get());
+  // another object is shown by what the host interface tells of it. The
+  // object holds itself for as long as the window holds it.
+  return qcom::QueryAs<IAppObjectServices>(appObject_.get()).get();
 }
 
 void frmMain::SetAppObject(IAppObject* appObject) {
@@ -35,7 +37,7 @@ void frmMain::Activate() {
   if (!firstActivation_) return;
   FillChannelLists();
   firstActivation_ = false;
-  const CDBAppObject* object = EditedObject();
+  IAppObjectServices* object = EditedObject();
   EnableRemoveCommands(object && object->ModuleSet() && object->ModuleSet()->Count() >= 1);
 }
 
@@ -59,7 +61,7 @@ void frmMain::CloseByOwner() {
 
 void frmMain::UpdateAddMenu() {
   commands_.addable.clear();
-  CDBAppObject* object = EditedObject();
+  IAppObjectServices* object = EditedObject();
   const CDBEBTemplates* templates = object ? object->ModuleTemplates() : nullptr;
   if (templates)
     for (const auto& entry : templates->Items())

@@ -5,15 +5,15 @@
 
 #include "com/ComObject.h"
 #include "faces/AppObject.h"
-#include "faces/Callback.h"
+#include "faces/CallbackSink.h"
 #include "ui/ChannelList.h"
 #include "ui/ChannelTabs.h"
 #include "ui/DetailsList.h"
 #include "ui/ExplorerBand.h"
 #include "ui/ModuleCommands.h"
-#include "values/EditorView.h"
+#include "ports/AppObjectServices.h"
+#include "ports/EditorView.h"
 
-class CDBAppObject;
 class CDBEBModule;
 
 // The editor window of one application object, without any toolkit: the
@@ -22,8 +22,8 @@ class CDBEBModule;
 // commands. The model pushes its changes in through IEditorView; a widget
 // layer renders what the accessors below return and forwards the user's
 // clicks. The window is also a callback sink of its object, one that ignores
-// every notification.
-class frmMain final : public qcom::ComObject<IEditorView, IcbkAppObject> {
+// every notification: it follows the model through IEditorView instead.
+class frmMain final : public faces::CallbackSink<IEditorView> {
  public:
   static constexpr int32_t kDeviceButtonId = 1;
   static constexpr const char* kDesignCaption = "TQ";
@@ -59,49 +59,20 @@ class frmMain final : public qcom::ComObject<IEditorView, IcbkAppObject> {
   void ShowModuleDetails(const CDBEBModule* module);
 
   // IEditorView
-  void AddChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) override;
-  void RemoveChannelRow(values::ChannelKind kind, const std::string& key) override;
-  void RefreshChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) override;
-  void SetChannelConnected(values::ChannelKind kind, const std::string& key,
+  void AddChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) override;
+  void RemoveChannelRow(ports::ChannelKind kind, const std::string& key) override;
+  void RefreshChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) override;
+  void SetChannelConnected(ports::ChannelKind kind, const std::string& key,
                            bool connected) override;
-  void AddModuleButton(const values::ModuleButtonData& module) override;
+  void AddModuleButton(const ports::ModuleButtonData& module) override;
   void UpdateAddMenu() override;
   void EnableRemoveCommands(bool enabled) override;
   void ShowUserName(const std::string& userName) override;
   void CloseByOwner() override;
 
-  // IcbkAppObject, in slot order
-  HRESULT Created() override;
-  HRESULT CDBChanged(LONG extraCDBLen, LONG extraDDBLen, LONG extraSDBLen) override;
-  HRESULT Destroied() override;
-  HRESULT AttributeChanged(BSTR globalKey) override;
-  HRESULT AppObjectUserNameChanged(BSTR userName) override;
-  HRESULT NVNameChanged(BSTR globalKey, BSTR newName) override;
-  HRESULT CPNameChanged(BSTR globalKey, BSTR newName) override;
-  HRESULT NVTypeChanged(BSTR globalKey, BSTR snvtId) override;
-  HRESULT CPTypeChanged(BSTR globalKey, BSTR snvtId) override;
-  HRESULT RefInTypeChanged(BSTR globalKey) override;
-  HRESULT RefInAdded(BSTR globalKey) override;
-  HRESULT RefInRemoved(BSTR globalKey) override;
-  HRESULT RefOutAdded(BSTR globalKey) override;
-  HRESULT RefOutRemoved(BSTR globalKey) override;
-  HRESULT RefOutTypeChanged(BSTR globalKey) override;
-  HRESULT ConnectionDeleted(BSTR globalKey) override;
-  HRESULT ConnectionToBeDeleted(BSTR globalKey) override;
-  HRESULT RefOutAddedBefore(BSTR globalKey, BSTR beforeGlobalKey) override;
-  HRESULT RefreshObj() override;
-  HRESULT NumObjectsChanged(LONG count) override;
-  HRESULT AvailableDimsChanged() override;
-  HRESULT RemoveGatewayObject(BSTR globalKey) override;
-  HRESULT LoadGatewayDevices() override;
-  HRESULT Gateways(IDispatch** result) override;
-  HRESULT Ioms(IDispatch** result) override;
-  HRESULT RemoveIomInternalObject(BSTR globalKey) override;
-  HRESULT LoadIoms() override;
-
   // What the window shows.
   const std::string& Caption() const { return caption_; }
-  const ui::ChannelList& List(values::ChannelKind kind) const { return lists_[ui::TabOf(kind)]; }
+  const ui::ChannelList& List(ports::ChannelKind kind) const { return lists_[ui::TabOf(kind)]; }
   const ui::ChannelTabs& Tabs() const { return tabs_; }
   const ui::DetailsList& Details() const { return details_; }
   const ui::ExplorerBand& Explorer() const { return explorer_; }
@@ -113,10 +84,11 @@ class frmMain final : public qcom::ComObject<IEditorView, IcbkAppObject> {
  private:
   ~frmMain() override = default;
 
-  ui::ChannelList& ListOf(values::ChannelKind kind) { return lists_[ui::TabOf(kind)]; }
-  // The edited object as this component's own application object; null when
-  // there is none or it is another component's.
-  CDBAppObject* EditedObject() const;
+  ui::ChannelList& ListOf(ports::ChannelKind kind) { return lists_[ui::TabOf(kind)]; }
+  // What the edited object offers to the component's own classes (its module
+  // set, templates and parameters); null when there is no object or it is
+  // another component's.
+  IAppObjectServices* EditedObject() const;
 
   qcom::ComPtr<IAppObject> appObject_;
   qcom::ComPtr<IUnknown> owner_;

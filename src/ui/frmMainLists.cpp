@@ -3,7 +3,7 @@
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
 #include "modules/CDBDOs.h"
-#include "plugin/CDBAppObject.h"
+#include "modules/CDBEBModules.h"
 #include "ui/frmMain.h"
 
 namespace {
@@ -21,7 +21,7 @@ void ListChannels(Channels* channels, frmMain& window) {
 }  // namespace
 
 void frmMain::FillChannelLists() {
-  const CDBAppObject* object = EditedObject();
+  IAppObjectServices* object = EditedObject();
   const CDBEBModules* modules = object ? object->ModuleSet() : nullptr;
   if (!modules) return;
   for (const auto& entry : modules->Modules()) {
@@ -33,14 +33,14 @@ void frmMain::FillChannelLists() {
   }
 }
 
-void frmMain::AddChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) {
+void frmMain::AddChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) {
   ui::ChannelList& list = ListOf(kind);
   list.AddRow(row, ui::ImageKey(kind, false));
   tabs_.Open(ui::TabOf(kind));
   list.SwitchOn(true);
 }
 
-void frmMain::RemoveChannelRow(values::ChannelKind kind, const std::string& key) {
+void frmMain::RemoveChannelRow(ports::ChannelKind kind, const std::string& key) {
   ui::ChannelList& list = ListOf(kind);
   list.RemoveRow(key);
   if (!list.Empty()) return;
@@ -48,11 +48,11 @@ void frmMain::RemoveChannelRow(values::ChannelKind kind, const std::string& key)
   list.SwitchOn(false);
 }
 
-void frmMain::RefreshChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) {
+void frmMain::RefreshChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) {
   ListOf(kind).RefreshRow(row);
 }
 
-void frmMain::SetChannelConnected(values::ChannelKind kind, const std::string& key,
+void frmMain::SetChannelConnected(ports::ChannelKind kind, const std::string& key,
                                   bool connected) {
   ListOf(kind).SetImage(key, ui::ImageKey(kind, connected));
 }

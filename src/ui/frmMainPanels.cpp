@@ -1,7 +1,8 @@
 // The explorer band and the details list: the device and its modules.
 #include "com/Bstr.h"
 #include "com/TextRules.h"
-#include "plugin/CDBAppObject.h"
+#include "modules/CDBEBModules.h"
+#include "values/CDBAttributes.h"
 #include "ui/frmMain.h"
 
 namespace {
@@ -34,15 +35,15 @@ void frmMain::FillModulesBand() {
   explorer_.Add({kDeviceButtonId, key, key, ObjectText(appObject_.get(), &IAppObject::get_Name),
                  std::move(icon)});
 
-  const CDBAppObject* object = EditedObject();
+  IAppObjectServices* object = EditedObject();
   const CDBEBModules* modules = object ? object->ModuleSet() : nullptr;
   if (!modules) return;
   int32_t id = kDeviceButtonId;
   for (const auto& entry : modules->Modules()) explorer_.Add(ModuleButton(++id, *entry.item));
 }
 
-void frmMain::AddModuleButton(const values::ModuleButtonData& module) {
-  const CDBAppObject* object = EditedObject();
+void frmMain::AddModuleButton(const ports::ModuleButtonData& module) {
+  IAppObjectServices* object = EditedObject();
   const CDBEBModules* modules = object ? object->ModuleSet() : nullptr;
   const auto count = static_cast<int32_t>(modules ? modules->Count() : 0);
   auto placed = modules ? modules->Modules().ByKey(module.key) : nullptr;
@@ -54,7 +55,7 @@ void frmMain::ShowDeviceDetails() {
   details_.Clear();
   if (!appObject_) return;
   details_.Add("Name", ObjectText(appObject_.get(), &IAppObject::get_Name));
-  const CDBAppObject* object = EditedObject();
+  IAppObjectServices* object = EditedObject();
   const CDBAttributes* parameters = object ? object->AttributeSet() : nullptr;
   if (!parameters) return;
   for (const auto& entry : parameters->Items()) {

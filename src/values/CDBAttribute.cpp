@@ -8,18 +8,33 @@
 #include "values/MacroSearch.h"
 #include "values/NumberRules.h"
 #include "values/SnvtDataConversion.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 
 using qcom::ReturnBool;
 using qcom::ReturnText;
 using qcom::ReturnValue;
+
+namespace {
+
+// The dialog a parameter of the given SNVT kind is edited with.
+ports::DialogKind DialogKindFor(std::string_view genType) {
+  using ports::DialogKind;
+  if (genType == "SignedNumeric" || genType == "UnsignedNumeric" || genType == "Float")
+    return DialogKind::Numeric;
+  if (genType == "Enum") return DialogKind::Enumeration;
+  if (genType == "Bitfield") return DialogKind::BitField;
+  if (genType == "Textual") return DialogKind::Text;
+  return DialogKind::None;
+}
+
+}  // namespace
 
 CDBAttribute::CDBAttribute() : snvtType_(qcom::Make<CDBSNVTType>()) {}
 
 CDBAttribute::~CDBAttribute() {
   snvtType_ = nullptr;
   parent_ = nullptr;
-  callBacks_.clear();
+  callBacks_.Clear();
   editDialog_.reset();
 }
 
@@ -33,7 +48,7 @@ bool CDBAttribute::IsNumericKind() const {
 }
 
 void CDBAttribute::LoadFromXML(IXMLDOMNode* node) {
-  const auto fields = values::xml::Fields(node);
+  const auto fields = qxml::Fields(node);
   for (const auto& field : fields) {
     std::string name = qcom::text::Upper(field.name);
     // A child without text reads as the empty text.
@@ -75,8 +90,8 @@ void CDBAttribute::LoadFromXML(IXMLDOMNode* node) {
 }
 
 void CDBAttribute::CreateEditDialog() {
-  dialogKind_ = values::DialogKindFor(snvtType_->GenType());
-  editDialog_ = values::MakeEditDialog(dialogKind_);
+  dialogKind_ = DialogKindFor(snvtType_->GenType());
+  editDialog_ = ports::MakeEditDialog(dialogKind_);
 }
 
 void CDBAttribute::Edit() {
@@ -195,7 +210,7 @@ HRESULT CDBAttribute::get_Fields(IDispatch** fields) {
   return qcom::ReturnObject<IDispatch, IDispatch>(nullptr, fields);
 }
 HRESULT CDBAttribute::put_CallBack(IcbkAppObject* sink) {
-  callBacks_.push_back(qcom::ComPtr<IcbkAppObject>(sink));
+  callBacks_.Add(sink);
   return S_OK;
 }
 HRESULT CDBAttribute::get_CDBPosition(LONG* position) {

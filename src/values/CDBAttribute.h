@@ -7,8 +7,9 @@
 
 #include "com/ComObject.h"
 #include "faces/Attribute.h"
+#include "faces/CallbackList.h"
 #include "values/CDBSNVTType.h"
-#include "values/EditDialog.h"
+#include "ports/EditDialog.h"
 #include "xml/Dom.h"
 
 // Own dispatch interface of CDBAttribute.
@@ -60,7 +61,7 @@ class CDBAttribute final : public qcom::ComObject<_CDBAttribute, IAttribute> {
   const std::string& StoredValue() const { return value_; }
   const std::string& GlobalKeyText() const { return globalKey_; }
   CDBSNVTType& Type() const { return *snvtType_; }
-  values::DialogKind EditDialogKind() const { return dialogKind_; }
+  ports::DialogKind EditDialogKind() const { return dialogKind_; }
   std::string DisplayValue() const { return DisplayText(value_); }
 
   // _CDBAttribute (own members; shared names are declared once below)
@@ -121,9 +122,9 @@ class CDBAttribute final : public qcom::ComObject<_CDBAttribute, IAttribute> {
   std::string description_;
   qcom::ComPtr<CDBSNVTType> snvtType_;
   std::string min_, max_;
-  values::DialogKind dialogKind_ = values::DialogKind::None;
-  std::unique_ptr<values::EditDialog> editDialog_;
+  ports::DialogKind dialogKind_ = ports::DialogKind::None;
+  std::unique_ptr<ports::EditDialog> editDialog_;
   qcom::ComPtr<IDispatch> parent_;
   std::string extendedKey_;
-  std::vector<qcom::ComPtr<IcbkAppObject>> callBacks_;
+  faces::CallbackList callBacks_;
 };

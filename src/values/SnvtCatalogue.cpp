@@ -6,7 +6,7 @@
 #include "values/DecimalSeparators.h"
 #include "values/MMain.h"
 #include "values/NumberRules.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 
 namespace values {
 namespace {
@@ -25,7 +25,7 @@ class SnvtReader {
   }
 
   SnvtReading Read() {
-    auto typeNode = xml::FirstMatch(catalogue_, "SNVTS/SNVT_" + id_);
+    auto typeNode = qxml::FirstMatch(catalogue_, "SNVTS/SNVT_" + id_);
     if (!typeNode || !ReadTypeLevel(typeNode.get())) {
       if (!id_.empty()) reading_.Report("Error: SNVT_" + id_ + " is not defined");
     }
@@ -35,7 +35,7 @@ class SnvtReader {
  private:
   // Attributes, NAME and TYPE; false at the first failure, which ends the read.
   bool ReadTypeLevel(IXMLDOMNode* typeNode) {
-    for (const auto& attribute : xml::AttributeFields(typeNode)) {
+    for (const auto& attribute : qxml::AttributeFields(typeNode)) {
       std::string name = qcom::text::Upper(attribute.name);
       if (name != "FACTOR" && name != "R5REGION") continue;
       auto number = CatalogueNumber(attribute.text);
@@ -43,14 +43,14 @@ class SnvtReader {
       reading_.Set(name == "FACTOR" ? &SnvtFields::factor : &SnvtFields::r5Region, *number);
     }
 
-    for (const auto& child : xml::Children(typeNode)) {
-      std::string name = xml::UpperBaseName(child.get());
+    for (const auto& child : qxml::Children(typeNode)) {
+      std::string name = qxml::UpperBaseName(child.get());
       if (name == "NAME") {
-        auto text = xml::Text(child.get());
+        auto text = qxml::Text(child.get());
         if (!text) return false;
         reading_.Set(&SnvtFields::name, *text);
       } else if (name == "TYPE") {
-        auto text = xml::Text(child.get());
+        auto text = qxml::Text(child.get());
         if (!text) return false;
         reading_.Set(&SnvtFields::genType, *text);
         ReadKind(*text, typeNode);
@@ -81,20 +81,20 @@ class SnvtReader {
   }
 
   void ReadEnumeration() {
-    auto enums = xml::FirstMatch(catalogue_, "SNVTS/SNVT_" + id_ + "/Enums");
+    auto enums = qxml::FirstMatch(catalogue_, "SNVTS/SNVT_" + id_ + "/Enums");
     std::string table;
-    for (const auto& member : xml::Children(enums.get())) {
-      auto text = xml::Text(member.get());
+    for (const auto& member : qxml::Children(enums.get())) {
+      auto text = qxml::Text(member.get());
       if (!text) continue;  // a member without a value is skipped
-      table += *text + "," + xml::BaseName(member.get()) + ";";
+      table += *text + "," + qxml::BaseName(member.get()) + ";";
     }
     reading_.Set(&SnvtFields::enumDesc, qcom::text::Trim(table));
   }
 
   void ReadNumericDetails(IXMLDOMNode* typeNode) {
-    for (const auto& child : xml::Children(typeNode)) {
-      std::string name = xml::UpperBaseName(child.get());
-      auto text = xml::Text(child.get());
+    for (const auto& child : qxml::Children(typeNode)) {
+      std::string name = qxml::UpperBaseName(child.get());
+      auto text = qxml::Text(child.get());
       if (!text) continue;  // a child without text is skipped
       if (name == "UNIT") {
         reading_.Set(&SnvtFields::units, *text);
@@ -122,9 +122,9 @@ class SnvtReader {
   }
 
   void ReadTextualDetails(IXMLDOMNode* typeNode) {
-    for (const auto& child : xml::Children(typeNode)) {
-      if (xml::UpperBaseName(child.get()) != "LENGTH") continue;
-      if (auto number = CatalogueNumber(xml::Text(child.get())))
+    for (const auto& child : qxml::Children(typeNode)) {
+      if (qxml::UpperBaseName(child.get()) != "LENGTH") continue;
+      if (auto number = CatalogueNumber(qxml::Text(child.get())))
         reading_.Set(&SnvtFields::length, *number);
     }
   }

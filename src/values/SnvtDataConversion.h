@@ -10,7 +10,7 @@
 #include "values/HexText.h"
 #include "values/ShortFloat.h"
 #include "values/StreamHex.h"
-#include "values/XmlOutput.h"
+#include "xml/Elements.h"
 
 namespace values {
 

@@ -18,7 +18,7 @@ uint64_t ContentStamp(IXMLDOMNode* node) {
 HRESULT AppendTextElement(IXMLDOMNode* parent, std::string_view name, std::string_view text) {
   DomNodeBase* impl = Implementation(parent);
   if (!impl) return E_NOINTERFACE;
-  return Guarded([&] { return node_ops::AppendTextElement(*impl, name, text); });
+  return qcom::Guarded([&] { return node_ops::AppendTextElement(*impl, name, text); });
 }
 
 int32_t LiveObjectCount() {

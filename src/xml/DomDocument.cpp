@@ -51,7 +51,7 @@ qcom::ComPtr<IXMLDOMNode> DomDocument::Wrap(const NodeHandle& handle) {
 HRESULT DomDocument::get_documentElement(IXMLDOMElement** element) {
   if (!element) return E_POINTER;
   *element = nullptr;
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     pugi::xml_node root = store_.MainRoot().find_child(
         [](pugi::xml_node n) { return n.type() == pugi::node_element; });
     if (!root) return S_FALSE;
@@ -80,7 +80,7 @@ HRESULT DomDocument::CreateDetached(pugi::xml_node_type type, std::string_view n
 
 HRESULT DomDocument::createElement(BSTR tagName, IXMLDOMElement** element) {
   if (element) *element = nullptr;
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     std::string name = qcom::BstrToUtf8(tagName);
     if (!IsXmlName(name)) return E_INVALIDARG;
     return CreateDetached(pugi::node_element, name, {}, element);
@@ -88,17 +88,17 @@ HRESULT DomDocument::createElement(BSTR tagName, IXMLDOMElement** element) {
 }
 
 HRESULT DomDocument::createTextNode(BSTR data, IXMLDOMText** text) {
-  return Guarded(
+  return qcom::Guarded(
       [&] { return CreateDetached(pugi::node_pcdata, {}, qcom::BstrToUtf8(data), text); });
 }
 
 HRESULT DomDocument::createComment(BSTR data, IXMLDOMComment** comment) {
-  return Guarded(
+  return qcom::Guarded(
       [&] { return CreateDetached(pugi::node_comment, {}, qcom::BstrToUtf8(data), comment); });
 }
 
 HRESULT DomDocument::getElementsByTagName(BSTR path, IXMLDOMNodeList** list) {
-  return Guarded([&] { return node_ops::ElementsByPath(*this, path, list); });
+  return qcom::Guarded([&] { return node_ops::ElementsByPath(*this, path, list); });
 }
 
 void DomDocument::Fail(ParseErrorInfo error, VARIANT_BOOL* ok) {
@@ -125,7 +125,7 @@ HRESULT DomDocument::TakeParsed(std::string_view utf8, const std::string& url, V
 HRESULT DomDocument::load(VARIANT path, VARIANT_BOOL* ok) {
   if (ok) *ok = VARIANT_FALSE;
   if (path.vt != VT_BSTR) return E_INVALIDARG;
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     std::string url = qcom::BstrToUtf8(path.bstrVal);
     std::string bytes;
     std::string reason;
@@ -151,7 +151,7 @@ HRESULT DomDocument::get_readyState(LONG* state) {
 
 HRESULT DomDocument::get_parseError(IXMLDOMParseError** error) {
   if (!error) return E_POINTER;
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     *error = qcom::Make<DomParseError>(lastLoad_).detach();
     return S_OK;
   });
@@ -159,7 +159,7 @@ HRESULT DomDocument::get_parseError(IXMLDOMParseError** error) {
 
 HRESULT DomDocument::loadXML(BSTR xml, VARIANT_BOOL* ok) {
   if (ok) *ok = VARIANT_FALSE;
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     std::string text = qcom::BstrToUtf8(xml);
     std::string_view source = text;
     if (source.starts_with("\xEF\xBB\xBF")) source.remove_prefix(3);
@@ -169,7 +169,7 @@ HRESULT DomDocument::loadXML(BSTR xml, VARIANT_BOOL* ok) {
 
 HRESULT DomDocument::save(VARIANT path) {
   if (path.vt != VT_BSTR) return E_INVALIDARG;
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     // A file without a top-level element could not be loaded again.
     bool hasElement = store_.MainRoot().find_child(
         [](pugi::xml_node n) { return n.type() == pugi::node_element; });

@@ -7,13 +7,13 @@
 namespace qxml {
 
 HRESULT DomElement::get_tagName(BSTR* name) {
-  return Guarded([&] { return qcom::ReturnText(Handle().node.name(), name); });
+  return qcom::Guarded([&] { return qcom::ReturnText(Handle().node.name(), name); });
 }
 
 HRESULT DomElement::getAttribute(BSTR name, VARIANT* value) {
   if (!value) return E_POINTER;
   VariantInit(value);
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     pugi::xml_attribute attr = Handle().node.attribute(qcom::BstrToUtf8(name).c_str());
     if (!attr) {
       value->vt = VT_NULL;
@@ -26,7 +26,7 @@ HRESULT DomElement::getAttribute(BSTR name, VARIANT* value) {
 }
 
 HRESULT DomElement::setAttribute(BSTR name, VARIANT value) {
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     std::string key = qcom::BstrToUtf8(name);
     if (!IsXmlName(key)) return E_INVALIDARG;
     std::optional<std::string> text = VariantToText(value);
@@ -40,7 +40,7 @@ HRESULT DomElement::setAttribute(BSTR name, VARIANT value) {
 }
 
 HRESULT DomElement::removeAttribute(BSTR name) {
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     pugi::xml_attribute attr = Handle().node.attribute(qcom::BstrToUtf8(name).c_str());
     if (!attr) return S_FALSE;
     return Doc().Store().RemoveAttribute(Handle().node, attr) ? S_OK : E_OUTOFMEMORY;
@@ -48,7 +48,7 @@ HRESULT DomElement::removeAttribute(BSTR name) {
 }
 
 HRESULT DomElement::getElementsByTagName(BSTR path, IXMLDOMNodeList** list) {
-  return Guarded([&] { return node_ops::ElementsByPath(*this, path, list); });
+  return qcom::Guarded([&] { return node_ops::ElementsByPath(*this, path, list); });
 }
 
 }  // namespace qxml

@@ -1,6 +1,6 @@
 #include "xml/DomNamedNodeMap.h"
 
-#include "xml/Boundary.h"
+#include "com/Boundary.h"
 #include "xml/DomDocument.h"
 
 namespace qxml {
@@ -18,7 +18,7 @@ HRESULT DomNamedNodeMap::ReturnAttribute(pugi::xml_attribute attr, IXMLDOMNode**
 HRESULT DomNamedNodeMap::getNamedItem(BSTR name, IXMLDOMNode** node) {
   if (!node) return E_POINTER;
   *node = nullptr;
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     return ReturnAttribute(impl_->Handle().node.attribute(qcom::BstrToUtf8(name).c_str()), node);
   });
 }
@@ -26,7 +26,7 @@ HRESULT DomNamedNodeMap::getNamedItem(BSTR name, IXMLDOMNode** node) {
 HRESULT DomNamedNodeMap::get_item(LONG index, IXMLDOMNode** node) {
   if (!node) return E_POINTER;
   *node = nullptr;
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     pugi::xml_attribute attr = impl_->Handle().node.first_attribute();
     for (LONG i = 0; attr && i < index; ++i) attr = attr.next_attribute();
     return index < 0 ? S_FALSE : ReturnAttribute(attr, node);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "com/ComObject.h"
-#include "xml/Boundary.h"
+#include "com/Boundary.h"
 #include "xml/DomNodeBase.h"
 #include "xml/NodeOps.h"
 
@@ -16,61 +16,61 @@ template <class I>
 class DomNode : public qcom::ComObject<I>, public DomNodeBase {
  public:
   HRESULT get_nodeName(BSTR* name) override {
-    return Guarded([&] { return node_ops::NodeName(*this, name); });
+    return qcom::Guarded([&] { return node_ops::NodeName(*this, name); });
   }
   HRESULT get_nodeValue(VARIANT* value) override {
-    return Guarded([&] { return node_ops::GetNodeValue(*this, value); });
+    return qcom::Guarded([&] { return node_ops::GetNodeValue(*this, value); });
   }
   HRESULT put_nodeValue(VARIANT value) override {
-    return Guarded([&] { return node_ops::PutNodeValue(*this, value); });
+    return qcom::Guarded([&] { return node_ops::PutNodeValue(*this, value); });
   }
   HRESULT get_nodeType(DOMNodeType* type) override {
-    return Guarded([&] { return node_ops::NodeType(*this, type); });
+    return qcom::Guarded([&] { return node_ops::NodeType(*this, type); });
   }
   HRESULT get_parentNode(IXMLDOMNode** parent) override {
-    return Guarded([&] { return node_ops::Parent(*this, parent); });
+    return qcom::Guarded([&] { return node_ops::Parent(*this, parent); });
   }
   HRESULT get_childNodes(IXMLDOMNodeList** children) override {
-    return Guarded([&] { return node_ops::ChildNodes(*this, children); });
+    return qcom::Guarded([&] { return node_ops::ChildNodes(*this, children); });
   }
   HRESULT get_firstChild(IXMLDOMNode** child) override {
-    return Guarded([&] { return node_ops::FirstChild(*this, child); });
+    return qcom::Guarded([&] { return node_ops::FirstChild(*this, child); });
   }
   HRESULT get_lastChild(IXMLDOMNode** child) override {
-    return Guarded([&] { return node_ops::LastChild(*this, child); });
+    return qcom::Guarded([&] { return node_ops::LastChild(*this, child); });
   }
   HRESULT get_previousSibling(IXMLDOMNode** sibling) override {
-    return Guarded([&] { return node_ops::PreviousSibling(*this, sibling); });
+    return qcom::Guarded([&] { return node_ops::PreviousSibling(*this, sibling); });
   }
   HRESULT get_nextSibling(IXMLDOMNode** sibling) override {
-    return Guarded([&] { return node_ops::NextSibling(*this, sibling); });
+    return qcom::Guarded([&] { return node_ops::NextSibling(*this, sibling); });
   }
   HRESULT get_attributes(IXMLDOMNamedNodeMap** attributes) override {
-    return Guarded([&] { return node_ops::Attributes(*this, attributes); });
+    return qcom::Guarded([&] { return node_ops::Attributes(*this, attributes); });
   }
   HRESULT removeChild(IXMLDOMNode* child, IXMLDOMNode** removed) override {
-    return Guarded([&] { return node_ops::RemoveChild(*this, child, removed); });
+    return qcom::Guarded([&] { return node_ops::RemoveChild(*this, child, removed); });
   }
   HRESULT appendChild(IXMLDOMNode* newChild, IXMLDOMNode** outNewChild) override {
-    return Guarded([&] { return node_ops::AppendChild(*this, newChild, outNewChild); });
+    return qcom::Guarded([&] { return node_ops::AppendChild(*this, newChild, outNewChild); });
   }
   HRESULT hasChildNodes(VARIANT_BOOL* has) override {
-    return Guarded([&] { return node_ops::HasChildNodes(*this, has); });
+    return qcom::Guarded([&] { return node_ops::HasChildNodes(*this, has); });
   }
   HRESULT get_ownerDocument(IXMLDOMDocument** document) override {
-    return Guarded([&] { return node_ops::OwnerDocument(*this, document); });
+    return qcom::Guarded([&] { return node_ops::OwnerDocument(*this, document); });
   }
   HRESULT get_text(BSTR* text) override {
-    return Guarded([&] { return node_ops::GetText(*this, text); });
+    return qcom::Guarded([&] { return node_ops::GetText(*this, text); });
   }
   HRESULT put_text(BSTR text) override {
-    return Guarded([&] { return node_ops::PutText(*this, text); });
+    return qcom::Guarded([&] { return node_ops::PutText(*this, text); });
   }
   HRESULT get_xml(BSTR* xml) override {
-    return Guarded([&] { return node_ops::GetXml(*this, xml); });
+    return qcom::Guarded([&] { return node_ops::GetXml(*this, xml); });
   }
   HRESULT get_baseName(BSTR* name) override {
-    return Guarded([&] { return node_ops::BaseName(*this, name); });
+    return qcom::Guarded([&] { return node_ops::BaseName(*this, name); });
   }
 
   IXMLDOMNode* AsNode() override { return this; }

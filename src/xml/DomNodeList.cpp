@@ -1,6 +1,6 @@
 #include "xml/DomNodeList.h"
 
-#include "xml/Boundary.h"
+#include "com/Boundary.h"
 #include "xml/DomDocument.h"
 
 namespace qxml {
@@ -40,12 +40,12 @@ HRESULT DomNodeList::get_item(LONG index, IXMLDOMNode** node) {
   if (!node) return E_POINTER;
   *node = nullptr;
   if (index < 0) return S_FALSE;
-  return Guarded([&] { return ReturnItem(static_cast<size_t>(index), node); });
+  return qcom::Guarded([&] { return ReturnItem(static_cast<size_t>(index), node); });
 }
 
 HRESULT DomNodeList::get_length(LONG* length) {
   if (!length) return E_POINTER;
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     *length = static_cast<LONG>(Items().size());
     return S_OK;
   });
@@ -54,7 +54,7 @@ HRESULT DomNodeList::get_length(LONG* length) {
 HRESULT DomNodeList::nextNode(IXMLDOMNode** node) {
   if (!node) return E_POINTER;
   *node = nullptr;
-  return Guarded([&] {
+  return qcom::Guarded([&] {
     HRESULT hr = ReturnItem(next_, node);
     if (hr == S_OK) ++next_;
     return hr;

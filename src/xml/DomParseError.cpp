@@ -1,6 +1,6 @@
 #include "xml/DomParseError.h"
 
-#include "xml/Boundary.h"
+#include "com/Boundary.h"
 
 namespace qxml {
 
@@ -17,15 +17,15 @@ HRESULT DomParseError::get_errorCode(LONG* code) {
 }
 
 HRESULT DomParseError::get_url(BSTR* url) {
-  return Guarded([&] { return qcom::ReturnText(info_.url, url); });
+  return qcom::Guarded([&] { return qcom::ReturnText(info_.url, url); });
 }
 
 HRESULT DomParseError::get_reason(BSTR* reason) {
-  return Guarded([&] { return qcom::ReturnText(info_.reason, reason); });
+  return qcom::Guarded([&] { return qcom::ReturnText(info_.reason, reason); });
 }
 
 HRESULT DomParseError::get_srcText(BSTR* text) {
-  return Guarded([&] { return qcom::ReturnText(info_.srcText, text); });
+  return qcom::Guarded([&] { return qcom::ReturnText(info_.srcText, text); });
 }
 
 HRESULT DomParseError::get_line(LONG* line) {

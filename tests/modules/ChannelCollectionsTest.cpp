@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "modules/ChannelFixture.h"
-#include "values/PointFakes.h"
+#include "points/PointFakes.h"
 
 namespace {
 

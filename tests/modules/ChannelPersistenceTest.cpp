@@ -2,7 +2,7 @@
 
 #include "modules/ChannelFixture.h"
 #include "platform/MessagePump.h"
-#include "values/XmlOutput.h"
+#include "xml/Elements.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ TEST_F(ChannelPersistence, SavesOneElementPerParameterWithItsValue) {
                     "</DefaultValue></label></Attributes></AO>",
                     5, 1);
   ASSERT_TRUE(label);
-  module = values::AppendElement(document.get(), nullptr, "Second", values::kNoTextField);
+  module = qxml::AppendElement(document.get(), nullptr, "Second", qxml::kNoTextField);
   ASSERT_TRUE(module);
   channel->XmlSave(module.get(), document.get());
   label->XmlSave(module.get(), document.get());
@@ -114,7 +114,7 @@ TEST_F(ChannelPersistence, RowDataShowsDisplayTexts) {
   auto channel = Load(*ais, std::string("<AI>") + kAnalogParameters + "</AI>", 3, 1);
   ASSERT_TRUE(channel);
   channel->SetGlobalKeyText("EB1\\AI\\1");
-  const values::ChannelRowData row = channel->RowData();
+  const ports::ChannelRowData row = channel->RowData();
   EXPECT_EQ(row.name, "Analog (3)");
   EXPECT_EQ(row.globalKey, "EB1\\AI\\1");
   EXPECT_EQ(row.parameters, (std::vector<std::pair<std::string, std::string>>{

@@ -5,14 +5,14 @@
 #include "com/Bstr.h"
 #include "modules/DefinitionFiles.h"
 #include "support/TempDir.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 
 namespace {
 
 using modules::LoadDefinitionFile;
 
 std::string RootText(IXMLDOMDocument* document) {
-  return values::xml::Text(values::xml::FirstMatch(document, "EB/Name").get()).value_or("?");
+  return qxml::Text(qxml::FirstMatch(document, "EB/Name").get()).value_or("?");
 }
 
 TEST(DefinitionFiles, AnUnchangedFileIsParsedOnceAndAnyChangeIsReadAgain) {
@@ -35,7 +35,7 @@ TEST(DefinitionFiles, AnUnchangedFileIsParsedOnceAndAnyChangeIsReadAgain) {
   EXPECT_EQ(RootText(first.document.get()), "first") << "a holder of the old document keeps it";
 
   // A document someone wrote into is not handed out again.
-  auto name = values::xml::FirstMatch(changed.document.get(), "EB/Name");
+  auto name = qxml::FirstMatch(changed.document.get(), "EB/Name");
   qcom::Bstr edited("edited");
   ASSERT_EQ(name->put_text(edited.get()), S_OK);
   auto afterEdit = LoadDefinitionFile(path);

@@ -6,7 +6,7 @@
 #include "modules/CDBDIs.h"
 #include "modules/CDBDOs.h"
 #include "plugin/BundledObjectFixture.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ std::string Xml(IXMLDOMNode* node) {
 
 std::vector<std::string> ChildNames(IXMLDOMNode* node) {
   std::vector<std::string> names;
-  for (const auto& child : values::xml::Children(node))
-    names.push_back(values::xml::BaseName(child.get()));
+  for (const auto& child : qxml::Children(node))
+    names.push_back(qxml::BaseName(child.get()));
   return names;
 }
 
@@ -48,7 +48,7 @@ TEST_F(ObjectPersistence, ThreeFormsHaveTheirChildren) {
   object->put_UserName(qcom::Bstr("AHU 1").get());
   object->put_XPosition(12.5);
   auto saved = SavedElement(*object);
-  EXPECT_EQ(values::xml::BaseName(saved.get()), "TQ4600");
+  EXPECT_EQ(qxml::BaseName(saved.get()), "TQ4600");
   EXPECT_EQ(ChildNames(saved.get()),
             (std::vector<std::string>{"UserName", "X_Position", "Y_Position", "CDB", "Attributes",
                                       "Modules"}))

@@ -10,7 +10,7 @@
 #include "com/OutParam.h"
 #include "com/TextRules.h"
 #include "faces/AppObject.h"
-#include "modules/AppObjectServices.h"
+#include "ports/AppObjectServices.h"
 #include "support/AppObjectStub.h"
 
 namespace testing_support {
@@ -166,6 +166,8 @@ class FakeAppObject final : public AppObjectStub<IAppObjectServices> {
   CDBOutputs* OutputSet() override { return nullptr; }
   IXMLDOMDocument* DefinitionDocument() override { return nullptr; }
   CDBEBTemplates* ModuleTemplates() override { return nullptr; }
+  CDBEBModules* ModuleSet() override { return nullptr; }
+  CDBAttributes* AttributeSet() override { return nullptr; }
   void UpdateAddableTemplates() override {}
   void AddMapTypModTag(const std::string&) override {}
   void RemoveLastMapTypModTag() override {}

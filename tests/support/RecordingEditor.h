@@ -4,26 +4,26 @@
 #include <vector>
 
 #include "com/ComObject.h"
-#include "values/EditorView.h"
+#include "ports/EditorView.h"
 
 namespace testing_support {
 
-inline const char* KindText(values::ChannelKind kind) {
+inline const char* KindText(ports::ChannelKind kind) {
   switch (kind) {
-    case values::ChannelKind::AI:
+    case ports::ChannelKind::AI:
       return "AI";
-    case values::ChannelKind::AO:
+    case ports::ChannelKind::AO:
       return "AO";
-    case values::ChannelKind::DI:
+    case ports::ChannelKind::DI:
       return "DI";
-    case values::ChannelKind::DO:
+    case ports::ChannelKind::DO:
       return "DO";
   }
   return "?";
 }
 
 // "NAME | KEY | p1=display1; p2=display2"
-inline std::string RowText(const values::ChannelRowData& row) {
+inline std::string RowText(const ports::ChannelRowData& row) {
   std::string text = row.name + " | " + row.globalKey + " |";
   for (size_t i = 0; i < row.parameters.size(); ++i)
     text += (i ? "; " : " ") + row.parameters[i].first + "=" + row.parameters[i].second;
@@ -36,21 +36,21 @@ class RecordingEditor final : public qcom::ComObject<IEditorView> {
  public:
   std::vector<std::string> calls;
 
-  void AddChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) override {
+  void AddChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) override {
     calls.push_back(std::string("add ") + KindText(kind) + " " + RowText(row));
   }
-  void RemoveChannelRow(values::ChannelKind kind, const std::string& key) override {
+  void RemoveChannelRow(ports::ChannelKind kind, const std::string& key) override {
     calls.push_back(std::string("remove ") + KindText(kind) + " " + key);
   }
-  void RefreshChannelRow(values::ChannelKind kind, const values::ChannelRowData& row) override {
+  void RefreshChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) override {
     calls.push_back(std::string("refresh ") + KindText(kind) + " " + RowText(row));
   }
-  void SetChannelConnected(values::ChannelKind kind, const std::string& key,
+  void SetChannelConnected(ports::ChannelKind kind, const std::string& key,
                            bool connected) override {
     calls.push_back(std::string("connected ") + KindText(kind) + " " + key + " " +
                     (connected ? "true" : "false"));
   }
-  void AddModuleButton(const values::ModuleButtonData& module) override {
+  void AddModuleButton(const ports::ModuleButtonData& module) override {
     calls.push_back("module button " + module.key + " " + module.name);
   }
   void UpdateAddMenu() override { calls.push_back("update add menu"); }

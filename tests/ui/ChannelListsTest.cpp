@@ -11,7 +11,7 @@
 
 namespace {
 
-using values::ChannelKind;
+using ports::ChannelKind;
 using Strings = std::vector<std::string>;
 
 using ChannelLists = EditorFixture;

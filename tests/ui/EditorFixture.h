@@ -74,9 +74,9 @@ class EditorFixture : public ::testing::Test {
     set.RemoveModule(set.Modules().At(static_cast<int64_t>(set.Count())).get());
   }
 
-  const ui::ChannelList& List(values::ChannelKind kind) const { return window->List(kind); }
+  const ui::ChannelList& List(ports::ChannelKind kind) const { return window->List(kind); }
 
-  std::vector<std::string> RowKeys(values::ChannelKind kind) const {
+  std::vector<std::string> RowKeys(ports::ChannelKind kind) const {
     std::vector<std::string> keys;
     for (const ui::ListRow& row : List(kind).Rows()) keys.push_back(row.key);
     return keys;
@@ -115,7 +115,7 @@ class EditorFixture : public ::testing::Test {
     text += "tabs on " + std::to_string(window->Tabs().SwitchedOn()) + " current " +
             std::to_string(window->Tabs().Current()) + "\n";
     for (int tab = 0; tab < ui::kChannelTabCount; ++tab) {
-      const auto& list = List(static_cast<values::ChannelKind>(tab));
+      const auto& list = List(static_cast<ports::ChannelKind>(tab));
       text += "tab " + std::to_string(tab) + " " + std::to_string(window->Tabs().Enabled(tab)) +
               " list on " + std::to_string(list.SwitchedOn()) + "\n";
       for (const ui::ListColumn& column : list.Columns())

@@ -5,7 +5,7 @@
 
 namespace {
 
-using values::ChannelKind;
+using ports::ChannelKind;
 using Strings = std::vector<std::string>;
 
 class EditorLifecycle : public EditorFixture {

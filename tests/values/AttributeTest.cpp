@@ -77,7 +77,7 @@ TEST_F(Attribute, MissingDefinitionElementsWarnAndFallBack) {
   EXPECT_EQ(Texts(*p, {&A::get_DefaultValue}), Lines{""})
       << "a numeric kind takes its default from the exactly spelled element, absent here";
   EXPECT_EQ(q->Type().GenType(), "");
-  EXPECT_EQ(q->EditDialogKind(), values::DialogKind::None);
+  EXPECT_EQ(q->EditDialogKind(), ports::DialogKind::None);
   EXPECT_EQ(q->StreamValue(), "") << "an untyped parameter encodes to nothing";
 
   // An unknown SNVT leaves an empty type without dialog or stream text.
@@ -85,7 +85,7 @@ TEST_F(Attribute, MissingDefinitionElementsWarnAndFallBack) {
   auto ghost = Add("Ghost", "<SNVTTYPE>777</SNVTTYPE><DefaultValue>5</DefaultValue>");
   ASSERT_TRUE(ghost);
   EXPECT_EQ(messages->Texts(), Lines{"Error: SNVT_777 is not defined"});
-  EXPECT_EQ(ghost->EditDialogKind(), values::DialogKind::None);
+  EXPECT_EQ(ghost->EditDialogKind(), ports::DialogKind::None);
   EXPECT_EQ(ghost->StreamValue(), "");
   EXPECT_EQ(Shown(*ghost), "5");
 }
@@ -169,32 +169,32 @@ TEST_F(Attribute, CollectionKeysAndLookups) {
 
 namespace {
 // A dialog that writes down its kind, the parameter it edits and when it is shown.
-class FakeDialog : public values::EditDialog {
+class FakeDialog : public ports::EditDialog {
  public:
-  FakeDialog(values::DialogKind kind, Lines& log) : kind_(kind), log_(log) {}
+  FakeDialog(ports::DialogKind kind, Lines& log) : kind_(kind), log_(log) {}
   void SetDataPoint(A* p) override {
     log_.push_back(std::to_string(static_cast<int>(kind_)) + " " + p->NameText());
   }
   void ShowModal() override { log_.push_back("show"); }
 
  private:
-  values::DialogKind kind_;
+  ports::DialogKind kind_;
   Lines& log_;
 };
 }  // namespace
 
 TEST_F(Attribute, EditOpensTheDialogOfTheKind) {
   Lines log;
-  auto previous = values::SetEditDialogFactory(
-      [&](values::DialogKind kind) { return std::make_unique<FakeDialog>(kind, log); });
+  auto previous = ports::SetEditDialogFactory(
+      [&](ports::DialogKind kind) { return std::make_unique<FakeDialog>(kind, log); });
   auto numeric = Add("Temp", "<SNVTTYPE>1</SNVTTYPE>");
   auto enumeration = Add("Mode", "<SNVTTYPE>2</SNVTTYPE>");
-  EXPECT_EQ(numeric->EditDialogKind(), values::DialogKind::Numeric);
-  EXPECT_EQ(enumeration->EditDialogKind(), values::DialogKind::Enumeration);
-  EXPECT_EQ(Add("Label", "<SNVTTYPE>4</SNVTTYPE>")->EditDialogKind(), values::DialogKind::Text);
-  EXPECT_EQ(Add("Flags", "<SNVTTYPE>5</SNVTTYPE>")->EditDialogKind(), values::DialogKind::BitField);
+  EXPECT_EQ(numeric->EditDialogKind(), ports::DialogKind::Numeric);
+  EXPECT_EQ(enumeration->EditDialogKind(), ports::DialogKind::Enumeration);
+  EXPECT_EQ(Add("Label", "<SNVTTYPE>4</SNVTTYPE>")->EditDialogKind(), ports::DialogKind::Text);
+  EXPECT_EQ(Add("Flags", "<SNVTTYPE>5</SNVTTYPE>")->EditDialogKind(), ports::DialogKind::BitField);
   numeric->SetValue();
   enumeration->Edit();
   EXPECT_EQ(log, (Lines{"1 Temp", "show", "3 Mode", "show"}));
-  values::SetEditDialogFactory(previous);
+  ports::SetEditDialogFactory(previous);
 }

@@ -10,7 +10,7 @@
 #include "values/CatalogueFixture.h"
 #include "values/NumberRules.h"
 #include "values/SnvtDataConversion.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 
 namespace {
 
@@ -51,10 +51,10 @@ TEST_F(CatalogueEncoding, EveryNumericTypeEncodesItsRawValues) {
   document->load(qcom::Variant(std::string(TQ_SOURCE_DIR) + "/data/snvt/snvt.xml").raw(), &ok);
   ASSERT_EQ(ok, VARIANT_TRUE);
   values::Shared().snvtDocument = document;
-  auto root = values::xml::FirstMatch(document.get(), "SNVTS");
+  auto root = qxml::FirstMatch(document.get(), "SNVTS");
   int checkedTypes = 0, checkedValues = 0;
-  for (const auto& element : values::xml::Children(root.get())) {
-    std::string id = values::xml::BaseName(element.get()).substr(5);
+  for (const auto& element : qxml::Children(root.get())) {
+    std::string id = qxml::BaseName(element.get()).substr(5);
     auto type = qcom::Make<CDBSNVTType>();
     type->LoadFromCatalogue(id);
     const std::string& kind = type->GenType();

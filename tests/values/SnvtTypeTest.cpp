@@ -5,7 +5,7 @@
 #include "values/CDBSNVTType.h"
 #include "values/CatalogueFixture.h"
 #include "values/MMain.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ TEST_F(SnvtType, KeptReadingsFollowTheCatalogueAndReplayTheirProblems) {
   EXPECT_EQ(messages->Texts().size(), 2u);
 
   // A change written into the catalogue is seen at the next load.
-  auto unit = values::xml::FirstMatch(values::Shared().snvtDocument.get(), "SNVTS/SNVT_3/UNIT");
+  auto unit = qxml::FirstMatch(values::Shared().snvtDocument.get(), "SNVTS/SNVT_3/UNIT");
   ASSERT_EQ(unit->put_text(qcom::Bstr("ft").get()), S_OK);
   EXPECT_EQ(Text(*Load("3"), &T::get_Units), "ft");
   EXPECT_EQ(messages->Texts().size(), 3u);

@@ -12,7 +12,7 @@
 #include "values/CDBAttributes.h"
 #include "values/CDBSNVTType.h"
 #include "values/MMain.h"
-#include "values/XmlRead.h"
+#include "xml/Elements.h"
 #include "xml/Dom.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -27,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   values::Shared().snvtDocument = document;
 
   std::vector<std::string> ids = {"", "1", "0", "-1", "99999999999"};
-  auto root = values::xml::FirstMatch(document.get(), "SNVTS");
-  for (const auto& child : values::xml::Children(root.get())) {
-    std::string name = values::xml::BaseName(child.get());
+  auto root = qxml::FirstMatch(document.get(), "SNVTS");
+  for (const auto& child : qxml::Children(root.get())) {
+    std::string name = qxml::BaseName(child.get());
     if (name.size() > 5 && ids.size() < 64) ids.push_back(name.substr(5));
   }
   auto set = qcom::Make<CDBAttributes>();

@@ -1,5 +1,0 @@
-#include "values/CDBCompatibleSNVT.h"
-
-HRESULT CDBCompatibleSNVT::get_ID(BSTR* id) {
-  return qcom::ReturnText(id_, id);
-}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "com/ComObject.h"
+#include "com/EnumVariant.h"
+#include "support/FakeMacroHost.h"
+#include "support/RecordingEditor.h"
+#include "ports/ChannelLink.h"
+#include "ports/ChannelLink.h"
+#include "ports/EditorView.h"
+
+// The objects an input or output talks to, reduced to what tests look at.
+namespace points_test {
+
+// A channel that writes down every connection change it is given.
+template <class... Extra>
+class BasicChannel : public qcom::ComObject<IChannelLink, Extra...> {
+ public:
+  BasicChannel(std::string name, std::string key) : name_(std::move(name)), key_(std::move(key)) {}
+  std::vector<bool> setTo;
+
+  std::string LinkName() override { return name_; }
+  std::string LinkGlobalKey() override { return key_; }
+  void LinkSetConnected(bool connected) override { setTo.push_back(connected); }
+
+ private:
+  std::string name_, key_;
+};
+
+// A channel that does not tell its own connection state.
+class FakeChannel final : public BasicChannel<> {
+ public:
+  using BasicChannel::BasicChannel;
+};
+
+// A channel that counts like a real one: connected while more connections
+// were made than removed.
+class CountingChannel final : public BasicChannel<IChannelState> {
+ public:
+  using BasicChannel::BasicChannel;
+  bool LinkIsConnected() override {
+    int count = 0;
+    for (bool made : setTo) count += made ? 1 : -1;
+    return count != 0;
+  }
+};
+
+// The application object that owns the points: it answers Parent and
+// ExportIndex and hands out its editor window, when one is open.
+class FakeOwner final : public testing_support::BasicHostedAppObject<IEditorOwner> {
+ public:
+  qcom::ComPtr<testing_support::RecordingEditor> window;
+  // What the object owns until Destroy, such as its point collections.
+  std::vector<qcom::ComPtr<IUnknown>> owned;
+  IEditorView* EditorView() override { return window.get(); }
+  // As the application object's: releasing what it owns breaks the cycle
+  // between it and its points.
+  HRESULT Destroy() override {
+    owned.clear();
+    return S_OK;
+  }
+};
+
+// The objects an enumerator (from a NewEnum) hands out, as interface I, in order.
+template <class I>
+std::vector<qcom::ComPtr<I>> EnumerateAs(IUnknown* unknown) {
+  std::vector<qcom::ComPtr<I>> items;
+  auto enumerator = qcom::QueryAs<IEnumVARIANT>(unknown);
+  if (!enumerator) return items;
+  qcom::Variant item;
+  while (enumerator->Next(1, item.out(), nullptr) == S_OK)
+    items.push_back(qcom::QueryAs<I>(item.object()));
+  return items;
+}
+
+}  // namespace points_test
