@@ -1,11 +1,13 @@
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <type_traits>
 #include <utility>
 
 #include "com/ComPtr.h"
 #include "com/Unknown.h"
+#include "com/WeakRef.h"
 
 namespace qcom {
 
@@ -46,6 +48,7 @@ class ComObject : public First, public Rest... {
   HRESULT QueryInterface(REFIID iid, void** ppv) {
     if (!ppv) return E_POINTER;
     *ppv = Find<First, Rest...>(iid);
+    if (!*ppv && iid == IWeakSource::iid) *ppv = &weakSource_;
     if (!*ppv) *ppv = QueryExtra(iid);
     if (!*ppv) return E_NOINTERFACE;
     AddRef();
@@ -54,7 +57,11 @@ class ComObject : public First, public Rest... {
   ULONG AddRef() { return refs_.fetch_add(1) + 1; }
   ULONG Release() {
     ULONG left = refs_.fetch_sub(1) - 1;
-    if (left == 0) delete this;
+    if (left == 0) {
+      // Weak references see the object gone before its members go.
+      if (liveness_) liveness_->alive.store(false);
+      delete this;
+    }
     return left;
   }
 
@@ -89,7 +96,22 @@ class ComObject : public First, public Rest... {
       return nullptr;
   }
 
+  // The object's IWeakSource, answered with the object's identity and count.
+  struct WeakSource final : IWeakSource {
+    explicit WeakSource(ComObject* owner) : owner(owner) {}
+    HRESULT QueryInterface(REFIID iid, void** ppv) override { return owner->QueryInterface(iid, ppv); }
+    ULONG AddRef() override { return owner->AddRef(); }
+    ULONG Release() override { return owner->Release(); }
+    std::shared_ptr<Liveness> LivenessToken() override {
+      if (!owner->liveness_) owner->liveness_ = std::make_shared<Liveness>();
+      return owner->liveness_;
+    }
+    ComObject* owner;
+  };
+
   std::atomic<ULONG> refs_{0};
+  std::shared_ptr<Liveness> liveness_;
+  WeakSource weakSource_{this};
 };
 
 // Creates an object with one reference, owned by the returned pointer.

@@ -3,12 +3,15 @@
 #include <utility>
 #include <vector>
 
-#include "com/ComPtr.h"
+#include "com/WeakRef.h"
 #include "faces/Callback.h"
 
 namespace faces {
 
-// The host sinks registered with one object, in registration order.
+// The host sinks registered with one object, in registration order. The list
+// does not keep a sink alive: a sink often holds the object it listens to (the
+// editor window does), and the pair must still go when its host lets go. A
+// sink that has gone is skipped.
 class CallbackList {
  public:
   // Null is not registered.
@@ -24,11 +27,12 @@ class CallbackList {
   template <class Announce>
   void ForEach(Announce announce) const {
     auto sinks = sinks_;
-    for (const auto& sink : sinks) announce(sink.get());
+    for (const auto& entry : sinks)
+      if (auto sink = entry.Lock()) announce(sink.get());
   }
 
  private:
-  std::vector<qcom::ComPtr<IcbkAppObject>> sinks_;
+  std::vector<qcom::WeakRef<IcbkAppObject>> sinks_;
 };
 
 }  // namespace faces

@@ -109,7 +109,7 @@ void CDBEBModule::MarkAddable(int32_t slot) {
 }
 
 void CDBEBModule::SetAppObject(IAppObject* appObject) {
-  appObject_ = qcom::ComPtr<IAppObject>(appObject);
+  appObject_ = qcom::WeakRef<IAppObject>(appObject);
 }
 
 void CDBEBModule::SetKey(const std::string& key) {

@@ -109,5 +109,5 @@ class CDBEBModule final : public qcom::ComObject<_CDBEBModule> {
   bool isAddable_ = false;
   int32_t targetSlot_ = 0;
   std::string mapTypModTag_;
-  qcom::ComPtr<IAppObject> appObject_;
+  qcom::WeakRef<IAppObject> appObject_;
 };

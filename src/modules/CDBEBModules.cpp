@@ -15,7 +15,7 @@ bool IsSlot(int32_t slot) { return slot >= 1 && slot <= 3; }
 }  // namespace
 
 void CDBEBModules::SetAppObject(IAppObject* appObject) {
-  appObject_ = qcom::ComPtr<IAppObject>(appObject);
+  appObject_ = qcom::WeakRef<IAppObject>(appObject);
 }
 
 qcom::ComPtr<CDBEBModule> CDBEBModules::AddModule(CDBEBModule* templateEntry) {

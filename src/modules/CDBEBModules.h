@@ -38,5 +38,5 @@ class CDBEBModules final : public qcom::ComObject<_CDBEBModules> {
   values::KeyedCollection<CDBEBModule> modules_;
   int32_t moduleCounter_ = 0;
   std::array<int32_t, 3> slotTotals_{};
-  qcom::ComPtr<IAppObject> appObject_;
+  qcom::WeakRef<IAppObject> appObject_;
 };

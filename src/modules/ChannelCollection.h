@@ -34,7 +34,7 @@ class ChannelCollection : public qcom::ComObject<Interface> {
     auto channel = qcom::Make<Kind>();
     auto services = qcom::QueryAs<IAppObjectServices>(appObject);
     if (!services) return nullptr;
-    editor_ = qcom::ComPtr<IEditorView>(services->EditorView());
+    editor_ = qcom::WeakRef<IEditorView>(services->EditorView());
     const bool shortFloat = services->ShortFloatSetting();
     if (!channel->Core().Create(channelNode, *services, shortFloat, channelIndex, indexInModule,
                                 appObject_.get(), channel.get()))
@@ -43,8 +43,8 @@ class ChannelCollection : public qcom::ComObject<Interface> {
     return channel;
   }
 
-  void SetAppObject(IAppObject* appObject) { appObject_ = qcom::ComPtr<IAppObject>(appObject); }
-  void SetEditor(IEditorView* editor) { editor_ = qcom::ComPtr<IEditorView>(editor); }
+  void SetAppObject(IAppObject* appObject) { appObject_ = qcom::WeakRef<IAppObject>(appObject); }
+  void SetEditor(IEditorView* editor) { editor_ = qcom::WeakRef<IEditorView>(editor); }
   IEditorView* Editor() const { return editor_.get(); }
 
   // Keys every channel with prefix + "\" + its position in the module and
@@ -125,6 +125,6 @@ class ChannelCollection : public qcom::ComObject<Interface> {
  private:
   std::vector<qcom::ComPtr<Kind>> channels_;
   std::string keyPrefix_;
-  qcom::ComPtr<IEditorView> editor_;
-  qcom::ComPtr<IAppObject> appObject_;
+  qcom::WeakRef<IEditorView> editor_;
+  qcom::WeakRef<IAppObject> appObject_;
 };

@@ -57,7 +57,7 @@ class ChannelCore {
   CDBAttributes* Attributes() const { return attributes_.get(); }
   // Names of the points created for the channel, unique without regard to case.
   const std::vector<std::string>& References() const { return references_; }
-  void SetAppObject(IAppObject* appObject) { appObject_ = qcom::ComPtr<IAppObject>(appObject); }
+  void SetAppObject(IAppObject* appObject) { appObject_ = qcom::WeakRef<IAppObject>(appObject); }
 
   int32_t index = 0;
   int32_t indexInModule = 0;
@@ -76,5 +76,5 @@ class ChannelCore {
   int32_t connectionCount_ = 0;
   qcom::ComPtr<CDBAttributes> attributes_;
   std::vector<std::string> references_;
-  qcom::ComPtr<IAppObject> appObject_;
+  qcom::WeakRef<IAppObject> appObject_;
 };

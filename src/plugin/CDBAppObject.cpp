@@ -245,9 +245,9 @@ HRESULT CDBAppObject::XmlSNVTDoc(IXMLDOMDocument* catalogue) {
 }
 
 
-HRESULT CDBAppObject::get_Parent(IDispatch** parent) { return qcom::ReturnObject(parent_, parent); }
+HRESULT CDBAppObject::get_Parent(IDispatch** parent) { return qcom::ReturnObject(parent_.get(), parent); }
 HRESULT CDBAppObject::put_Parent(IDispatch* parent) {
-  parent_ = qcom::ComPtr<IDispatch>(parent);
+  parent_ = qcom::WeakRef<IDispatch>(parent);
   return S_OK;
 }
 HRESULT CDBAppObject::get_XPosition(double* x) { return ReturnValue(xPosition_, x); }

@@ -166,7 +166,7 @@ class CDBAppObject final
   std::string colorName_;
   std::string uniqueIdString_;
   std::string key_, globalKey_, userName_, uniqueId_, tag_, extendedKey_;
-  qcom::ComPtr<IDispatch> parent_;
+  qcom::WeakRef<IDispatch> parent_;
   qcom::ComPtr<IXMLDOMDocument> definitionDoc_;
   faces::CallbackList callBacks_;
   std::optional<std::vector<qcom::ComPtr<CDBMapTypMod>>> mapTypModTags_;

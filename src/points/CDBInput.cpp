@@ -11,7 +11,7 @@ using qcom::ReturnValue;
 CDBInput::CDBInput() : compatibles_(qcom::Make<CDBCompatibleSNVTs>()) {}
 
 void CDBInput::SetChannel(IChannelLink* channel) {
-  channel_ = qcom::ComPtr<IChannelLink>(channel);
+  channel_ = qcom::WeakRef<IChannelLink>(channel);
   if (!channel_) return;
   extended_ = qcom::text::Upper(qcom::text::Left(channel_->LinkName(), 6)) != "BINARY";
   value_ = extended_ ? "000000" : "0000";
@@ -77,7 +77,7 @@ HRESULT CDBInput::get_SNVTCompatibles(ICompatibleSNVTs** list) {
   return qcom::ReturnObject<ICompatibleSNVTs>(compatibles_, list);
 }
 HRESULT CDBInput::get_Parent(IDispatch** appObject) {
-  return qcom::ReturnObject(parent_, appObject);
+  return qcom::ReturnObject(parent_.get(), appObject);
 }
 HRESULT CDBInput::get_ExtendedKey(BSTR* key) {
   return ReturnText(extendedKey_, key);

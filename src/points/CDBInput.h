@@ -20,8 +20,8 @@ struct _CDBInput : IDispatch {
 
 // A connection point through which the application object receives a value
 // for one output channel (AO or DO). It accepts the SNVTs of its compatible
-// list. It holds its channel and the application object (its Parent); the
-// application object breaks that cycle at Destroy by releasing its collections.
+// list. It refers to its channel and to the application object (its Parent)
+// without holding them: both own it.
 class CDBInput final : public qcom::ComObject<_CDBInput, IInput, ISubItemConnable> {
  public:
   CDBInput();
@@ -30,7 +30,7 @@ class CDBInput final : public qcom::ComObject<_CDBInput, IInput, ISubItemConnabl
   void SetGlobalKey(std::string key) { globalKey_ = std::move(key); }
   void SetExtendedKey(std::string key) { extendedKey_ = std::move(key); }
   void SetIndex(int32_t index) { index_ = index; }
-  void SetParent(IDispatch* appObject) { parent_ = qcom::ComPtr<IDispatch>(appObject); }
+  void SetParent(IDispatch* appObject) { parent_ = qcom::WeakRef<IDispatch>(appObject); }
   void AddCompatibles(std::string_view ids) { compatibles_->Add(ids); }
   // Binds the channel. A binary channel's input carries a 2-byte value, any
   // other channel's a 3-byte one; the preset value follows.
@@ -89,10 +89,10 @@ class CDBInput final : public qcom::ComObject<_CDBInput, IInput, ISubItemConnabl
   std::string globalKey_;
   std::string extendedKey_;
   std::string name_;
-  qcom::ComPtr<IDispatch> parent_;
+  qcom::WeakRef<IDispatch> parent_;
   std::string value_;
   qcom::ComPtr<CDBCompatibleSNVTs> compatibles_;
   faces::CallbackList callBacks_;
-  qcom::ComPtr<IChannelLink> channel_;
+  qcom::WeakRef<IChannelLink> channel_;
   bool extended_ = false;
 };

@@ -66,7 +66,7 @@ HRESULT CDBOutput::get_SNVTType(ISNVType** type) {
   return qcom::ReturnObject<ISNVType>(snvtType_, type);
 }
 HRESULT CDBOutput::get_Parent(IDispatch** appObject) {
-  return qcom::ReturnObject(parent_, appObject);
+  return qcom::ReturnObject(parent_.get(), appObject);
 }
 HRESULT CDBOutput::get_DisplayWritable(VARIANT_BOOL* writable) {
   return ReturnBool(displayWritable_, writable);

@@ -43,9 +43,8 @@ struct DisplayItemFace : IDisplayItem {
 
 // A connection point through which the application object sends the value of
 // one input channel (AI or DI) to the network, typed with one SNVT. The host's
-// display views show it too. It holds its channel and the application object
-// (its Parent); the application object breaks that cycle at Destroy by
-// releasing its collections.
+// display views show it too. It refers to its channel and to the application
+// object (its Parent) without holding them: both own it.
 class CDBOutput final : public qcom::ComObject<_CDBOutput, points::detail::OutputFace,
                                                ISubItemConnable, points::detail::DisplayItemFace> {
  public:
@@ -55,9 +54,9 @@ class CDBOutput final : public qcom::ComObject<_CDBOutput, points::detail::Outpu
   void SetGlobalKey(std::string key) { globalKey_ = std::move(key); }
   void SetExtendedKey(std::string key) { extendedKey_ = std::move(key); }
   void SetIndex(int32_t index) { index_ = index; }
-  void SetParent(IDispatch* appObject) { parent_ = qcom::ComPtr<IDispatch>(appObject); }
+  void SetParent(IDispatch* appObject) { parent_ = qcom::WeakRef<IDispatch>(appObject); }
   void SetDisplayWritable(bool writable) { displayWritable_ = writable; }
-  void SetChannel(IChannelLink* channel) { channel_ = qcom::ComPtr<IChannelLink>(channel); }
+  void SetChannel(IChannelLink* channel) { channel_ = qcom::WeakRef<IChannelLink>(channel); }
   // Stores the SNVT number and loads its type record from the catalogue.
   void SetType(const std::string& id);
   const std::string& NameText() const { return name_; }
@@ -128,9 +127,9 @@ class CDBOutput final : public qcom::ComObject<_CDBOutput, points::detail::Outpu
   qcom::ComPtr<CDBSNVTType> snvtType_;
   bool displayWritable_ = false;
   int32_t index_ = 0;
-  qcom::ComPtr<IDispatch> parent_;
+  qcom::WeakRef<IDispatch> parent_;
   faces::CallbackList callBacks_;
-  qcom::ComPtr<IChannelLink> channel_;
+  qcom::WeakRef<IChannelLink> channel_;
   bool isDisplayable_ = false;
   std::string displayText_;
 };

@@ -12,7 +12,7 @@ IAppObjectServices* frmMain::EditedObject() const {
 }
 
 void frmMain::SetAppObject(IAppObject* appObject) {
-  appObject_ = qcom::ComPtr<IAppObject>(appObject);
+  appObject_ = qcom::WeakRef<IAppObject>(appObject);
   if (appObject_) appObject_->CallBack(static_cast<IcbkAppObject*>(this));
 }
 
@@ -46,8 +46,6 @@ void frmMain::Unload() {
   explorer_.Release();
   commands_ = {};
   owner_ = nullptr;
-  // The object may go with this reference, and with it every reference it
-  // holds to this window; the window lives on in its caller's hands.
   appObject_ = nullptr;
 }
 

@@ -30,8 +30,8 @@ class frmMain final : public faces::CallbackSink<IEditorView> {
 
   frmMain() = default;
 
-  // The edited object. Setting it registers the window as a callback sink of
-  // the object, which from then on holds the window until it is destroyed.
+  // The edited object, which owns the window; the window only refers to it.
+  // Setting it registers the window as a callback sink of the object.
   void SetAppObject(IAppObject* appObject);
   IAppObject* AppObject() const { return appObject_.get(); }
   // The host's owner window: kept and handed back, not used.
@@ -41,8 +41,7 @@ class frmMain final : public faces::CallbackSink<IEditorView> {
   // Lifecycle. Load reads the object, so the object comes first; loading a
   // loaded window does nothing. Activation loads the window if needed and,
   // the first time, lists the channels of the placed modules. Unload lets go
-  // of the object and the owner, which breaks the cycle between the window and
-  // the object.
+  // of the object and the owner.
   void Load();
   void Activate();
   void Unload();
@@ -90,7 +89,7 @@ class frmMain final : public faces::CallbackSink<IEditorView> {
   // another component's.
   IAppObjectServices* EditedObject() const;
 
-  qcom::ComPtr<IAppObject> appObject_;
+  qcom::WeakRef<IAppObject> appObject_;
   qcom::ComPtr<IUnknown> owner_;
   bool loaded_ = false;
   bool firstActivation_ = false;

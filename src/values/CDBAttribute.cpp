@@ -146,7 +146,7 @@ HRESULT CDBAttribute::ResetValue() {
   return S_OK;
 }
 HRESULT CDBAttribute::get_Parent(IDispatch** appObject) {
-  return qcom::ReturnObject(parent_, appObject);
+  return qcom::ReturnObject(parent_.get(), appObject);
 }
 HRESULT CDBAttribute::get_Visible(VARIANT_BOOL* visible) {
   return ReturnBool(visible_, visible);

@@ -124,7 +124,7 @@ class CDBAttribute final : public qcom::ComObject<_CDBAttribute, IAttribute> {
   std::string min_, max_;
   ports::DialogKind dialogKind_ = ports::DialogKind::None;
   std::unique_ptr<ports::EditDialog> editDialog_;
-  qcom::ComPtr<IDispatch> parent_;
+  qcom::WeakRef<IDispatch> parent_;
   std::string extendedKey_;
   faces::CallbackList callBacks_;
 };
