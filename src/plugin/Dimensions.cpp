@@ -24,32 +24,29 @@ class Checked {
   bool ok_ = true;
 };
 
-struct Totals {
-  Checked ai{0}, ao{0}, di{0}, dO{0}, counters{0};
-};
-
-Totals Sum(const std::vector<ModuleCounts>& modules) {
-  Totals t;
-  for (const ModuleCounts& m : modules) {
-    t.ai.Add(m.ai);
-    t.ao.Add(m.ao);
-    t.di.Add(m.di);
-    t.dO.Add(m.dO);
-    t.counters.Add(m.counters);
-  }
-  return t;
-}
-
 }  // namespace
 
-std::optional<int32_t> CdbDimension(const std::vector<ModuleCounts>& modules) {
-  Totals t = Sum(modules);
-  auto nai = t.ai.Result(), nao = t.ao.Result(), ndi = t.di.Result(), ndo = t.dO.Result(),
-       nc = t.counters.Result();
+std::optional<ChannelTotals> TotalChannels(const std::vector<ModuleCounts>& modules) {
+  Checked ai{0}, ao{0}, di{0}, dO{0}, counters{0};
+  for (const ModuleCounts& m : modules) {
+    ai.Add(m.ai);
+    ao.Add(m.ao);
+    di.Add(m.di);
+    dO.Add(m.dO);
+    counters.Add(m.counters);
+  }
+  auto nai = ai.Result(), nao = ao.Result(), ndi = di.Result(), ndo = dO.Result(),
+       nc = counters.Result();
   if (!nai || !nao || !ndi || !ndo || !nc) return std::nullopt;
+  return ChannelTotals{.ai = *nai, .ao = *nao, .di = *ndi, .dO = *ndo, .counters = *nc};
+}
+
+std::optional<int32_t> CdbDimension(const std::vector<ModuleCounts>& modules) {
+  auto t = TotalChannels(modules);
+  if (!t) return std::nullopt;
 
   int32_t base = 25;
-  if (*ndi > 0) {
+  if (t->di > 0) {
     ++base;
     for (const ModuleCounts& m : modules) {
       if (m.slot == 2 && m.hasDICollection) {
@@ -58,7 +55,7 @@ std::optional<int32_t> CdbDimension(const std::vector<ModuleCounts>& modules) {
       }
     }
   }
-  if (*ndo > 0) {
+  if (t->dO > 0) {
     ++base;
     for (const ModuleCounts& m : modules) {
       if (m.slot == 2) {
@@ -67,17 +64,21 @@ std::optional<int32_t> CdbDimension(const std::vector<ModuleCounts>& modules) {
       }
     }
   }
-  return Checked(base).Add(*nc).AddTimes(4, *nao).AddTimes(2, *ndo).AddTimes(14, *nai).Result();
+  return Checked(base)
+      .Add(t->counters)
+      .AddTimes(4, t->ao)
+      .AddTimes(2, t->dO)
+      .AddTimes(14, t->ai)
+      .Result();
 }
 
 std::optional<int32_t> DdbDimension(int32_t fixedDDB, int32_t fixedSHDB,
                                     const std::vector<ModuleCounts>& modules) {
-  Totals t = Sum(modules);
-  auto nai = t.ai.Result(), nao = t.ao.Result(), ndi = t.di.Result(), nc = t.counters.Result();
-  if (!nai || !nao || !ndi || !nc) return std::nullopt;
+  auto t = TotalChannels(modules);
+  if (!t) return std::nullopt;
   Checked d(fixedDDB);
-  d.Add(fixedSHDB).AddTimes(3, *ndi).AddTimes(10, *nc).AddTimes(2, *nao);
-  if (*nai > 0) d.AddTimes(8, *nai).Add(4);
+  d.Add(fixedSHDB).AddTimes(3, t->di).AddTimes(10, t->counters).AddTimes(2, t->ao);
+  if (t->ai > 0) d.AddTimes(8, t->ai).Add(4);
   return d.Result();
 }
 

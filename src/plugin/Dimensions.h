@@ -16,6 +16,14 @@ struct ModuleCounts {
   bool hasDOCollection = false;
 };
 
+// The channel counts summed over the placed modules.
+struct ChannelTotals {
+  int32_t ai = 0, ao = 0, di = 0, dO = 0;
+  int32_t counters = 0;
+};
+// nullopt on a 32-bit overflow.
+std::optional<ChannelTotals> TotalChannels(const std::vector<ModuleCounts>& modules);
+
 // Configuration block bytes; nullopt on a 32-bit overflow.
 std::optional<int32_t> CdbDimension(const std::vector<ModuleCounts>& modules);
 // Data block bytes; nullopt on a 32-bit overflow.
