@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "modules/CDBEBModules.h"
+#include "plugin/Dimensions.h"
+#include "values/CDBAttributes.h"
+#include "values/CDBInputs.h"
+
+// The sections of the configuration block the controller is sent for an
+// object, each as its hex text. A section only reads the model and returns
+// what it built; the object decides what to keep of it.
+namespace plugin {
+
+// The DI, DO, AI and AO channel counts and the number of counter DIs, one
+// byte each.
+std::string ChannelCountsHex(const ChannelTotals& totals);
+
+// The two device values that share one byte of the device rows, as integers.
+struct DeviceFlags {
+  int32_t powerlineFreq = 0;
+  int32_t behaviourOnCommFailure = 0;
+};
+// nullopt when either parameter is missing or its value is not a number: the
+// object cannot be exported then.
+std::optional<DeviceFlags> ReadDeviceFlags(const CDBAttributes* parameters);
+
+// The device's own rows: priority, field-bus address, the tag of the last
+// placed module, the byte of the two flags (powerline frequency in bit 0,
+// behaviour on communication failure from bit 1), the longest silence
+// between communications, the DO pulse time and four reserved bytes. A
+// parameter that is missing or cannot be encoded contributes nothing.
+std::string DeviceRowsHex(const CDBAttributes* parameters, std::string_view lastModuleTag,
+                          const DeviceFlags& flags);
+
+// The connection reference of every host input, in collection order.
+std::string InputReferencesHex(const CDBInputs* inputs);
+
+// Every AI of every module: its first parameter, the byte its parameters 2
+// to 6 share, then its parameters 7 to 12.
+std::string AnalogInputRowsHex(const CDBEBModules* modules);
+
+// One bit per channel, the channel's first parameter: the DIs of slot 1 and
+// those of slot 2 as one byte each.
+std::string DigitalInputBitmapsHex(const CDBEBModules* modules);
+
+// The pulses per count (second parameter) of every DI that counts.
+std::string CounterRowsHex(const CDBEBModules* modules);
+
+// Two bits per AO, its output mode, by its position within its slot: one word
+// for all modules.
+std::string OutputModesHex(const CDBEBModules* modules);
+
+// As the DI bitmaps, for the DOs of slots 1 and 2.
+std::string DigitalOutputBitmapsHex(const CDBEBModules* modules);
+
+// The block's length in bytes: the body's and the 7 header bytes; nullopt
+// beyond 32 bits.
+std::optional<int32_t> ConfigurationLength(std::string_view body);
+
+// "00", the object type's number (the numeric prefix of its ID, 0 without
+// one) and the two lengths, one word each.
+std::string HeaderHex(std::string_view id, int32_t cdbLength, int32_t ddbLength);
+
+}  // namespace plugin
