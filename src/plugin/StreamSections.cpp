@@ -46,27 +46,25 @@ std::optional<double> NumberOf(const CDBAttribute* parameter) {
 }
 
 // A sum formed in floating point, rounded half to even, as one byte or word
-// (which clamp); no text when a term is missing or the sum leaves 32 bits.
-std::string ByteOfSum(std::optional<double> sum) {
-  auto n = sum ? values::RoundToInt32(*sum) : std::nullopt;
+// (which clamp); no text when the sum leaves 32 bits.
+std::string ByteOfSum(double sum) {
+  auto n = values::RoundToInt32(sum);
   return n ? ByteToHex(*n) : "";
 }
-std::string WordOfSum(std::optional<double> sum) {
-  auto n = sum ? values::RoundToInt32(*sum) : std::nullopt;
+std::string WordOfSum(double sum) {
+  auto n = values::RoundToInt32(sum);
   return n ? WordToHex(*n) : "";
 }
 
 // Adds each channel's first value, shifted to the channel's own bits: `bits`
-// per channel, counted from channel number `first`. A value that is not a
-// number makes the whole sum missing.
+// per channel, counted from channel number `first`. A channel whose value is
+// not a number is left out, so the bitmap still carries the other channels
+// and the bytes after it keep their place in the block.
 template <class Channels>
-std::optional<double> AddPacked(std::optional<double> sum, const Channels* channels, int bits,
-                                int32_t first) {
+double AddPacked(double sum, const Channels* channels, int bits, int32_t first) {
   ForEachChannel(channels, [&](const auto& channel) {
-    auto v = NumberOf(ParameterOf(channel.Core(), 1));
-    sum = (sum && v) ? std::optional<double>(
-                           *sum + *v * std::ldexp(1.0, bits * (channel.IndexValue() - first)))
-                     : std::nullopt;
+    if (auto v = NumberOf(ParameterOf(channel.Core(), 1)))
+      sum += *v * std::ldexp(1.0, bits * (channel.IndexValue() - first));
   });
   return sum;
 }
@@ -75,7 +73,7 @@ std::optional<double> AddPacked(std::optional<double> sum, const Channels* chann
 // whose channels are numbered from 8.
 template <class Channels>
 std::string SlotBitmapsHex(const CDBEBModules* modules, Channels* (CDBEBModule::*kind)() const) {
-  std::optional<double> slot1 = 0.0, slot2 = 0.0;
+  double slot1 = 0, slot2 = 0;
   ForEachModule(modules, [&](const CDBEBModule& module) {
     if (module.Slot() == 1) slot1 = AddPacked(slot1, (module.*kind)(), 1, 0);
     if (module.Slot() == 2) slot2 = AddPacked(slot2, (module.*kind)(), 1, 8);
@@ -162,7 +160,7 @@ std::string CounterRowsHex(const CDBEBModules* modules) {
 }
 
 std::string OutputModesHex(const CDBEBModules* modules) {
-  std::optional<double> modes = 0.0;
+  double modes = 0;
   ForEachModule(modules, [&](const CDBEBModule& module) {
     modes = AddPacked(modes, module.AOs(), 2, 8 * (module.Slot() - 1));
   });

@@ -40,11 +40,16 @@ std::string DeviceRowsHex(const CDBAttributes* parameters, std::string_view last
 std::string InputReferencesHex(const CDBInputs* inputs);
 
 // Every AI of every module: its first parameter, the byte its parameters 2
-// to 6 share, then its parameters 7 to 12.
+// to 6 share (left out when one of them is not a number), then its
+// parameters 7 to 12.
 std::string AnalogInputRowsHex(const CDBEBModules* modules);
 
-// One bit per channel, the channel's first parameter: the DIs of slot 1 and
-// those of slot 2 as one byte each.
+// The DI and DO bitmaps and the AO mode word add up the channels' first
+// values; a channel whose value is not a number is left out, and the byte or
+// word is still written, so the bytes after it keep their place.
+
+// One bit per DI, its first parameter: the DIs of slot 1 and those of slot 2
+// (numbered from 8) as one byte each.
 std::string DigitalInputBitmapsHex(const CDBEBModules* modules);
 
 // The pulses per count (second parameter) of every DI that counts.

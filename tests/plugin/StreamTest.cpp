@@ -1,6 +1,8 @@
 // The configuration block, byte by byte.
 #include "modules/CDBAIs.h"
 #include "modules/CDBAOs.h"
+#include "modules/CDBDIs.h"
+#include "modules/CDBDOs.h"
 #include "plugin/BundledObjectFixture.h"
 
 namespace {
@@ -15,21 +17,75 @@ std::string Repeat(const std::string& s, int n) {
 
 }  // namespace
 
-TEST_F(StreamBuilder, ACounterModuleInSlotOne) {
-  Add("EB8DIC");
+TEST_F(StreamBuilder, OnlyTheDIsThatCountStreamTheirPulsesPerCount) {
+  auto counters = Add("EB8DIC");
+  VARIANT_BOOL no = VARIANT_FALSE;
+  for (size_t i : {1, 2, 4, 5, 6, 7, 8}) counters->DIs()->At(i)->put_IsCounter(&no);
+  CDBAttributes& third = *counters->DIs()->At(3)->Attributes();
+  third.Item("ContactType")->SetValueText("0");
+  third.Item("PulsesPerCount")->SetValueText("300");
   // clang-format off
-  const std::string body = "08" "00" "00" "00" "08"  // NDI NDO NAI NAO NC
+  const std::string body = "08" "00" "00" "00" "01"  // NDI NDO NAI NAO NC
                            "04" "FFFF"               // priority 4, field-bus address -1
                            "011401"                  // tag of the placed chain
                            "00"                      // 50 Hz, outputs reset
                            "0258" "000A"             // 60 s and 1 s at 0.1 s
                            "00000000"
-                           "FF" "00"                 // contact types of slots 1 and 2
-                           + Repeat("0001", 8);      // pulses per count of each counter
-  // 45 bytes with the header; data block 24 + 8 + 3 * 8 + 10 * 8 = 136.
-  EXPECT_EQ(Stream(*object), "00" "11F8" "002D" "0088" + body);
+                           "FB" "00"                 // contact types of slots 1 and 2
+                           "012C";                   // pulses per count of the one counter
+  // 31 bytes with the header; data block 24 + 8 + 3 * 8 + 10 * 1 = 66.
+  EXPECT_EQ(Stream(*object), "00" "11F8" "001F" "0042" + body);
   // clang-format on
-  EXPECT_EQ(Get(&CDBAppObject::get_CDBDimension), 25 + 1 + 8);
+}
+
+// A channel whose first value is not a number is left out of its bitmap; the
+// byte is still written, so the bytes after it keep their place. In a point
+// locale any text reads as its numeric prefix (here 0), so the bytes are the same.
+TEST_F(StreamBuilder, BitmapsLeaveOutChannelsThatAreNotNumbers) {
+  struct FirstValues {  // of the channels of one kind of one module, in order
+    size_t module;
+    std::string kind;
+    std::vector<const char*> values;
+  };
+  const struct {
+    std::vector<std::string> chain;
+    std::vector<FirstValues> values;
+    std::string stream;
+  } cases[] = {
+      // DIs 0-3 and DOs 4-7 in slot 1, DIs 8-11 and DOs 12-15 in slot 2; bytes
+      // DI slot 1 (bits 0, 3), DI slot 2 (bits 0, 2), DO slot 1 (5, 7), DO slot 2 (4, 7).
+      {{"EB4DI4DO", "EB4DI4DO"},
+       {{1, "DI", {"1", "0", "0", "1"}},
+        {1, "DO", {"0", "1", "on", "1"}},
+        {2, "DI", {"1", "on", "1", "0"}},
+        {2, "DO", {"1", "0", "0", "1"}}},
+       // clang-format off
+       "00" "11F8" "002F" "0038" "0808000000" "04FFFF" "030C02" "00" "0258000A" "00000000" +
+           Repeat("0000", 8) + "09" "05" "A0" "90"},
+      // AO modes at channels 0-3, 1 + 3 * 4^2 + 2 * 4^3 = 0xB1; DOs 8-15 in slot 2.
+      {{"EB4AO", "EB8DO"},
+       {{1, "AO", {"1", "on", "3", "2"}}, {2, "DO", {"1", "0", "0", "0", "0", "0", "0", "1"}}},
+       "00" "11F8" "003B" "0028" "0008000400" "04FFFF" "030802" "00" "0258000A" "00000000" +
+           Repeat("000000", 4) + Repeat("0000", 8) + "00B1" "00" "81"},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    for (const auto& m : c.chain) Add(m);
+    for (const FirstValues& v : c.values) {
+      CDBEBModule& m = *object->ModuleSet()->Modules().At(v.module);
+      for (size_t i = 1; i <= v.values.size(); ++i) {
+        CDBAttributes* parameters = v.kind == "DI"   ? m.DIs()->At(i)->Attributes()
+                                    : v.kind == "DO" ? m.DOs()->At(i)->Attributes()
+                                                     : m.AOs()->At(i)->Attributes();
+        parameters->Items().At(1)->SetValueText(v.values[i - 1]);
+      }
+    }
+    for (const char* separator : {",", "."}) {
+      values::Shared().localeDecimalSeparator = separator;
+      EXPECT_EQ(Stream(*object), c.stream) << c.chain.back() << " " << separator;
+    }
+    for (size_t i = 0; i < c.chain.size(); ++i) RemoveLast();
+  }
 }
 
 TEST_F(StreamBuilder, AnalogParametersAndOutputModes) {
