@@ -6,8 +6,8 @@
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
 #include "modules/CDBDOs.h"
+#include "values/HexText.h"
 #include "values/NumberRules.h"
-#include "values/SnvtDataConversion.h"
 
 namespace plugin {
 
