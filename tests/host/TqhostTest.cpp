@@ -1,126 +1,97 @@
-// tqhost run as a user runs it, on the bundled data.
-#include <gtest/gtest.h>
+// tqhost's component commands (info, regsvr) and its usage.
+#include <filesystem>
 
-#include "support/Process.h"
-#include "support/TempDir.h"
+#include "host/TqhostRun.h"
 
 using testing_support::ProcessResult;
-using testing_support::RunProcess;
-using testing_support::TempDir;
-
-namespace {
-
-const std::string kTqhost = std::string(TQ_BUILD_DIR) + "/bin/tqhost";
-
-class Tqhost : public ::testing::Test {
- protected:
-  ProcessResult Run(const std::vector<std::string>& args) {
-    return RunProcess(kTqhost, args, {{"QORDB_REGISTRY", registry}, {"LC_ALL", "C"}});
-  }
-  TempDir dir;
-  std::string registry = dir / "config/registry.xml";
-};
-
-}  // namespace
+using testing_support::ReadFile;
+using Tqhost = TqhostRun;
 
 TEST_F(Tqhost, InfoRegistersTheBundledComponentAndShowsTheObject) {
-  ProcessResult r = Run({"info"});
-  ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_EQ(r.err, "");
-  for (const char* line : {"ProgID:          O_TQ4600.CAppObject\n", "Name:            TQ4600\n",
-                           "ID:              4600\n", "MapTypMod:       000000\n",
-                           "Datasheet:       available\n", "CDBDimension:    25\n",
-                           "DDBDimension:    32\n"})
-    EXPECT_NE(r.out.find(line), std::string::npos) << line << "\nin\n" << r.out;
-  EXPECT_FALSE(testing_support::ReadFile(registry).empty()) << "registered on first use";
-  // A second run finds the registration and prints the same.
-  ProcessResult again = Run({"info"});
-  EXPECT_EQ(again.exitCode, 0);
-  EXPECT_EQ(again.out, r.out);
-}
-
-TEST_F(Tqhost, InfoForAnUnknownTypeShowsTheObjectsMessage) {
-  ProcessResult r = Run({"info", "--type", "TQ9999"});
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "message: Error: The object TQ9999 is not available; Please verify its name.\n");
-  EXPECT_EQ(r.out, "");
+  const std::string out = Expect({"info"}, 0);
+  for (const char* line :
+       {"ProgID:          O_TQ4600.CAppObject\n", "Name:            TQ4600\n",
+        "ID:              4600\n", "MapTypMod:       000000\n", "Datasheet:       available\n",
+        "CDBDimension:    25\n", "DDBDimension:    32\n",
+        // The device parameters, read through the host interfaces.
+        "\nR5_Address               -1       -1               -32768         32767          9 "
+        "SNVT_count_inc\n",
+        "\nPriority                 4        4                1              8              7 "
+        "SNVT_char_ascii\n",
+        "\nPowerline_Freq           0        HZ_50                                          1000 "
+        "TQ_line_freq\n"})
+    EXPECT_NE(out.find(line), std::string::npos) << line << "in\n" << out;
+  EXPECT_FALSE(ReadFile(registry).empty()) << "registered on first use";
+  EXPECT_EQ(Expect({"info"}, 0), out) << "a second run finds the registration";
+  EXPECT_EQ(Expect({"info", "--type", "TQ9999"}, 1,
+                   "message: Error: The object TQ9999 is not available; Please verify its name.\n"),
+            "");
 }
 
 TEST_F(Tqhost, UsageErrorsAndHelp) {
-  EXPECT_EQ(Run({}).exitCode, 2);
-  EXPECT_EQ(Run({"frobnicate"}).exitCode, 2);
-  ProcessResult badOption = Run({"info", "--colour"});
-  EXPECT_EQ(badOption.exitCode, 2);
-  EXPECT_EQ(badOption.err, "tqhost info: unknown option --colour (see tqhost info --help)\n");
-  EXPECT_EQ(Run({"info", "--type"}).exitCode, 2);
-  EXPECT_EQ(Run({"regsvr"}).exitCode, 2);
-  for (const char* command : {"info", "regsvr"}) {
-    ProcessResult help = Run({command, "--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_EQ(help.out.rfind(std::string("usage: tqhost ") + command, 0), 0u) << help.out;
-  }
+  EXPECT_EQ(Run({}).err.rfind("usage: tqhost COMMAND [OPTIONS]\n", 0), 0u);
+  // Found before any file is read: exit 2 and one line saying what is wrong.
+  const std::pair<Names, std::string> usage[] = {
+      {{"frobnicate"}, "frobnicate: unknown command (see tqhost --help)"},
+      {{"info", "--colour"}, "info: unknown option --colour (see tqhost info --help)"},
+      {{"info", "--type"}, "info: option --type needs a value (see tqhost info --help)"},
+      {{"regsvr"}, "regsvr: expected one library path (see tqhost regsvr --help)"},
+      {{"new", "--modules", "EB8DI"}, "new: missing -o FILE (see tqhost new --help)"},
+      {{"new", "-o", "p.xml", "--modules", "EB8DI,,EB8DO"},
+       "new: --modules: empty template name in \"EB8DI,,EB8DO\""},
+      {{"stream", "p.xml", "p.xml"},
+       "stream: expected one project file (see tqhost stream --help)"},
+      {{"save", "p.xml"}, "save: missing -o OUT (see tqhost save --help)"},
+      {{"save", "p.xml", "-o", "x.xml", "--form", "pdf"},
+       "save: --form takes normal, sim or interop, not pdf"},
+      {{"set", "p.xml", "=3"}, "set: expected NAME=VALUE, got \"=3\""},
+      {{"set", "p.xml", "EB1/AI/two/sensortype=1"},
+       "set: EB1/AI/two/sensortype: the channel position is a number from 1"},
+      {{"set", "p.xml", "EB1/XI/1/sensortype=1"},
+       "set: EB1/XI/1/sensortype: the channel kind is AI, AO, DI or DO"},
+      {{"set", "p.xml", "EB1/AI/sensortype=1"},
+       "set: EB1/AI/sensortype: a channel parameter is written MODULE/KIND/POSITION/NAME, e.g. "
+       "EB1/AI/2/sensortype"},
+      {{"set", "p.xml", "--object", "0", "Priority=1"},
+       "set: --object takes a number from 1, not 0"}};
+  for (const auto& [args, why] : usage) EXPECT_EQ(Expect(args, 2, "tqhost " + why + "\n"), "");
+  for (const std::string command : {"new", "stream", "save", "set", "info", "regsvr"})
+    EXPECT_EQ(Expect({command, "--help"}, 0).rfind("usage: tqhost " + command, 0), 0u) << command;
+  EXPECT_NE(Expect({"set", "--help"}, 0).find("--plugins DIR"), std::string::npos);
 }
 
 TEST_F(Tqhost, RegsvrRegistersUnregistersAndRejectsNonComponents) {
   const std::string component = std::string(TQ_PLUGINS_DIR) + "/O_TQ4600/O_TQ4600.so";
-  ProcessResult reg = Run({"regsvr", component});
-  ASSERT_EQ(reg.exitCode, 0) << reg.err;
-  EXPECT_NE(testing_support::ReadFile(registry).find("O_TQ4600.CAppObject"), std::string::npos);
-  ProcessResult unreg = Run({"regsvr", "-u", component});
-  ASSERT_EQ(unreg.exitCode, 0) << unreg.err;
-  EXPECT_EQ(testing_support::ReadFile(registry).find("O_TQ4600.CAppObject"), std::string::npos);
+  Expect({"regsvr", component}, 0);
+  EXPECT_NE(ReadFile(registry).find("O_TQ4600.CAppObject"), std::string::npos);
+  Expect({"regsvr", "-u", component}, 0);
+  EXPECT_EQ(ReadFile(registry).find("O_TQ4600.CAppObject"), std::string::npos);
 
-  ProcessResult missing = Run({"regsvr", dir / "nothing.so"});
-  EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1) << missing.err;
-  EXPECT_NE(missing.err.find("nothing.so"), std::string::npos) << missing.err;
-
-  const std::string notAComponent = std::string(TQ_BUILD_DIR) + "/lib/libqcom.so";
-  ProcessResult wrong = Run({"regsvr", notAComponent});
-  EXPECT_EQ(wrong.exitCode, 1);
-  EXPECT_NE(wrong.err.find("DllRegisterServer"), std::string::npos) << wrong.err;
+  const std::string qcom = std::string(TQ_BUILD_DIR) + "/lib/libqcom.so";
+  Expect({"regsvr", qcom}, 1,
+         "tqhost regsvr: library " + qcom + " has no entry point DllRegisterServer\n");
+  Expect({"regsvr", dir / "nothing.so"}, 1,
+         "tqhost regsvr: library " + dir / "nothing.so" +
+             " cannot be loaded: No such file or directory\n");
 }
 
-TEST_F(Tqhost, CorruptRegistryIsReportedNotOverwritten) {
-  std::string garbage = "<registry><class clsid=\"not a guid\"";
+TEST_F(Tqhost, ACorruptRegistryOrCatalogueIsNamedWithItsLine) {
+  const std::string garbage = "<registry><class clsid=\"not a guid\"";
   dir.Write("config/registry.xml", garbage);
-  ProcessResult r = Run({"info"});
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find(registry), std::string::npos) << r.err;
-  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-  EXPECT_EQ(testing_support::ReadFile(registry), garbage);
-}
+  Expect({"info"}, 1,
+         "tqhost info: registry " + registry +
+             " is corrupt: line 1: Error parsing start element tag\n");
+  EXPECT_EQ(ReadFile(registry), garbage) << "reported, not overwritten";
+  std::filesystem::remove(registry);
 
-TEST_F(Tqhost, InfoListsTheDeviceParametersThroughTheHostInterfaces) {
-  ProcessResult r = Run({"info"});
-  ASSERT_EQ(r.exitCode, 0) << r.err;
-  size_t table = r.out.find("\nParameter ");
-  ASSERT_NE(table, std::string::npos) << r.out;
-  std::string rows = r.out.substr(table + 1);
-  rows = rows.substr(0, rows.find("\n\n") + 1);
-  EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 7) << rows;
-  for (const char* row :
-       {"R5_Address               -1       -1               -32768         32767          9 SNVT_count_inc\n",
-        "Priority                 4        4                1              8              7 SNVT_char_ascii\n",
-        "Powerline_Freq           0        HZ_50                                          1000 TQ_line_freq\n"})
-    EXPECT_NE(rows.find(row), std::string::npos) << row << "in\n" << rows;
-}
-
-TEST_F(Tqhost, ACatalogueThatCannotBeReadIsNamedWithItsLine) {
-  ProcessResult missing = Run({"info", "--snvt", dir / "none.xml"});
-  EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_EQ(missing.err.rfind("tqhost info: " + dir / "none.xml" + ": ", 0), 0u) << missing.err;
-
-  std::string broken = dir.Write("broken.xml", "<SNVTS>\n<SNVT_1>\n</SNVTS>\n");
-  ProcessResult bad = Run({"info", "--snvt", broken});
-  EXPECT_EQ(bad.exitCode, 1);
-  EXPECT_EQ(bad.err.rfind("tqhost info: " + broken + ": line 3: ", 0), 0u) << bad.err;
-  EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1) << bad.err;
-
+  const std::string broken = dir.Write("broken.xml", "<SNVTS>\n<SNVT_1>\n</SNVTS>\n");
+  Expect({"info", "--snvt", broken}, 1,
+         "tqhost info: " + broken +
+             ": line 3: End tag 'SNVTS' does not match the start tag 'SNVT_1'.\n");
   // A catalogue without the types the definition names: the object says so and goes on.
-  std::string empty = dir.Write("empty.xml", "<SNVTS><SNVT_1><NAME>x</NAME></SNVT_1></SNVTS>");
-  ProcessResult partial = Run({"info", "--snvt", empty});
-  EXPECT_EQ(partial.exitCode, 0);
-  EXPECT_NE(partial.err.find("message: Error: SNVT_9 is not defined\n"), std::string::npos)
-      << partial.err;
+  const std::string empty = dir.Write("empty.xml", "<SNVTS><SNVT_1/></SNVTS>");
+  std::string messages;
+  for (const char* type : {"9", "7", "1000", "1001", "107", "107"})
+    messages += "message: Error: SNVT_" + std::string(type) + " is not defined\n";
+  EXPECT_NE(Expect({"info", "--snvt", empty}, 0, messages), "");
 }
