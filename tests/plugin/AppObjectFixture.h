@@ -54,10 +54,11 @@ class AppObjectFixture : public ::testing::Test {
     return document;
   }
 
-  template <class Getter>
-  std::string Text(Getter getter) {
+  // A text the object, or one of its parts, answers.
+  template <class Of, class Getter>
+  static std::string Text(Of& of, Getter getter) {
     qcom::Bstr value;
-    EXPECT_EQ((object.get()->*getter)(value.out()), S_OK);
+    EXPECT_EQ((of.*getter)(value.out()), S_OK);
     return value.utf8();
   }
 

@@ -1,21 +1,9 @@
 #include "plugin/AppObjectFixture.h"
+#include "support/RecordingSink.h"
 
 using AppObjectIdentity = AppObjectFixture;
-
-TEST_F(AppObjectIdentity, FreshObjectAnswersTheFixedFigures) {
-  EXPECT_EQ(Text(&CDBAppObject::get_MapTypMod), "000000");
-  EXPECT_EQ(Get(&CDBAppObject::get_CDBDimension), 25);
-  EXPECT_EQ(Get(&CDBAppObject::get_NodeType), 6);
-  EXPECT_EQ(Get(&CDBAppObject::get_NumObjects), 1);
-  EXPECT_EQ(Get(&CDBAppObject::get_InputWidth), 0);
-  EXPECT_EQ(Get(&CDBAppObject::get_SDBDimension), 0);
-  EXPECT_EQ(Get(&CDBAppObject::get_IsPlugInActive), VARIANT_FALSE);
-  EXPECT_EQ(Get(&CDBAppObject::get_PlugInAvailable), VARIANT_TRUE);
-  for (auto getter : {&CDBAppObject::get_IsDeviceDependent, &CDBAppObject::get_UsesDeviceClock,
-                      &CDBAppObject::get_IsHidden, &CDBAppObject::get_IsVirtual})
-    EXPECT_EQ(Get(getter), VARIANT_FALSE);
-  EXPECT_EQ(Text(&CDBAppObject::get_IntelStream), "");
-}
+using AppObjectCallbacks = AppObjectFixture;
+using testing_support::RecordingSink;
 
 TEST_F(AppObjectIdentity, ColourNamesAndNumbersFollowTheTable) {
   const std::pair<const char*, LONG> table[] = {{"RED", 255},      {"BLUE", 16711680},
@@ -34,34 +22,55 @@ TEST_F(AppObjectIdentity, ColourNamesAndNumbersFollowTheTable) {
 }
 
 TEST_F(AppObjectIdentity, PathKeepsTheFolderAndWidthCountsUtf16Units) {
-  auto path = [&](const char* in) {
+  const std::pair<const char*, const char*> paths[] = {
+      {"C:\\Projects\\Plant\\ahu.qdb", "C:\\Projects\\Plant\\"},
+      {"C:\\Projects\\Plant\\", "C:\\Projects\\Plant\\"},
+      {"/home/eng/plant.qdb", "/home/eng/"},
+      {"ahu.qdb", ""}};
+  for (auto [in, folder] : paths) {
     object->put_Path(qcom::Bstr(in).get());
-    return Text(&CDBAppObject::get_Path);
-  };
-  EXPECT_EQ(path("C:\\Projects\\Plant\\ahu.qdb"), "C:\\Projects\\Plant\\");
-  EXPECT_EQ(path("C:\\Projects\\Plant\\"), "C:\\Projects\\Plant\\");
-  EXPECT_EQ(path("/home/eng/plant.qdb"), "/home/eng/");
-  EXPECT_EQ(path("ahu.qdb"), "");
-
-  auto width = [&](const char* name) {
+    EXPECT_EQ(Text(*object, &CDBAppObject::get_Path), folder) << in;
+  }
+  // One character outside the BMP is two units.
+  const std::pair<const char*, LONG> widths[] = {
+      {"", 5}, {"AHU-1", 10}, {"Kälte", 10}, {"\xF0\x9F\x98\x80", 7}};
+  for (auto [name, width] : widths) {
     object->put_UserName(qcom::Bstr(name).get());
-    return Get(&CDBAppObject::get_Width);
-  };
-  EXPECT_EQ(width(""), 5);
-  EXPECT_EQ(width("AHU-1"), 10);
-  EXPECT_EQ(width("Kälte"), 10);
-  EXPECT_EQ(width("\xF0\x9F\x98\x80"), 7);  // one character outside the BMP is two units
+    EXPECT_EQ(Get(&CDBAppObject::get_Width), width) << name;
+  }
 }
 
-TEST_F(AppObjectIdentity, TagStackPushesAndPops) {
-  object->AddMapTypModTag("010203");
-  object->AddMapTypModTag("040506");
-  EXPECT_EQ(object->MapTypMod(), "040506");
-  object->RemoveLastMapTypModTag();
-  EXPECT_EQ(object->MapTypMod(), "010203");
-  object->RemoveLastMapTypModTag();
-  object->RemoveLastMapTypModTag();
-  EXPECT_EQ(object->MapTypMod(), "") << "an empty stack gives an empty tag";
-  object->RemoveLastMapTypModTag();  // popping an empty stack is harmless
-  EXPECT_EQ(object->MapTypMod(), "");
+TEST_F(AppObjectCallbacks, EverySinkHearsEveryChangeUntilDestroyLetsGoOfSinksParentAndTags) {
+  auto references = [](IUnknown* object) {
+    object->AddRef();
+    return object->Release();
+  };
+  auto first = qcom::Make<RecordingSink>(), second = qcom::Make<RecordingSink>();
+  auto parent = qcom::Make<RecordingSink>();  // any dispatch object serves as a parent
+  ASSERT_EQ(object->CallBack(first.get()), S_OK);
+  EXPECT_EQ(first->calls, std::vector<std::string>{"CDBChanged 0 0 0"});
+  object->CallBack(second.get());
+  object->CallBack(second.get());  // the same sink twice hears every later change twice
+  object->put_Parent(parent.get());
+  object->NotifyCDBChanged();
+  EXPECT_EQ(first->calls.size(), 4u);
+  EXPECT_EQ(second->calls, std::vector<std::string>(5, "CDBChanged 0 0 0"));
+  EXPECT_EQ(object->CallBack(nullptr), E_POINTER);
+  EXPECT_EQ(references(parent.get()), 2u);
+
+  ASSERT_EQ(object->Destroy(), S_OK);
+  EXPECT_EQ(references(first.get()), 1u);
+  EXPECT_EQ(references(second.get()), 1u);
+  EXPECT_EQ(references(parent.get()), 1u);
+  qcom::ComPtr<IDispatch> noParent;
+  object->get_Parent(noParent.put());
+  EXPECT_FALSE(noParent);
+  EXPECT_EQ(Text(*object, &CDBAppObject::get_MapTypMod), "") << "the tag stack is gone";
+  object->NotifyCDBChanged();
+  EXPECT_EQ(first->calls.size(), 4u) << "no notification after Destroy";
+
+  object = qcom::Make<CDBAppObject>();
+  object->CallBack(first.get());
+  object = nullptr;  // the final release without Destroy lets go as well
+  EXPECT_EQ(references(first.get()), 1u);
 }

@@ -7,6 +7,7 @@
 #include "plugin/AppObjectFixture.h"
 #include "support/RecordingEditor.h"
 #include "support/RecordingSink.h"
+#include "xml/Elements.h"
 
 // An application object of the bundled TQ4600 definition, with the bundled
 // catalogue and templates, created as a host does it, with a recording sink
@@ -35,20 +36,18 @@ class BundledObjectFixture : public AppObjectFixture {
     return other;
   }
 
-  static qcom::ComPtr<CDBEBModule> Add(CDBAppObject& to, const std::string& templateId) {
-    auto entry = to.ModuleTemplates()->Item(templateId);
+  qcom::ComPtr<CDBEBModule> Add(const std::string& templateId) {
+    auto entry = object->ModuleTemplates()->Item(templateId);
     EXPECT_TRUE(entry) << templateId;
-    return to.ModuleSet()->AddModule(entry.get());
+    return object->ModuleSet()->AddModule(entry.get());
   }
-  qcom::ComPtr<CDBEBModule> Add(const std::string& templateId) { return Add(*object, templateId); }
   void RemoveLast() {
     CDBEBModules& set = *object->ModuleSet();
     set.RemoveModule(set.Modules().At(set.Count()).get());
   }
 
-  // Places every chain of templates the configuration tree allows, depth
-  // first: adds each addable template in turn, calls placed with the chain,
-  // goes deeper, removes it again and calls removed. The number of chains.
+  // Places every chain the configuration tree allows, depth first, calling placed
+  // after each addition and removed after each removal. The number of chains.
   using ChainStep = std::function<void(const std::vector<std::string>&)>;
   int ForEveryChain(const ChainStep& placed, const ChainStep& removed = {},
                     std::vector<std::string> chain = {}) {
@@ -80,9 +79,7 @@ class BundledObjectFixture : public AppObjectFixture {
     VARIANT_BOOL ok = VARIANT_FALSE;
     document->loadXML(qcom::Bstr(xml).get(), &ok);
     EXPECT_EQ(ok, VARIANT_TRUE) << xml;
-    qcom::ComPtr<IXMLDOMElement> root;
-    document->get_documentElement(root.put());
-    return qcom::ComPtr<IXMLDOMNode>(root.get());
+    return qcom::ComPtr<IXMLDOMNode>(qxml::RootOf(document.get()).get());
   }
 
   // Output names in collection order, each with its index ("AI AlarmStatus #0").

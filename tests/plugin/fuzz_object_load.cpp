@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static auto messages = std::make_shared<platform::RecordingMessages>();
   static platform::ScopedMessageService guard{messages};
   static const bool ready = [] {
-    modules::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) + "/O_TQ4600/O_TQ4600.so");
+    modules::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) +
+                                              "/O_TQ4600/O_TQ4600.so");
     auto catalogue = qxml::CreateDocument();
     VARIANT_BOOL ok = VARIANT_FALSE;
     catalogue->load(qcom::Variant(TQ_SNVT_FILE).raw(), &ok);
@@ -34,10 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (ok == VARIANT_TRUE) saved->get_documentElement(element.put());
 
   auto object = qcom::Make<CDBAppObject>();
-  qcom::Bstr type("TQ4600");
   VARIANT code;
   VariantInit(&code);
-  object->Init(type.get(), &code, &ok);
+  object->Init(qcom::Bstr("TQ4600").get(), &code, &ok);
   object->Create();
   object->XmlLoad(element.get());
   qcom::Bstr stream;
