@@ -20,6 +20,8 @@
 // opened on it the way the object's Show opens it.
 class EditorFixture : public ::testing::Test {
  protected:
+  using Strings = std::vector<std::string>;
+
   void SetUp() override {
     modules::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) +
                                               "/O_TQ4600/O_TQ4600.so");
@@ -34,8 +36,7 @@ class EditorFixture : public ::testing::Test {
     values::Shared() = saved_;
   }
 
-  // A created object with the keys a host gives it; null when it did not
-  // initialise.
+  // A created object with the keys a host gives it; null when it did not initialise.
   static qcom::ComPtr<CDBAppObject> NewObject() {
     auto made = qcom::Make<CDBAppObject>();
     auto catalogue = qxml::CreateDocument();
@@ -52,17 +53,14 @@ class EditorFixture : public ::testing::Test {
     return made;
   }
 
-  // The window as the object makes it: attached as the object's editor, given
-  // the object, loaded and activated.
-  static qcom::ComPtr<frmMain> OpenOn(CDBAppObject* on) {
-    auto made = qcom::Make<frmMain>();
-    on->SetEditor(made.get());
-    made->SetAppObject(on);
-    made->Load();
-    made->Activate();
-    return made;
+  // The window as the object makes it: its editor, on it, loaded and activated.
+  void Open() {
+    window = qcom::Make<frmMain>();
+    object->SetEditor(window.get());
+    window->SetAppObject(object.get());
+    window->Load();
+    window->Activate();
   }
-  void Open() { window = OpenOn(object.get()); }
 
   qcom::ComPtr<CDBEBModule> Add(const std::string& templateId) {
     auto entry = object->ModuleTemplates()->Item(templateId);
@@ -76,65 +74,28 @@ class EditorFixture : public ::testing::Test {
 
   const ui::ChannelList& List(ports::ChannelKind kind) const { return window->List(kind); }
 
-  std::vector<std::string> RowKeys(ports::ChannelKind kind) const {
-    std::vector<std::string> keys;
-    for (const ui::ListRow& row : List(kind).Rows()) keys.push_back(row.key);
-    return keys;
+  template <class Items, class Text>
+  static Strings Each(const Items& items, Text text) {
+    Strings out;
+    for (const auto& item : items) out.push_back(text(item));
+    return out;
   }
-
+  // "id name tag caption", one per button.
+  Strings Buttons() const {
+    return Each(window->Explorer().Buttons(), [](const ui::ExplorerButton& b) {
+      return std::to_string(b.id) + " " + b.name + " " + b.tag + " " + b.caption;
+    });
+  }
+  Strings Details() const {
+    return Each(window->Details().Rows(),
+                [](const ui::DetailRow& row) { return row.property + "=" + row.value; });
+  }
   std::vector<bool> EnabledTabs() const {
     std::vector<bool> enabled;
     for (int tab = 0; tab < ui::kChannelTabCount; ++tab)
       enabled.push_back(window->Tabs().Enabled(tab));
     return enabled;
   }
-
-  // "id name tag caption", one per button.
-  std::vector<std::string> Buttons() const {
-    std::vector<std::string> buttons;
-    for (const ui::ExplorerButton& b : window->Explorer().Buttons())
-      buttons.push_back(std::to_string(b.id) + " " + b.name + " " + b.tag + " " + b.caption);
-    return buttons;
-  }
-
-  // "Property=Value", one per row.
-  std::vector<std::string> Details() const {
-    std::vector<std::string> rows;
-    for (const ui::DetailRow& row : window->Details().Rows())
-      rows.push_back(row.property + "=" + row.value);
-    return rows;
-  }
-
-  // Everything the window shows, as text, for before/after comparisons.
-  std::string Everything() const {
-    std::string text = "caption " + window->Caption() + "\n";
-    text += "loaded " + std::to_string(window->Loaded()) + " first " +
-            std::to_string(window->FirstActivation()) + " closing " +
-            std::to_string(window->ClosingByOwner()) + "\n";
-    for (const std::string& b : Buttons()) text += "button " + b + "\n";
-    text += "tabs on " + std::to_string(window->Tabs().SwitchedOn()) + " current " +
-            std::to_string(window->Tabs().Current()) + "\n";
-    for (int tab = 0; tab < ui::kChannelTabCount; ++tab) {
-      const auto& list = List(static_cast<ports::ChannelKind>(tab));
-      text += "tab " + std::to_string(tab) + " " + std::to_string(window->Tabs().Enabled(tab)) +
-              " list on " + std::to_string(list.SwitchedOn()) + "\n";
-      for (const ui::ListColumn& column : list.Columns())
-        text += " column " + column.key + "|" + column.text + "\n";
-      for (const ui::ListRow& row : list.Rows()) {
-        text += " row " + row.key + " " + row.image;
-        for (const std::string& cell : row.cells) text += "|" + cell;
-        text += "\n";
-      }
-    }
-    for (const std::string& row : Details()) text += "detail " + row + "\n";
-    const ui::ModuleCommands& commands = window->Commands();
-    text += "add " + std::to_string(commands.addEnabled) + " remove " +
-            std::to_string(commands.removeEnabled) + "\n";
-    for (const ui::AddableTemplate& t : commands.addable)
-      text += " addable " + t.templateId + "@" + std::to_string(t.slot) + "\n";
-    return text;
-  }
-
   std::shared_ptr<platform::RecordingMessages> messages =
       std::make_shared<platform::RecordingMessages>();
   platform::ScopedMessageService messageGuard{messages};
