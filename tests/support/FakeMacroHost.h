@@ -12,14 +12,11 @@
 #include "support/AppObjectStub.h"
 
 // A host's macro objects for tests of IsMacroConnected, and the application
-// object the macro walk starts from. The walk goes application object ->
-// get_Parent (the device) -> IMacroContainer -> macro set -> the parameter,
-// input or output list; every entry's items are compared by global key.
-//
+// object the macro walk starts from: application object -> get_Parent (the
+// device) -> IMacroContainer -> macro set -> the parameter, input or output
+// list, whose entries' items are compared by global key. For example:
 //   auto device = testing_support::MacroDevice::Make();
-//   device->Set()->Inputs()->AddItems({"OBJ\\RIN\\a"});
 //   device->Set()->Inputs()->AddGroup({"OBJ\\RIN\\b"}, {{"OBJ\\RIN\\c"}});
-//   device->Set()->Outputs()->AddSingle("OBJ\\ROU\\x");
 //   auto app = qcom::Make<testing_support::HostedAppObject>();
 //   app->SetParent(device.get());
 namespace testing_support {
@@ -29,11 +26,6 @@ template <class I, class T>
 HRESULT ReturnOneBased(const std::vector<qcom::ComPtr<T>>& items, LONG index, I** out) {
   if (index < 1 || index > static_cast<LONG>(items.size())) return E_INVALIDARG;
   return qcom::ReturnObject<I>(items[static_cast<size_t>(index - 1)], out);
-}
-
-template <class T>
-HRESULT ReturnCount(const std::vector<qcom::ComPtr<T>>& items, LONG* count) {
-  return qcom::ReturnValue(static_cast<LONG>(items.size()), count);
 }
 
 class MacroItem final : public qcom::ComObject<IMacroItem> {
@@ -50,7 +42,7 @@ class MacroItems final : public qcom::ComObject<IMacroItems> {
   explicit MacroItems(const std::vector<std::string>& keys) {
     for (const auto& key : keys) items_.push_back(qcom::Make<MacroItem>(key));
   }
-  HRESULT get_Count(LONG* count) override { return ReturnCount(items_, count); }
+  HRESULT get_Count(LONG* count) override { return qcom::ReturnValue(LONG(items_.size()), count); }
   HRESULT get_Item(LONG index, IMacroItem** item) override {
     return ReturnOneBased(items_, index, item);
   }
@@ -71,16 +63,14 @@ class MacroEntry final : public qcom::ComObject<IMacroEntry> {
   qcom::ComPtr<MacroItem> single;
 
   HRESULT get_Items(IMacroItems** out) override {
-    if (!items) return E_FAIL;
-    return qcom::ReturnObject<IMacroItems>(items, out);
+    return items ? qcom::ReturnObject<IMacroItems>(items, out) : E_FAIL;
   }
   HRESULT get_IsGroup(VARIANT_BOOL* group) override {
     return qcom::ReturnBool(static_cast<bool>(subEntries), group);
   }
   HRESULT get_SubEntries(IMacroList** out) override;
   HRESULT get_Item(IMacroItem** out) override {
-    if (!single) return E_FAIL;
-    return qcom::ReturnObject<IMacroItem>(single, out);
+    return single ? qcom::ReturnObject<IMacroItem>(single, out) : E_FAIL;
   }
 };
 
@@ -106,7 +96,9 @@ class MacroList final : public qcom::ComObject<IMacroList> {
     return *this;
   }
 
-  HRESULT get_Count(LONG* count) override { return ReturnCount(entries_, count); }
+  HRESULT get_Count(LONG* count) override {
+    return qcom::ReturnValue(LONG(entries_.size()), count);
+  }
   HRESULT get_Entry(LONG index, IMacroEntry** entry) override {
     return ReturnOneBased(entries_, index, entry);
   }
@@ -118,8 +110,7 @@ class MacroList final : public qcom::ComObject<IMacroList> {
 };
 
 inline HRESULT MacroEntry::get_SubEntries(IMacroList** out) {
-  if (!subEntries) return E_FAIL;
-  return qcom::ReturnObject<IMacroList>(subEntries, out);
+  return subEntries ? qcom::ReturnObject<IMacroList>(subEntries, out) : E_FAIL;
 }
 
 class MacroSet final : public qcom::ComObject<IMacroSet> {

@@ -9,17 +9,8 @@
 namespace testing_support {
 
 inline const char* KindText(ports::ChannelKind kind) {
-  switch (kind) {
-    case ports::ChannelKind::AI:
-      return "AI";
-    case ports::ChannelKind::AO:
-      return "AO";
-    case ports::ChannelKind::DI:
-      return "DI";
-    case ports::ChannelKind::DO:
-      return "DO";
-  }
-  return "?";
+  static const char* const kNames[] = {"AI", "AO", "DI", "DO"};  // in the order of ChannelKind
+  return kNames[static_cast<int>(kind)];
 }
 
 // "NAME | KEY | p1=display1; p2=display2"

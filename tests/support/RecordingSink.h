@@ -31,7 +31,9 @@ class RecordingSink final : public faces::CallbackSink<> {
     calls.push_back(std::move(line));
     return S_OK;
   }
-  HRESULT Note(const char* what, BSTR key) { return Note(std::string(what) + " " + qcom::BstrToUtf8(key)); }
+  HRESULT Note(const char* what, BSTR key) {
+    return Note(std::string(what) + " " + qcom::BstrToUtf8(key));
+  }
 };
 
 }  // namespace testing_support
