@@ -40,7 +40,6 @@ TEST_F(ChannelLists, RowsShowTheChannelsWithTheirParametersAndConnections) {
   EXPECT_EQ(ao.ColumnTexts(), (Strings{"Channel", "EB Module", "OutputMode"}));
   EXPECT_EQ(Keys(ChannelKind::AO), (Strings{"EB1\\AO\\1", "EB1\\AO\\2"}));
   EXPECT_EQ(ao.Rows()[1].cells, (Strings{"Analog (5)", "EB1", "AO_0_10V"}));
-  EXPECT_EQ(List(ChannelKind::DI).ColumnTexts(), Strings{"Channel"});
   EXPECT_EQ(ai.Row("eb1\\ai\\3"), &ai.Rows()[2]) << "row keys ignore letter case";
   EXPECT_EQ(ai.Cell("EB1\\AI\\5", "EB Module") + ai.Cell("EB1\\AI\\1", "no such column"), "");
 
@@ -81,7 +80,7 @@ TEST_F(ChannelLists, ColumnsAreTheUnionOfParameterNamesInOrderOfFirstAppearance)
   EXPECT_EQ(di.Rows()[8].cells, (Strings{"Binary (8)", "EB2", "CONTACT_PULSE", "1 "}));
 }
 
-TEST_F(ChannelLists, FirstActivationListsEveryPlacedModuleAndEndsOnTheLastKindFilled) {
+TEST_F(ChannelLists, FirstActivationListsEveryPlacedModuleAndRemovalsCloseTheirTabs) {
   // Filled per module in the order AO, AI, DO, DI: DI after DO, AI after AO.
   const std::pair<const char*, std::vector<bool>> cases[] = {
       {"EB4DI4DO", {false, false, true, true}}, {"EB4AI2AO", {true, true, false, false}}};
@@ -114,14 +113,9 @@ TEST_F(ChannelLists, FirstActivationListsEveryPlacedModuleAndEndsOnTheLastKindFi
   EXPECT_EQ(List(ChannelKind::AI).Rows().size() + List(ChannelKind::DI).Rows().size(), 12u)
       << "later activations and loads list nothing twice";
   EXPECT_EQ(Buttons().size(), 3u);
-}
 
-TEST_F(ChannelLists, RemovingTheLastRowOfAKindClosesItsTab) {
-  Add("EB4AI2AO");
-  Add("EB8DI");
-  Open();
-  ASSERT_EQ(window->Tabs().Current(), 2);
-  // Rows go one by one, as the channel collections remove them.
+  // Removing the last row of a kind closes its tab. Rows go one by one, as the
+  // channel collections remove them.
   for (const char* key : {"EB1\\AI\\1", "EB1\\AI\\2", "EB1\\AI\\3", "EB1\\AI\\9"})
     window->RemoveChannelRow(ChannelKind::AI, key);
   EXPECT_EQ(Keys(ChannelKind::AI), Strings{"EB1\\AI\\4"}) << "an unknown key removes nothing";
