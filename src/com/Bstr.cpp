@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "com/Boundary.h"
 #include "com/Utf.h"
 
 namespace {
@@ -80,6 +81,25 @@ std::u16string_view BstrView(const char16_t* text) {
 
 std::string BstrToUtf8(const char16_t* text) {
   return ToUtf8(BstrView(text));
+}
+
+HRESULT ReturnText(std::string_view utf8, BSTR* out) noexcept {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  return Guarded([&] {
+    BSTR text = AllocBstr(utf8);
+    // The runtime answers null for a text only when it has no memory for it.
+    if (!text && !utf8.empty()) return E_OUTOFMEMORY;
+    *out = text;
+    return S_OK;
+  });
+}
+
+HRESULT StoreText(const char16_t* text, std::string& field) noexcept {
+  return Guarded([&] {
+    field = BstrToUtf8(text);
+    return S_OK;
+  });
 }
 
 }  // namespace qcom

@@ -29,12 +29,12 @@ QCOM_API BSTR AllocBstr(std::u16string_view utf16);
 QCOM_API std::string BstrToUtf8(const char16_t* text);
 QCOM_API std::u16string_view BstrView(const char16_t* text);
 
-// Hands a new BSTR holding the text to an out parameter.
-inline HRESULT ReturnText(std::string_view utf8, BSTR* out) {
-  if (!out) return E_POINTER;
-  *out = AllocBstr(utf8);
-  return S_OK;
-}
+// Hands a new BSTR holding the text to an out parameter. This and StoreText
+// carry the exception barrier (com/Boundary.h): without memory for the text
+// they answer E_OUTOFMEMORY, with a null out parameter or the field unchanged.
+QCOM_API HRESULT ReturnText(std::string_view utf8, BSTR* out) noexcept;
+// Stores a caller's text in a field as UTF-8.
+QCOM_API HRESULT StoreText(const char16_t* text, std::string& field) noexcept;
 
 // Owns one BSTR.
 class Bstr {
