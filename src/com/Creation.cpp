@@ -25,7 +25,6 @@ HRESULT FailUnlessRecorded(HRESULT hr, std::string_view line) {
   return PeekErrorRecord() ? hr : Fail(hr, line);
 }
 
-
 HRESULT GetClassObject(REFCLSID clsid, DWORD context, REFIID riid, void** ppv,
                        std::string& library) {
   if (!ppv) return Fail(E_POINTER, "class " + GuidToString(clsid) + ": no out pointer");
@@ -52,7 +51,7 @@ HRESULT GetClassObject(REFCLSID clsid, DWORD context, REFIID riid, void** ppv,
     return hr;
   }
   hr = qcom::Guarded(kSource, ("library " + loaded.path + ", DllGetClassObject"),
-               [&] { return getClassObject(clsid, riid, ppv); });
+                     [&] { return getClassObject(clsid, riid, ppv); });
   if (FAILED(hr)) {
     *ppv = nullptr;
     FailUnlessRecorded(hr, "library " + loaded.path + " gives no class object for class " +
@@ -149,10 +148,7 @@ HRESULT CLSIDFromProgID(const char16_t* progId, CLSID* clsid) {
 }
 
 void CoFreeUnusedLibraries() {
-  try {
-    qcom::LibraryTable::Instance().UnloadAllUnused();
-  } catch (...) {
-    // Nothing was unloaded that should not be; the next call tries again.
-  }
+  // A failure unloads nothing that should stay; the next call tries again.
+  qcom::Guarded([] { qcom::LibraryTable::Instance().UnloadAllUnused(); });
 }
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "com/Boundary.h"
 #include "com/ComObject.h"
 
 namespace qcom {
@@ -34,8 +35,7 @@ class VariantEnumerator final : public ComObject<IEnumVARIANT> {
   }
   HRESULT Clone(IEnumVARIANT** copy) override {
     if (!copy) return E_POINTER;
-    *copy = Make<VariantEnumerator>(items_, pos_).detach();
-    return S_OK;
+    return Guarded([&] { *copy = Make<VariantEnumerator>(items_, pos_).detach(); });
   }
 
  private:

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "com/Boundary.h"
+
 namespace qcom {
 
 namespace {
@@ -51,15 +53,18 @@ void ClearErrorRecord() {
 extern "C" {
 
 HRESULT QcSetErrorInfo(HRESULT number, BSTR source, BSTR description) {
-  qcom::SetErrorRecord(number, qcom::BstrToUtf8(source), qcom::BstrToUtf8(description));
-  return S_OK;
+  return qcom::Guarded([&] {
+    qcom::SetErrorRecord(number, qcom::BstrToUtf8(source), qcom::BstrToUtf8(description));
+  });
 }
 
 HRESULT QcGetErrorInfo(HRESULT* number, BSTR* source, BSTR* description) {
-  auto record = qcom::TakeErrorRecord();
-  if (number) *number = record ? record->number : S_OK;
-  if (source) *source = record ? qcom::AllocBstr(record->source) : nullptr;
-  if (description) *description = record ? qcom::AllocBstr(record->description) : nullptr;
-  return record ? S_OK : S_FALSE;
+  return qcom::Guarded([&] {
+    auto record = qcom::TakeErrorRecord();
+    if (number) *number = record ? record->number : S_OK;
+    if (source) *source = record ? qcom::AllocBstr(record->source) : nullptr;
+    if (description) *description = record ? qcom::AllocBstr(record->description) : nullptr;
+    return record ? S_OK : S_FALSE;
+  });
 }
 }

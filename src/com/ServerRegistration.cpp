@@ -3,10 +3,9 @@
 #include <dlfcn.h>
 
 #include <cstdlib>
-#include <new>
 #include <vector>
 
-#include "com/ErrorRecord.h"
+#include "com/Boundary.h"
 
 namespace qcom {
 
@@ -20,9 +19,13 @@ std::string ModulePath(const void* addressInModule) {
   return path;
 }
 
+namespace {
+constexpr const char* kSource = "qcom registry";
+}
+
 HRESULT RegisterServerClasses(std::span<const ServerClass> classes, const std::string& libraryPath,
                               const TypeLibRegistration* typeLib) {
-  try {
+  return Guarded(kSource, "registration", [&] {
     std::vector<ClassRegistration> rows;
     for (const ServerClass& c : classes) {
       ClassRegistration row;
@@ -37,21 +40,15 @@ HRESULT RegisterServerClasses(std::span<const ServerClass> classes, const std::s
     TypeLibRegistration lib = *typeLib;
     if (lib.library.empty()) lib.library = libraryPath;
     return Registry().Register(rows, &lib);
-  } catch (const std::bad_alloc&) {
-    SetErrorRecord(E_OUTOFMEMORY, "qcom registry", "registration: out of memory");
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 HRESULT UnregisterServerClasses(std::span<const ServerClass> classes, const GUID* libid) {
-  try {
+  return Guarded(kSource, "registration", [&] {
     std::vector<CLSID> clsids;
     for (const ServerClass& c : classes) clsids.push_back(c.clsid);
     return Registry().Unregister(clsids, libid);
-  } catch (const std::bad_alloc&) {
-    SetErrorRecord(E_OUTOFMEMORY, "qcom registry", "registration: out of memory");
-    return E_OUTOFMEMORY;
-  }
+  });
 }
 
 }  // namespace qcom
