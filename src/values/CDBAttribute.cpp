@@ -1,5 +1,6 @@
 #include "values/CDBAttribute.h"
 
+#include "com/Boundary.h"
 #include "com/OutParam.h"
 #include "com/TextRules.h"
 #include "faces/AppObject.h"
@@ -10,6 +11,7 @@
 #include "values/SnvtDataConversion.h"
 #include "xml/Elements.h"
 
+using qcom::Guarded;
 using qcom::ReturnBool;
 using qcom::ReturnText;
 using qcom::ReturnValue;
@@ -138,8 +140,7 @@ bool CDBAttribute::SearchMacros() const {
 // ---- interfaces ----
 
 HRESULT CDBAttribute::put_Name(BSTR name) {
-  name_ = qcom::BstrToUtf8(name);
-  return S_OK;
+  return qcom::StoreText(name, name_);
 }
 HRESULT CDBAttribute::ResetValue() {
   value_.clear();
@@ -152,8 +153,7 @@ HRESULT CDBAttribute::get_Visible(VARIANT_BOOL* visible) {
   return ReturnBool(visible_, visible);
 }
 HRESULT CDBAttribute::SetValue() {
-  Edit();
-  return S_OK;
+  return Guarded([&] { Edit(); });
 }
 HRESULT CDBAttribute::get_IsUnit(VARIANT_BOOL* is) {
   return ReturnBool(false, is);
@@ -162,23 +162,22 @@ HRESULT CDBAttribute::get_Description(BSTR* text) {
   return ReturnText(description_, text);
 }
 HRESULT CDBAttribute::get_Value(BSTR* value) {
-  return ReturnText(values::LocaliseNumberText(value_), value);
+  return Guarded([&] { return ReturnText(values::LocaliseNumberText(value_), value); });
 }
 HRESULT CDBAttribute::get_DispValue(BSTR* text) {
-  return ReturnText(DisplayText(value_), text);
+  return Guarded([&] { return ReturnText(DisplayText(value_), text); });
 }
 HRESULT CDBAttribute::get_DispMin(BSTR* text) {
-  return ReturnText(DisplayLimit(min_), text);
+  return Guarded([&] { return ReturnText(DisplayLimit(min_), text); });
 }
 HRESULT CDBAttribute::get_DispMax(BSTR* text) {
-  return ReturnText(DisplayLimit(max_), text);
+  return Guarded([&] { return ReturnText(DisplayLimit(max_), text); });
 }
 HRESULT CDBAttribute::get_DispDefault(BSTR* text) {
-  return ReturnText(DisplayText(defaultValue_), text);
+  return Guarded([&] { return ReturnText(DisplayText(defaultValue_), text); });
 }
 HRESULT CDBAttribute::put_Value(BSTR value) {
-  SetValueText(qcom::BstrToUtf8(value));
-  return S_OK;
+  return Guarded([&] { SetValueText(qcom::BstrToUtf8(value)); });
 }
 HRESULT CDBAttribute::get_Name(BSTR* name) {
   return ReturnText(name_, name);
@@ -193,8 +192,7 @@ HRESULT CDBAttribute::get_SNVTType(ISNVType** type) {
   return qcom::ReturnObject(snvtType_, type);
 }
 HRESULT CDBAttribute::BackToDefault() {
-  value_ = defaultValue_;
-  return S_OK;
+  return Guarded([&] { value_ = defaultValue_; });
 }
 HRESULT CDBAttribute::get_DefaultValue(BSTR* value) {
   return ReturnText(defaultValue_, value);
@@ -203,15 +201,13 @@ HRESULT CDBAttribute::get_Tag(BSTR* tag) {
   return ReturnText(tag_, tag);
 }
 HRESULT CDBAttribute::put_Tag(BSTR tag) {
-  tag_ = qcom::BstrToUtf8(tag);
-  return S_OK;
+  return qcom::StoreText(tag, tag_);
 }
 HRESULT CDBAttribute::get_Fields(IDispatch** fields) {
   return qcom::ReturnObject<IDispatch, IDispatch>(nullptr, fields);
 }
 HRESULT CDBAttribute::put_CallBack(IcbkAppObject* sink) {
-  callBacks_.Add(sink);
-  return S_OK;
+  return Guarded([&] { callBacks_.Add(sink); });
 }
 HRESULT CDBAttribute::get_CDBPosition(LONG* position) {
   return ReturnValue(0, position);
@@ -247,5 +243,5 @@ HRESULT CDBAttribute::get_ExtendedKey(BSTR* key) {
   return ReturnText(extendedKey_, key);
 }
 HRESULT CDBAttribute::get_IsMacroConnected(VARIANT_BOOL* connected) {
-  return ReturnBool(SearchMacros(), connected);
+  return Guarded([&] { return ReturnBool(SearchMacros(), connected); });
 }

@@ -1,5 +1,6 @@
 #include "values/CDBAttributes.h"
 
+#include "com/Boundary.h"
 #include "com/EnumVariant.h"
 #include "com/OutParam.h"
 
@@ -14,7 +15,8 @@ qcom::ComPtr<CDBAttribute> CDBAttributes::AddFromXML(const std::string& name, IX
 
 void CDBAttributes::SetGlobalKey(std::string key) {
   globalKey_ = std::move(key);
-  for (const auto& entry : items_) entry.item->SetGlobalKey(globalKey_ + "\\" + entry.item->NameText());
+  for (const auto& entry : items_)
+    entry.item->SetGlobalKey(globalKey_ + "\\" + entry.item->NameText());
 }
 
 void CDBAttributes::SetExtendedKey(std::string key) {
@@ -28,17 +30,23 @@ HRESULT CDBAttributes::get_Count(LONG* count) {
 }
 
 HRESULT CDBAttributes::get_Item(VARIANT key, IAttribute** item) {
-  return qcom::ReturnObject<IAttribute>(items_.Item(key), item);
+  return qcom::Guarded([&] { return qcom::ReturnObject<IAttribute>(items_.Item(key), item); });
 }
 
 HRESULT CDBAttributes::get__NewEnum(IUnknown** enumerator) {
   if (!enumerator) return E_POINTER;
-  std::vector<qcom::Variant> all;
-  for (const auto& entry : items_)
-    all.emplace_back(static_cast<IDispatch*>(static_cast<IAttribute*>(entry.item.get())));
-  *enumerator = qcom::MakeVariantEnumerator(std::move(all)).detach();
-  return S_OK;
+  return qcom::Guarded([&] {
+    std::vector<qcom::Variant> all;
+    for (const auto& entry : items_)
+      all.emplace_back(static_cast<IDispatch*>(static_cast<IAttribute*>(entry.item.get())));
+    *enumerator = qcom::MakeVariantEnumerator(std::move(all)).detach();
+    return S_OK;
+  });
 }
 
-HRESULT CDBAttributes::get_GlobalKey(BSTR* key) { return qcom::ReturnText(globalKey_, key); }
-HRESULT CDBAttributes::get_ExtendedKey(BSTR* key) { return qcom::ReturnText(extendedKey_, key); }
+HRESULT CDBAttributes::get_GlobalKey(BSTR* key) {
+  return qcom::ReturnText(globalKey_, key);
+}
+HRESULT CDBAttributes::get_ExtendedKey(BSTR* key) {
+  return qcom::ReturnText(extendedKey_, key);
+}

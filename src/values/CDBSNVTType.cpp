@@ -1,5 +1,6 @@
 #include "values/CDBSNVTType.h"
 
+#include "com/Boundary.h"
 #include "com/OutParam.h"
 #include "platform/MessageBox.h"
 #include "values/DecimalSeparators.h"
@@ -49,10 +50,10 @@ HRESULT CDBSNVTType::get_Name(BSTR* name) {
   return qcom::ReturnText(fields_.name, name);
 }
 HRESULT CDBSNVTType::get_Min(BSTR* min) {
-  return qcom::ReturnText(DisplayMin(), min);
+  return qcom::Guarded([&] { return qcom::ReturnText(DisplayMin(), min); });
 }
 HRESULT CDBSNVTType::get_Max(BSTR* max) {
-  return qcom::ReturnText(DisplayMax(), max);
+  return qcom::Guarded([&] { return qcom::ReturnText(DisplayMax(), max); });
 }
 HRESULT CDBSNVTType::get_Units(BSTR* units) {
   return qcom::ReturnText(fields_.units, units);
