@@ -1,5 +1,6 @@
 #include "points/CDBCompatibleSNVTs.h"
 
+#include "com/Boundary.h"
 #include "com/EnumVariant.h"
 #include "com/ErrorRecord.h"
 #include "com/OutParam.h"
@@ -53,54 +54,61 @@ HRESULT CDBCompatibleSNVTs::get_Item(LONG index, ICompatibleSNVT** item) {
 
 HRESULT CDBCompatibleSNVTs::get__NewEnum(IUnknown** enumerator) {
   if (!enumerator) return E_POINTER;
-  std::vector<qcom::Variant> all;
-  for (const auto& entry : items_)
-    all.emplace_back(static_cast<IDispatch*>(static_cast<ICompatibleSNVT*>(entry.item.get())));
-  *enumerator = qcom::MakeVariantEnumerator(std::move(all)).detach();
-  return S_OK;
+  return qcom::Guarded([&] {
+    std::vector<qcom::Variant> all;
+    for (const auto& entry : items_)
+      all.emplace_back(static_cast<IDispatch*>(static_cast<ICompatibleSNVT*>(entry.item.get())));
+    *enumerator = qcom::MakeVariantEnumerator(std::move(all)).detach();
+    return S_OK;
+  });
 }
 
 HRESULT CDBCompatibleSNVTs::Add(BSTR ids) {
-  Add(qcom::BstrToUtf8(ids));
-  return S_OK;
+  return qcom::Guarded([&] { Add(qcom::BstrToUtf8(ids)); });
 }
 
 HRESULT CDBCompatibleSNVTs::Remove(BSTR id) {
-  std::string key = qcom::BstrToUtf8(id);
-  if (items_.Remove(key)) return S_OK;
-  return qcom::RecordError(E_INVALIDARG, kSource, "The list holds no SNVT '" + key + "'.");
+  return qcom::Guarded([&] {
+    std::string key = qcom::BstrToUtf8(id);
+    if (items_.Remove(key)) return S_OK;
+    return qcom::RecordError(E_INVALIDARG, kSource, "The list holds no SNVT '" + key + "'.");
+  });
 }
 
 HRESULT CDBCompatibleSNVTs::get_ToString(BSTR* text) {
-  return qcom::ReturnText(ToText(), text);
+  return qcom::Guarded([&] { return qcom::ReturnText(ToText(), text); });
 }
 
 HRESULT CDBCompatibleSNVTs::get_Exists(BSTR id, VARIANT_BOOL* exists) {
-  return qcom::ReturnBool(Exists(qcom::BstrToUtf8(id)), exists);
+  return qcom::Guarded([&] { return qcom::ReturnBool(Exists(qcom::BstrToUtf8(id)), exists); });
 }
 
 HRESULT CDBCompatibleSNVTs::get_Merge(ICompatibleSNVTs* other, ICompatibleSNVTs** merged) {
   if (!merged) return E_POINTER;
   *merged = nullptr;
   if (!other) return E_INVALIDARG;
-  // The other list may be the host's own, so it is read through its interface.
-  auto result = qcom::Make<CDBCompatibleSNVTs>();
-  LONG count = 0;
-  other->get_Count(&count);
-  for (LONG i = 1; i <= count; ++i) {
-    qcom::ComPtr<ICompatibleSNVT> entry;
-    if (FAILED(other->get_Item(i, entry.put())) || !entry) continue;
-    qcom::Bstr id;
-    if (FAILED(entry->get_ID(id.out()))) continue;
-    std::string text = id.utf8();
-    if (Exists(text)) result->AddOne(text);
-  }
-  return qcom::ReturnObject<ICompatibleSNVTs>(result, merged);
+  return qcom::Guarded([&] {
+    // The other list may be the host's own, so it is read through its interface.
+    auto result = qcom::Make<CDBCompatibleSNVTs>();
+    LONG count = 0;
+    other->get_Count(&count);
+    for (LONG i = 1; i <= count; ++i) {
+      qcom::ComPtr<ICompatibleSNVT> entry;
+      if (FAILED(other->get_Item(i, entry.put())) || !entry) continue;
+      qcom::Bstr id;
+      if (FAILED(entry->get_ID(id.out()))) continue;
+      std::string text = id.utf8();
+      if (Exists(text)) result->AddOne(text);
+    }
+    return qcom::ReturnObject<ICompatibleSNVTs>(result, merged);
+  });
 }
 
 HRESULT CDBCompatibleSNVTs::Clone(IDispatch** copy) {
   if (!copy) return E_POINTER;
-  auto result = qcom::Make<CDBCompatibleSNVTs>();
-  for (const auto& entry : items_) result->Add(entry.item->Id());
-  return qcom::ReturnObject<IDispatch>(static_cast<_CDBCompatibleSNVTs*>(result.get()), copy);
+  return qcom::Guarded([&] {
+    auto result = qcom::Make<CDBCompatibleSNVTs>();
+    for (const auto& entry : items_) result->Add(entry.item->Id());
+    return qcom::ReturnObject<IDispatch>(static_cast<_CDBCompatibleSNVTs*>(result.get()), copy);
+  });
 }

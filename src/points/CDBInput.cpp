@@ -1,9 +1,11 @@
 #include "points/CDBInput.h"
 
+#include "com/Boundary.h"
 #include "com/OutParam.h"
 #include "com/TextRules.h"
 #include "values/MacroSearch.h"
 
+using qcom::Guarded;
 using qcom::ReturnBool;
 using qcom::ReturnText;
 using qcom::ReturnValue;
@@ -33,8 +35,7 @@ HRESULT CDBInput::put_changeType(BSTR) {
 }
 HRESULT CDBInput::put_CallBack(IcbkAppObject* sink) {
   if (!sink) return E_POINTER;
-  callBacks_.Add(sink);
-  return S_OK;
+  return Guarded([&] { callBacks_.Add(sink); });
 }
 HRESULT CDBInput::get_NodeType(LONG* type) {
   return ReturnValue(7, type);
@@ -55,8 +56,7 @@ HRESULT CDBInput::get_Value(BSTR* value) {
   return ReturnText(value_, value);
 }
 HRESULT CDBInput::put_Value(BSTR value) {
-  value_ = qcom::BstrToUtf8(value);
-  return S_OK;
+  return qcom::StoreText(value, value_);
 }
 HRESULT CDBInput::get_Name(BSTR* name) {
   return ReturnText(name_, name);
@@ -83,15 +83,18 @@ HRESULT CDBInput::get_ExtendedKey(BSTR* key) {
   return ReturnText(extendedKey_, key);
 }
 HRESULT CDBInput::get_IsMacroConnected(VARIANT_BOOL* connected) {
-  return ReturnBool(values::MacroInputReferences(parent_.get(), globalKey_), connected);
+  return Guarded([&] {
+    return ReturnBool(values::MacroInputReferences(parent_.get(), globalKey_), connected);
+  });
 }
 
 // ---- ISubItemConnable ----
 
 HRESULT CDBInput::put_IsConnected(VARIANT_BOOL connected) {
-  connection_.Report(connected != VARIANT_FALSE, channel_.get(), parent_.get(),
-                     ports::ChannelKind::AO, ports::ChannelKind::DO);
-  return S_OK;
+  return Guarded([&] {
+    connection_.Report(connected != VARIANT_FALSE, channel_.get(), parent_.get(),
+                       ports::ChannelKind::AO, ports::ChannelKind::DO);
+  });
 }
 HRESULT CDBInput::put_HasPriority(VARIANT_BOOL) {
   return S_OK;

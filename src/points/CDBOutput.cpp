@@ -1,10 +1,12 @@
 #include "points/CDBOutput.h"
 
+#include "com/Boundary.h"
 #include "com/OutParam.h"
 #include "faces/AppObject.h"
 #include "values/MacroSearch.h"
 #include "values/SnvtDataConversion.h"
 
+using qcom::Guarded;
 using qcom::ReturnBool;
 using qcom::ReturnText;
 using qcom::ReturnValue;
@@ -38,8 +40,7 @@ HRESULT CDBOutput::OutputIsConnected(VARIANT_BOOL* connected) {
 }
 HRESULT CDBOutput::put_CallBack(IcbkAppObject* sink) {
   if (!sink) return E_POINTER;
-  callBacks_.Add(sink);
-  return S_OK;
+  return Guarded([&] { callBacks_.Add(sink); });
 }
 HRESULT CDBOutput::put_changeType(BSTR) {
   return S_OK;
@@ -78,7 +79,9 @@ HRESULT CDBOutput::get_ExtendedKey(BSTR* key) {
   return ReturnText(extendedKey_, key);
 }
 HRESULT CDBOutput::get_IsMacroConnected(VARIANT_BOOL* connected) {
-  return ReturnBool(values::MacroOutputReferences(parent_.get(), globalKey_), connected);
+  return Guarded([&] {
+    return ReturnBool(values::MacroOutputReferences(parent_.get(), globalKey_), connected);
+  });
 }
 HRESULT CDBOutput::get_IsDisplayable(VARIANT_BOOL* displayable) {
   return ReturnBool(isDisplayable_, displayable);
@@ -91,9 +94,10 @@ HRESULT CDBOutput::put_IsDisplayable(VARIANT_BOOL displayable) {
 // ---- ISubItemConnable ----
 
 HRESULT CDBOutput::put_IsConnected(VARIANT_BOOL connected) {
-  connection_.Report(connected != VARIANT_FALSE, channel_.get(), parent_.get(),
-                     ports::ChannelKind::AI, ports::ChannelKind::DI);
-  return S_OK;
+  return Guarded([&] {
+    connection_.Report(connected != VARIANT_FALSE, channel_.get(), parent_.get(),
+                       ports::ChannelKind::AI, ports::ChannelKind::DI);
+  });
 }
 HRESULT CDBOutput::put_HasPriority(VARIANT_BOOL) {
   return S_OK;
@@ -114,12 +118,13 @@ HRESULT CDBOutput::IsSNVTCompatible(ISNVType*, VARIANT_BOOL* compatible) {
 // ---- IDisplayItem ----
 
 HRESULT CDBOutput::get_DisplayText(BSTR* text) {
-  displayText_ = name_;
-  return ReturnText(displayText_, text);
+  return Guarded([&] {
+    displayText_ = name_;
+    return ReturnText(displayText_, text);
+  });
 }
 HRESULT CDBOutput::put_DisplayText(BSTR text) {
-  displayText_ = qcom::BstrToUtf8(text);
-  return S_OK;
+  return qcom::StoreText(text, displayText_);
 }
 HRESULT CDBOutput::get_Key(BSTR* key) {
   return ReturnText(extendedKey_, key);
@@ -137,7 +142,7 @@ HRESULT CDBOutput::get_IsTrendable(VARIANT_BOOL* trendable) {
   return ReturnBool(false, trendable);
 }
 HRESULT CDBOutput::get_Reference(BSTR* reference) {
-  return ReturnText(Reference(), reference);
+  return Guarded([&] { return ReturnText(Reference(), reference); });
 }
 // The display views show the value only; connections are shown elsewhere.
 HRESULT CDBOutput::DisplayIsConnected(VARIANT_BOOL* connected) {

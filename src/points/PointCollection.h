@@ -66,12 +66,8 @@ class PointCollection : public qcom::ComObject<Default, Face> {
       return S_OK;
     });
   }
-  HRESULT get_GlobalKey(BSTR* key) override {
-    return qcom::Guarded([&] { return qcom::ReturnText(globalKey_, key); });
-  }
-  HRESULT get_ExtendedKey(BSTR* key) override {
-    return qcom::Guarded([&] { return qcom::ReturnText(extendedKey_, key); });
-  }
+  HRESULT get_GlobalKey(BSTR* key) override { return qcom::ReturnText(globalKey_, key); }
+  HRESULT get_ExtendedKey(BSTR* key) override { return qcom::ReturnText(extendedKey_, key); }
 
  protected:
   ~PointCollection() override = default;
