@@ -1,8 +1,8 @@
 #include "modules/CDBEBModule.h"
 
+#include "com/Boundary.h"
 #include "com/OutParam.h"
 #include "com/TextRules.h"
-#include "ports/AppObjectServices.h"
 #include "modules/CDBAIs.h"
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
@@ -14,6 +14,7 @@
 #include "platform/ResourceIcons.h"
 #include "points/CDBInputs.h"
 #include "points/CDBOutputs.h"
+#include "ports/AppObjectServices.h"
 #include "values/NumberRules.h"
 #include "xml/Elements.h"
 
@@ -259,5 +260,6 @@ HRESULT CDBEBModule::get_Description(BSTR* text) {
   return qcom::ReturnText(description_, text);
 }
 HRESULT CDBEBModule::StringID(BSTR templateId, VARIANT_BOOL* ok) {
-  return qcom::ReturnBool(LoadTemplate(qcom::BstrToUtf8(templateId)), ok);
+  return qcom::Guarded(
+      [&] { return qcom::ReturnBool(LoadTemplate(qcom::BstrToUtf8(templateId)), ok); });
 }

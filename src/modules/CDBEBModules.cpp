@@ -1,8 +1,9 @@
 #include "modules/CDBEBModules.h"
 
+#include "com/Boundary.h"
 #include "com/EnumVariant.h"
-#include "ports/AppObjectServices.h"
 #include "platform/MessageBox.h"
+#include "ports/AppObjectServices.h"
 
 namespace {
 
@@ -10,7 +11,9 @@ void Warn(const char* text) {
   platform::ShowMessage(text, platform::kMessageExclamation, "Warning");
 }
 
-bool IsSlot(int32_t slot) { return slot >= 1 && slot <= 3; }
+bool IsSlot(int32_t slot) {
+  return slot >= 1 && slot <= 3;
+}
 
 }  // namespace
 
@@ -81,8 +84,10 @@ void CDBEBModules::EnableRemoveCommands() const {
 
 HRESULT CDBEBModules::get__NewEnum(IUnknown** enumerator) {
   if (!enumerator) return E_POINTER;
-  std::vector<qcom::Variant> all;
-  for (const auto& entry : modules_) all.emplace_back(static_cast<IDispatch*>(entry.item.get()));
-  *enumerator = qcom::MakeVariantEnumerator(std::move(all)).detach();
-  return S_OK;
+  return qcom::Guarded([&] {
+    std::vector<qcom::Variant> all;
+    for (const auto& entry : modules_) all.emplace_back(static_cast<IDispatch*>(entry.item.get()));
+    *enumerator = qcom::MakeVariantEnumerator(std::move(all)).detach();
+    return S_OK;
+  });
 }

@@ -1,5 +1,6 @@
 #include "modules/CDBEBTemplates.h"
 
+#include "com/Boundary.h"
 #include "com/EnumVariant.h"
 #include "com/OutParam.h"
 #include "modules/ComponentLocation.h"
@@ -29,13 +30,15 @@ HRESULT CDBEBTemplates::get_Count(LONG* count) {
 }
 
 HRESULT CDBEBTemplates::get_Item(VARIANT key, IDispatch** module) {
-  return qcom::ReturnObject<IDispatch>(items_.Item(key), module);
+  return qcom::Guarded([&] { return qcom::ReturnObject<IDispatch>(items_.Item(key), module); });
 }
 
 HRESULT CDBEBTemplates::get__NewEnum(IUnknown** enumerator) {
   if (!enumerator) return E_POINTER;
-  std::vector<qcom::Variant> all;
-  for (const auto& entry : items_) all.emplace_back(static_cast<IDispatch*>(entry.item.get()));
-  *enumerator = qcom::MakeVariantEnumerator(std::move(all)).detach();
-  return S_OK;
+  return qcom::Guarded([&] {
+    std::vector<qcom::Variant> all;
+    for (const auto& entry : items_) all.emplace_back(static_cast<IDispatch*>(entry.item.get()));
+    *enumerator = qcom::MakeVariantEnumerator(std::move(all)).detach();
+    return S_OK;
+  });
 }

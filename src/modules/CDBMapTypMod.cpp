@@ -2,9 +2,10 @@
 
 CDBMapTypMod::CDBMapTypMod(std::string tag) : tag_(std::move(tag)) {}
 
-HRESULT CDBMapTypMod::get_tag(BSTR* tag) { return qcom::ReturnText(tag_, tag); }
+HRESULT CDBMapTypMod::get_tag(BSTR* tag) {
+  return qcom::ReturnText(tag_, tag);
+}
 
 HRESULT CDBMapTypMod::put_tag(BSTR tag) {
-  tag_ = qcom::BstrToUtf8(tag);
-  return S_OK;
+  return qcom::StoreText(tag, tag_);
 }

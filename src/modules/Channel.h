@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "com/Boundary.h"
 #include "com/Bstr.h"
 #include "com/ComObject.h"
 #include "com/OutParam.h"
 #include "modules/ChannelCore.h"
 #include "ports/ChannelLink.h"
-#include "com/Boundary.h"
 
 // The COM face of an I/O channel: the members every channel kind shares, in
 // the slot order of its own interface `Interface`, and the link through which
@@ -99,10 +99,7 @@ class Channel : public qcom::ComObject<Interface, IChannelLink, IChannelState> {
   }
   static HRESULT StoreText(const BSTR* value, std::string& field) {
     if (!value) return E_POINTER;
-    return qcom::Guarded([&] {
-      field = qcom::BstrToUtf8(*value);
-      return S_OK;
-    });
+    return qcom::StoreText(*value, field);
   }
 
  private:
