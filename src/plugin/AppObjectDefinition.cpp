@@ -1,4 +1,5 @@
 // Initialisation of the application object from its definition file.
+#include "com/Boundary.h"
 #include "com/ErrorRecord.h"
 #include "com/OutParam.h"
 #include "com/TextRules.h"
@@ -19,11 +20,13 @@ std::string ObjectNotAvailableMessage(const std::string& name) {
 }  // namespace
 
 HRESULT CDBAppObject::Init(BSTR uniqueIdString, VARIANT*, VARIANT_BOOL* ok) {
-  return qcom::ReturnBool(InitFrom(qcom::BstrToUtf8(uniqueIdString), true), ok);
+  return qcom::Guarded(
+      [&] { return qcom::ReturnBool(InitFrom(qcom::BstrToUtf8(uniqueIdString), true), ok); });
 }
 
 HRESULT CDBAppObject::StringID(BSTR stringId, VARIANT_BOOL* ok) {
-  return qcom::ReturnBool(InitFrom(qcom::BstrToUtf8(stringId), false), ok);
+  return qcom::Guarded(
+      [&] { return qcom::ReturnBool(InitFrom(qcom::BstrToUtf8(stringId), false), ok); });
 }
 
 bool CDBAppObject::InitFrom(const std::string& name, bool createModuleCollections) {
@@ -103,8 +106,7 @@ void CDBAppObject::LoadFixedAttributes() {
   if (!attributes_) attributes_ = qcom::Make<CDBAttributes>();
   bool first = true;
   for (const char* name : kFixed) {
-    auto node =
-        qxml::FirstMatch(definitionDoc_.get(), std::string("AppObject/Attributes/") + name);
+    auto node = qxml::FirstMatch(definitionDoc_.get(), std::string("AppObject/Attributes/") + name);
     if (node) attributes_->AddFromXML(name, node.get());
     if (first) {
       // The field-bus address is assigned by the host, never taken from the definition.

@@ -1,4 +1,5 @@
 // Saving the object into the host's project document and reading it back.
+#include "com/Boundary.h"
 #include "com/TextRules.h"
 #include "platform/MessagePump.h"
 #include "plugin/CDBAppObject.h"
@@ -97,67 +98,74 @@ void CDBAppObject::SaveOutputFlags(IXMLDOMNode* element, IXMLDOMDocument* docume
     if (!list) list = AppendElement(document, element, "Outputs");
     int32_t index = entry.item->IndexValue();
     qxml::AppendElementWithAttribute(document, list.get(), "Output" + values::ByteToHex(index),
-                                       "IsDisplayable", "1");
+                                     "IsDisplayable", "1");
   }
 }
 
 HRESULT CDBAppObject::XmlSave(IXMLDOMNode* parentNode, IXMLDOMDocument* document) {
-  NodePtr element = SaveHeader(parentNode, document, true);
-  if (!element) return S_OK;
-  SaveModules(element.get(), document, false);
-  SaveOutputFlags(element.get(), document);
-  return S_OK;
+  return qcom::Guarded([&] {
+    NodePtr element = SaveHeader(parentNode, document, true);
+    if (!element) return S_OK;
+    SaveModules(element.get(), document, false);
+    SaveOutputFlags(element.get(), document);
+    return S_OK;
+  });
 }
 
 HRESULT CDBAppObject::XMLSaveSim(IXMLDOMNode* parentNode, IXMLDOMDocument* document) {
-  NodePtr element = SaveHeader(parentNode, document, false);
-  if (element) SaveModules(element.get(), document, true);
-  return S_OK;
+  return qcom::Guarded([&] {
+    NodePtr element = SaveHeader(parentNode, document, false);
+    if (element) SaveModules(element.get(), document, true);
+    return S_OK;
+  });
 }
 
 HRESULT CDBAppObject::XMLSaveForInteroperability(IXMLDOMNode* parentNode,
                                                  IXMLDOMDocument* document) {
-  NodePtr element = SaveHeader(parentNode, document, false);
-  if (!element) return S_OK;
-  SaveModules(element.get(), document, false);
-  SaveOutputFlags(element.get(), document);
-  return S_OK;
+  return qcom::Guarded([&] {
+    NodePtr element = SaveHeader(parentNode, document, false);
+    if (!element) return S_OK;
+    SaveModules(element.get(), document, false);
+    SaveOutputFlags(element.get(), document);
+    return S_OK;
+  });
 }
 
 HRESULT CDBAppObject::XmlLoad(IXMLDOMNode* objectElement) {
-  // Modules and channels list their rows in the editor, so it must exist first.
-  if (!editor_) {
-    editor_ = ports::MakeEditor(this);
-    isPlugInActive_ = true;
-  }
-  for (const NodePtr& child : qxml::Children(objectElement)) {
-    platform::PumpMessages();
-    const std::string name = qxml::UpperBaseName(child.get());
-    if (name == "CDB") {
-      if (auto text = qxml::Text(child.get())) lastStream_ = *text;
-    } else if (name == "USERNAME") {
-      if (auto text = qxml::Text(child.get())) {
-        userName_ = *text;
-        width_ = static_cast<int32_t>(qcom::text::Length(userName_)) + 5;
-      }
-    } else if (name == "X_POSITION" || name == "Y_POSITION") {
-      auto text = qxml::Text(child.get());
-      auto value = text ? Position(*text) : std::nullopt;
-      if (value) (name == "X_POSITION" ? xPosition_ : yPosition_) = *value;
-    } else if (name == "ATTRIBUTES") {
-      for (const NodePtr& saved : qxml::Children(child.get())) {
-        auto text = qxml::Text(saved.get());
-        auto parameter =
-            attributes_ ? attributes_->Item(qxml::BaseName(saved.get())) : nullptr;
-        if (text && parameter) parameter->SetValueText(*text);
-      }
-    } else if (name == "MODULES") {
-      LoadModules(child.get());
-    } else if (name == "OUTPUTS") {
-      LoadOutputFlags(child.get());
+  return qcom::Guarded([&] {
+    // Modules and channels list their rows in the editor, so it must exist first.
+    if (!editor_) {
+      editor_ = ports::MakeEditor(this);
+      isPlugInActive_ = true;
     }
-  }
-  return S_OK;
+    for (const NodePtr& child : qxml::Children(objectElement)) {
+      platform::PumpMessages();
+      const std::string name = qxml::UpperBaseName(child.get());
+      if (name == "CDB") {
+        if (auto text = qxml::Text(child.get())) lastStream_ = *text;
+      } else if (name == "USERNAME") {
+        if (auto text = qxml::Text(child.get())) {
+          userName_ = *text;
+          width_ = static_cast<int32_t>(qcom::text::Length(userName_)) + 5;
+        }
+      } else if (name == "X_POSITION" || name == "Y_POSITION") {
+        auto text = qxml::Text(child.get());
+        auto value = text ? Position(*text) : std::nullopt;
+        if (value) (name == "X_POSITION" ? xPosition_ : yPosition_) = *value;
+      } else if (name == "ATTRIBUTES") {
+        for (const NodePtr& saved : qxml::Children(child.get())) {
+          auto text = qxml::Text(saved.get());
+          auto parameter = attributes_ ? attributes_->Item(qxml::BaseName(saved.get())) : nullptr;
+          if (text && parameter) parameter->SetValueText(*text);
+        }
+      } else if (name == "MODULES") {
+        LoadModules(child.get());
+      } else if (name == "OUTPUTS") {
+        LoadOutputFlags(child.get());
+      }
+    }
+    return S_OK;
+  });
 }
 
 void CDBAppObject::LoadModules(IXMLDOMNode* modulesElement) {

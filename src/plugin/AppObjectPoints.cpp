@@ -1,5 +1,6 @@
 // The application object's host inputs and outputs: the collections, the
 // sinks registered with them, and the points created for the channels.
+#include "com/Boundary.h"
 #include "platform/MessagePump.h"
 #include "plugin/CDBAppObject.h"
 
@@ -18,27 +19,31 @@ void CDBAppObject::RegisterSinksWith(CDBOutputs& outputs) const {
 
 HRESULT CDBAppObject::CallBack(IcbkAppObject* sink) {
   if (!sink) return E_POINTER;
-  callBacks_.Add(sink);
-  if (inputs_) {
-    for (const auto& entry : inputs_->Items()) entry.item->put_CallBack(sink);
-    inputs_->CallBack(sink);
-  }
-  if (outputs_) {
-    for (const auto& entry : outputs_->Items()) entry.item->put_CallBack(sink);
-    outputs_->CallBack(sink);
-  }
-  NotifyCDBChanged();
-  return S_OK;
+  return qcom::Guarded([&] {
+    callBacks_.Add(sink);
+    if (inputs_) {
+      for (const auto& entry : inputs_->Items()) entry.item->put_CallBack(sink);
+      inputs_->CallBack(sink);
+    }
+    if (outputs_) {
+      for (const auto& entry : outputs_->Items()) entry.item->put_CallBack(sink);
+      outputs_->CallBack(sink);
+    }
+    NotifyCDBChanged();
+    return S_OK;
+  });
 }
 
 HRESULT CDBAppObject::ClearReferences() {
   if (!inputs_) return S_OK;
-  for (const auto& entry : inputs_->Items()) {
-    platform::PumpMessages();
-    qcom::Bstr cleared(entry.item->IsExtended() ? "000000" : "0000");
-    entry.item->put_Value(cleared.get());
-  }
-  return S_OK;
+  return qcom::Guarded([&] {
+    for (const auto& entry : inputs_->Items()) {
+      platform::PumpMessages();
+      qcom::Bstr cleared(entry.item->IsExtended() ? "000000" : "0000");
+      entry.item->put_Value(cleared.get());
+    }
+    return S_OK;
+  });
 }
 
 qcom::ComPtr<IInput> CDBAppObject::AddChannelInput(const std::string& name, const std::string& snvt,

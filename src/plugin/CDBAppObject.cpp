@@ -2,20 +2,23 @@
 
 #include <utility>
 
+#include "com/Boundary.h"
 #include "com/OutParam.h"
 #include "com/TextRules.h"
+#include "modules/ComponentLocation.h"
 #include "platform/MessagePump.h"
 #include "platform/Picture.h"
 #include "platform/ResourceIcons.h"
-#include "modules/ComponentLocation.h"
 #include "plugin/PropertyRules.h"
 #include "values/MMain.h"
 #include "values/SnvtDataConversion.h"
 
 using qcom::BstrToUtf8;
+using qcom::Guarded;
 using qcom::ReturnBool;
 using qcom::ReturnText;
 using qcom::ReturnValue;
+using qcom::StoreText;
 
 namespace {
 constexpr const char* kInitialTag = "000000";
@@ -81,7 +84,9 @@ std::vector<plugin::ModuleCounts> CDBAppObject::PlacedModules() const {
 
 // ---- _CDBAppObject ----
 
-HRESULT CDBAppObject::get_MapTypMod(BSTR* tag) { return ReturnText(MapTypMod(), tag); }
+HRESULT CDBAppObject::get_MapTypMod(BSTR* tag) {
+  return Guarded([&] { return ReturnText(MapTypMod(), tag); });
+}
 
 // ---- identity and plain properties ----
 
@@ -89,45 +94,63 @@ HRESULT CDBAppObject::get_IsPlugInActive(VARIANT_BOOL* active) {
   return ReturnBool(isPlugInActive_, active);
 }
 HRESULT CDBAppObject::put_Path(BSTR filename) {
-  path_ = plugin::FolderOfPath(BstrToUtf8(filename));
-  return S_OK;
+  return Guarded([&] {
+    path_ = plugin::FolderOfPath(BstrToUtf8(filename));
+    return S_OK;
+  });
 }
-HRESULT CDBAppObject::get_Path(BSTR* path) { return ReturnText(path_, path); }
-HRESULT CDBAppObject::get_ExecTime(LONG* time) { return ReturnValue(execTime_, time); }
-HRESULT CDBAppObject::get_MaxInstances(LONG* count) { return ReturnValue(maxInstances_, count); }
+HRESULT CDBAppObject::get_Path(BSTR* path) {
+  return ReturnText(path_, path);
+}
+HRESULT CDBAppObject::get_ExecTime(LONG* time) {
+  return ReturnValue(execTime_, time);
+}
+HRESULT CDBAppObject::get_MaxInstances(LONG* count) {
+  return ReturnValue(maxInstances_, count);
+}
 
 HRESULT CDBAppObject::get_Color(LONG* color) {
-  return ReturnValue(plugin::ColorNumberOf(colorName_), color);
+  return Guarded([&] { return ReturnValue(plugin::ColorNumberOf(colorName_), color); });
 }
 HRESULT CDBAppObject::put_Color(LONG color) {
-  colorName_ = plugin::ColorNameOf(color);
-  return S_OK;
+  return Guarded([&] {
+    colorName_ = plugin::ColorNameOf(color);
+    return S_OK;
+  });
 }
 HRESULT CDBAppObject::SetColor(BSTR name) {
-  colorName_ = BstrToUtf8(name);
-  return S_OK;
+  return StoreText(name, colorName_);
 }
 
-HRESULT CDBAppObject::get_Width(LONG* width) { return ReturnValue(width_, width); }
-HRESULT CDBAppObject::get_InputWidth(LONG* width) { return ReturnValue(0, width); }
-HRESULT CDBAppObject::get_SDBDimension(LONG* bytes) { return ReturnValue(0, bytes); }
+HRESULT CDBAppObject::get_Width(LONG* width) {
+  return ReturnValue(width_, width);
+}
+HRESULT CDBAppObject::get_InputWidth(LONG* width) {
+  return ReturnValue(0, width);
+}
+HRESULT CDBAppObject::get_SDBDimension(LONG* bytes) {
+  return ReturnValue(0, bytes);
+}
 
 HRESULT CDBAppObject::get_CDBDimension(LONG* bytes) {
   if (!bytes) return E_POINTER;
-  auto value = plugin::CdbDimension(PlacedModules());
-  if (!value) return DISP_E_OVERFLOW;
-  *bytes = *value;
-  return S_OK;
+  return Guarded([&] {
+    auto value = plugin::CdbDimension(PlacedModules());
+    if (!value) return DISP_E_OVERFLOW;
+    *bytes = *value;
+    return S_OK;
+  });
 }
 
 HRESULT CDBAppObject::get_DDBDimension(LONG* bytes) {
   if (!bytes) return E_POINTER;
-  auto value = plugin::DdbDimension(fixedDDB_, fixedSHDB_, PlacedModules());
-  if (!value) return DISP_E_OVERFLOW;
-  *bytes = *value;
-  return S_OK;
+  return Guarded([&] {
+    auto value = plugin::DdbDimension(fixedDDB_, fixedSHDB_, PlacedModules());
+    if (!value) return DISP_E_OVERFLOW;
+    *bytes = *value;
+    return S_OK;
+  });
 }
-
 
 HRESULT CDBAppObject::get_DatasheetAvailable(VARIANT_BOOL* available) {
   return ReturnBool(datasheetAvailable_, available);
@@ -135,8 +158,12 @@ HRESULT CDBAppObject::get_DatasheetAvailable(VARIANT_BOOL* available) {
 HRESULT CDBAppObject::get_PlugInAvailable(VARIANT_BOOL* available) {
   return ReturnBool(true, available);
 }
-HRESULT CDBAppObject::get_UserName(BSTR* name) { return ReturnText(userName_, name); }
-HRESULT CDBAppObject::get_UniqueIDString(BSTR* name) { return ReturnText(uniqueIdString_, name); }
+HRESULT CDBAppObject::get_UserName(BSTR* name) {
+  return ReturnText(userName_, name);
+}
+HRESULT CDBAppObject::get_UniqueIDString(BSTR* name) {
+  return ReturnText(uniqueIdString_, name);
+}
 
 HRESULT CDBAppObject::put_OwnerDeviceXML(IXMLDOMDocument* document) {
   ownerDeviceXml_ = qcom::ComPtr<IXMLDOMDocument>(document);
@@ -147,62 +174,96 @@ HRESULT CDBAppObject::get_OwnerDeviceXML(IXMLDOMDocument** document) {
 }
 
 HRESULT CDBAppObject::put_UserName(BSTR name) {
-  userName_ = BstrToUtf8(name);
-  width_ = static_cast<int32_t>(qcom::text::Length(userName_)) + 5;
-  if (editor_) editor_->ShowUserName(userName_);
-  return S_OK;
+  return Guarded([&] {
+    userName_ = BstrToUtf8(name);
+    width_ = static_cast<int32_t>(qcom::text::Length(userName_)) + 5;
+    if (editor_) editor_->ShowUserName(userName_);
+    return S_OK;
+  });
 }
 
-HRESULT CDBAppObject::get_Name(BSTR* name) { return ReturnText(name_, name); }
-HRESULT CDBAppObject::get_NodeType(LONG* type) { return ReturnValue(6, type); }
-HRESULT CDBAppObject::get_Tag(BSTR* tag) { return ReturnText(tag_, tag); }
+HRESULT CDBAppObject::get_Name(BSTR* name) {
+  return ReturnText(name_, name);
+}
+HRESULT CDBAppObject::get_NodeType(LONG* type) {
+  return ReturnValue(6, type);
+}
+HRESULT CDBAppObject::get_Tag(BSTR* tag) {
+  return ReturnText(tag_, tag);
+}
 HRESULT CDBAppObject::put_Tag(BSTR tag) {
-  tag_ = BstrToUtf8(tag);
-  return S_OK;
+  return StoreText(tag, tag_);
 }
-HRESULT CDBAppObject::get_GlobalKey(BSTR* key) { return ReturnText(globalKey_, key); }
+HRESULT CDBAppObject::get_GlobalKey(BSTR* key) {
+  return ReturnText(globalKey_, key);
+}
 HRESULT CDBAppObject::put_GlobalKey(BSTR key) {
-  globalKey_ = BstrToUtf8(key);
-  if (inputs_) inputs_->SetGlobalKey(globalKey_ + "\\RIN");
-  if (outputs_) outputs_->SetGlobalKey(globalKey_ + "\\ROU");
-  return S_OK;
+  return Guarded([&] {
+    globalKey_ = BstrToUtf8(key);
+    if (inputs_) inputs_->SetGlobalKey(globalKey_ + "\\RIN");
+    if (outputs_) outputs_->SetGlobalKey(globalKey_ + "\\ROU");
+    return S_OK;
+  });
 }
-HRESULT CDBAppObject::get_Key(BSTR* key) { return ReturnText(key_, key); }
+HRESULT CDBAppObject::get_Key(BSTR* key) {
+  return ReturnText(key_, key);
+}
 HRESULT CDBAppObject::put_Key(BSTR key) {
-  key_ = BstrToUtf8(key);
-  return S_OK;
+  return StoreText(key, key_);
 }
-HRESULT CDBAppObject::get_ID(BSTR* id) { return ReturnText(id_, id); }
-HRESULT CDBAppObject::get_UniqueID(BSTR* id) { return ReturnText(uniqueId_, id); }
+HRESULT CDBAppObject::get_ID(BSTR* id) {
+  return ReturnText(id_, id);
+}
+HRESULT CDBAppObject::get_UniqueID(BSTR* id) {
+  return ReturnText(uniqueId_, id);
+}
 HRESULT CDBAppObject::put_UniqueID(BSTR id) {
-  uniqueId_ = BstrToUtf8(id);
-  return S_OK;
+  return StoreText(id, uniqueId_);
 }
-HRESULT CDBAppObject::get_Description(BSTR* text) { return ReturnText(description_, text); }
+HRESULT CDBAppObject::get_Description(BSTR* text) {
+  return ReturnText(description_, text);
+}
 
 HRESULT CDBAppObject::get_Icon(IPicture** picture) {
-  return qcom::ReturnObject(platform::LoadResourcePicture("TQEB"), picture);
+  return Guarded(
+      [&] { return qcom::ReturnObject(platform::LoadResourcePicture("TQEB"), picture); });
 }
 
-HRESULT CDBAppObject::get_Category(BSTR* category) { return ReturnText(category_, category); }
+HRESULT CDBAppObject::get_Category(BSTR* category) {
+  return ReturnText(category_, category);
+}
 
 HRESULT CDBAppObject::Create() {
-  inputs_ = qcom::Make<CDBInputs>();
-  RegisterSinksWith(*inputs_);
-  outputs_ = qcom::Make<CDBOutputs>();
-  RegisterSinksWith(*outputs_);
-  LoadFixedAttributes();
-  if (modules_) modules_->SetAppObject(this);
-  UpdateAddableTemplates();
-  return S_OK;
+  return Guarded([&] {
+    inputs_ = qcom::Make<CDBInputs>();
+    RegisterSinksWith(*inputs_);
+    outputs_ = qcom::Make<CDBOutputs>();
+    RegisterSinksWith(*outputs_);
+    LoadFixedAttributes();
+    if (modules_) modules_->SetAppObject(this);
+    UpdateAddableTemplates();
+    return S_OK;
+  });
 }
 
-HRESULT CDBAppObject::Show(IUnknown*) { return E_NOTIMPL; }
-HRESULT CDBAppObject::ObjectDebug() { return S_OK; }
-HRESULT CDBAppObject::Save(VARIANT) { return S_OK; }
-HRESULT CDBAppObject::Load(VARIANT) { return S_OK; }
-HRESULT CDBAppObject::get_IntelStream(BSTR* stream) { return ReturnText("", stream); }
-HRESULT CDBAppObject::put_Stream(BSTR) { return S_OK; }
+HRESULT CDBAppObject::Show(IUnknown*) {
+  return E_NOTIMPL;
+}
+HRESULT CDBAppObject::ObjectDebug() {
+  return S_OK;
+}
+HRESULT CDBAppObject::Save(VARIANT) {
+  return S_OK;
+}
+HRESULT CDBAppObject::Load(VARIANT) {
+  return S_OK;
+}
+HRESULT CDBAppObject::get_IntelStream(BSTR* stream) {
+  return ReturnText("", stream);
+}
+HRESULT CDBAppObject::put_Stream(BSTR) {
+  return S_OK;
+}
 
 HRESULT CDBAppObject::get_Inputs(IInputs** inputs) {
   return qcom::ReturnObject<IInputs>(inputs_, inputs);
@@ -214,7 +275,9 @@ HRESULT CDBAppObject::get_Attributes(IAttributes** attributes) {
   return qcom::ReturnObject<IAttributes>(attributes_, attributes);
 }
 
-HRESULT CDBAppObject::get_Language(LONG* language) { return ReturnValue(language_, language); }
+HRESULT CDBAppObject::get_Language(LONG* language) {
+  return ReturnValue(language_, language);
+}
 HRESULT CDBAppObject::put_Language(LONG language) {
   language_ = language;
   return S_OK;
@@ -233,7 +296,8 @@ HRESULT CDBAppObject::Destroy() {
 }
 
 HRESULT CDBAppObject::get_ProgrammaticId(BSTR* progId) {
-  return ReturnText(modules::ComponentModuleName() + ".CAppObject", progId);
+  return Guarded(
+      [&] { return ReturnText(modules::ComponentModuleName() + ".CAppObject", progId); });
 }
 
 HRESULT CDBAppObject::XmlSNVTDoc(IXMLDOMDocument* catalogue) {
@@ -244,41 +308,64 @@ HRESULT CDBAppObject::XmlSNVTDoc(IXMLDOMDocument* catalogue) {
   return S_OK;
 }
 
-
-HRESULT CDBAppObject::get_Parent(IDispatch** parent) { return qcom::ReturnObject(parent_.get(), parent); }
-HRESULT CDBAppObject::put_Parent(IDispatch* parent) {
-  parent_ = qcom::WeakRef<IDispatch>(parent);
-  return S_OK;
+HRESULT CDBAppObject::get_Parent(IDispatch** parent) {
+  return qcom::ReturnObject(parent_.get(), parent);
 }
-HRESULT CDBAppObject::get_XPosition(double* x) { return ReturnValue(xPosition_, x); }
+HRESULT CDBAppObject::put_Parent(IDispatch* parent) {
+  return Guarded([&] {
+    parent_ = qcom::WeakRef<IDispatch>(parent);
+    return S_OK;
+  });
+}
+HRESULT CDBAppObject::get_XPosition(double* x) {
+  return ReturnValue(xPosition_, x);
+}
 HRESULT CDBAppObject::put_XPosition(double x) {
   xPosition_ = x;
   return S_OK;
 }
-HRESULT CDBAppObject::get_YPosition(double* y) { return ReturnValue(yPosition_, y); }
+HRESULT CDBAppObject::get_YPosition(double* y) {
+  return ReturnValue(yPosition_, y);
+}
 HRESULT CDBAppObject::put_YPosition(double y) {
   yPosition_ = y;
   return S_OK;
 }
-HRESULT CDBAppObject::put_ManageShortFloat(VARIANT_BOOL) { return S_OK; }
+HRESULT CDBAppObject::put_ManageShortFloat(VARIANT_BOOL) {
+  return S_OK;
+}
 
-HRESULT CDBAppObject::get_ExportIndex(SHORT* index) { return ReturnValue(exportIndex_, index); }
+HRESULT CDBAppObject::get_ExportIndex(SHORT* index) {
+  return ReturnValue(exportIndex_, index);
+}
 HRESULT CDBAppObject::put_ExportIndex(SHORT index) {
   exportIndex_ = index;
   return S_OK;
 }
-HRESULT CDBAppObject::get_NumObjects(LONG* count) { return ReturnValue(1, count); }
-HRESULT CDBAppObject::get_ExtendedKey(BSTR* key) { return ReturnText(extendedKey_, key); }
-HRESULT CDBAppObject::put_ExtendedKey(BSTR key) {
-  extendedKey_ = BstrToUtf8(key);
-  if (inputs_) inputs_->SetExtendedKey(extendedKey_ + "\\RIN");
-  if (outputs_) outputs_->SetExtendedKey(extendedKey_ + "\\ROU");
-  if (attributes_) attributes_->SetExtendedKey(extendedKey_ + "\\ATT");
-  return S_OK;
+HRESULT CDBAppObject::get_NumObjects(LONG* count) {
+  return ReturnValue(1, count);
 }
-HRESULT CDBAppObject::get_IsDeviceDependent(VARIANT_BOOL* is) { return ReturnBool(false, is); }
-HRESULT CDBAppObject::get_UsesDeviceClock(VARIANT_BOOL* uses) { return ReturnBool(false, uses); }
-HRESULT CDBAppObject::get_IsHidden(VARIANT_BOOL* hidden) { return ReturnBool(false, hidden); }
+HRESULT CDBAppObject::get_ExtendedKey(BSTR* key) {
+  return ReturnText(extendedKey_, key);
+}
+HRESULT CDBAppObject::put_ExtendedKey(BSTR key) {
+  return Guarded([&] {
+    extendedKey_ = BstrToUtf8(key);
+    if (inputs_) inputs_->SetExtendedKey(extendedKey_ + "\\RIN");
+    if (outputs_) outputs_->SetExtendedKey(extendedKey_ + "\\ROU");
+    if (attributes_) attributes_->SetExtendedKey(extendedKey_ + "\\ATT");
+    return S_OK;
+  });
+}
+HRESULT CDBAppObject::get_IsDeviceDependent(VARIANT_BOOL* is) {
+  return ReturnBool(false, is);
+}
+HRESULT CDBAppObject::get_UsesDeviceClock(VARIANT_BOOL* uses) {
+  return ReturnBool(false, uses);
+}
+HRESULT CDBAppObject::get_IsHidden(VARIANT_BOOL* hidden) {
+  return ReturnBool(false, hidden);
+}
 HRESULT CDBAppObject::get_IsVirtual(VARIANT_BOOL* isVirtual) {
   return ReturnBool(false, isVirtual);
 }
