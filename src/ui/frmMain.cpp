@@ -1,6 +1,7 @@
 // The window's lifecycle and the state of its caption and module commands.
 #include "ui/frmMain.h"
 
+#include "com/Boundary.h"
 #include "modules/CDBEBModules.h"
 #include "modules/CDBEBTemplates.h"
 
@@ -58,16 +59,18 @@ void frmMain::CloseByOwner() {
 }
 
 void frmMain::UpdateAddMenu() {
-  commands_.addable.clear();
-  IAppObjectServices* object = EditedObject();
-  const CDBEBTemplates* templates = object ? object->ModuleTemplates() : nullptr;
-  if (templates)
-    for (const auto& entry : templates->Items())
-      if (entry.item->IsAddable())
-        commands_.addable.push_back({entry.item->TemplateID(), entry.item->NameText(),
-                                     entry.item->TargetSlot(),
-                                     qcom::ComPtr<IPicture>(entry.item->Icon())});
-  commands_.addEnabled = !commands_.addable.empty();
+  qcom::Guarded([&] {
+    commands_.addable.clear();
+    IAppObjectServices* object = EditedObject();
+    const CDBEBTemplates* templates = object ? object->ModuleTemplates() : nullptr;
+    if (templates)
+      for (const auto& entry : templates->Items())
+        if (entry.item->IsAddable())
+          commands_.addable.push_back({entry.item->TemplateID(), entry.item->NameText(),
+                                       entry.item->TargetSlot(),
+                                       qcom::ComPtr<IPicture>(entry.item->Icon())});
+    commands_.addEnabled = !commands_.addable.empty();
+  });
 }
 
 void frmMain::EnableRemoveCommands(bool enabled) {
@@ -75,5 +78,5 @@ void frmMain::EnableRemoveCommands(bool enabled) {
 }
 
 void frmMain::ShowUserName(const std::string& userName) {
-  caption_ = userName;
+  qcom::Guarded([&] { caption_ = userName; });
 }

@@ -6,13 +6,13 @@
 #include "com/ComObject.h"
 #include "faces/AppObject.h"
 #include "faces/CallbackSink.h"
+#include "ports/AppObjectServices.h"
+#include "ports/EditorView.h"
 #include "ui/ChannelList.h"
 #include "ui/ChannelTabs.h"
 #include "ui/DetailsList.h"
 #include "ui/ExplorerBand.h"
 #include "ui/ModuleCommands.h"
-#include "ports/AppObjectServices.h"
-#include "ports/EditorView.h"
 
 class CDBEBModule;
 
@@ -57,7 +57,8 @@ class frmMain final : public faces::CallbackSink<IEditorView> {
   // Adds the module's rows to the details list (nothing for no module).
   void ShowModuleDetails(const CDBEBModule* module);
 
-  // IEditorView
+  // IEditorView. The model calls these and has no failure to hear of: one that
+  // throws stops at the window's barrier, the window shown as far as it got.
   void AddChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) override;
   void RemoveChannelRow(ports::ChannelKind kind, const std::string& key) override;
   void RefreshChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) override;

@@ -1,4 +1,5 @@
 // The four channel lists: rows that follow the channels of the placed modules.
+#include "com/Boundary.h"
 #include "modules/CDBAIs.h"
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
@@ -34,25 +35,28 @@ void frmMain::FillChannelLists() {
 }
 
 void frmMain::AddChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) {
-  ui::ChannelList& list = ListOf(kind);
-  list.AddRow(row, ui::ImageKey(kind, false));
-  tabs_.Open(ui::TabOf(kind));
-  list.SwitchOn(true);
+  qcom::Guarded([&] {
+    ui::ChannelList& list = ListOf(kind);
+    list.AddRow(row, ui::ImageKey(kind, false));
+    tabs_.Open(ui::TabOf(kind));
+    list.SwitchOn(true);
+  });
 }
 
 void frmMain::RemoveChannelRow(ports::ChannelKind kind, const std::string& key) {
-  ui::ChannelList& list = ListOf(kind);
-  list.RemoveRow(key);
-  if (!list.Empty()) return;
-  tabs_.Close(ui::TabOf(kind));
-  list.SwitchOn(false);
+  qcom::Guarded([&] {
+    ui::ChannelList& list = ListOf(kind);
+    list.RemoveRow(key);
+    if (!list.Empty()) return;
+    tabs_.Close(ui::TabOf(kind));
+    list.SwitchOn(false);
+  });
 }
 
 void frmMain::RefreshChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) {
-  ListOf(kind).RefreshRow(row);
+  qcom::Guarded([&] { ListOf(kind).RefreshRow(row); });
 }
 
-void frmMain::SetChannelConnected(ports::ChannelKind kind, const std::string& key,
-                                  bool connected) {
-  ListOf(kind).SetImage(key, ui::ImageKey(kind, connected));
+void frmMain::SetChannelConnected(ports::ChannelKind kind, const std::string& key, bool connected) {
+  qcom::Guarded([&] { ListOf(kind).SetImage(key, ui::ImageKey(kind, connected)); });
 }

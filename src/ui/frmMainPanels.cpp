@@ -1,9 +1,10 @@
 // The explorer band and the details list: the device and its modules.
+#include "com/Boundary.h"
 #include "com/Bstr.h"
 #include "com/TextRules.h"
 #include "modules/CDBEBModules.h"
-#include "values/CDBAttributes.h"
 #include "ui/frmMain.h"
+#include "values/CDBAttributes.h"
 
 namespace {
 
@@ -43,12 +44,14 @@ void frmMain::FillModulesBand() {
 }
 
 void frmMain::AddModuleButton(const ports::ModuleButtonData& module) {
-  IAppObjectServices* object = EditedObject();
-  const CDBEBModules* modules = object ? object->ModuleSet() : nullptr;
-  const auto count = static_cast<int32_t>(modules ? modules->Count() : 0);
-  auto placed = modules ? modules->Modules().ByKey(module.key) : nullptr;
-  explorer_.Add({count + 2, module.key, module.key, module.name,
-                 placed ? qcom::ComPtr<IPicture>(placed->Icon()) : nullptr});
+  qcom::Guarded([&] {
+    IAppObjectServices* object = EditedObject();
+    const CDBEBModules* modules = object ? object->ModuleSet() : nullptr;
+    const auto count = static_cast<int32_t>(modules ? modules->Count() : 0);
+    auto placed = modules ? modules->Modules().ByKey(module.key) : nullptr;
+    explorer_.Add({count + 2, module.key, module.key, module.name,
+                   placed ? qcom::ComPtr<IPicture>(placed->Icon()) : nullptr});
+  });
 }
 
 void frmMain::ShowDeviceDetails() {
