@@ -82,7 +82,7 @@ inline bool LoadAnswer(HRESULT hr, VARIANT_BOOL ok) {
 
 // loadXML; returns whether it succeeded.
 inline bool LoadText(IXMLDOMDocument* doc, std::string_view xml) {
-  VARIANT_BOOL ok = 42;
+  auto ok = static_cast<VARIANT_BOOL>(42);
   HRESULT hr = doc->loadXML(Bstr(xml).get(), &ok);
   return LoadAnswer(hr, ok);
 }
@@ -190,7 +190,7 @@ inline std::vector<DOMNodeType> ChildTypes(IXMLDOMNode* node) {
 
 // load() with a path; returns whether it succeeded.
 inline bool LoadFile(IXMLDOMDocument* doc, std::string_view path) {
-  VARIANT_BOOL ok = 42;
+  auto ok = static_cast<VARIANT_BOOL>(42);
   HRESULT hr = doc->load(qcom::Variant(path).raw(), &ok);
   return LoadAnswer(hr, ok);
 }
