@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "com/ComPtr.h"
+#include "com/DualInterface.h"
 #include "com/Unknown.h"
 #include "com/WeakRef.h"
 
@@ -37,9 +38,10 @@ constexpr bool Answers(REFIID iid) {
 
 // The IUnknown boilerplate in one place: reference counting, QueryInterface over
 // the listed interfaces (and every interface they extend), the object count of
-// the module, and the IDispatch slots of dual interfaces.
+// the module, and, through DualInterface, the IDispatch slots of each dual
+// interface. IDispatch itself is the first listed interface that has its slots.
 template <class First, class... Rest>
-class ComObject : public First, public Rest... {
+class ComObject : public DualInterface<First>, public DualInterface<Rest>... {
  public:
   ComObject() { ThisModule().objects.fetch_add(1); }
   ComObject(const ComObject&) = delete;
@@ -63,19 +65,6 @@ class ComObject : public First, public Rest... {
       delete this;
     }
     return left;
-  }
-
-  HRESULT GetTypeInfoCount(unsigned* count) {
-    if (count) *count = 0;
-    return S_OK;
-  }
-  HRESULT GetTypeInfo(unsigned, LCID, ITypeInfo** info) {
-    if (info) *info = nullptr;
-    return E_NOTIMPL;
-  }
-  HRESULT GetIDsOfNames(REFIID, char16_t**, unsigned, LCID, DISPID*) { return DISP_E_UNKNOWNNAME; }
-  HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, unsigned*) {
-    return DISP_E_UNKNOWNNAME;
   }
 
   // The object's identity pointer (what QueryInterface for IUnknown returns).

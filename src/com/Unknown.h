@@ -31,8 +31,8 @@ constexpr GUID MakeGuid(const char (&s)[37]) {
 
 // Declares the identity of an interface inside its body: its IID and the
 // interface it extends, which QueryInterface walks up to IUnknown.
-#define QCOM_IDENTITY(base, guid)                         \
-  using BaseInterface = base;                              \
+#define QCOM_IDENTITY(base, guid) \
+  using BaseInterface = base;     \
   static constexpr IID iid = ::qcom::MakeGuid(guid)
 
 struct IUnknown {
@@ -52,8 +52,8 @@ struct VARIANT;
 struct DISPPARAMS;
 struct EXCEPINFO;
 
-// Kept for the vtable layout of dual interfaces. Automation by name is not
-// offered: GetIDsOfNames and Invoke answer DISP_E_UNKNOWNNAME.
+// Calls by name: a dual interface answers the members its declaration lists
+// (Members.h); any other answers DISP_E_UNKNOWNNAME and DISP_E_MEMBERNOTFOUND.
 struct IDispatch : IUnknown {
   QCOM_IDENTITY(IUnknown, "00020400-0000-0000-C000-000000000046");
 

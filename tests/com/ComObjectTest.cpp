@@ -93,14 +93,19 @@ TEST(ComObject, QueryInterfaceWalksEveryBaseChain) {
   EXPECT_EQ(self->QueryInterface(IShape::iid, nullptr), E_POINTER);
   EXPECT_EQ(Probe::Refs(self), 8u);
 
-  // The IDispatch slots answer honestly that automation by name is absent.
+  // An interface without a member list answers no name and no DISPID.
   unsigned count = 9;
   DISPID id = 0;
+  char16_t name[] = u"Color";
+  char16_t* names[] = {name};
+  DISPPARAMS noArgs{nullptr, nullptr, 0, 0};
   EXPECT_EQ(asDispatch->GetTypeInfoCount(&count), S_OK);
   EXPECT_EQ(count, 0u);
-  EXPECT_EQ(asColored->GetIDsOfNames(IID{}, nullptr, 0, 0, &id), DISP_E_UNKNOWNNAME);
-  EXPECT_EQ(asColored->Invoke(1, IID{}, 0, 0, nullptr, nullptr, nullptr, nullptr),
-            DISP_E_UNKNOWNNAME);
+  EXPECT_EQ(asColored->GetIDsOfNames(GUID_NULL, names, 1, 0, &id), DISP_E_UNKNOWNNAME);
+  EXPECT_EQ(id, DISPID_UNKNOWN);
+  EXPECT_EQ(
+      asColored->Invoke(1, GUID_NULL, 0, DISPATCH_PROPERTYGET, &noArgs, nullptr, nullptr, nullptr),
+      DISP_E_MEMBERNOTFOUND);
 
   for (IUnknown* p : {static_cast<IUnknown*>(asSquare), static_cast<IUnknown*>(asShape),
                       static_cast<IUnknown*>(asColored), static_cast<IUnknown*>(asDispatch),
