@@ -1,105 +1,107 @@
 #pragma once
 
 #include "com/Bstr.h"
+#include "com/Members.h"
 #include "com/Variant.h"
 #include "faces/Attribute.h"
 #include "faces/Callback.h"
 #include "faces/Points.h"
-
-struct IXMLDOMNode;
-struct IXMLDOMDocument;
-struct IPicture;
+#include "platform/Picture.h"
+#include "xml/DomInterfaces.h"
 
 // The application object as the host drives it. The slot order is the host's
 // and must not change: a host calls members by position.
+#define QORDB_IAPPOBJECT(GET, PUT, CALL, FUNC)                                         \
+  GET(IsPlugInActive, VARIANT_BOOL* active)                                            \
+  PUT(Path, BSTR filename)                                                             \
+  GET(Path, BSTR* path)                                                                \
+  GET(ExecTime, LONG* time)                                                            \
+  GET(MaxInstances, LONG* count)                                                       \
+  GET(CDBDimension, LONG* bytes)                                                       \
+  GET(Color, LONG* color)                                                              \
+  PUT(Color, LONG color)                                                               \
+  CALL(SetColor, BSTR name)                                                            \
+  GET(Width, LONG* width)                                                              \
+  GET(InputWidth, LONG* width)                                                         \
+  GET(DDBDimension, LONG* bytes)                                                       \
+  GET(SDBDimension, LONG* bytes)                                                       \
+  CALL(ClearReferences)                                                                \
+  CALL(ViewDatasheet, VARIANT windowHandle)                                            \
+  GET(DatasheetAvailable, VARIANT_BOOL* available)                                     \
+  GET(PlugInAvailable, VARIANT_BOOL* available)                                        \
+  GET(UserName, BSTR* name)                                                            \
+  GET(UniqueIDString, BSTR* name)                                                      \
+  PUT(OwnerDeviceXML, IXMLDOMDocument* document)                                       \
+  GET(OwnerDeviceXML, IXMLDOMDocument** document)                                      \
+  PUT(UserName, BSTR name)                                                             \
+  GET(Name, BSTR* name)                                                                \
+  GET(NodeType, LONG* type)                                                            \
+  GET(Tag, BSTR* tag)                                                                  \
+  PUT(Tag, BSTR tag)                                                                   \
+  GET(GlobalKey, BSTR* key)                                                            \
+  PUT(GlobalKey, BSTR key)                                                             \
+  GET(Key, BSTR* key)                                                                  \
+  PUT(Key, BSTR key)                                                                   \
+  GET(ID, BSTR* id)                                                                    \
+  GET(UniqueID, BSTR* id)                                                              \
+  PUT(UniqueID, BSTR id)                                                               \
+  GET(Description, BSTR* text)                                                         \
+  GET(Icon, IPicture** picture)                                                        \
+  GET(Category, BSTR* category)                                                        \
+  CALL(Create)                                                                         \
+  CALL(Show, IUnknown* ownerWindow)                                                    \
+  CALL(ObjectDebug)                                                                    \
+  CALL(Save, VARIANT target)                                                           \
+  CALL(Load, VARIANT source)                                                           \
+  GET(Stream, BSTR* stream)                                                            \
+  GET(IntelStream, BSTR* stream)                                                       \
+  PUT(Stream, BSTR stream)                                                             \
+  GET(Inputs, IInputs** inputs)                                                        \
+  GET(Outputs, IOutputs** outputs)                                                     \
+  GET(Attributes, IAttributes** attributes)                                            \
+  GET(Language, LONG* language)                                                        \
+  PUT(Language, LONG language)                                                         \
+  CALL(Destroy)                                                                        \
+  GET(ProgrammaticId, BSTR* progId)                                                    \
+  CALL(XmlSNVTDoc, IXMLDOMDocument* catalogue)                                         \
+  CALL(XmlSave, IXMLDOMNode* parentNode, IXMLDOMDocument* document)                    \
+  CALL(XMLSaveSim, IXMLDOMNode* parentNode, IXMLDOMDocument* document)                 \
+  CALL(XMLSaveForInteroperability, IXMLDOMNode* parentNode, IXMLDOMDocument* document) \
+  CALL(XmlLoad, IXMLDOMNode* objectElement)                                            \
+  CALL(CallBack, IcbkAppObject* sink)                                                  \
+  GET(Parent, IDispatch** parent)                                                      \
+  PUT(Parent, IDispatch* parent)                                                       \
+  GET(XPosition, double* x)                                                            \
+  PUT(XPosition, double x)                                                             \
+  GET(YPosition, double* y)                                                            \
+  PUT(YPosition, double y)                                                             \
+  PUT(ManageShortFloat, VARIANT_BOOL manage)                                           \
+  /* errorCode is the host's and is left untouched. */                                 \
+  FUNC(Init, BSTR uniqueIdString, VARIANT* errorCode, VARIANT_BOOL* ok)                \
+  GET(ExportIndex, SHORT* index)                                                       \
+  PUT(ExportIndex, SHORT index)                                                        \
+  GET(NumObjects, LONG* count)                                                         \
+  GET(ExtendedKey, BSTR* key)                                                          \
+  PUT(ExtendedKey, BSTR key)                                                           \
+  GET(IsDeviceDependent, VARIANT_BOOL* is)                                             \
+  GET(UsesDeviceClock, VARIANT_BOOL* uses)                                             \
+  GET(IsHidden, VARIANT_BOOL* hidden)                                                  \
+  GET(IsVirtual, VARIANT_BOOL* isVirtual)
 struct IAppObject : IDispatch {
   QCOM_IDENTITY(IDispatch, "D35B121D-BFE2-4EC4-A615-D549C5E1E9A1");
-  virtual HRESULT get_IsPlugInActive(VARIANT_BOOL* active) = 0;
-  virtual HRESULT put_Path(BSTR filename) = 0;
-  virtual HRESULT get_Path(BSTR* path) = 0;
-  virtual HRESULT get_ExecTime(LONG* time) = 0;
-  virtual HRESULT get_MaxInstances(LONG* count) = 0;
-  virtual HRESULT get_CDBDimension(LONG* bytes) = 0;
-  virtual HRESULT get_Color(LONG* color) = 0;
-  virtual HRESULT put_Color(LONG color) = 0;
-  virtual HRESULT SetColor(BSTR name) = 0;
-  virtual HRESULT get_Width(LONG* width) = 0;
-  virtual HRESULT get_InputWidth(LONG* width) = 0;
-  virtual HRESULT get_DDBDimension(LONG* bytes) = 0;
-  virtual HRESULT get_SDBDimension(LONG* bytes) = 0;
-  virtual HRESULT ClearReferences() = 0;
-  virtual HRESULT ViewDatasheet(VARIANT windowHandle) = 0;
-  virtual HRESULT get_DatasheetAvailable(VARIANT_BOOL* available) = 0;
-  virtual HRESULT get_PlugInAvailable(VARIANT_BOOL* available) = 0;
-  virtual HRESULT get_UserName(BSTR* name) = 0;
-  virtual HRESULT get_UniqueIDString(BSTR* name) = 0;
-  virtual HRESULT put_OwnerDeviceXML(IXMLDOMDocument* document) = 0;
-  virtual HRESULT get_OwnerDeviceXML(IXMLDOMDocument** document) = 0;
-  virtual HRESULT put_UserName(BSTR name) = 0;
-  virtual HRESULT get_Name(BSTR* name) = 0;
-  virtual HRESULT get_NodeType(LONG* type) = 0;
-  virtual HRESULT get_Tag(BSTR* tag) = 0;
-  virtual HRESULT put_Tag(BSTR tag) = 0;
-  virtual HRESULT get_GlobalKey(BSTR* key) = 0;
-  virtual HRESULT put_GlobalKey(BSTR key) = 0;
-  virtual HRESULT get_Key(BSTR* key) = 0;
-  virtual HRESULT put_Key(BSTR key) = 0;
-  virtual HRESULT get_ID(BSTR* id) = 0;
-  virtual HRESULT get_UniqueID(BSTR* id) = 0;
-  virtual HRESULT put_UniqueID(BSTR id) = 0;
-  virtual HRESULT get_Description(BSTR* text) = 0;
-  virtual HRESULT get_Icon(IPicture** picture) = 0;
-  virtual HRESULT get_Category(BSTR* category) = 0;
-  virtual HRESULT Create() = 0;
-  virtual HRESULT Show(IUnknown* ownerWindow) = 0;
-  virtual HRESULT ObjectDebug() = 0;
-  virtual HRESULT Save(VARIANT target) = 0;
-  virtual HRESULT Load(VARIANT source) = 0;
-  virtual HRESULT get_Stream(BSTR* stream) = 0;
-  virtual HRESULT get_IntelStream(BSTR* stream) = 0;
-  virtual HRESULT put_Stream(BSTR stream) = 0;
-  virtual HRESULT get_Inputs(IInputs** inputs) = 0;
-  virtual HRESULT get_Outputs(IOutputs** outputs) = 0;
-  virtual HRESULT get_Attributes(IAttributes** attributes) = 0;
-  virtual HRESULT get_Language(LONG* language) = 0;
-  virtual HRESULT put_Language(LONG language) = 0;
-  virtual HRESULT Destroy() = 0;
-  virtual HRESULT get_ProgrammaticId(BSTR* progId) = 0;
-  virtual HRESULT XmlSNVTDoc(IXMLDOMDocument* catalogue) = 0;
-  virtual HRESULT XmlSave(IXMLDOMNode* parentNode, IXMLDOMDocument* document) = 0;
-  virtual HRESULT XMLSaveSim(IXMLDOMNode* parentNode, IXMLDOMDocument* document) = 0;
-  virtual HRESULT XMLSaveForInteroperability(IXMLDOMNode* parentNode,
-                                             IXMLDOMDocument* document) = 0;
-  virtual HRESULT XmlLoad(IXMLDOMNode* objectElement) = 0;
-  virtual HRESULT CallBack(IcbkAppObject* sink) = 0;
-  virtual HRESULT get_Parent(IDispatch** parent) = 0;
-  virtual HRESULT put_Parent(IDispatch* parent) = 0;
-  virtual HRESULT get_XPosition(double* x) = 0;
-  virtual HRESULT put_XPosition(double x) = 0;
-  virtual HRESULT get_YPosition(double* y) = 0;
-  virtual HRESULT put_YPosition(double y) = 0;
-  virtual HRESULT put_ManageShortFloat(VARIANT_BOOL manage) = 0;
-  // errorCode is the host's and is left untouched.
-  virtual HRESULT Init(BSTR uniqueIdString, VARIANT* errorCode, VARIANT_BOOL* ok) = 0;
-  virtual HRESULT get_ExportIndex(SHORT* index) = 0;
-  virtual HRESULT put_ExportIndex(SHORT index) = 0;
-  virtual HRESULT get_NumObjects(LONG* count) = 0;
-  virtual HRESULT get_ExtendedKey(BSTR* key) = 0;
-  virtual HRESULT put_ExtendedKey(BSTR key) = 0;
-  virtual HRESULT get_IsDeviceDependent(VARIANT_BOOL* is) = 0;
-  virtual HRESULT get_UsesDeviceClock(VARIANT_BOOL* uses) = 0;
-  virtual HRESULT get_IsHidden(VARIANT_BOOL* hidden) = 0;
-  virtual HRESULT get_IsVirtual(VARIANT_BOOL* isVirtual) = 0;
+  QCOM_MEMBERS(QORDB_IAPPOBJECT)
 
  protected:
   ~IAppObject() = default;
 };
 
 // Objects that can fill a documentation report of themselves.
+#define QORDB_IREPORTSOURCE(GET, PUT, CALL, FUNC)                                   \
+  /* Returns the filled document, or null when its template could not be opened. */ \
+  FUNC(GetDoc, IDispatch* wordApp, IDispatch* localizer, IDispatch** document)
 struct IReportSource : IDispatch {
   QCOM_IDENTITY(IDispatch, "E4AF5F95-B82C-4390-8C02-B6D98D495DC1");
-  // Returns the filled document, or null when its template could not be opened.
-  virtual HRESULT GetDoc(IDispatch* wordApp, IDispatch* localizer, IDispatch** document) = 0;
+  QCOM_MEMBERS(QORDB_IREPORTSOURCE)
 
  protected:
   ~IReportSource() = default;

@@ -1,60 +1,65 @@
 #pragma once
 
 #include "com/Bstr.h"
+#include "com/Members.h"
 #include "com/Variant.h"
 #include "faces/Callback.h"
 #include "faces/SnvType.h"
 
 // One configuration parameter as the host sees it.
+#define QORDB_IATTRIBUTE(GET, PUT, CALL, FUNC) \
+  GET(Parent, IDispatch** appObject)           \
+  GET(Visible, VARIANT_BOOL* visible)          \
+  CALL(SetValue)                               \
+  GET(IsUnit, VARIANT_BOOL* is)                \
+  GET(Description, BSTR* text)                 \
+  GET(Value, BSTR* value)                      \
+  GET(DispValue, BSTR* text)                   \
+  GET(DispMin, BSTR* text)                     \
+  GET(DispMax, BSTR* text)                     \
+  GET(DispDefault, BSTR* text)                 \
+  PUT(Value, BSTR value)                       \
+  GET(Name, BSTR* name)                        \
+  GET(NodeType, LONG* type)                    \
+  GET(GlobalKey, BSTR* key)                    \
+  GET(SNVTType, ISNVType** type)               \
+  CALL(BackToDefault)                          \
+  GET(DefaultValue, BSTR* value)               \
+  GET(Tag, BSTR* tag)                          \
+  PUT(Tag, BSTR tag)                           \
+  GET(Fields, IDispatch** fields)              \
+  PUT(CallBack, IcbkAppObject* sink)           \
+  GET(CDBPosition, LONG* position)             \
+  GET(ToolOnly, VARIANT_BOOL* only)            \
+  GET(IsDeviceDependent, VARIANT_BOOL* is)     \
+  GET(IsUnitDependent, VARIANT_BOOL* is)       \
+  GET(DeviceKey, BSTR* key)                    \
+  GET(IsKeepFloatStandard, VARIANT_BOOL* is)   \
+  GET(DividedBy, LONG* divisor)                \
+  GET(IsType, VARIANT_BOOL* is)                \
+  GET(Min, BSTR* min)                          \
+  GET(Max, BSTR* max)                          \
+  GET(ExtendedKey, BSTR* key)                  \
+  GET(IsMacroConnected, VARIANT_BOOL* connected)
 struct IAttribute : IDispatch {
   QCOM_IDENTITY(IDispatch, "AF6A53CF-6FDD-48C5-93A8-7005CE1A984B");
-  virtual HRESULT get_Parent(IDispatch** appObject) = 0;
-  virtual HRESULT get_Visible(VARIANT_BOOL* visible) = 0;
-  virtual HRESULT SetValue() = 0;
-  virtual HRESULT get_IsUnit(VARIANT_BOOL* is) = 0;
-  virtual HRESULT get_Description(BSTR* text) = 0;
-  virtual HRESULT get_Value(BSTR* value) = 0;
-  virtual HRESULT get_DispValue(BSTR* text) = 0;
-  virtual HRESULT get_DispMin(BSTR* text) = 0;
-  virtual HRESULT get_DispMax(BSTR* text) = 0;
-  virtual HRESULT get_DispDefault(BSTR* text) = 0;
-  virtual HRESULT put_Value(BSTR value) = 0;
-  virtual HRESULT get_Name(BSTR* name) = 0;
-  virtual HRESULT get_NodeType(LONG* type) = 0;
-  virtual HRESULT get_GlobalKey(BSTR* key) = 0;
-  virtual HRESULT get_SNVTType(ISNVType** type) = 0;
-  virtual HRESULT BackToDefault() = 0;
-  virtual HRESULT get_DefaultValue(BSTR* value) = 0;
-  virtual HRESULT get_Tag(BSTR* tag) = 0;
-  virtual HRESULT put_Tag(BSTR tag) = 0;
-  virtual HRESULT get_Fields(IDispatch** fields) = 0;
-  virtual HRESULT put_CallBack(IcbkAppObject* sink) = 0;
-  virtual HRESULT get_CDBPosition(LONG* position) = 0;
-  virtual HRESULT get_ToolOnly(VARIANT_BOOL* only) = 0;
-  virtual HRESULT get_IsDeviceDependent(VARIANT_BOOL* is) = 0;
-  virtual HRESULT get_IsUnitDependent(VARIANT_BOOL* is) = 0;
-  virtual HRESULT get_DeviceKey(BSTR* key) = 0;
-  virtual HRESULT get_IsKeepFloatStandard(VARIANT_BOOL* is) = 0;
-  virtual HRESULT get_DividedBy(LONG* divisor) = 0;
-  virtual HRESULT get_IsType(VARIANT_BOOL* is) = 0;
-  virtual HRESULT get_Min(BSTR* min) = 0;
-  virtual HRESULT get_Max(BSTR* max) = 0;
-  virtual HRESULT get_ExtendedKey(BSTR* key) = 0;
-  virtual HRESULT get_IsMacroConnected(VARIANT_BOOL* connected) = 0;
+  QCOM_MEMBERS(QORDB_IATTRIBUTE)
 
  protected:
   ~IAttribute() = default;
 };
 
 // The parameters of one owner, 1-based, keyed by name (case-insensitive).
+#define QORDB_IATTRIBUTES(GET, PUT, CALL, FUNC)                                    \
+  GET(Count, LONG* count)                                                          \
+  /* By name first, else the key read as a 1-based position; null when neither. */ \
+  GET(Item, VARIANT key, IAttribute** item)                                        \
+  GET(_NewEnum, IUnknown** enumerator)                                             \
+  GET(GlobalKey, BSTR* key)                                                        \
+  GET(ExtendedKey, BSTR* key)
 struct IAttributes : IDispatch {
   QCOM_IDENTITY(IDispatch, "9E917D56-493C-4302-B173-079A5D7731D7");
-  virtual HRESULT get_Count(LONG* count) = 0;
-  // By name first, else the key read as a 1-based position; null when neither.
-  virtual HRESULT get_Item(VARIANT key, IAttribute** item) = 0;
-  virtual HRESULT get__NewEnum(IUnknown** enumerator) = 0;
-  virtual HRESULT get_GlobalKey(BSTR* key) = 0;
-  virtual HRESULT get_ExtendedKey(BSTR* key) = 0;
+  QCOM_MEMBERS(QORDB_IATTRIBUTES)
 
  protected:
   ~IAttributes() = default;

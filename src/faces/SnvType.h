@@ -1,28 +1,30 @@
 #pragma once
 
 #include "com/Bstr.h"
-#include "com/Unknown.h"
+#include "com/Members.h"
 
 // Description of one network variable type, read-only for the host.
+#define QORDB_ISNVTYPE(GET, PUT, CALL, FUNC) \
+  GET(ID, BSTR* id)                          \
+  GET(R5Region, LONG* region)                \
+  GET(Factor, LONG* factor)                  \
+  GET(ACoef, LONG* a)                        \
+  GET(BCoef, LONG* b)                        \
+  GET(CCoef, LONG* c)                        \
+  GET(GenType, BSTR* kind)                   \
+  GET(LUIType, BSTR* editClass)              \
+  GET(InvalidValue, BSTR* value)             \
+  GET(Name, BSTR* name)                      \
+  GET(Min, BSTR* min)                        \
+  GET(Max, BSTR* max)                        \
+  GET(Units, BSTR* units)                    \
+  GET(BACnetUnits, LONG* units)              \
+  GET(EnumDesc, BSTR* table)                 \
+  GET(Length, LONG* bytes)                   \
+  GET(HasField, VARIANT_BOOL* has)
 struct ISNVType : IDispatch {
   QCOM_IDENTITY(IDispatch, "268FD429-70E5-494E-925C-B3425E7DCC1E");
-  virtual HRESULT get_ID(BSTR* id) = 0;
-  virtual HRESULT get_R5Region(LONG* region) = 0;
-  virtual HRESULT get_Factor(LONG* factor) = 0;
-  virtual HRESULT get_ACoef(LONG* a) = 0;
-  virtual HRESULT get_BCoef(LONG* b) = 0;
-  virtual HRESULT get_CCoef(LONG* c) = 0;
-  virtual HRESULT get_GenType(BSTR* kind) = 0;
-  virtual HRESULT get_LUIType(BSTR* editClass) = 0;
-  virtual HRESULT get_InvalidValue(BSTR* value) = 0;
-  virtual HRESULT get_Name(BSTR* name) = 0;
-  virtual HRESULT get_Min(BSTR* min) = 0;
-  virtual HRESULT get_Max(BSTR* max) = 0;
-  virtual HRESULT get_Units(BSTR* units) = 0;
-  virtual HRESULT get_BACnetUnits(LONG* units) = 0;
-  virtual HRESULT get_EnumDesc(BSTR* table) = 0;
-  virtual HRESULT get_Length(LONG* bytes) = 0;
-  virtual HRESULT get_HasField(VARIANT_BOOL* has) = 0;
+  QCOM_MEMBERS(QORDB_ISNVTYPE)
 
  protected:
   ~ISNVType() = default;
