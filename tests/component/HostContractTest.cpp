@@ -10,8 +10,10 @@
 #include "component/ClassIds.h"
 #include "faces/AppObject.h"
 #include "plugin/TypeLibrary.h"
+#include "support/LateBound.h"
 #include "support/RecordingSink.h"
 #include "support/TempDir.h"
+#include "xml/Dom.h"
 
 namespace {
 
@@ -127,4 +129,50 @@ TEST_F(HostContract, HostSequenceThroughTheClassFactory) {
   }
   CoFreeUnusedLibraries();
   EXPECT_EQ(qcom::LoadedLibraryCount(), 0u) << "no live object keeps the component loaded";
+}
+// A scripting client's view: every call by name through IAppObject's IDispatch
+// slots and the objects it hands out.
+TEST_F(HostContract, LateBoundCallsThroughTheApplicationObject) {
+  using testing_support::CallByName;
+  using testing_support::kGet;
+  ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
+  qcom::ComPtr<IAppObject> object;
+  ASSERT_EQ(qcom::CreateByProgId("O_TQ4600.CAppObject", IAppObject::iid, object.put_void()), S_OK);
+  IDispatch* app = object.get();
+  auto catalogue = qxml::CreateDocument();  // an object argument, as VT_DISPATCH
+  VARIANT_BOOL loaded = VARIANT_FALSE;
+  catalogue->load(qcom::Variant(TQ_SNVT_FILE).raw(), &loaded);
+  EXPECT_EQ(CallByName(app, "XmlSNVTDoc", DISPATCH_METHOD, {catalogue.get()}).hr, S_OK);
+
+  VARIANT code;  // a script's variable, passed by reference and left as it was
+  qcom::Variant(int32_t{77}).CopyTo(&code);
+  auto init = CallByName(app, "Init", kGet, {"TQ4600", testing_support::ByRef(VT_VARIANT, &code)});
+  EXPECT_EQ(init.hr, S_OK);
+  EXPECT_EQ(init.result.type(), VT_BOOL);
+  EXPECT_EQ(init.text(), "-1");
+  EXPECT_EQ(code.vt, VT_I4);
+  EXPECT_EQ(code.lVal, 77);
+  EXPECT_EQ(CallByName(app, "create", DISPATCH_METHOD).hr, S_OK);
+  EXPECT_EQ(CallByName(app, "UserName", DISPATCH_PROPERTYPUT, {"AHU north"}).hr, S_OK);
+  EXPECT_EQ(CallByName(app, "USERNAME", kGet).text(), "AHU north");
+  EXPECT_EQ(CallByName(app, "Width", kGet).text(), "14");
+  EXPECT_EQ(CallByName(app, "Width", DISPATCH_PROPERTYPUT, {20}).hr, DISP_E_MEMBERNOTFOUND);
+
+  // Attributes(1): the collection's default member, then the parameter's own.
+  auto attributes = CallByName(app, "Attributes", kGet);
+  ASSERT_EQ(attributes.result.type(), VT_DISPATCH);
+  IDispatch* set = attributes.result.raw().pdispVal;
+  EXPECT_EQ(CallByName(set, "Count", kGet).text(), "6");
+  VARIANT first = qcom::Variant(int16_t{1}).raw();
+  DISPPARAMS one{&first, nullptr, 1, 0};
+  qcom::Variant item;
+  ASSERT_EQ(set->Invoke(DISPID_VALUE, GUID_NULL, 0, kGet, &one, item.out(), nullptr, nullptr),
+            S_OK);
+  ASSERT_EQ(item.type(), VT_DISPATCH);
+  IDispatch* address = item.raw().pdispVal;
+  EXPECT_EQ(CallByName(address, "Name", kGet).text(), "R5_Address");
+  EXPECT_EQ(CallByName(address, "Value", kGet).text(), "-1");
+  EXPECT_EQ(CallByName(address, "Value", DISPATCH_PROPERTYPUT, {12}).hr, S_OK);
+  EXPECT_EQ(CallByName(address, "Value", kGet).text(), "12");
+  EXPECT_EQ(object->Destroy(), S_OK);
 }
