@@ -4,10 +4,12 @@
 #include "modules/ChannelInterface.h"
 
 // Default interface of CDBAI.
+#define TQ_CDBAI(GET, PUT, CALL, FUNC)     \
+  TQ_CHANNEL_MEMBERS(GET, PUT, CALL, FUNC) \
+  TQ_CHANNEL_PERSISTENCE_MEMBERS(GET, PUT, CALL, FUNC)
 struct _CDBAI : IDispatch {
   QCOM_IDENTITY(IDispatch, "FAD74D5F-A8C8-4643-8246-947B73EEA368");
-  TQ_CHANNEL_MEMBERS;
-  TQ_CHANNEL_PERSISTENCE_MEMBERS;
+  QCOM_MEMBERS(TQ_CDBAI)
 
  protected:
   ~_CDBAI() = default;

@@ -4,14 +4,16 @@
 #include "modules/ChannelCollection.h"
 
 // Default interface of CDBAIs.
+#define TQ_CDBAIS(GET, PUT, CALL, FUNC)                                                  \
+  GET(Count, LONG* count)                                                                \
+  GET(Item, BSTR key, _CDBAI** item)                                                     \
+  GET(_NewEnum, IUnknown** enumerator)                                                   \
+  CALL(Clear)                                                                            \
+  CALL(LoadFromXML, IXMLDOMNode* channelNode, IAppObject* appObject, LONG* channelIndex, \
+       LONG* indexInModule, LONG* slot)
 struct _CDBAIs : IDispatch {
   QCOM_IDENTITY(IDispatch, "0BEAD15E-3E7B-46C8-93CE-7153CCD85FB6");
-  virtual HRESULT get_Count(LONG* count) = 0;
-  virtual HRESULT get_Item(BSTR key, _CDBAI** item) = 0;
-  virtual HRESULT get__NewEnum(IUnknown** enumerator) = 0;
-  virtual HRESULT Clear() = 0;
-  virtual HRESULT LoadFromXML(IXMLDOMNode* channelNode, IAppObject* appObject, LONG* channelIndex,
-                              LONG* indexInModule, LONG* slot) = 0;
+  QCOM_MEMBERS(TQ_CDBAIS)
 
  protected:
   ~_CDBAIs() = default;

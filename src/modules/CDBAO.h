@@ -4,10 +4,12 @@
 #include "modules/ChannelInterface.h"
 
 // Default interface of CDBAO.
+#define TQ_CDBAO(GET, PUT, CALL, FUNC)     \
+  TQ_CHANNEL_MEMBERS(GET, PUT, CALL, FUNC) \
+  TQ_CHANNEL_PERSISTENCE_MEMBERS(GET, PUT, CALL, FUNC)
 struct _CDBAO : IDispatch {
   QCOM_IDENTITY(IDispatch, "8592EA15-1E45-4A1C-BB25-871760DEAB58");
-  TQ_CHANNEL_MEMBERS;
-  TQ_CHANNEL_PERSISTENCE_MEMBERS;
+  QCOM_MEMBERS(TQ_CDBAO)
 
  protected:
   ~_CDBAO() = default;

@@ -4,14 +4,16 @@
 #include "modules/ChannelCollection.h"
 
 // Default interface of CDBAOs.
+#define TQ_CDBAOS(GET, PUT, CALL, FUNC)                                                  \
+  GET(Count, LONG* count)                                                                \
+  GET(Item, BSTR key, _CDBAO** item)                                                     \
+  GET(_NewEnum, IUnknown** enumerator)                                                   \
+  CALL(Clear)                                                                            \
+  CALL(LoadFromXML, IXMLDOMNode* channelNode, IAppObject* appObject, LONG* channelIndex, \
+       LONG* indexInModule, LONG* slot)
 struct _CDBAOs : IDispatch {
   QCOM_IDENTITY(IDispatch, "C604CD78-64F3-44CB-B2FA-D232053002AD");
-  virtual HRESULT get_Count(LONG* count) = 0;
-  virtual HRESULT get_Item(BSTR key, _CDBAO** item) = 0;
-  virtual HRESULT get__NewEnum(IUnknown** enumerator) = 0;
-  virtual HRESULT Clear() = 0;
-  virtual HRESULT LoadFromXML(IXMLDOMNode* channelNode, IAppObject* appObject, LONG* channelIndex,
-                              LONG* indexInModule, LONG* slot) = 0;
+  QCOM_MEMBERS(TQ_CDBAOS)
 
  protected:
   ~_CDBAOs() = default;

@@ -4,12 +4,14 @@
 #include "modules/ChannelInterface.h"
 
 // Default interface of CDBDI.
+#define TQ_CDBDI(GET, PUT, CALL, FUNC)     \
+  TQ_CHANNEL_MEMBERS(GET, PUT, CALL, FUNC) \
+  PUT(IsCounter, VARIANT_BOOL* value)      \
+  GET(IsCounter, VARIANT_BOOL* value)      \
+  TQ_CHANNEL_PERSISTENCE_MEMBERS(GET, PUT, CALL, FUNC)
 struct _CDBDI : IDispatch {
   QCOM_IDENTITY(IDispatch, "5697783D-0977-4BC4-9486-8675942094AF");
-  TQ_CHANNEL_MEMBERS;
-  virtual HRESULT put_IsCounter(VARIANT_BOOL* value) = 0;
-  virtual HRESULT get_IsCounter(VARIANT_BOOL* value) = 0;
-  TQ_CHANNEL_PERSISTENCE_MEMBERS;
+  QCOM_MEMBERS(TQ_CDBDI)
 
  protected:
   ~_CDBDI() = default;

@@ -4,14 +4,16 @@
 #include "modules/ChannelCollection.h"
 
 // Default interface of CDBDOs.
+#define TQ_CDBDOS(GET, PUT, CALL, FUNC)                                                  \
+  GET(Count, LONG* count)                                                                \
+  GET(Item, BSTR key, _CDBDO** item)                                                     \
+  GET(_NewEnum, IUnknown** enumerator)                                                   \
+  CALL(Clear)                                                                            \
+  CALL(LoadFromXML, IXMLDOMNode* channelNode, IAppObject* appObject, LONG* channelIndex, \
+       LONG* indexInModule, LONG* slot)
 struct _CDBDOs : IDispatch {
   QCOM_IDENTITY(IDispatch, "6270D9A1-0BA0-40CB-9C1E-F68A6FCC7FE8");
-  virtual HRESULT get_Count(LONG* count) = 0;
-  virtual HRESULT get_Item(BSTR key, _CDBDO** item) = 0;
-  virtual HRESULT get__NewEnum(IUnknown** enumerator) = 0;
-  virtual HRESULT Clear() = 0;
-  virtual HRESULT LoadFromXML(IXMLDOMNode* channelNode, IAppObject* appObject, LONG* channelIndex,
-                              LONG* indexInModule, LONG* slot) = 0;
+  QCOM_MEMBERS(TQ_CDBDOS)
 
  protected:
   ~_CDBDOs() = default;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "com/ComObject.h"
+#include "com/Members.h"
 #include "faces/AppObject.h"
 #include "platform/Picture.h"
 #include "xml/Dom.h"
@@ -13,15 +14,17 @@ class CDBDIs;
 class CDBDOs;
 
 // Default interface of CDBEBModule.
+#define TQ_CDBEBMODULE(GET, PUT, CALL, FUNC) \
+  GET(Name, BSTR* name)                      \
+  GET(AIs, IDispatch** channels)             \
+  GET(AOs, IDispatch** channels)             \
+  GET(DIs, IDispatch** channels)             \
+  GET(DOs, IDispatch** channels)             \
+  GET(Description, BSTR* text)               \
+  FUNC(StringID, BSTR templateId, VARIANT_BOOL* ok)
 struct _CDBEBModule : IDispatch {
   QCOM_IDENTITY(IDispatch, "092633A4-6F63-47BC-B5C8-3FA04E88E89D");
-  virtual HRESULT get_Name(BSTR* name) = 0;
-  virtual HRESULT get_AIs(IDispatch** channels) = 0;
-  virtual HRESULT get_AOs(IDispatch** channels) = 0;
-  virtual HRESULT get_DIs(IDispatch** channels) = 0;
-  virtual HRESULT get_DOs(IDispatch** channels) = 0;
-  virtual HRESULT get_Description(BSTR* text) = 0;
-  virtual HRESULT StringID(BSTR templateId, VARIANT_BOOL* ok) = 0;
+  QCOM_MEMBERS(TQ_CDBEBMODULE)
 
  protected:
   ~_CDBEBModule() = default;

@@ -4,14 +4,16 @@
 #include <string>
 
 #include "com/ComObject.h"
+#include "com/Members.h"
 #include "faces/AppObject.h"
 #include "modules/CDBEBModule.h"
 #include "values/KeyedCollection.h"
 
 // Default interface of CDBEBModules.
+#define TQ_CDBEBMODULES(GET, PUT, CALL, FUNC) GET(_NewEnum, IUnknown** enumerator)
 struct _CDBEBModules : IDispatch {
   QCOM_IDENTITY(IDispatch, "371E99A9-BE3A-4D4F-86AB-24897412844D");
-  virtual HRESULT get__NewEnum(IUnknown** enumerator) = 0;
+  QCOM_MEMBERS(TQ_CDBEBMODULES)
 
  protected:
   ~_CDBEBModules() = default;

@@ -3,15 +3,18 @@
 #include <string>
 
 #include "com/ComObject.h"
+#include "com/Members.h"
 #include "modules/CDBEBModule.h"
 #include "values/KeyedCollection.h"
 
 // Default interface of CDBEBTemplates.
+#define TQ_CDBEBTEMPLATES(GET, PUT, CALL, FUNC) \
+  GET(Count, LONG* count)                       \
+  GET(Item, VARIANT key, IDispatch** module)    \
+  GET(_NewEnum, IUnknown** enumerator)
 struct _CDBEBTemplates : IDispatch {
   QCOM_IDENTITY(IDispatch, "CF18FCE6-B9D6-409E-B717-0C9BB6B9743E");
-  virtual HRESULT get_Count(LONG* count) = 0;
-  virtual HRESULT get_Item(VARIANT key, IDispatch** module) = 0;
-  virtual HRESULT get__NewEnum(IUnknown** enumerator) = 0;
+  QCOM_MEMBERS(TQ_CDBEBTEMPLATES)
 
  protected:
   ~_CDBEBTemplates() = default;

@@ -4,12 +4,15 @@
 
 #include "com/Bstr.h"
 #include "com/ComObject.h"
+#include "com/Members.h"
 
 // Default interface of CDBMapTypMod.
+#define TQ_CDBMAPTYPMOD(GET, PUT, CALL, FUNC) \
+  GET(tag, BSTR* tag)                         \
+  PUT(tag, BSTR tag)
 struct _CDBMapTypMod : IDispatch {
   QCOM_IDENTITY(IDispatch, "E588B4EC-363C-4648-843F-C6157736457A");
-  virtual HRESULT get_tag(BSTR* tag) = 0;
-  virtual HRESULT put_tag(BSTR tag) = 0;
+  QCOM_MEMBERS(TQ_CDBMAPTYPMOD)
 
  protected:
   ~_CDBMapTypMod() = default;

@@ -1,26 +1,26 @@
 #pragma once
 
-#include "com/Unknown.h"
+#include "com/Members.h"
 #include "xml/Dom.h"
 
-// The members every channel kind's default interface declares, in slot order.
-// Each kind has an interface of its own (its own IID); a digital input puts
-// its counter members between the two groups.
-#define TQ_CHANNEL_MEMBERS                                                  \
-  virtual HRESULT put_IndexInModule(LONG* value) = 0;                       \
-  virtual HRESULT get_IndexInModule(LONG* value) = 0;                       \
-  virtual HRESULT put_Index(LONG* value) = 0;                               \
-  virtual HRESULT get_Index(LONG* value) = 0;                               \
-  virtual HRESULT put_Name(BSTR* value) = 0;                                \
-  virtual HRESULT get_Name(BSTR* value) = 0;                                \
-  virtual HRESULT put_GlobalKey(BSTR* value) = 0;                           \
-  virtual HRESULT get_GlobalKey(BSTR* value) = 0;                           \
-  virtual HRESULT LoadAttributesFromXML(IXMLDOMNode* channelNode,           \
-                                        VARIANT_BOOL manageShortFloat) = 0; \
-  virtual HRESULT put_IsConnected(VARIANT_BOOL* value) = 0;                 \
-  virtual HRESULT get_IsConnected(VARIANT_BOOL* value) = 0
+// The members every channel kind's default interface declares, in slot order,
+// as member lists. Each kind has an interface of its own (its own IID); a
+// digital input puts its counter members between the two groups. Property
+// values come by reference.
+#define TQ_CHANNEL_MEMBERS(GET, PUT, CALL, FUNC)                                       \
+  PUT(IndexInModule, LONG* value)                                                      \
+  GET(IndexInModule, LONG* value)                                                      \
+  PUT(Index, LONG* value)                                                              \
+  GET(Index, LONG* value)                                                              \
+  PUT(Name, BSTR* value)                                                               \
+  GET(Name, BSTR* value)                                                               \
+  PUT(GlobalKey, BSTR* value)                                                          \
+  GET(GlobalKey, BSTR* value)                                                          \
+  CALL(LoadAttributesFromXML, IXMLDOMNode* channelNode, VARIANT_BOOL manageShortFloat) \
+  PUT(IsConnected, VARIANT_BOOL* value)                                                \
+  GET(IsConnected, VARIANT_BOOL* value)
 
-#define TQ_CHANNEL_PERSISTENCE_MEMBERS                                                \
-  virtual HRESULT XmlSave(IXMLDOMNode* parentNode, IXMLDOMDocument* document) = 0;    \
-  virtual HRESULT XmlSaveSim(IXMLDOMNode* parentNode, IXMLDOMDocument* document) = 0; \
-  virtual HRESULT XmlLoad(IXMLDOMNode* parentNode) = 0
+#define TQ_CHANNEL_PERSISTENCE_MEMBERS(GET, PUT, CALL, FUNC)           \
+  CALL(XmlSave, IXMLDOMNode* parentNode, IXMLDOMDocument* document)    \
+  CALL(XmlSaveSim, IXMLDOMNode* parentNode, IXMLDOMDocument* document) \
+  CALL(XmlLoad, IXMLDOMNode* parentNode)

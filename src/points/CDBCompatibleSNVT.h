@@ -3,6 +3,7 @@
 #include <string>
 
 #include "com/ComObject.h"
+#include "com/Members.h"
 #include "faces/CompatibleSnvt.h"
 
 // Default interface of CDBCompatibleSNVT: the entry is read through ICompatibleSNVT.

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "com/ComObject.h"
+#include "com/Members.h"
 #include "faces/CompatibleSnvt.h"
 #include "points/CDBCompatibleSNVT.h"
 #include "values/KeyedCollection.h"

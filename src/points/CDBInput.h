@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "com/ComObject.h"
+#include "com/Members.h"
 #include "faces/Points.h"
 #include "points/CDBCompatibleSNVTs.h"
 #include "faces/CallbackList.h"

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "com/ComObject.h"
+#include "com/Members.h"
 #include "faces/Points.h"
 #include "points/CDBCompatibleSNVT.h"
 #include "values/CDBSNVTType.h"

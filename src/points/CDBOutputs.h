@@ -7,9 +7,10 @@
 #include "points/PointCollection.h"
 
 // Own interface of CDBOutputs.
+#define TQ_CDBOUTPUTS(GET, PUT, CALL, FUNC) GET(_NewEnum, IUnknown** enumerator)
 struct _CDBOutputs : IDispatch {
   QCOM_IDENTITY(IDispatch, "7FCF9E5D-3772-481D-9C1D-FD63EBF943C0");
-  virtual HRESULT get__NewEnum(IUnknown** enumerator) = 0;
+  QCOM_MEMBERS(TQ_CDBOUTPUTS)
 
  protected:
   ~_CDBOutputs() = default;
@@ -20,8 +21,7 @@ struct _CDBOutputs : IDispatch {
 // after the counter of the next lower number, so the host lists them in that
 // order. Every output added or removed is announced to the host's callback
 // sinks, in the order they were registered.
-class CDBOutputs final
-    : public points::PointCollection<CDBOutput, IOutput, _CDBOutputs, IOutputs> {
+class CDBOutputs final : public points::PointCollection<CDBOutput, IOutput, _CDBOutputs, IOutputs> {
  public:
   // Creates one output of a channel and announces it. Some names stand for a
   // pair of outputs: the call then rewrites `name` and `typeNumber` to what the
@@ -38,6 +38,7 @@ class CDBOutputs final
   void RemoveByChannel(IChannelLink* channel);
   // Removes and announces the first output, if any.
   void RemoveFirst();
+
  private:
   void AnnounceRemoved(const std::string& name);
 };

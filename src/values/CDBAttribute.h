@@ -6,28 +6,31 @@
 #include <vector>
 
 #include "com/ComObject.h"
+#include "com/Members.h"
 #include "faces/Attribute.h"
 #include "faces/CallbackList.h"
-#include "values/CDBSNVTType.h"
 #include "ports/EditDialog.h"
+#include "values/CDBSNVTType.h"
 #include "xml/Dom.h"
 
 // Own dispatch interface of CDBAttribute.
+#define TQ_CDBATTRIBUTE(GET, PUT, CALL, FUNC) \
+  CALL(BackToDefault)                         \
+  GET(DefaultValue, BSTR* value)              \
+  GET(Description, BSTR* text)                \
+  GET(DispDefault, BSTR* text)                \
+  GET(DispMax, BSTR* text)                    \
+  GET(DispMin, BSTR* text)                    \
+  GET(DispValue, BSTR* text)                  \
+  GET(Name, BSTR* name)                       \
+  PUT(Name, BSTR name)                        \
+  GET(SNVTType, ISNVType** type)              \
+  CALL(ResetValue)                            \
+  PUT(Value, BSTR value)                      \
+  GET(Value, BSTR* value)
 struct _CDBAttribute : IDispatch {
   QCOM_IDENTITY(IDispatch, "0C5C742A-DD36-4D71-9D92-7B2E32A28AD3");
-  virtual HRESULT BackToDefault() = 0;
-  virtual HRESULT get_DefaultValue(BSTR* value) = 0;
-  virtual HRESULT get_Description(BSTR* text) = 0;
-  virtual HRESULT get_DispDefault(BSTR* text) = 0;
-  virtual HRESULT get_DispMax(BSTR* text) = 0;
-  virtual HRESULT get_DispMin(BSTR* text) = 0;
-  virtual HRESULT get_DispValue(BSTR* text) = 0;
-  virtual HRESULT get_Name(BSTR* name) = 0;
-  virtual HRESULT put_Name(BSTR name) = 0;
-  virtual HRESULT get_SNVTType(ISNVType** type) = 0;
-  virtual HRESULT ResetValue() = 0;
-  virtual HRESULT put_Value(BSTR value) = 0;
-  virtual HRESULT get_Value(BSTR* value) = 0;
+  QCOM_MEMBERS(TQ_CDBATTRIBUTE)
 
  protected:
   ~_CDBAttribute() = default;

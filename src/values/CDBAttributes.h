@@ -3,14 +3,16 @@
 #include <string>
 
 #include "com/ComObject.h"
+#include "com/Members.h"
 #include "faces/Attribute.h"
 #include "values/CDBAttribute.h"
 #include "values/KeyedCollection.h"
 
 // Own interface of CDBAttributes.
+#define TQ_CDBATTRIBUTES(GET, PUT, CALL, FUNC) GET(_NewEnum, IUnknown** enumerator)
 struct _CDBAttributes : IDispatch {
   QCOM_IDENTITY(IDispatch, "91071737-A900-46AC-A675-1739484546FB");
-  virtual HRESULT get__NewEnum(IUnknown** enumerator) = 0;
+  QCOM_MEMBERS(TQ_CDBATTRIBUTES)
 
  protected:
   ~_CDBAttributes() = default;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "com/ComObject.h"
+#include "com/Members.h"
 #include "faces/SnvType.h"
 #include "values/SnvtReading.h"
 #include "xml/Dom.h"
