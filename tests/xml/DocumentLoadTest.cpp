@@ -15,14 +15,7 @@ ErrorReport Reject(std::string_view xml) {
   EXPECT_FALSE(LoadText(doc.get(), xml)) << xml;
   ErrorReport report = ErrorOf(doc.get());
   EXPECT_NE(0, report.code) << xml;
-  EXPECT_FALSE(report.reason.empty()) << xml;
   return report;
-}
-
-// Where a report points: line, position in the line and in the text (both in
-// characters), and the text of the line.
-auto Where(const ErrorReport& r) {
-  return std::tuple(r.line, r.linepos, r.filepos, r.srcText);
 }
 
 TEST_F(DocumentLoad, CommentsAreNodesAndWhiteSpaceBetweenElementsIsDropped) {
@@ -33,50 +26,63 @@ TEST_F(DocumentLoad, CommentsAreNodesAndWhiteSpaceBetweenElementsIsDropped) {
             ChildTypes(doc.get()));
   auto root = Root(doc.get());
   EXPECT_EQ((Types{NODE_COMMENT, NODE_ELEMENT, NODE_TEXT, NODE_COMMENT}), ChildTypes(root.get()));
-
   auto comment = Get(root.get(), &IXMLDOMNode::get_firstChild);
-  EXPECT_EQ("#comment", NameOf(comment.get()));
   EXPECT_TRUE(qcom::QueryAs<IXMLDOMComment>(comment.get()));
   EXPECT_EQ(" inside ", ValueText(comment.get()));
   // Comments are not text: the element's text skips them.
   EXPECT_EQ("text", TextOf(root.get()));
-  EXPECT_EQ(1u, ItemsByPath(doc.get(), "*/*").size());
 
-  doc = Parse("<R>\n  <A> a b </A>\r\n\t<B/>\n</R>");
+  doc = Parse("<R>\n  <A\tk='v'> a b </A>\r\n\t<B\r\n/>\n</R>");
   root = Root(doc.get());
   EXPECT_EQ((Types{NODE_ELEMENT, NODE_ELEMENT}), ChildTypes(root.get()));
-  auto a = Get(root.get(), &IXMLDOMNode::get_firstChild);
-  EXPECT_EQ(" a b ", ValueText(Get(a.get(), &IXMLDOMNode::get_firstChild).get()));
+  EXPECT_EQ("<R><A k=\"v\"> a b </A><B/></R>", XmlOf(root.get()));
 }
 
-TEST_F(DocumentLoad, ParseErrorLocatesTheLine) {
-  auto report = Reject("<Root>\n  <A>\n  </B>\n</Root>");
-  EXPECT_EQ(std::tuple(3, 5, 17, "  </B>"), Where(report));
-  EXPECT_NE(std::string::npos, report.reason.find("'B'")) << report.reason;
-  EXPECT_NE(std::string::npos, report.reason.find("'A'")) << report.reason;
-  EXPECT_EQ("", report.url);
-
-  // Positions count characters, not bytes.
-  EXPECT_EQ(std::tuple(2, 8, 11, "<A>\xE2\x82\xAC\xE2\x82\xAC</B></R>"),
-            Where(Reject("<R>\n<A>\xE2\x82\xAC\xE2\x82\xAC</B></R>")));
-}
-
-TEST_F(DocumentLoad, EveryKindOfMalformedTextIsRejectedWithAReason) {
-  auto unclosed = Reject("<Root>\n<A>\n<B/>");
-  EXPECT_NE(std::string::npos, unclosed.reason.find("Root, A")) << unclosed.reason;
-  EXPECT_EQ(3, unclosed.line);
-
-  EXPECT_EQ(std::tuple(2, 6, 9, "<A b=1/></R>"), Where(Reject("<R>\n<A b=1/></R>")));
-
-  EXPECT_NE(std::string::npos, Reject("<A/><B/>").reason.find("one top level element"));
-  EXPECT_NE(std::string::npos, Reject("<A/>text").reason.find("top level"));
-  EXPECT_NE(std::string::npos, Reject("<A x='1' x='2'/>").reason.find("Duplicate attribute 'x'"));
-  EXPECT_NE(std::string::npos, Reject(" <?xml version='1.0'?><A/>").reason.find("declaration"));
-  EXPECT_NE(std::string::npos, Reject("").reason.find("top level element"));
-  EXPECT_NE(std::string::npos, Reject("<!-- only -->").reason.find("top level element"));
-  for (std::string_view bad : {"<", "<A", "<A>", "</A>", "<1A/>", "<A><!-- x </A>",
-                               "<A><![CDATA[x</A>", "<?pi", "<A b='1></A>", "<!DOCTYPE", "\x01"})
-    Reject(bad);
+TEST_F(DocumentLoad, MalformedTextIsRejectedSayingWhereAndWhy) {
+  // Where a report points: line, position in the line and in the text (both in
+  // characters, not bytes), and the text of the line.
+  const struct {
+    std::string_view xml;
+    std::tuple<LONG, LONG, LONG, std::string> where;
+    std::string reason;
+  } placed[] = {
+      {"<Root>\n  <A>\n  </B>\n</Root>",
+       {3, 5, 17, "  </B>"},
+       "End tag 'B' does not match the start tag 'A'."},
+      {"<R>\n<A>\xE2\x82\xAC\xE2\x82\xAC</B></R>",
+       {2, 8, 11, "<A>\xE2\x82\xAC\xE2\x82\xAC</B></R>"},
+       "End tag 'B' does not match the start tag 'A'."},
+      {"<R>\n<A b=1/></R>",
+       {2, 6, 9, "<A b=1/></R>"},
+       "An attribute is not well-formed: a name, '=' and a quoted value were expected."},
+  };
+  for (const auto& c : placed) {
+    SCOPED_TRACE(c.xml);
+    ErrorReport r = Reject(c.xml);
+    EXPECT_EQ(std::tuple(r.line, r.linepos, r.filepos, r.srcText), c.where);
+    EXPECT_EQ(r.reason, c.reason);
+    EXPECT_EQ(r.url, "");
+  }
+  const std::pair<std::string_view, std::string_view> reasons[] = {
+      {"<Root\tv='1'><!--<X>-->\n<A\r>\n<B/>", "The following tags were not closed: Root, A."},
+      {"</A>", "End tag 'A' has no matching start tag."},
+      {"<A/><B/>", "Only one top level element is allowed in an XML document."},
+      {"<A/>text", "Invalid at the top level of the document."},
+      {"<A x='1' x='2'/>", "Duplicate attribute 'x'."},
+      {" <?xml version='1.0'?><A/>",
+       "The XML declaration must be at the very start of the document."},
+      {"", "XML document must have a top level element."},
+      {"<!-- only -->", "XML document must have a top level element."},
+      {"<1A/>", "A name was started with an invalid character."},
+      {"<A><!-- x </A>", "A comment is not well-formed."},
+      {"<A><![CDATA[x</A>", "A CDATA section is not well-formed."},
+      {"<?pi", "A processing instruction or the XML declaration is not well-formed."},
+      {"<!DOCTYPE", "The document type declaration is not well-formed."},
+  };
+  for (auto [xml, reason] : reasons) EXPECT_EQ(Reject(xml).reason, reason) << xml;
+  for (std::string_view bad : {"<", "<A", "<A>", "<A b='1></A>", "\x01"})
+    EXPECT_FALSE(Reject(bad).reason.empty()) << bad;
+  EXPECT_EQ(3, Reject("<Root>\n<A>\n<B/>").line);
 }
 
 TEST_F(DocumentLoad, FailureEmptiesTheDocumentAndSuccessClearsTheError) {
@@ -84,16 +90,13 @@ TEST_F(DocumentLoad, FailureEmptiesTheDocumentAndSuccessClearsTheError) {
   EXPECT_FALSE(LoadText(doc.get(), "<Broken>"));
   EXPECT_FALSE(Root(doc.get()));
   EXPECT_EQ("", XmlOf(doc.get()));
-  EXPECT_NE(0, ErrorOf(doc.get()).code);
   LONG state = 0;
   EXPECT_EQ(S_OK, doc->get_readyState(&state));
   EXPECT_EQ(4, state);
 
   EXPECT_TRUE(LoadText(doc.get(), "<Fine/>"));
   auto report = ErrorOf(doc.get());
-  EXPECT_EQ(0, report.code);
-  EXPECT_EQ("", report.reason);
-  EXPECT_EQ(0, report.line);
+  EXPECT_EQ(std::tuple(0, "", 0), std::tuple(report.code, report.reason, report.line));
   EXPECT_EQ("Fine", NameOf(Root(doc.get()).get()));
 }
 
@@ -108,12 +111,9 @@ TEST_F(DocumentLoad, FilesLoadByEitherSeparatorAndFailuresNameTheFile) {
   std::string missing = folder / "absent.xml";
   EXPECT_FALSE(LoadFile(doc.get(), missing));
   auto report = ErrorOf(doc.get());
-  EXPECT_NE(0, report.code);
   EXPECT_NE(std::string::npos, report.reason.find("cannot be found")) << report.reason;
   EXPECT_EQ(missing, report.url);
-
   EXPECT_FALSE(LoadFile(doc.get(), folder / ""));
-  EXPECT_NE(0, ErrorOf(doc.get()).code);
   EXPECT_NE(std::string::npos, ErrorOf(doc.get()).reason.find("folder"));
 
   // A broken file names itself as the url too.
@@ -132,22 +132,29 @@ TEST_F(DocumentLoad, FilesLoadByEitherSeparatorAndFailuresNameTheFile) {
 TEST_F(DocumentLoad, FileEncodingsAreDecoded) {
   TempDir folder;
   auto doc = qxml::CreateDocument();
-  auto loadsAs = [&](std::string_view bytes) {
-    WriteFile(folder / "enc.xml", bytes);
-    EXPECT_TRUE(LoadFile(doc.get(), folder / "enc.xml")) << ErrorOf(doc.get()).reason;
-    auto root = Root(doc.get());
-    return root ? TextOf(root.get()) : std::string("(no root)");
+  const std::string_view files[] = {
+      "\xEF\xBB\xBF<R>\xC3\xA4</R>",
+      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><R>\xC3\xA4</R>",
+      "<?xml version='1.0' standalone='yes'?><R>\xC3\xA4</R>",
+      "<?xml version='1.0' encoding='US-ASCII'?><R>\xC3\xA4</R>",
+      "<?xml version='1.0' encoding='ISO-8859-1'?><R>\xE4</R>",
+      "<?xml version='1.0' encoding='latin1' standalone='yes'?><R>\xE4</R>",
+      std::string_view("\xFF\xFE<\0R\0>\0\xE4\0<\0/\0R\0>\0", 18),
+      std::string_view("\xFE\xFF\0<\0R\0>\0\xE4\0<\0/\0R\0>", 18),
   };
-  EXPECT_EQ("\xC3\xA4", loadsAs("\xEF\xBB\xBF<R>\xC3\xA4</R>"));
-  EXPECT_EQ("\xC3\xA4", loadsAs("<?xml version='1.0' encoding='ISO-8859-1'?><R>\xE4</R>"));
-  EXPECT_EQ("\xE2\x82\xAC",
-            loadsAs("<?xml version=\"1.0\" encoding=\"windows-1252\"?><R>\x80</R>"));
-  EXPECT_EQ("\xC3\xA4", loadsAs(std::string_view("\xFF\xFE<\0R\0>\0\xE4\0<\0/\0R\0>\0", 18)));
-  EXPECT_EQ("\xC3\xA4", loadsAs(std::string_view("\xFE\xFF\0<\0R\0>\0\xE4\0<\0/\0R\0>", 18)));
+  for (std::string_view bytes : files) {
+    WriteFile(folder / "enc.xml", bytes);
+    ASSERT_TRUE(LoadFile(doc.get(), folder / "enc.xml")) << bytes << ErrorOf(doc.get()).reason;
+    EXPECT_EQ("\xC3\xA4", TextOf(Root(doc.get()).get())) << bytes;
+  }
+  WriteFile(folder / "enc.xml", "<?xml version=\"1.0\" encoding=\"windows-1252\"?><R>\x80</R>");
+  ASSERT_TRUE(LoadFile(doc.get(), folder / "enc.xml"));
+  EXPECT_EQ("\xE2\x82\xAC", TextOf(Root(doc.get()).get()));
 
   WriteFile(folder / "enc.xml", "<?xml version='1.0' encoding='EBCDIC-XYZ'?><R/>");
   EXPECT_FALSE(LoadFile(doc.get(), folder / "enc.xml"));
-  EXPECT_NE(std::string::npos, ErrorOf(doc.get()).reason.find("EBCDIC-XYZ"));
+  EXPECT_EQ("The encoding 'EBCDIC-XYZ' of the document is not supported.",
+            ErrorOf(doc.get()).reason);
 }
 
 TEST_F(DocumentLoad, DeclaredEntitiesAreNotExpanded) {
@@ -155,15 +162,13 @@ TEST_F(DocumentLoad, DeclaredEntitiesAreNotExpanded) {
     <!ENTITY e "boom">
     <!ENTITY lol "lol">
     <!ENTITY lol2 "&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;">
-    <!ENTITY lol3 "&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;">
   ]>
-  <r a="&e;" b="&lt;&#65;">&e;&lol3;&amp;&#x42;&quot;</r>)");
+  <r a="&e;" b="&lt;&#65;">&e;&lol2;&amp;&#x42;&quot;</r>)");
   auto root = Root(doc.get());
-  EXPECT_EQ("&e;&lol3;&B\"", TextOf(root.get()));
+  EXPECT_EQ("&e;&lol2;&B\"", TextOf(root.get()));
   EXPECT_EQ("&e;", AttrOf(root.get(), "a"));
   EXPECT_EQ("<A", AttrOf(root.get(), "b"));
-  EXPECT_EQ(std::string::npos, XmlOf(doc.get()).find("boomboom"));
-  EXPECT_EQ(std::string::npos, TextOf(doc.get()).find("lollol"));
+  EXPECT_EQ(std::string::npos, XmlOf(doc.get()).find("lollol"));
   // The document type stays as a node, so saving keeps it.
   EXPECT_EQ((Types{NODE_DOCUMENT_TYPE, NODE_ELEMENT}), ChildTypes(doc.get()));
   EXPECT_EQ("r", NameOf(Get(doc.get(), &IXMLDOMNode::get_firstChild).get()));
