@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "com/TextRules.h"
 #include "platform/Folders.h"
 #include "support/TempDir.h"
 
@@ -41,8 +40,6 @@ TEST_F(FolderListing, SortsByNameIgnoringCaseAndFiltersByKind) {
   EXPECT_EQ(
       platform::ListFolder(dir_.path(), "*", EntryKind::Files),
       (Names{"A.txt", "a.txt", "b.txt", "C.PDF", "pb_7_de.pdf", "pb_7_en.pdf", "Zeta", "_x.txt"}));
-  for (size_t i = 1; i < all.size(); ++i)
-    EXPECT_LE(qcom::text::CompareNoCase(all[i - 1], all[i]), 0) << all[i - 1] << " " << all[i];
 }
 
 TEST_F(FolderListing, MatchesPatternsIgnoringCaseAndBadFoldersGiveNothing) {
@@ -51,38 +48,20 @@ TEST_F(FolderListing, MatchesPatternsIgnoringCaseAndBadFoldersGiveNothing) {
   EXPECT_EQ(platform::ListFolder(dir_.path(), "?.txt"), (Names{"A.txt", "a.txt", "b.txt"}));
   EXPECT_EQ(platform::ListFolder(dir_.path(), "*.pdf"),
             (Names{"C.PDF", "pb_7_de.pdf", "pb_7_en.pdf", "pb_7_folder.pdf"}));
-  EXPECT_TRUE(platform::ListFolder(dir_.path(), "*.doc").empty());
 
   // First file in that order; a folder with a matching name does not count.
   EXPECT_EQ(platform::FirstMatch(dir_.path(), "PB_7_*.pdf"), "pb_7_de.pdf");
   EXPECT_EQ(platform::FirstMatch(dir_.path(), "pb_7_f*"), "");
-  EXPECT_EQ(platform::FirstMatch(dir_.path(), "pb_8_*.pdf"), "");
 
   // Bad folders give nothing; backslashes separate folders.
   EXPECT_TRUE(platform::ListFolder(dir_ / "missing").empty());
   EXPECT_TRUE(platform::ListFolder(dir_ / "b.txt").empty());
   EXPECT_TRUE(platform::ListFolder("").empty());
-  EXPECT_EQ(platform::FirstMatch(dir_ / "missing", "*"), "");
 
   WriteFile(dir_ / "Sub/inner.xml", "<x/>");
   EXPECT_EQ(platform::ListFolder(dir_.path() + "\\Sub"), (Names{"inner.xml"}));
   EXPECT_EQ(platform::NativePath("..\\TQ4600\\TQ4600.xml"), "../TQ4600/TQ4600.xml");
   EXPECT_EQ(platform::NativePath("/already/native"), "/already/native");
-}
-
-TEST(ModuleFolder, FindsTheFileThatHoldsTheAddress) {
-  std::string lib = fs::canonical(fs::path(TQ_BUILD_DIR) / "lib").string() + "/";
-  EXPECT_EQ(platform::ModuleFolder(reinterpret_cast<const void*>(&platform::ListFolder)), lib);
-  EXPECT_EQ(platform::ModuleFolder(reinterpret_cast<const void*>(&qcom::text::Upper)), lib);
-
-  // The program itself: named by the kernel, not by argv[0].
-  static int inProgram = 0;
-  std::string program = fs::canonical("/proc/self/exe").parent_path().string() + "/";
-  EXPECT_EQ(platform::ModuleFolder(&inProgram), program);
-
-  auto heap = std::make_unique<int>(0);
-  EXPECT_EQ(platform::ModuleFolder(heap.get()), "");
-  EXPECT_EQ(platform::ModuleFolder(nullptr), "");
 }
 
 }  // namespace

@@ -24,10 +24,10 @@ TEST(IconDrawing, RectanglesAreClipped) {
   EXPECT_EQ(CountOf(r, red), 4);
   EXPECT_EQ(r.At(1, 1), red);
   EXPECT_EQ(r.At(2, 2), platform::kTransparent);
-  r.FillRect(6, 4, INT_MAX, INT_MAX, blue);  // no overflow, 2x2 visible
-  EXPECT_EQ(CountOf(r, blue), 4);
+  r.FillRect(6, 4, INT_MAX, INT_MAX, blue);              // no overflow, 2x2 visible
   r.FillRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX, blue);  // ends before the image
   EXPECT_EQ(CountOf(r, blue), 4);
+  EXPECT_EQ(r.At(7, 5), blue);
   r.Set(8, 0, red);
   r.Set(-1, 0, red);
   EXPECT_EQ(CountOf(r, red), 4);
@@ -37,51 +37,42 @@ TEST(IconDrawing, RectanglesAreClipped) {
   frame.OutlineRect(0, 0, 6, 5, red);
   EXPECT_EQ(CountOf(frame, red), 2 * 6 + 2 * 3);
   EXPECT_EQ(frame.At(1, 1), platform::kTransparent);
+  frame.OutlineRect(0, 0, 1, 5, blue);  // one pixel wide: a line
+  EXPECT_EQ(CountOf(frame, blue), 5);
   frame.OutlineRect(0, 0, 6, 5, blue, 10);  // thicker than half: the whole area
   EXPECT_EQ(CountOf(frame, blue), 30);
-
   EXPECT_EQ(Raster(-2, 5).Pixels().size(), 0u);
 }
 
 TEST(IconDrawing, TextUsesTheFiveBySevenFont) {
   const Color ink = Rgb(0, 0, 0);
-  Raster r(12, 14);
+  Raster r(12, 14), big(12, 14), box(5, 7);
   platform::DrawText(r, 0, 0, "1", ink);
   // The "1": a centre column with a foot three wide and a flag at its top.
   for (int y = 0; y < 7; ++y) EXPECT_EQ(r.At(2, y), ink) << y;
-  EXPECT_EQ(r.At(1, 1), ink);
-  EXPECT_EQ(r.At(1, 6), ink);
-  EXPECT_EQ(r.At(3, 6), ink);
+  for (auto [x, y] : std::vector<std::pair<int, int>>{{1, 1}, {1, 6}, {3, 6}})
+    EXPECT_EQ(r.At(x, y), ink) << x << y;
   EXPECT_EQ(r.At(0, 0), platform::kTransparent);
   EXPECT_EQ(CountOf(r, ink), 10);
-
-  Raster big(12, 14);
   platform::DrawText(big, 0, 0, "1", ink, 2);
   EXPECT_EQ(CountOf(big, ink), 40);
   EXPECT_EQ(big.At(4, 13), ink);
-
-  EXPECT_EQ(platform::TextWidth("4AI"), 17);
-  EXPECT_EQ(platform::TextWidth("TQ", 2), 22);
-  EXPECT_EQ(platform::TextWidth(""), 0);
-  EXPECT_TRUE(platform::CanDraw("EB 1-2/3.4+Z"));
-  EXPECT_TRUE(platform::CanDraw("do"));
-  EXPECT_EQ(platform::FindGlyph('d'), platform::FindGlyph('D'));
-  EXPECT_FALSE(platform::CanDraw("A@"));
-  EXPECT_FALSE(platform::FindGlyph('\0'));
-
   // A character without a glyph shows as a hollow box, not as nothing.
-  Raster box(5, 7);
   platform::DrawText(box, 0, 0, "@", ink);
   EXPECT_EQ(CountOf(box, ink), 2 * 5 + 2 * 5);
+
+  EXPECT_EQ(std::pair(platform::TextWidth("4AI"), platform::TextWidth("TQ", 2)), std::pair(17, 22));
+  EXPECT_TRUE(platform::CanDraw("EB 1-2/3.4+Zd"));
+  EXPECT_EQ(platform::FindGlyph('d'), platform::FindGlyph('D'));
+  EXPECT_FALSE(platform::FindGlyph('\0'));
 }
 
 TEST(IconDrawing, LabelIconIsCentredAndReadable) {
+  const Color dark = Rgb(0x20, 0x60, 0xc0);
   for (const char* label : {"4AI", "DO", "8DIO", "X"}) {
     SCOPED_TRACE(label);
-    const Color dark = Rgb(0x20, 0x60, 0xc0);
     Raster r = platform::DrawLabelIcon(dark, label);
-    ASSERT_EQ(r.Width(), 32);
-    ASSERT_EQ(r.Height(), 32);
+    ASSERT_EQ(std::pair(r.Width(), r.Height()), std::pair(32, 32));
     Color frame = r.At(16, 1);  // a darker shade of the tile
     EXPECT_LT(platform::RedOf(frame), platform::RedOf(dark));
     EXPECT_LT(platform::GreenOf(frame), platform::GreenOf(dark));
