@@ -1,8 +1,6 @@
 #include "com/Registry.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <tuple>
@@ -186,35 +184,6 @@ TEST_F(RegistryTest, DefaultPathFollowsTheEnvironment) {
   EXPECT_EQ(qcom::Registry::DefaultPath(), "/home/someone/.config/qordb/registry.xml");
   for (const auto& [name, value] : saved)
     value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
-}
-
-// Another process registers while this one does, each update reading the file the
-// other replaces: every update lands whole.
-TEST_F(RegistryTest, ConcurrentWritersAllLand) {
-  constexpr uint32_t kEach = 30;
-  auto registerMany = [&](uint32_t first) {
-    qcom::Registry registry(path_);
-    int failures = 0;
-    for (uint32_t n = first; n < first + kEach; ++n)
-      failures += FAILED(registry.Register({Class(n, "C" + std::to_string(n))}, nullptr));
-    return failures;
-  };
-  pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) ::_exit(registerMany(1000));
-  EXPECT_EQ(registerMany(3000), 0);
-  int status = -1;
-  EXPECT_EQ(::waitpid(child, &status, 0), child);
-  EXPECT_EQ(status, 0);
-
-  qcom::Registry registry(path_);
-  std::vector<qcom::ClassRegistration> all;
-  ASSERT_EQ(registry.ListClasses(all), S_OK) << RecordText();
-  EXPECT_EQ(all.size(), 2u * kEach);
-  CLSID clsid;
-  EXPECT_EQ(registry.FindProgId("c1029", clsid), S_OK);
-  EXPECT_EQ(clsid, NumberedGuid(1029));
-  EXPECT_FALSE(LeftoverTemporaries());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "platform/Folders.h"
 #include "support/TempDir.h"
@@ -62,6 +63,16 @@ TEST_F(FolderListing, MatchesPatternsIgnoringCaseAndBadFoldersGiveNothing) {
   EXPECT_EQ(platform::ListFolder(dir_.path() + "\\Sub"), (Names{"inner.xml"}));
   EXPECT_EQ(platform::NativePath("..\\TQ4600\\TQ4600.xml"), "../TQ4600/TQ4600.xml");
   EXPECT_EQ(platform::NativePath("/already/native"), "/already/native");
+}
+
+// The program itself is named by the kernel, not by argv[0]; what no file holds has no folder.
+TEST(ModuleFolder, FindsTheFileThatHoldsTheAddress) {
+  static int inProgram = 0;
+  EXPECT_EQ(platform::ModuleFolder(&inProgram),
+            fs::canonical("/proc/self/exe").parent_path().string() + "/");
+  auto heap = std::make_unique<int>(0);
+  EXPECT_EQ(platform::ModuleFolder(heap.get()), "");
+  EXPECT_EQ(platform::ModuleFolder(nullptr), "");
 }
 
 }  // namespace

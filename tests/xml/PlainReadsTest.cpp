@@ -71,39 +71,5 @@ TEST_F(PlainReads, TheContentStampChangesWithEveryEditAndNeverRepeats) {
   EXPECT_NE(qxml::ContentStamp(doc.get()), edited);
 }
 
-using PlainWrites = DomTest;
-
-// createElement, createTextNode and appendChild, member by member.
-HRESULT AppendThroughNodes(IXMLDOMDocument* doc, IXMLDOMNode* parent, std::string_view name,
-                           std::string_view text) {
-  ComPtr<IXMLDOMElement> element;
-  HRESULT hr = doc->createElement(Bstr(name).get(), element.put());
-  if (FAILED(hr)) return hr;
-  ComPtr<IXMLDOMText> textNode;
-  doc->createTextNode(Bstr(text).get(), textNode.put());
-  element->appendChild(textNode.get(), nullptr);
-  return parent->appendChild(element.get(), nullptr);
-}
-
-TEST_F(PlainWrites, ATextElementIsTheTreeTheMembersBuild) {
-  const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"<R><A/></R>", "Value", "12.5"}, {"<R/>", "Empty", ""},   {"<R/>", "x:Tag", "a<b & \"c\""},
-      {"<R/>", "1bad", "refused"},      {"<R/>", "", "refused"}, {"<R/>", "Unicode", "Größe °C"},
-  };
-  for (auto [start, name, text] : cases) {
-    auto plain = Parse(start), members = Parse(start);
-    EXPECT_EQ(qxml::AppendTextElement(Root(plain.get()).get(), name, text),
-              AppendThroughNodes(members.get(), Root(members.get()).get(), name, text))
-        << name;
-    EXPECT_EQ(XmlOf(plain.get()), XmlOf(members.get())) << name;
-  }
-
-  // A document holds one element; a foreign or missing parent changes nothing.
-  auto doc = Parse("<R/>");
-  EXPECT_EQ(qxml::AppendTextElement(doc.get(), "Second", "x"), E_FAIL);
-  EXPECT_EQ(qxml::AppendTextElement(nullptr, "A", "x"), E_NOINTERFACE);
-  EXPECT_EQ("<R/>", XmlOf(Root(doc.get()).get()));
-}
-
 }  // namespace
 }  // namespace dom_test

@@ -33,16 +33,6 @@ TEST_F(Serialisation, TextRoundTripKeepsTheDocument) {
   EXPECT_EQ("<raw> & ]]> text", TextOf(data[0].get()));
 }
 
-TEST_F(Serialisation, XmlHasNoIndentation) {
-  auto doc = Parse(
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<R a=\"1\">\n  <B>x &amp; y</B>\n  <C/>\n</R>");
-  EXPECT_EQ("<?xml version=\"1.0\"?>\n<R a=\"1\"><B>x &amp; y</B><C/></R>\n", XmlOf(doc.get()));
-  auto root = Root(doc.get());
-  EXPECT_EQ("<R a=\"1\"><B>x &amp; y</B><C/></R>", XmlOf(root.get()));
-  auto b = Get(root.get(), &IXMLDOMNode::get_firstChild);
-  EXPECT_EQ("x &amp; y", XmlOf(Get(b.get(), &IXMLDOMNode::get_firstChild).get()));
-}
-
 TEST_F(Serialisation, SaveWritesUtf8WithDeclarationAndLoadsBack) {
   TempDir folder;
   auto doc = Parse("<?xml version=\"1.0\" standalone=\"yes\"?><R><T>\xE2\x82\xAC</T></R>");
