@@ -41,17 +41,24 @@ class DocumentOpen : public testing::Test {
   std::string document_ = dir_ / "sheet.pdf", savedPath_ = Path();
 };
 
-// The data sheet viewer pins the common exit statuses; these are the rest.
-TEST_F(DocumentOpen, MapsTheOpenersExitStatus) {
-  for (auto [status, result] :
-       std::vector<std::pair<int, int>>{{0, 42}, {3, 31}, {2, 2}, {1, 5}, {127, 5}}) {
+// The data sheet viewer pins the common exit statuses; these are the rest, and
+// the refusals that never run the opener.
+TEST_F(DocumentOpen, MapsExitStatusesAndRefusesWithoutRunningTheOpener) {
+  setenv("PATH", bin_.c_str(), 1);  // an empty folder: no opener anywhere
+  EXPECT_EQ(platform::OpenDocument(document_), platform::kOpenNoAssociation);
+  FakeOpener("exit 0", 0644);  // there, but not executable
+  EXPECT_EQ(platform::OpenDocument(document_), platform::kOpenFailed);
+  ExitsWith(0);
+  EXPECT_EQ(platform::OpenDocument(""), platform::kOpenFileNotFound);
+  EXPECT_EQ(platform::OpenDocument(document_, "print"), platform::kOpenNoAssociation);
+  EXPECT_FALSE(std::filesystem::exists(args_));
+  EXPECT_EQ(platform::OpenDocument(document_, ""), 42);  // no verb means "open"
+  for (auto [status, result] : std::vector<std::pair<int, int>>{{2, 2}, {1, 5}, {127, 5}}) {
     ExitsWith(status);
     EXPECT_EQ(platform::OpenDocument(document_), result) << "exit " << status;
   }
   FakeOpener("kill -9 $$");
   EXPECT_EQ(platform::OpenDocument(document_), platform::kOpenFailed);
-  EXPECT_TRUE(platform::OpenSucceeded(42));
-  EXPECT_FALSE(platform::OpenSucceeded(31));
 }
 
 TEST_F(DocumentOpen, NamesReachTheOpenerVerbatimAbsoluteAndWithoutAShell) {
@@ -71,18 +78,6 @@ TEST_F(DocumentOpen, NamesReachTheOpenerVerbatimAbsoluteAndWithoutAShell) {
   EXPECT_EQ(result, 42);
   EXPECT_EQ(Arguments(), document_ + '\0');
   EXPECT_EQ(ReadFile(cwd_), bin_ + "\n");
-}
-
-TEST_F(DocumentOpen, RefusesWithoutRunningTheOpener) {
-  setenv("PATH", bin_.c_str(), 1);  // an empty folder: no opener anywhere
-  EXPECT_EQ(platform::OpenDocument(document_), platform::kOpenNoAssociation);
-  FakeOpener("exit 0", 0644);  // there, but not executable
-  EXPECT_EQ(platform::OpenDocument(document_), platform::kOpenFailed);
-  ExitsWith(0);
-  EXPECT_EQ(platform::OpenDocument(""), platform::kOpenFileNotFound);
-  EXPECT_EQ(platform::OpenDocument(document_, "print"), platform::kOpenNoAssociation);
-  EXPECT_FALSE(std::filesystem::exists(args_));
-  EXPECT_EQ(platform::OpenDocument(document_, ""), 42);  // no verb means "open"
 }
 
 }  // namespace

@@ -101,18 +101,18 @@ TEST_F(DocumentLoad, FilesLoadByEitherSeparatorAndFailuresNameTheFile) {
   ASSERT_TRUE(LoadFile(doc.get(), folder / "sub\\def.xml"));
   EXPECT_EQ("Def", NameOf(Root(doc.get()).get()));
 
-  std::string missing = folder / "absent.xml";
-  EXPECT_FALSE(LoadFile(doc.get(), missing));
-  auto report = ErrorOf(doc.get());
-  EXPECT_NE(std::string::npos, report.reason.find("cannot be found")) << report.reason;
-  EXPECT_EQ(missing, report.url);
-  EXPECT_FALSE(LoadFile(doc.get(), folder / ""));
-  EXPECT_NE(std::string::npos, ErrorOf(doc.get()).reason.find("folder"));
-
+  // What cannot be read is named, as the url and in the reason.
+  const std::string absent = folder / "absent.xml", sub = folder / "sub";
+  for (auto [path, reason] : {std::pair(absent, "The file '" + absent + "' cannot be found."),
+                              std::pair(sub, "'" + sub + "' is a folder, not a file.")}) {
+    EXPECT_FALSE(LoadFile(doc.get(), path));
+    EXPECT_EQ(std::pair(reason, path),
+              std::pair(ErrorOf(doc.get()).reason, ErrorOf(doc.get()).url));
+  }
   // A broken file names itself as the url too.
   WriteFile(folder / "broken.xml", "<A>\n</B>");
   EXPECT_FALSE(LoadFile(doc.get(), folder / "broken.xml"));
-  report = ErrorOf(doc.get());
+  ErrorReport report = ErrorOf(doc.get());
   EXPECT_EQ(folder / "broken.xml", report.url);
   EXPECT_EQ(2, report.line);
 
