@@ -29,7 +29,10 @@ class Exploding final : public qcom::ComObject<IDispatch> {
   Exploding() { throw std::runtime_error("cannot build"); }
 };
 
-TEST(ComObject, QueryInterfaceWalksEveryBaseChainFromEveryInterface) {
+// Every class of the system answers through ComObject, so the host contract and the
+// creation tests exercise the common answers; here the second base and a failing constructor.
+TEST(ComObject, QueryInterfaceWalksEveryBaseChainAndAFactoryContainsAThrowingConstructor) {
+  const int32_t before = qcom::ThisModule().objects.load();
   qcom::ComPtr<ColoredCounter> object = qcom::Make<ColoredCounter>();
   IUnknown* self = object->Identity();
   IColored* colored = object.get();
@@ -37,36 +40,18 @@ TEST(ComObject, QueryInterfaceWalksEveryBaseChainFromEveryInterface) {
     EXPECT_EQ(qcom::QueryAs<IUnknown>(from).get(), self);  // the identity, whoever is asked
     EXPECT_EQ(qcom::QueryAs<ITestCounter>(from).get(), static_cast<ITestCounter*>(object.get()));
     EXPECT_EQ(qcom::QueryAs<IDispatch>(from).get(), static_cast<IDispatch*>(colored));
-    void* out = reinterpret_cast<void*>(1);
-    EXPECT_EQ(from->QueryInterface(IClassFactory::iid, &out), E_NOINTERFACE);
-    EXPECT_EQ(out, nullptr);
   }
   EXPECT_EQ(self->QueryInterface(IUnknown::iid, nullptr), E_POINTER);
   EXPECT_EQ(Probe::Refs(self), 1u);  // one reference per answer, each given back
-}
+  EXPECT_EQ(qcom::ThisModule().objects.load(), before + 1);
 
-TEST(ComObject, FactoryCountsObjectsAndLocksAndContainsAThrowingConstructor) {
-  const int32_t before = qcom::ThisModule().objects.load();
-  qcom::ComPtr<IClassFactory> factory = qcom::Make<qcom::ClassFactory<Probe>>();
-  qcom::ComPtr<IDispatch> made;
-  ASSERT_EQ(factory->CreateInstance(nullptr, IDispatch::iid, made.put_void()), S_OK);
-  EXPECT_EQ(Probe::Refs(made.get()), 1u);                    // the factory keeps no reference
-  EXPECT_EQ(qcom::ThisModule().objects.load(), before + 2);  // the factory is an object too
   void* refused = reinterpret_cast<void*>(1);
-  EXPECT_EQ(factory->CreateInstance(nullptr, IColored::iid, &refused), E_NOINTERFACE);
   EXPECT_EQ(
       qcom::Make<qcom::ClassFactory<Exploding>>()->CreateInstance(nullptr, IUnknown::iid, &refused),
       E_UNEXPECTED);
   EXPECT_EQ(refused, nullptr);
-  EXPECT_EQ(qcom::ThisModule().objects.load(), before + 2);  // no refused object stays
-
-  factory->LockServer(1);
-  made.reset();
-  factory.reset();
-  EXPECT_EQ(qcom::ThisModule().objects.load(), before);
-  EXPECT_EQ(qcom::CanUnloadModule(), S_FALSE);  // still locked
-  qcom::Make<qcom::ClassFactory<Probe>>()->LockServer(0);
-  EXPECT_EQ(qcom::CanUnloadModule(), before == 0 ? S_OK : S_FALSE);
+  object.reset();
+  EXPECT_EQ(qcom::ThisModule().objects.load(), before);  // nothing half-built is counted
 }
 
 }  // namespace
