@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "values/CDBAttribute.h"
@@ -19,6 +20,17 @@ constexpr const char* kTypes = R"(
   <SNVT_4><NAME>t_text</NAME><TYPE>Textual</TYPE><LENGTH>4</LENGTH></SNVT_4>
   <SNVT_5><NAME>t_bits</NAME><TYPE>Bitfield</TYPE><LENGTH>1</LENGTH></SNVT_5>
   <SNVT_6><NAME>t_wide</NAME><TYPE>SignedNumeric</TYPE><LENGTH>2</LENGTH><A_COEF>40000</A_COEF></SNVT_6>)";
+
+// A dialog that writes down its kind and the parameter it shows.
+struct FakeDialog : ports::EditDialog {
+  FakeDialog(ports::DialogKind kind, Lines& log) : kind(kind), log(log) {}
+  void SetDataPoint(A* p) override {
+    log.push_back(std::to_string(int(kind)) + " " + p->NameText());
+  }
+  void ShowModal() override { log.push_back("show"); }
+  ports::DialogKind kind;
+  Lines& log;
+};
 
 class Attribute : public CatalogueFixture {
  protected:
@@ -47,19 +59,26 @@ class Attribute : public CatalogueFixture {
 
 }  // namespace
 
-TEST_F(Attribute, NumericDefaultIsLocalisedButTheLoadedValueIsNot) {
-  UseSeparators(",", ".");
-  auto p = Add("Setpoint", "<SNVTTYPE>1</SNVTTYPE><DefaultValue>12.5</DefaultValue>");
+TEST_F(Attribute, NumericDefaultAndLimitsComeFromExactlySpelledElements) {
+  // The definition's own limits win over the type's; the default is localised
+  // but the loaded value is not.
+  UseSeparator(",");
+  auto p = Add("Setpoint",
+               "<SNVTTYPE>1</SNVTTYPE><DefaultValue>12.5</DefaultValue><Min>5</Min><MAX>99</MAX>");
   ASSERT_TRUE(p);
   EXPECT_EQ(p->StoredValue(), "12.5");
-  EXPECT_EQ(Texts(*p, {&A::get_DefaultValue, &A::get_Value, &A::get_DispValue}),
-            (Lines{"12,5", "12,5", "12,5 degC"}));
+  EXPECT_EQ(Texts(*p, {&A::get_DefaultValue, &A::get_Value, &A::get_DispValue, &A::get_DispMin,
+                       &A::get_DispMax}),
+            (Lines{"12,5", "12,5", "12,5 degC", "5 degC", "125 degC"}));
 
   // Spelled only in capitals, the default is read as the value, but the
-  // numeric default itself stays empty.
-  auto q = Add("Upper", "<SNVTTYPE>1</SNVTTYPE><DEFAULTVALUE>3</DEFAULTVALUE>");
+  // numeric default itself stays empty. Empty limits keep the type's, as do
+  // none at all.
+  auto q = Add("Upper", "<SNVTTYPE>1</SNVTTYPE><DEFAULTVALUE>3</DEFAULTVALUE><Min></Min><Max/>");
+  auto r = Add("Plain", "<SNVTTYPE>3</SNVTTYPE><DefaultValue>0.5</DefaultValue>");
   EXPECT_EQ(q->StoredValue(), "3");
-  EXPECT_EQ(Texts(*q, {&A::get_DefaultValue}), Lines{""});
+  EXPECT_EQ(Texts(*q, {&A::get_DefaultValue, &A::get_Min, &A::get_Max}), (Lines{"", "-40", "125"}));
+  EXPECT_EQ(Texts(*r, {&A::get_Min, &A::get_Max}), (Lines{"0", "6553,5"}));
   EXPECT_TRUE(messages->Messages().empty());
 }
 
@@ -76,47 +95,10 @@ TEST_F(Attribute, MissingDefinitionElementsWarnAndFallBack) {
   EXPECT_EQ(p->StoredValue(), "0");
   EXPECT_EQ(Texts(*p, {&A::get_DefaultValue}), Lines{""})
       << "a numeric kind takes its default from the exactly spelled element, absent here";
-  EXPECT_EQ(q->Type().GenType(), "");
-  EXPECT_EQ(q->EditDialogKind(), ports::DialogKind::None);
   EXPECT_EQ(q->StreamValue(), "") << "an untyped parameter encodes to nothing";
-
-  // An unknown SNVT leaves an empty type without dialog or stream text.
-  messages->Clear();
-  auto ghost = Add("Ghost", "<SNVTTYPE>777</SNVTTYPE><DefaultValue>5</DefaultValue>");
-  ASSERT_TRUE(ghost);
-  EXPECT_EQ(messages->Texts(), Lines{"Error: SNVT_777 is not defined"});
-  EXPECT_EQ(ghost->EditDialogKind(), ports::DialogKind::None);
-  EXPECT_EQ(ghost->StreamValue(), "");
-  EXPECT_EQ(Shown(*ghost), "5");
 }
 
-TEST_F(Attribute, DisplayTextsByKind) {
-  // An enumeration shows nothing for a value that is no member; limits belong to numeric kinds.
-  auto e = Add("Mode", "<SNVTTYPE>2</SNVTTYPE><DefaultValue>1</DefaultValue>");
-  EXPECT_EQ(Shown(*e), "ON");
-  Put(*e, "5");
-  EXPECT_EQ(Texts(*e, {&A::get_DispValue, &A::get_DispDefault, &A::get_Min}),
-            (Lines{"", "ON", ""}));
-
-  // The definition's own minimum wins over the type's.
-  auto f = Add("Temp", "<SNVTTYPE>1</SNVTTYPE><DefaultValue>21.5</DefaultValue><Min>5</Min>");
-  EXPECT_EQ(Texts(*f, {&A::get_DispValue, &A::get_DispMin, &A::get_DispMax}),
-            (Lines{"21.5 degC", "5 degC", "125 degC"}));
-  UseSeparators(",", ".");
-  EXPECT_EQ(Shown(*f), "21,5 degC");
-
-  auto t = Add("Label", "<SNVTTYPE>4</SNVTTYPE><DefaultValue>  AB </DefaultValue>");
-  EXPECT_EQ(Shown(*t), "AB");
-  Put(*t, "1.5,2");
-  EXPECT_EQ(t->StoredValue(), "1.5,2") << "text is stored as typed";
-
-  auto b = Add("Flags", "<SNVTTYPE>5</SNVTTYPE><DefaultValue> 3 </DefaultValue>");
-  EXPECT_EQ(Shown(*b), "3");
-  Put(*b, "1.5");
-  EXPECT_EQ(b->StoredValue(), "1,5") << "other kinds store the user's separator";
-}
-
-TEST_F(Attribute, ValueChangesAndEncoding) {
+TEST_F(Attribute, ValuesByKindAndTheirEncoding) {
   auto p = Add("Delay", "<SNVTTYPE>3</SNVTTYPE><DefaultValue>60</DefaultValue>");
   EXPECT_EQ(p->StreamValue(), "0258") << "60 s at 0.1 s resolution";
   Put(*p, "2.5");
@@ -126,75 +108,49 @@ TEST_F(Attribute, ValueChangesAndEncoding) {
   p->ResetValue();
   EXPECT_EQ(p->StoredValue(), "");
 
+  // An enumeration shows nothing for a value that is no member; limits belong to numeric kinds.
+  auto e = Add("Mode", "<SNVTTYPE>2</SNVTTYPE><DefaultValue>1</DefaultValue>");
+  Put(*e, "5");
+  EXPECT_EQ(Texts(*e, {&A::get_DispValue, &A::get_DispDefault, &A::get_Min}),
+            (Lines{"", "ON", ""}));
+  // Text is stored as typed and shown trimmed; other kinds store the user's separator.
+  UseSeparator(",");
+  auto t = Add("Label", "<SNVTTYPE>4</SNVTTYPE><DefaultValue>  AB </DefaultValue>");
+  auto b = Add("Flags", "<SNVTTYPE>5</SNVTTYPE><DefaultValue> 3 </DefaultValue>");
+  EXPECT_EQ(Shown(*t) + "|" + Shown(*b), "AB|3");
+  Put(*t, "1.5,2");
+  Put(*b, "1.5");
+  EXPECT_EQ(t->StoredValue() + "|" + b->StoredValue(), "1.5,2|1,5");
+
+  // A float kind always travels as a short float, and its type is shortened
+  // when the owner manages short floats; only floats are.
   auto f = Add("Gain", "<SNVTTYPE>1</SNVTTYPE><DefaultValue>1</DefaultValue>");
-  EXPECT_EQ(f->StreamValue(), "1400") << "a float kind always travels as a short float";
-  EXPECT_EQ(f->Type().Length(), 4);
-  f->ForceShortFloat();
-  EXPECT_EQ(f->Type().Length(), 2) << "its type is shortened when the owner manages short floats";
   EXPECT_EQ(f->StreamValue(), "1400");
-  p->ForceShortFloat();
-  EXPECT_EQ(p->Type().Length(), 2) << "only floats are shortened";
+  f->ForceShortFloat();
+  t->ForceShortFloat();
+  EXPECT_EQ(f->Type().Length(), 2);
+  EXPECT_EQ(t->Type().Length(), 4);
+  EXPECT_EQ(f->StreamValue(), "1400");
 
   auto wide = Add("Wide", "<SNVTTYPE>6</SNVTTYPE><DefaultValue>1</DefaultValue>");
   EXPECT_FALSE(wide->StreamValue().has_value()) << "a coefficient beyond 16 bits is an error";
 }
 
-TEST_F(Attribute, CollectionKeysAndLookups) {
-  // Lookups by key or position are the point collections' (PointCollections);
-  // here: names come from the caller, not from the element, and are unique in
-  // any letter case.
-  Add("Priority", "<SNVTTYPE>3</SNVTTYPE><DefaultValue>1</DefaultValue>");
-  set->AddFromXML("2", Element("<X><SNVTTYPE>3</SNVTTYPE></X>").get());
-  Add("Third", "<SNVTTYPE>3</SNVTTYPE><DefaultValue>1</DefaultValue>");
-  EXPECT_FALSE(Add("PRIORITY", "<SNVTTYPE>3</SNVTTYPE>"));
-  EXPECT_EQ(set->Count(), 3u);
-  EXPECT_EQ(set->Item("2")->NameText(), "2");
-  qcom::ComPtr<IAttribute> byNumber;
-  set->get_Item(qcom::Variant(int32_t{3}).raw(), byNumber.put());
-  ASSERT_TRUE(byNumber);
-  qcom::Bstr text;
-  byNumber->get_Name(text.out());
-  EXPECT_EQ(text.utf8(), "Third");
-
-  set->SetGlobalKey("K");
-  set->SetExtendedKey("OBJ\\ATT");
-  set->Item("Priority")->get_GlobalKey(text.out());
-  EXPECT_EQ(text.utf8(), "K\\Priority");
-  set->Item("Third")->get_ExtendedKey(text.out());
-  EXPECT_EQ(text.utf8(), "OBJ\\ATT\\Third");
-  VARIANT_BOOL macro = VARIANT_TRUE;
-  set->Item("Third")->get_IsMacroConnected(&macro);
-  EXPECT_EQ(macro, VARIANT_FALSE) << "without a parent no macro can refer to it";
-}
-
-namespace {
-// A dialog that writes down its kind, the parameter it edits and when it is shown.
-class FakeDialog : public ports::EditDialog {
- public:
-  FakeDialog(ports::DialogKind kind, Lines& log) : kind_(kind), log_(log) {}
-  void SetDataPoint(A* p) override {
-    log_.push_back(std::to_string(static_cast<int>(kind_)) + " " + p->NameText());
-  }
-  void ShowModal() override { log_.push_back("show"); }
-
- private:
-  ports::DialogKind kind_;
-  Lines& log_;
-};
-}  // namespace
-
 TEST_F(Attribute, EditOpensTheDialogOfTheKind) {
   Lines log;
   auto previous = ports::SetEditDialogFactory(
       [&](ports::DialogKind kind) { return std::make_unique<FakeDialog>(kind, log); });
-  auto numeric = Add("Temp", "<SNVTTYPE>1</SNVTTYPE>");
-  auto enumeration = Add("Mode", "<SNVTTYPE>2</SNVTTYPE>");
-  EXPECT_EQ(numeric->EditDialogKind(), ports::DialogKind::Numeric);
-  EXPECT_EQ(enumeration->EditDialogKind(), ports::DialogKind::Enumeration);
-  EXPECT_EQ(Add("Label", "<SNVTTYPE>4</SNVTTYPE>")->EditDialogKind(), ports::DialogKind::Text);
-  EXPECT_EQ(Add("Flags", "<SNVTTYPE>5</SNVTTYPE>")->EditDialogKind(), ports::DialogKind::BitField);
-  numeric->SetValue();
-  enumeration->Edit();
-  EXPECT_EQ(log, (Lines{"1 Temp", "show", "3 Mode", "show"}));
+  using K = ports::DialogKind;
+  const K kinds[] = {K::None, K::Numeric,  K::Enumeration, K::Numeric,
+                     K::Text, K::BitField, K::Numeric};
+  for (int type = 0; type <= 6; ++type) {
+    const std::string id = type ? std::to_string(type) : "";
+    EXPECT_EQ(Add("P" + id, "<SNVTTYPE>" + id + "</SNVTTYPE>")->EditDialogKind(), kinds[type])
+        << id;
+  }
+  set->Item("P1")->SetValue();
+  set->Item("P2")->Edit();
+  set->Item("P")->Edit();
+  EXPECT_EQ(log, (Lines{"1 P1", "show", "3 P2", "show"}));
   ports::SetEditDialogFactory(previous);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <memory>
 #include <string>
 
@@ -12,10 +13,14 @@
 #include "xml/Dom.h"
 
 // Installs a catalogue made from text as the shared SNVT document, records the
-// messages shown, and puts the shared state back afterwards.
+// messages shown, and puts the shared state and the process locale back
+// afterwards, so the order of tests never matters.
 class CatalogueFixture : public ::testing::Test {
  protected:
-  void TearDown() override { values::Shared() = saved_; }
+  void TearDown() override {
+    values::Shared() = saved_;
+    std::setlocale(LC_NUMERIC, locale_.c_str());
+  }
 
   static qcom::ComPtr<IXMLDOMDocument> Parse(const std::string& xml) {
     auto document = qxml::CreateDocument();
@@ -35,9 +40,10 @@ class CatalogueFixture : public ::testing::Test {
     return qcom::ComPtr<IXMLDOMNode>(root.get());
   }
 
-  void UseSeparators(const char* locale, const char* alternate) {
-    values::Shared().localeDecimalSeparator = locale;
-    values::Shared().alternateDecimalSeparator = alternate;
+  // The user's separator; the other one is the alternate.
+  static void UseSeparator(const char* separator) {
+    values::Shared().localeDecimalSeparator = separator;
+    values::Shared().alternateDecimalSeparator = separator[0] == '.' ? "," : ".";
   }
 
   std::shared_ptr<platform::RecordingMessages> messages =
@@ -46,4 +52,5 @@ class CatalogueFixture : public ::testing::Test {
 
  private:
   values::MMain saved_ = values::Shared();
+  std::string locale_ = std::setlocale(LC_NUMERIC, nullptr);
 };

@@ -1,10 +1,9 @@
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "values/CDBSNVTType.h"
 #include "values/CatalogueFixture.h"
-#include "values/MMain.h"
 #include "xml/Elements.h"
 
 namespace {
@@ -12,22 +11,36 @@ namespace {
 using T = CDBSNVTType;
 using Lines = std::vector<std::string>;
 
-std::string Text(T& t, HRESULT (T::*getter)(BSTR*)) {
-  qcom::Bstr value;
-  EXPECT_EQ((t.*getter)(value.out()), S_OK);
-  return value.utf8();
-}
-
-LONG Number(T& t, HRESULT (T::*getter)(LONG*)) {
-  LONG value = -99;
-  EXPECT_EQ((t.*getter)(&value), S_OK);
-  return value;
-}
-
 qcom::ComPtr<T> Load(const std::string& id) {
   auto type = qcom::Make<T>();
   type->LoadFromCatalogue(id);
   return type;
+}
+
+// Everything a type answers, "|"-separated: name, kind, edit class, units,
+// limits, invalid value and enumeration, then length, factor, R5 region and
+// the coefficients A, B and C.
+std::string Summary(T& t) {
+  std::string out;
+  for (auto getter : {&T::get_Name, &T::get_GenType, &T::get_LUIType, &T::get_Units, &T::get_Min,
+                      &T::get_Max, &T::get_InvalidValue, &T::get_EnumDesc}) {
+    qcom::Bstr text;
+    EXPECT_EQ((t.*getter)(text.out()), S_OK);
+    out += text.utf8() + "|";
+  }
+  for (auto getter : {&T::get_Length, &T::get_Factor, &T::get_R5Region, &T::get_ACoef,
+                      &T::get_BCoef, &T::get_CCoef}) {
+    LONG value = -99;
+    EXPECT_EQ((t.*getter)(&value), S_OK);
+    out += std::to_string(value) + (getter == &T::get_CCoef ? "" : "|");
+  }
+  return out;
+}
+
+std::string Text(T& t, HRESULT (T::*getter)(BSTR*)) {
+  qcom::Bstr text;
+  (t.*getter)(text.out());
+  return text.utf8();
 }
 
 }  // namespace
@@ -48,23 +61,23 @@ TEST_F(SnvtType, EachKindGetsItsEditClassAndDetails) {
     <SNVT_7><NAME>t_text</NAME><TYPE>Textual</TYPE><LENGTH>31</LENGTH><UNIT>ignored</UNIT></SNVT_7>)");
 
   // An enumeration is one byte whatever LENGTH says; a text type reads LENGTH only.
-  const std::tuple<const char*, HRESULT (T::*)(BSTR*), const char*> texts[] = {
-      {"1", &T::get_LUIType, "Logic"},   {"1", &T::get_EnumDesc, "0,OFF;1,ON;"},
-      {"2", &T::get_Name, "t_struct"},   {"2", &T::get_GenType, "Struct"},
-      {"2", &T::get_LUIType, "Invalid"}, {"3", &T::get_LUIType, "Float"},
-      {"3", &T::get_Units, "degC"},      {"3", &T::get_Min, "-10"},
-      {"3", &T::get_Max, "50.5"},        {"3", &T::get_InvalidValue, "327.67"},
-      {"4", &T::get_LUIType, "Numeric"}, {"5", &T::get_LUIType, "Numeric"},
-      {"6", &T::get_LUIType, "Numeric"}, {"7", &T::get_LUIType, "Textual"},
-      {"7", &T::get_Units, ""}};
-  for (const auto& [id, getter, text] : texts) EXPECT_EQ(Text(*Load(id), getter), text) << id;
-  const std::tuple<const char*, HRESULT (T::*)(LONG*), LONG> numbers[] = {
-      {"1", &T::get_Length, 1}, {"1", &T::get_Factor, 2}, {"1", &T::get_R5Region, 7},
-      {"2", &T::get_Length, 0}, {"3", &T::get_Length, 4}, {"4", &T::get_ACoef, 1},
-      {"4", &T::get_BCoef, -1}, {"4", &T::get_CCoef, 3},  {"7", &T::get_Length, 31}};
-  for (const auto& [id, getter, number] : numbers)
-    EXPECT_EQ(Number(*Load(id), getter), number) << id;
+  const std::pair<const char*, const char*> types[] = {
+      {"1", "t_enum|Enum|Logic|||||0,OFF;1,ON;|1|2|7|0|0|0"},
+      {"2", "t_struct|Struct|Invalid||||||0|0|0|0|0|0"},
+      {"3", "t_float|Float|Float|degC|-10|50.5|327.67||4|0|0|0|0|0"},
+      {"4", "t_signed|SignedNumeric|Numeric||||||2|0|0|1|-1|3"},
+      {"5", "t_unsigned|UnsignedNumeric|Numeric||||||1|0|0|0|0|0"},
+      {"6", "t_bits|Bitfield|Numeric||||||2|0|0|0|0|0"},
+      {"7", "t_text|Textual|Textual||||||31|0|0|0|0|0"}};
+  for (auto [id, summary] : types) EXPECT_EQ(Summary(*Load(id)), summary) << id;
   EXPECT_TRUE(messages->Messages().empty());
+
+  // Reloading keeps what the new entry does not supply.
+  auto t = Load("3");
+  t->SetLength(2);
+  t->LoadFromCatalogue("2");
+  EXPECT_EQ(Summary(*t), "t_struct|Struct|Invalid|degC|-10|50.5|327.67||2|0|0|0|0|0");
+  EXPECT_EQ(Text(*t, &T::get_ID), "2");
 }
 
 TEST_F(SnvtType, BadDefinitionsShowTheirMessage) {
@@ -77,64 +90,30 @@ TEST_F(SnvtType, BadDefinitionsShowTheirMessage) {
     <SNVT_14><NAME>partial</NAME><TYPE>Struct</TYPE><NAME/></SNVT_14>
     <SNVT_15 FACTOR="1e12"><NAME>huge</NAME><TYPE>Struct</TYPE></SNVT_15>)");
 
-  // The bad type is kept as read; NAME after TYPE still counts; what was read
-  // before a problem stays.
-  auto bad = Load("10");
-  EXPECT_EQ(Text(*bad, &T::get_GenType), "float");
-  EXPECT_EQ(Text(*bad, &T::get_LUIType), "");
-  Load("11");
-  auto late = Load("12");
-  EXPECT_EQ(Text(*late, &T::get_Name), "late name");
-  EXPECT_EQ(Number(*late, &T::get_Length), 8);
-  auto ties = Load("13");
-  EXPECT_EQ(Number(*ties, &T::get_Factor), 2);
-  EXPECT_EQ(Number(*ties, &T::get_R5Region), 4);
-  EXPECT_EQ(Number(*ties, &T::get_ACoef), 0);
-  EXPECT_EQ(Number(*ties, &T::get_BCoef), 2);
-  EXPECT_EQ(Text(*Load("14"), &T::get_Name), "partial");
-  Load("15");
-  Load("99");
-  Load("");  // no type and no number: silent
-
+  // The bad type is kept as read; NAME after TYPE still counts; numbers are
+  // read for their prefix and rounded half to even; what was read before a
+  // problem stays.
+  const std::pair<const char*, const char*> types[] = {
+      {"10", "lower|float|||||||0|0|0|0|0|0"},
+      {"11", "nolength|SignedNumeric|Numeric||||||0|0|0|0|0|0"},
+      {"12", "late name|Textual|Textual||||||8|0|0|0|0|0"},
+      {"13", "ties|UnsignedNumeric|Numeric||||||0|2|4|0|2|0"},
+      {"14", "partial|Struct|Invalid||||||0|0|0|0|0|0"},
+      {"15", "||||||||0|0|0|0|0|0"},
+      {"99", "||||||||0|0|0|0|0|0"},
+      {"", "||||||||0|0|0|0|0|0"}};  // no type and no number: silent
+  for (auto [id, summary] : types) EXPECT_EQ(Summary(*Load(id)), summary) << id;
   EXPECT_EQ(messages->Texts(),
             (Lines{"Error: SNVT_10 has a bad type", "Error: SNVT_11 has a bad Length",
                    "Error: SNVT_13 has a bad Length", "Error: SNVT_14 is not defined",
                    "Error: SNVT_15 is not defined", "Error: SNVT_99 is not defined"}));
-  for (const auto& m : messages->Messages()) {
-    EXPECT_EQ(m.style, 0);
-    EXPECT_EQ(m.title, "");
-  }
+  EXPECT_EQ(messages->Messages().front(), (platform::RecordedMessage{messages->Texts()[0], 0, ""}));
 
   // Without a catalogue every type is undefined.
   messages->Clear();
   values::Shared().snvtDocument = nullptr;
   EXPECT_EQ(Text(*Load("8"), &T::get_GenType), "");
   EXPECT_EQ(messages->Texts(), Lines{"Error: SNVT_8 is not defined"});
-}
-
-TEST_F(SnvtType, LimitsFollowTheUsersDecimalSeparator) {
-  UseCatalogue(R"(<SNVT_3><NAME>t</NAME><TYPE>Float</TYPE><MIN>12.5</MIN><MAX>1,000.5</MAX>
-                  <LENGTH>4</LENGTH></SNVT_3>)");
-  UseSeparators(",", ".");
-  auto comma = Load("3");
-  // Only the first separator changes.
-  EXPECT_EQ(Text(*comma, &T::get_Min), "12,5");
-  EXPECT_EQ(Text(*comma, &T::get_Max), "1,000,5");
-  UseSeparators(".", ",");
-  EXPECT_EQ(Text(*comma, &T::get_Min), "12.5") << "reported in the current locale";
-  comma->SetMin("7,25");
-  EXPECT_EQ(Text(*comma, &T::get_Min), "7.25");
-}
-
-TEST_F(SnvtType, ReloadingKeepsWhatTheCatalogueDoesNotSupply) {
-  UseCatalogue(R"(<SNVT_3><NAME>a</NAME><TYPE>Float</TYPE><UNIT>m</UNIT><LENGTH>4</LENGTH></SNVT_3>
-                  <SNVT_2><NAME>b</NAME><TYPE>Struct</TYPE></SNVT_2>)");
-  auto t = Load("3");
-  t->SetLength(2);
-  t->LoadFromCatalogue("2");
-  EXPECT_EQ(Text(*t, &T::get_Name) + "|" + Text(*t, &T::get_Units) + "|" + Text(*t, &T::get_ID),
-            "b|m|2");
-  EXPECT_EQ(Number(*t, &T::get_Length), 2);
 }
 
 TEST_F(SnvtType, KeptReadingsFollowTheCatalogueAndReplayTheirProblems) {
@@ -153,15 +132,20 @@ TEST_F(SnvtType, KeptReadingsFollowTheCatalogueAndReplayTheirProblems) {
   auto unit = qxml::FirstMatch(values::Shared().snvtDocument.get(), "SNVTS/SNVT_3/UNIT");
   ASSERT_EQ(unit->put_text(qcom::Bstr("ft").get()), S_OK);
   EXPECT_EQ(Text(*Load("3"), &T::get_Units), "ft");
-  EXPECT_EQ(messages->Texts().size(), 3u);
+  messages->Clear();
 
-  // So is another catalogue, and another decimal separator.
-  UseCatalogue(R"(<SNVT_3><NAME>t</NAME><TYPE>Float</TYPE><MAX>1,000.5</MAX><LENGTH>2</LENGTH>
-                  </SNVT_3>)");
+  // So is another catalogue, and another decimal separator; only the first
+  // separator changes, and a loaded type reports in the current one.
+  UseCatalogue(R"(<SNVT_3><NAME>t</NAME><TYPE>Float</TYPE><MIN>12.5</MIN><MAX>1,000.5</MAX>
+                  <LENGTH>2</LENGTH></SNVT_3>)");
   EXPECT_EQ(Text(*Load("3"), &T::get_Units), "");
-  UseSeparators(",", ".");
-  EXPECT_EQ(Text(*Load("3"), &T::get_Max), "1,000,5");
-  UseSeparators(".", ",");
+  UseSeparator(",");
+  auto comma = Load("3");
+  EXPECT_EQ(Text(*comma, &T::get_Min) + " " + Text(*comma, &T::get_Max), "12,5 1,000,5");
+  UseSeparator(".");
   EXPECT_EQ(Text(*Load("3"), &T::get_Max), "1,000.5");
-  EXPECT_EQ(messages->Texts().size(), 3u);
+  EXPECT_EQ(Text(*comma, &T::get_Min), "12.5");
+  comma->SetMin("7,25");
+  EXPECT_EQ(Text(*comma, &T::get_Min), "7.25");
+  EXPECT_TRUE(messages->Messages().empty());
 }

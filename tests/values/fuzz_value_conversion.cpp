@@ -1,7 +1,6 @@
 // Feeds arbitrary value texts, kinds, lengths and scaling coefficients to the
 // stream encoding with either decimal separator. Whatever comes in, what comes
-// out must be whole bytes of upper-case hex digits.
-#include <cstddef>
+// out must be whole bytes of upper-case hex digits, and decimal text digits.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -12,58 +11,31 @@
 #include "values/MMain.h"
 #include "values/StreamHex.h"
 
-namespace {
-
-constexpr std::string_view kKinds[] = {"Enum",     "Struct",           "Float",
-                                       "Textual",  "SignedNumeric",    "UnsignedNumeric",
-                                       "Bitfield", "signednumeric\x01"};
-
-// Consumes the leading bytes that set the parameters; the rest is the value text.
-struct Input {
-  explicit Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-  uint8_t Byte() {
-    if (size_ == 0) return 0;
-    --size_;
-    return *data_++;
-  }
-  int16_t Word() { return static_cast<int16_t>(Byte() | (Byte() << 8)); }
-  std::string_view Rest() const { return {reinterpret_cast<const char*>(data_), size_}; }
-
- private:
-  const uint8_t* data_;
-  size_t size_;
-};
-
-void RequireHexBytes(const std::string& hex) {
-  if (hex.size() % 2 != 0) std::abort();
-  for (char c : hex)
-    if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) std::abort();
+static void Require(const std::string& text, std::string_view digits, size_t unit) {
+  if (text.size() % unit != 0 || text.size() > 510 || text.find_first_not_of(digits) != text.npos)
+    std::abort();
 }
-
-void RequireDecimal(const std::string& text) {
-  for (char c : text)
-    if (c < '0' || c > '9') std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Input in(data, size);
-  std::string_view kind = kKinds[in.Byte() % std::size(kKinds)];
-  int32_t length = static_cast<int32_t>((in.Byte() | (in.Byte() << 8)) % 301);
-  int16_t a = in.Word(), b = in.Word(), c = in.Word();
-  std::string_view value = in.Rest();
-
+  // The first bytes choose kind, length and coefficients; the rest is the value text.
+  if (size < 8) return 0;
+  constexpr std::string_view kKinds[] = {"Enum",          "Struct",          "Float",    "Textual",
+                                         "SignedNumeric", "UnsignedNumeric", "Bitfield", "enum"};
+  const std::string_view kind = kKinds[data[0] % 8];
+  const int32_t length = (data[1] | data[2] << 8) % 301;
+  auto word = [&](int at) { return static_cast<int16_t>(data[at] | data[at + 1] << 8); };
+  const std::string_view value(reinterpret_cast<const char*>(data) + 8, size - 8);
   for (const char* separator : {".", ","}) {
     values::Shared().localeDecimalSeparator = separator;
     values::Shared().alternateDecimalSeparator = separator[0] == '.' ? "," : ".";
-    std::string typed = values::ValueToStreamHex(value, kind, length, a, b, c);
-    RequireHexBytes(typed);
-    if (static_cast<int32_t>(typed.size()) > 2 * 255) std::abort();
-    RequireHexBytes(values::EncodeStreamHex(value, static_cast<uint8_t>(length), kind));
+    Require(values::ValueToStreamHex(value, kind, length, word(3), word(5),
+                                     static_cast<int8_t>(data[7])),
+            "0123456789ABCDEF", 2);
+    Require(values::EncodeStreamHex(value, static_cast<uint8_t>(length), kind), "0123456789ABCDEF",
+            2);
   }
-  RequireDecimal(values::HexToDecimalText(value));
-  values::GetField(value, a, ",");
+  Require(values::HexToDecimalText(value), "0123456789", 1);
+  values::GetField(value, word(3), ",");
   values::EnumNameOf(value.substr(0, value.size() / 2), value.substr(value.size() / 2));
   return 0;
 }
