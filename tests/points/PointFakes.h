@@ -5,11 +5,10 @@
 
 #include "com/ComObject.h"
 #include "com/EnumVariant.h"
-#include "support/FakeMacroHost.h"
-#include "support/RecordingEditor.h"
-#include "ports/ChannelLink.h"
 #include "ports/ChannelLink.h"
 #include "ports/EditorView.h"
+#include "support/FakeMacroHost.h"
+#include "support/RecordingEditor.h"
 
 // The objects an input or output talks to, reduced to what tests look at.
 namespace points_test {
@@ -52,15 +51,7 @@ class CountingChannel final : public BasicChannel<IChannelState> {
 class FakeOwner final : public testing_support::BasicHostedAppObject<IEditorOwner> {
  public:
   qcom::ComPtr<testing_support::RecordingEditor> window;
-  // What the object owns until Destroy, such as its point collections.
-  std::vector<qcom::ComPtr<IUnknown>> owned;
   IEditorView* EditorView() override { return window.get(); }
-  // As the application object's: releasing what it owns breaks the cycle
-  // between it and its points.
-  HRESULT Destroy() override {
-    owned.clear();
-    return S_OK;
-  }
 };
 
 // The objects an enumerator (from a NewEnum) hands out, as interface I, in order.
@@ -68,9 +59,8 @@ template <class I>
 std::vector<qcom::ComPtr<I>> EnumerateAs(IUnknown* unknown) {
   std::vector<qcom::ComPtr<I>> items;
   auto enumerator = qcom::QueryAs<IEnumVARIANT>(unknown);
-  if (!enumerator) return items;
   qcom::Variant item;
-  while (enumerator->Next(1, item.out(), nullptr) == S_OK)
+  while (enumerator && enumerator->Next(1, item.out(), nullptr) == S_OK)
     items.push_back(qcom::QueryAs<I>(item.object()));
   return items;
 }

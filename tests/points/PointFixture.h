@@ -10,11 +10,11 @@
 #include "com/Types.h"
 #include "faces/Callback.h"
 #include "faces/Points.h"
-#include "support/RecordingSink.h"
 #include "points/CDBInputs.h"
 #include "points/CDBOutputs.h"
-#include "values/CatalogueFixture.h"
 #include "points/PointFakes.h"
+#include "support/RecordingSink.h"
+#include "values/CatalogueFixture.h"
 
 // Reading and driving inputs and outputs the way the host does, and the point
 // collections of one application object to do it on.
@@ -22,28 +22,21 @@ namespace points_test {
 
 using Lines = std::vector<std::string>;
 
-// What a text getter answers; the call itself must succeed.
-template <class I>
-std::string Text(std::type_identity_t<I>* point, HRESULT (I::*getter)(BSTR*)) {
-  qcom::Bstr text;
-  EXPECT_EQ((point->*getter)(text.out()), S_OK);
-  return text.utf8();
-}
-
-// What a flag getter answers; the call itself must succeed.
-template <class I>
-bool Flag(std::type_identity_t<I>* point, HRESULT (I::*getter)(VARIANT_BOOL*)) {
-  VARIANT_BOOL value = VARIANT_FALSE;
-  EXPECT_EQ((point->*getter)(&value), S_OK);
-  return value != VARIANT_FALSE;
-}
-
-// What a number getter answers; the call itself must succeed.
-template <class I>
-LONG Number(std::type_identity_t<I>* point, HRESULT (I::*getter)(LONG*)) {
-  LONG value = -99;
-  EXPECT_EQ((point->*getter)(&value), S_OK);
-  return value;
+// What a getter answers; the call itself must succeed.
+template <class I, class T>
+auto Get(std::type_identity_t<I>* point, HRESULT (I::*getter)(T*)) {
+  if constexpr (std::is_same_v<T, BSTR>) {
+    qcom::Bstr text;
+    EXPECT_EQ((point->*getter)(text.out()), S_OK);
+    return text.utf8();
+  } else {
+    T value{};
+    EXPECT_EQ((point->*getter)(&value), S_OK);
+    if constexpr (std::is_same_v<T, VARIANT_BOOL>)
+      return value != VARIANT_FALSE;
+    else
+      return value;
+  }
 }
 
 // Makes or removes one connection, as the host does through ISubItemConnable.
@@ -61,8 +54,7 @@ class PointsFixture : public CatalogueFixture {
     UseCatalogue(R"(
       <SNVT_83><NAME>SNVT_alarm</NAME><TYPE>Enum</TYPE><Enums><OK>0</OK><ALARM>1</ALARM></Enums>
         </SNVT_83>
-      <SNVT_105><NAME>SNVT_temp_p</NAME><TYPE>SignedNumeric</TYPE><LENGTH>2</LENGTH></SNVT_105>
-      <SNVT_8><NAME>SNVT_count</NAME><TYPE>UnsignedNumeric</TYPE><LENGTH>2</LENGTH></SNVT_8>)");
+      <SNVT_105><NAME>SNVT_temp_p</NAME><TYPE>SignedNumeric</TYPE><LENGTH>2</LENGTH></SNVT_105>)");
     inputs->SetGlobalKey("G\\RIN");
     inputs->SetExtendedKey("X\\RIN");
     outputs->SetGlobalKey("G\\ROU");
@@ -73,7 +65,7 @@ class PointsFixture : public CatalogueFixture {
     outputs->CallBack(second.get());
   }
 
-  qcom::ComPtr<FakeChannel> Channel(const std::string& name, const std::string& key) {
+  static qcom::ComPtr<FakeChannel> Channel(const std::string& name, const std::string& key) {
     return qcom::Make<FakeChannel>(name, key);
   }
 
@@ -82,25 +74,14 @@ class PointsFixture : public CatalogueFixture {
     return inputs->AddInput(name, ids, owner.get(), channel);
   }
 
-  // One AddOutput call; the texts the caller is left with go to `name` and `type`.
-  qcom::ComPtr<CDBOutput> AddOutOnce(std::string& name, std::string& type, IChannelLink* channel) {
-    return outputs->AddOutput(name, type, static_cast<IAppObject*>(owner.get()), channel);
-  }
-
-  // As the application object adds a channel's output: again while a name is left.
+  // As the application object adds a channel's output: again while a name is
+  // left; the last output made.
   qcom::ComPtr<CDBOutput> AddOut(std::string name, IChannelLink* channel,
                                  std::string type = "105") {
     qcom::ComPtr<CDBOutput> last;
-    while (!name.empty()) last = AddOutOnce(name, type, channel);
+    while (!name.empty())
+      last = outputs->AddOutput(name, type, static_cast<IAppObject*>(owner.get()), channel);
     return last;
-  }
-
-  // Name and index of every output, in collection order.
-  Lines Order() const {
-    Lines lines;
-    for (const auto& entry : outputs->Items())
-      lines.push_back(entry.item->NameText() + " " + std::to_string(entry.item->IndexValue()));
-    return lines;
   }
 
   qcom::ComPtr<FakeOwner> owner = qcom::Make<FakeOwner>();
