@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "modules/CDBEBModule.h"
 #include "modules/ChannelFixture.h"
+#include "modules/ComponentLocation.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -21,9 +24,11 @@ void Put(_CDBAI* channel, bool connected) {
 
 TEST_F(ChannelConnections, CountsHostConnectionsAndDisconnections) {
   auto channel = Load(*ais, kAnalogInput, 1, 1);
-  ASSERT_TRUE(channel);
+  auto fresh = Load(*ais, kAnalogInput, 2, 2);
+  ASSERT_TRUE(channel && fresh);
   EXPECT_FALSE(Connected(channel.get()));
   Put(channel.get(), true);
+  EXPECT_TRUE(Connected(channel.get()));
   channel->LinkSetConnected(true);  // the way the channel's points report it
   Put(channel.get(), false);
   EXPECT_TRUE(Connected(channel.get())) << "one connection left";
@@ -32,8 +37,6 @@ TEST_F(ChannelConnections, CountsHostConnectionsAndDisconnections) {
 
   // A disconnection without a connection leaves the count at -1, which is
   // not 0: the bookkeeping then holds the channel for connected.
-  auto fresh = Load(*ais, kAnalogInput, 2, 2);
-  ASSERT_TRUE(fresh);
   Put(fresh.get(), false);
   EXPECT_TRUE(Connected(fresh.get()));
   EXPECT_EQ(channel->put_IsConnected(nullptr), E_POINTER);
@@ -84,6 +87,27 @@ TEST_F(ChannelConnections, OutputChannelsLookIntoTheInputs) {
   EXPECT_TRUE(Connected(analog.get()));
   app->Input("Binary (6) Value")->macroConnected = true;
   EXPECT_TRUE(Connected(digital.get()));
+}
+
+TEST_F(ChannelConnections, AModuleIsConnectedWhileAnyOfItsChannelsIs) {
+  // Modules refusing removal while connected are the object's (ModuleSet).
+  testing_support::TempDir dir;
+  dir.Write("EBT/EBT.xml",
+            "<EB><DO><Number>2</Number><InReferences><Value>95</Value></InReferences></DO></EB>");
+  modules::SetComponentModulePathForTesting(dir.Write("O_T.so", ""));
+  auto module = qcom::Make<CDBEBModule>();
+  const bool loaded = module->LoadTemplate("EBT");
+  modules::SetComponentModulePathForTesting("");
+  ASSERT_TRUE(loaded);
+  module->SetAppObject(app.get());
+  module->SetSlot(1);
+  module->CreateChannels();
+  EXPECT_FALSE(module->HasConnections());
+  app->Input("Binary (0) Value")->connected = true;
+  EXPECT_TRUE(module->HasConnections()) << "the first channel alone";
+  app->Input("Binary (0) Value")->connected = false;
+  app->Input("Binary (1) Value")->connected = true;
+  EXPECT_TRUE(module->HasConnections()) << "the last channel alone";
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
 #include "modules/CDBDOs.h"
-#include "support/RecordingEditor.h"
 #include "support/FakeAppObject.h"
 #include "values/CatalogueFixture.h"
 
@@ -22,16 +21,12 @@ inline constexpr const char* kTypes = R"(
     <MIN>0</MIN><MAX>6553.5</MAX><A_COEF>1</A_COEF><B_COEF>-1</B_COEF><C_COEF>0</C_COEF></SNVT_3>
   <SNVT_4><NAME>t_label</NAME><TYPE>Textual</TYPE><LENGTH>12</LENGTH></SNVT_4>)";
 
-inline constexpr const char* kAnalogParameters = R"(<Attributes>
+// An analog input as a module template defines it: three parameters and two outputs.
+inline const std::string kAnalogInput = R"(<AI><Number>4</Number><Attributes>
     <filter><SNVTTYPE>1</SNVTTYPE><DefaultValue>2.5</DefaultValue></filter>
     <mode><SNVTTYPE>2</SNVTTYPE><DefaultValue>1</DefaultValue></mode>
     <delay><SNVTTYPE>3</SNVTTYPE><DefaultValue>60</DefaultValue></delay>
-  </Attributes>)";
-
-// An analog input as a module template defines it: three parameters and two outputs.
-inline const std::string kAnalogInput = std::string("<AI><Number>4</Number>") + kAnalogParameters +
-                                        "<OutReferences><Value>105</Value><Status>83</Status>"
-                                        "</OutReferences></AI>";
+  </Attributes><OutReferences><Value>105</Value><Status>83</Status></OutReferences></AI>)";
 
 // Channels need an application object that offers the component's services,
 // and an SNVT catalogue for their parameters. Every test ends with all
@@ -46,7 +41,6 @@ class ChannelFixture : public CatalogueFixture {
     dis = nullptr;
     dos = nullptr;
     app = nullptr;
-    editor = nullptr;
     EXPECT_EQ(qcom::ThisModule().objects.load(), objectsAtStart_) << "objects left alive";
     CatalogueFixture::TearDown();
   }
@@ -59,17 +53,10 @@ class ChannelFixture : public CatalogueFixture {
     return collection.LoadFromXML(node.get(), app.get(), channelIndex, indexInModule, 1);
   }
 
-  static std::string Text(HRESULT hr, const qcom::Bstr& text) {
-    EXPECT_EQ(hr, S_OK);
-    return text.utf8();
-  }
-
   // Declared first, so it is read before any member object exists.
   const int32_t objectsAtStart_ = qcom::ThisModule().objects.load();
 
   qcom::ComPtr<testing_support::FakeAppObject> app = qcom::Make<testing_support::FakeAppObject>();
-  qcom::ComPtr<testing_support::RecordingEditor> editor =
-      qcom::Make<testing_support::RecordingEditor>();
   qcom::ComPtr<CDBAIs> ais = qcom::Make<CDBAIs>();
   qcom::ComPtr<CDBAOs> aos = qcom::Make<CDBAOs>();
   qcom::ComPtr<CDBDIs> dis = qcom::Make<CDBDIs>();
