@@ -21,17 +21,6 @@ constexpr const char* kTypes = R"(
   <SNVT_5><NAME>t_bits</NAME><TYPE>Bitfield</TYPE><LENGTH>1</LENGTH></SNVT_5>
   <SNVT_6><NAME>t_wide</NAME><TYPE>SignedNumeric</TYPE><LENGTH>2</LENGTH><A_COEF>40000</A_COEF></SNVT_6>)";
 
-// A dialog that writes down its kind and the parameter it shows.
-struct FakeDialog : ports::EditDialog {
-  FakeDialog(ports::DialogKind kind, Lines& log) : kind(kind), log(log) {}
-  void SetDataPoint(A* p) override {
-    log.push_back(std::to_string(int(kind)) + " " + p->NameText());
-  }
-  void ShowModal() override { log.push_back("show"); }
-  ports::DialogKind kind;
-  Lines& log;
-};
-
 class Attribute : public CatalogueFixture {
  protected:
   void SetUp() override { UseCatalogue(kTypes); }
@@ -93,8 +82,6 @@ TEST_F(Attribute, MissingDefinitionElementsWarnAndFallBack) {
           {"Limit: Default value not defined into the XML file of the object.", 16, "Warning"},
           {"Blank: SNVTType not defined into the XML file of the object.", 16, "Warning"}}));
   EXPECT_EQ(p->StoredValue(), "0");
-  EXPECT_EQ(Texts(*p, {&A::get_DefaultValue}), Lines{""})
-      << "a numeric kind takes its default from the exactly spelled element, absent here";
   EXPECT_EQ(q->StreamValue(), "") << "an untyped parameter encodes to nothing";
 }
 
@@ -136,10 +123,7 @@ TEST_F(Attribute, ValuesByKindAndTheirEncoding) {
   EXPECT_FALSE(wide->StreamValue().has_value()) << "a coefficient beyond 16 bits is an error";
 }
 
-TEST_F(Attribute, EditOpensTheDialogOfTheKind) {
-  Lines log;
-  auto previous = ports::SetEditDialogFactory(
-      [&](ports::DialogKind kind) { return std::make_unique<FakeDialog>(kind, log); });
+TEST_F(Attribute, EachKindIsEditedWithItsDialog) {
   using K = ports::DialogKind;
   const K kinds[] = {K::None, K::Numeric,  K::Enumeration, K::Numeric,
                      K::Text, K::BitField, K::Numeric};
@@ -148,9 +132,4 @@ TEST_F(Attribute, EditOpensTheDialogOfTheKind) {
     EXPECT_EQ(Add("P" + id, "<SNVTTYPE>" + id + "</SNVTTYPE>")->EditDialogKind(), kinds[type])
         << id;
   }
-  set->Item("P1")->SetValue();
-  set->Item("P2")->Edit();
-  set->Item("P")->Edit();
-  EXPECT_EQ(log, (Lines{"1 P1", "show", "3 P2", "show"}));
-  ports::SetEditDialogFactory(previous);
 }

@@ -13,7 +13,7 @@ using values::ValueToStreamHex;
 
 // The kinds of the catalogue, short so that tables stay readable.
 constexpr const char *S = "SignedNumeric", *U = "UnsignedNumeric", *E = "Enum", *B = "Bitfield",
-                     *F = "Float";
+                     *F = "Float", *T = "Textual";
 
 // Every case runs with the separators that a "." locale and a "," locale give.
 class ValueConversion : public CatalogueFixture, public ::testing::WithParamInterface<const char*> {
@@ -58,19 +58,6 @@ TEST_P(ValueConversion, EncodesEachKindByLength) {
         << kind << " " << value << "/" << length;
 }
 
-TEST_P(ValueConversion, TextualValuesArePaddedOrCutInAnsiBytes) {
-  // Characters count once each; outside the code page they become "?". A
-  // character beyond 16 bits is two UTF-16 units, and two bytes.
-  const std::tuple<const char*, int, const char*> cases[] = {
-      {"AB", 4, "41422020"},     {"ABCDEF", 4, "41424344"},   {"AB", 0, ""},   {"", 2, "2020"},
-      {"é€中", 5, "E9803F2020"}, {"\U0001F600", 3, "3F3F20"}, {"AB", 256, ""}, {"AB", -1, ""}};
-  for (const auto& [value, length, hex] : cases)
-    EXPECT_EQ(ValueToStreamHex(value, "Textual", length, 1, 0, 0), hex) << value;
-  EXPECT_EQ(ValueToStreamHex(Local("1.5"), "Textual", 3, 1, 0, 0), Comma() ? "312C35" : "312E35");
-  // The text itself, not padded, when encoded directly.
-  EXPECT_EQ(EncodeStreamHex("AB", 4, "Textual"), "4142");
-}
-
 TEST_P(ValueConversion, ScalesOnlyNumericKindsToTheirRawValue) {
   // (v * 10^-b) / a - c in that order: (3 * 10) / 2 - 1 = 14. A raw value
   // exactly between two integers goes to the even one. Scaled values are
@@ -78,6 +65,8 @@ TEST_P(ValueConversion, ScalesOnlyNumericKindsToTheirRawValue) {
   // is plain 0, not -0. a = 0 makes every numeric value 0, even one that is no
   // number. A raw value beyond the single range, or an infinite scale, gives
   // nothing; a vanishing scale is a zero. Other kinds ignore the scaling.
+  // Text is padded or cut to the length in ANSI bytes, one per UTF-16 unit;
+  // outside the code page a character becomes "?".
   using Scaling = std::tuple<const char*, const char*, int, int16_t, int16_t, int16_t, const char*>;
   const Scaling cases[] = {{U, "25", 2, 1, -1, 0, "00FA"},       {U, "250", 2, 1, 1, 0, "0019"},
                            {U, "100", 2, 4, 0, 0, "0019"},       {U, "10", 1, 1, 0, 5, "05"},
@@ -95,6 +84,13 @@ TEST_P(ValueConversion, ScalesOnlyNumericKindsToTheirRawValue) {
     EXPECT_EQ(ValueToStreamHex(Local(value), kind, length, a, b, c), hex)
         << kind << " " << value << "/" << length << " a=" << a << " b=" << b << " c=" << c;
   EXPECT_EQ(ValueToStreamHex("12345678", S, 4, 1, 0, 0), "4B3C6150") << "as 12345680";
+  const std::tuple<const char*, int, const char*> texts[] = {
+      {"AB", 4, "41422020"}, {"ABCDEF", 4, "41424344"}, {"AB", 0, ""},
+      {"AB", 256, ""},       {"é€中", 5, "E9803F2020"}, {"\U0001F600", 3, "3F3F20"}};
+  for (const auto& [value, length, hex] : texts)
+    EXPECT_EQ(ValueToStreamHex(value, T, length, 1, 0, 0), hex) << value;
+  EXPECT_EQ(ValueToStreamHex(Local("1.5"), T, 3, 1, 0, 0), Comma() ? "312C35" : "312E35");
+  EXPECT_EQ(EncodeStreamHex("AB", 4, T), "4142") << "the text itself, not padded";
   // The value may carry either separator; it is localised first.
   EXPECT_EQ(ValueToStreamHex("0,5", F, 2, 1, 0, 0), "0400");
   EXPECT_EQ(ValueToStreamHex("2,5", U, 1, 1, -1, 0), "19");
