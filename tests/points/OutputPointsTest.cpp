@@ -118,6 +118,8 @@ TEST_F(OutputPoints, AnswersTheHostsInterfaces) {
   Connect(*output, true);
   EXPECT_TRUE(Get(out, &IOutput::get_IsConnected));
   EXPECT_FALSE(Get(display.get(), &IDisplayItem::get_IsConnected));
+  Connect(*output, false);
+  EXPECT_FALSE(Get(out, &IOutput::get_IsConnected));
   std::string name = "Loose", looseType = "105";
   auto loose = outputs->AddOutput(name, looseType, static_cast<IAppObject*>(owner.get()), nullptr);
   owner->window = qcom::Make<testing_support::RecordingEditor>();

@@ -20,11 +20,10 @@ std::string NameOf(I* item) {
 // the application object (AppObjectPoints, ModuleSet); here: lookups.
 class PointCollections : public PointsFixture {
  protected:
-  ComPtr<FakeChannel> ai1 = Channel("Analog (0)", "EB1\\AI\\1");
   ComPtr<FakeChannel> do1 = Channel("Binary (0)", "EB1\\DO\\1");
 };
 
-TEST_F(PointCollections, ItemFindsByKeyThenByPositionAndEnumeratesInOrder) {
+TEST_F(PointCollections, ItemFindsByKeyThenByPosition) {
   AddIn("Binary (0) Value", do1.get());
   AddIn("2", do1.get());
   AddIn("Third", do1.get());
@@ -43,16 +42,6 @@ TEST_F(PointCollections, ItemFindsByKeyThenByPositionAndEnumeratesInOrder) {
        {qcom::Variant("4"), qcom::Variant("nope"), qcom::Variant(int32_t{0}), qcom::Variant()})
     EXPECT_EQ(item(none), "(none)");
   EXPECT_EQ(Get(inputs.get(), &CDBInputs::get_Count), 3);
-
-  AddOut("Binary (0) Counter", ai1.get());
-  AddOut("Analog (0) Value", ai1.get());
-  // The collection's own enumerator and the host interface's are the same.
-  ComPtr<IUnknown> unknown;
-  ASSERT_EQ(static_cast<_CDBOutputs*>(outputs.get())->get__NewEnum(unknown.put()), S_OK);
-  Lines names;
-  for (const auto& output : EnumerateAs<IOutput>(unknown.get()))
-    names.push_back(NameOf(output.get()));
-  EXPECT_EQ(names, (Lines{"Binary (0) Counter", "AI AlarmStatus", "analog (0) value"}));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "com/ComObject.h"
-#include "com/EnumVariant.h"
 #include "ports/ChannelLink.h"
 #include "ports/EditorView.h"
 #include "support/FakeMacroHost.h"
@@ -53,16 +52,5 @@ class FakeOwner final : public testing_support::BasicHostedAppObject<IEditorOwne
   qcom::ComPtr<testing_support::RecordingEditor> window;
   IEditorView* EditorView() override { return window.get(); }
 };
-
-// The objects an enumerator (from a NewEnum) hands out, as interface I, in order.
-template <class I>
-std::vector<qcom::ComPtr<I>> EnumerateAs(IUnknown* unknown) {
-  std::vector<qcom::ComPtr<I>> items;
-  auto enumerator = qcom::QueryAs<IEnumVARIANT>(unknown);
-  qcom::Variant item;
-  while (enumerator && enumerator->Next(1, item.out(), nullptr) == S_OK)
-    items.push_back(qcom::QueryAs<I>(item.object()));
-  return items;
-}
 
 }  // namespace points_test
