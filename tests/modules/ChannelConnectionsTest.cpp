@@ -73,24 +73,9 @@ TEST_F(ChannelConnections, AnInputChannelIsConnectedWhileOneOfItsOutputsIs) {
   EXPECT_TRUE(Connected(orphan.get()));
 }
 
-TEST_F(ChannelConnections, OutputChannelsLookIntoTheInputs) {
-  aos->SetAppObject(app.get());
-  dos->SetAppObject(app.get());
-  auto analog = Load(*aos, "<AO><InReferences><Value>81</Value></InReferences></AO>", 4, 1);
-  auto digital = Load(*dos, "<DO><InReferences><Value>95</Value></InReferences></DO>", 6, 1);
-  ASSERT_TRUE(analog && digital);
-  // An output of the same name must not count for an output channel.
-  app->outputs->points.push_back(qcom::Make<testing_support::FakeOutput>("Analog (4) Value"));
-  app->outputs->points.back()->connected = true;
-  EXPECT_FALSE(Connected(analog.get()));
-  app->Input("Analog (4) Value")->connected = true;
-  EXPECT_TRUE(Connected(analog.get()));
-  app->Input("Binary (6) Value")->macroConnected = true;
-  EXPECT_TRUE(Connected(digital.get()));
-}
-
 TEST_F(ChannelConnections, AModuleIsConnectedWhileAnyOfItsChannelsIs) {
   // Modules refusing removal while connected are the object's (ModuleSet).
+  // A module is connected while one of its channels is.
   testing_support::TempDir dir;
   dir.Write("EBT/EBT.xml",
             "<EB><DO><Number>2</Number><InReferences><Value>95</Value></InReferences></DO></EB>");
@@ -102,12 +87,15 @@ TEST_F(ChannelConnections, AModuleIsConnectedWhileAnyOfItsChannelsIs) {
   module->SetAppObject(app.get());
   module->SetSlot(1);
   module->CreateChannels();
+  // Output channels look into the inputs: an output of the same name does not count.
+  app->outputs->points.push_back(qcom::Make<testing_support::FakeOutput>("Binary (0) Value"));
+  app->outputs->points.back()->connected = true;
   EXPECT_FALSE(module->HasConnections());
   app->Input("Binary (0) Value")->connected = true;
   EXPECT_TRUE(module->HasConnections()) << "the first channel alone";
   app->Input("Binary (0) Value")->connected = false;
-  app->Input("Binary (1) Value")->connected = true;
-  EXPECT_TRUE(module->HasConnections()) << "the last channel alone";
+  app->Input("Binary (1) Value")->macroConnected = true;
+  EXPECT_TRUE(module->HasConnections()) << "the last channel alone, through a macro";
 }
 
 }  // namespace

@@ -2,12 +2,9 @@
 
 #include <string>
 
-#include "com/Bstr.h"
-#include "com/ComObject.h"
 #include "modules/CDBAIs.h"
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
-#include "modules/CDBDOs.h"
 #include "support/FakeAppObject.h"
 #include "values/CatalogueFixture.h"
 
@@ -39,7 +36,6 @@ class ChannelFixture : public CatalogueFixture {
     ais = nullptr;
     aos = nullptr;
     dis = nullptr;
-    dos = nullptr;
     app = nullptr;
     EXPECT_EQ(qcom::ThisModule().objects.load(), objectsAtStart_) << "objects left alive";
     CatalogueFixture::TearDown();
@@ -60,7 +56,6 @@ class ChannelFixture : public CatalogueFixture {
   qcom::ComPtr<CDBAIs> ais = qcom::Make<CDBAIs>();
   qcom::ComPtr<CDBAOs> aos = qcom::Make<CDBAOs>();
   qcom::ComPtr<CDBDIs> dis = qcom::Make<CDBDIs>();
-  qcom::ComPtr<CDBDOs> dos = qcom::Make<CDBDOs>();
 };
 
 }  // namespace channel_tests

@@ -126,18 +126,15 @@ TEST_F(OutputPoints, AnswersTheHostsInterfaces) {
   Connect(*loose, true);
   EXPECT_TRUE(loose->IsConnectedFlag());
   EXPECT_TRUE(owner->window->calls.empty());
-}
 
-TEST_F(OutputPoints, ReferenceCombinesIndexAndExportIndex) {
-  Add("A");
-  auto output = Add("B");
+  // The display reference combines the output's index and the object's export index.
   auto reference = [&] { return Get(output.get(), &IDisplayItem::get_Reference); };
   owner->put_ExportIndex(3);
-  EXPECT_EQ(reference(), "4103");  // 16384 + 256 + 3
+  EXPECT_EQ(reference(), "4003");  // 16384 + 3
   owner->exportIndexAnswers = false;
-  EXPECT_EQ(reference(), "4100");
+  EXPECT_EQ(reference(), "4000");
   output->SetParent(nullptr);
-  EXPECT_EQ(reference(), "4100");
+  EXPECT_EQ(reference(), "4000");
   output->SetIndex(191);
   EXPECT_EQ(reference(), "FF00");
   output->SetIndex(192);
