@@ -1,5 +1,4 @@
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "values/CDBAttribute.h"
