@@ -44,15 +44,15 @@ TEST_P(ValueConversion, EncodesEachKindByLength) {
   // Floats are short floats whatever the length. A value that is not a number
   // encodes as 0. Other widths and kinds have no encoding.
   const std::tuple<const char*, const char*, int, const char*> cases[] = {
-      {S, "-1", 1, "FF"},    {S, "-129", 1, "7F"},       {S, "300", 2, "012C"},
-      {S, "-1", 2, "FFFF"},  {S, "-32768", 2, "8000"},   {S, "32768", 2, ""},
-      {S, "32767.5", 2, ""}, {S, "-1", 4, "BF800000"},   {S, "1e39", 4, "00000000"},
-      {S, "1", 3, ""},       {U, "300", 1, "FF"},        {U, "2.5", 1, "02"},
-      {U, "1e10", 1, "00"},  {U, "65535", 2, "FFFF"},    {U, "65536", 2, ""},
-      {U, "-1", 2, ""},      {U, "1e10", 4, "501502F9"}, {U, "1", 0, ""},
-      {E, "-2", 1, "FE"},    {E, "3.5", 1, "04"},        {E, "abc", 1, "00"},
-      {B, "258", 2, "0102"}, {B, "1.5", 4, "3FC00000"},  {F, "-1", 4, "1C00"},
-      {F, "", 2, "0000"},    {"float", "1", 2, ""},      {"Struct", "1", 2, ""}};
+      {S, "-1", 1, "FF"},     {S, "-129", 1, "7F"},       {S, "300", 2, "012C"},
+      {S, "-1", 2, "FFFF"},   {S, "-32768", 2, "8000"},   {S, "32768", 2, ""},
+      {S, "32767.5", 2, ""},  {S, "-1", 4, "BF800000"},   {S, "1e39", 4, "00000000"},
+      {S, "1", 3, ""},        {U, "300", 1, "FF"},        {U, "2.5", 1, "02"},
+      {U, "1e10", 1, "00"},   {U, "65535", 2, "FFFF"},    {U, "65536", 2, ""},
+      {U, "-1", 2, ""},       {U, "1e10", 4, "501502F9"}, {U, "1", 0, ""},
+      {E, "-2", 1, "FE"},     {E, "3.5", 1, "04"},        {E, "abc", 1, "00"},
+      {B, "4097", 2, "1001"}, {B, "1.5", 4, "3FC00000"},  {F, "-1", 4, "1C00"},
+      {F, "", 2, "0000"},     {"float", "1", 2, ""},      {"Struct", "1", 2, ""}};
   for (const auto& [kind, value, length, hex] : cases)
     EXPECT_EQ(EncodeStreamHex(Local(value), length, kind), hex)
         << kind << " " << value << "/" << length;
@@ -86,7 +86,7 @@ TEST_P(ValueConversion, ScalesOnlyNumericKindsToTheirRawValue) {
   EXPECT_EQ(ValueToStreamHex("12345678", S, 4, 1, 0, 0), "4B3C6150") << "as 12345680";
   const std::tuple<const char*, int, const char*> texts[] = {
       {"AB", 4, "41422020"}, {"ABCDEF", 4, "41424344"}, {"AB", 0, ""},
-      {"AB", 256, ""},       {"é€中", 5, "E9803F2020"}, {"\U0001F600", 3, "3F3F20"}};
+      {"AB", 257, ""},       {"é€中", 5, "E9803F2020"}, {"\U0001F600", 3, "3F3F20"}};
   for (const auto& [value, length, hex] : texts)
     EXPECT_EQ(ValueToStreamHex(value, T, length, 1, 0, 0), hex) << value;
   EXPECT_EQ(ValueToStreamHex(Local("1.5"), T, 3, 1, 0, 0), Comma() ? "312C35" : "312E35");
