@@ -88,7 +88,9 @@ class ComObject : public DualInterface<First>, public DualInterface<Rest>... {
   // The object's IWeakSource, answered with the object's identity and count.
   struct WeakSource final : IWeakSource {
     explicit WeakSource(ComObject* owner) : owner(owner) {}
-    HRESULT QueryInterface(REFIID iid, void** ppv) override { return owner->QueryInterface(iid, ppv); }
+    HRESULT QueryInterface(REFIID iid, void** ppv) override {
+      return owner->QueryInterface(iid, ppv);
+    }
     ULONG AddRef() override { return owner->AddRef(); }
     ULONG Release() override { return owner->Release(); }
     std::shared_ptr<Liveness> LivenessToken() override {

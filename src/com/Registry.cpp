@@ -11,8 +11,8 @@
 #include <new>
 #include <system_error>
 
-#include "com/ErrorRecord.h"
 #include "com/Boundary.h"
+#include "com/ErrorRecord.h"
 #include "com/RegistryDocument.h"
 
 namespace qcom {

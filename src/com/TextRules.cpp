@@ -54,8 +54,12 @@ std::string MapUnits(std::string_view s, F f) {
 }
 }  // namespace
 
-std::string Upper(std::string_view s) { return MapUnits(s, UpperUnit); }
-std::string Lower(std::string_view s) { return MapUnits(s, LowerUnit); }
+std::string Upper(std::string_view s) {
+  return MapUnits(s, UpperUnit);
+}
+std::string Lower(std::string_view s) {
+  return MapUnits(s, LowerUnit);
+}
 
 int CompareNoCase(std::string_view a, std::string_view b) {
   std::u16string ua = ToUtf16(a), ub = ToUtf16(b);
@@ -67,11 +71,17 @@ int CompareNoCase(std::string_view a, std::string_view b) {
   return ua.size() == ub.size() ? 0 : (ua.size() < ub.size() ? -1 : 1);
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  return CompareNoCase(a, b) == 0;
+}
 
-size_t Length(std::string_view s) { return ToUtf16(s).size(); }
+size_t Length(std::string_view s) {
+  return ToUtf16(s).size();
+}
 
-std::string Left(std::string_view s, size_t n) { return Mid(s, 0, n); }
+std::string Left(std::string_view s, size_t n) {
+  return Mid(s, 0, n);
+}
 
 std::string Mid(std::string_view s, size_t start, size_t n) {
   std::u16string u = ToUtf16(s);

@@ -1,5 +1,6 @@
 #include "component/ClassTable.h"
 
+#include "component/ClassIds.h"
 #include "modules/CDBAIs.h"
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
@@ -8,18 +9,17 @@
 #include "modules/CDBEBModules.h"
 #include "modules/CDBEBTemplates.h"
 #include "modules/CDBMapTypMod.h"
-#include "values/CDBAttribute.h"
-#include "values/CDBAttributes.h"
+#include "modules/ComponentLocation.h"
+#include "plugin/CDBAppObject.h"
 #include "points/CDBCompatibleSNVT.h"
 #include "points/CDBCompatibleSNVTs.h"
 #include "points/CDBInput.h"
 #include "points/CDBInputs.h"
 #include "points/CDBOutput.h"
 #include "points/CDBOutputs.h"
+#include "values/CDBAttribute.h"
+#include "values/CDBAttributes.h"
 #include "values/CDBSNVTType.h"
-#include "plugin/CDBAppObject.h"
-#include "component/ClassIds.h"
-#include "modules/ComponentLocation.h"
 
 namespace component {
 
@@ -55,7 +55,9 @@ const ClassInfo kClasses[] = {
 };
 }  // namespace
 
-std::span<const ClassInfo> Classes() { return kClasses; }
+std::span<const ClassInfo> Classes() {
+  return kClasses;
+}
 
 std::string ProgIdOf(const ClassInfo& info) {
   std::string module = modules::ComponentModuleName();

@@ -44,7 +44,9 @@ Arguments::Arguments(const std::vector<std::string>& words,
   }
 }
 
-bool Arguments::has(const std::string& flag) const { return values_.count(flag) != 0; }
+bool Arguments::has(const std::string& flag) const {
+  return values_.count(flag) != 0;
+}
 
 std::optional<std::string> Arguments::value(const std::string& option) const {
   auto it = values_.find(option);

@@ -1,8 +1,8 @@
 #include "host/ConfigurationTree.h"
 
 #include "com/TextRules.h"
-#include "xml/Elements.h"
 #include "host/XmlFiles.h"
+#include "xml/Elements.h"
 
 namespace host {
 
@@ -17,7 +17,8 @@ std::vector<qxml::ElementPtr> TemplatesBelow(IXMLDOMNode* node) {
   std::vector<qxml::ElementPtr> templates;
   for (const qxml::ElementPtr& slot : qxml::ChildElements(node)) {
     if (!IsSlot(slot.get())) continue;
-    for (const qxml::ElementPtr& entry : qxml::ChildElements(slot.get())) templates.push_back(entry);
+    for (const qxml::ElementPtr& entry : qxml::ChildElements(slot.get()))
+      templates.push_back(entry);
   }
   return templates;
 }

@@ -74,7 +74,7 @@ std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std:
 }
 
 qxml::ElementPtr FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignment& a,
-                                  std::string& problem) {
+                                      std::string& problem) {
   std::vector<qxml::ElementPtr> modules;
   for (const qxml::ElementPtr& child : qxml::ChildElements(saved))
     if (qcom::text::EqualsNoCase(qxml::NameOf(child.get()), "Modules"))

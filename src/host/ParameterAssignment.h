@@ -28,6 +28,6 @@ std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std:
 // element by name, letter case aside). Null with problem set when the object
 // has no such module, channel or parameter.
 qxml::ElementPtr FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignment& assignment,
-                                  std::string& problem);
+                                      std::string& problem);
 
 }  // namespace host

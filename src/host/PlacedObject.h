@@ -6,9 +6,9 @@
 #include "com/ComPtr.h"
 #include "faces/AppObject.h"
 #include "host/ComponentSession.h"
-#include "xml/Elements.h"
 #include "host/ObjectIdentity.h"
 #include "host/SaveForm.h"
+#include "xml/Elements.h"
 
 namespace host {
 

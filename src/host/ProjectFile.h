@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "com/ComPtr.h"
-#include "xml/Elements.h"
 #include "host/ObjectIdentity.h"
 #include "host/PlacedObject.h"
 #include "host/SaveForm.h"
+#include "xml/Elements.h"
 
 // The host's project file: any number of placed objects, each an "Object"
 // element carrying the host's identity of the object around the element the

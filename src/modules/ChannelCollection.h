@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "com/Boundary.h"
 #include "com/Bstr.h"
 #include "com/ComObject.h"
 #include "com/EnumVariant.h"
@@ -13,7 +14,6 @@
 #include "ports/AppObjectServices.h"
 #include "ports/EditorView.h"
 #include "values/NumberRules.h"
-#include "com/Boundary.h"
 #include "xml/Dom.h"
 
 // The channels of one kind in one module, in module order (1-based, without

@@ -6,7 +6,6 @@
 #include "platform/MessageBox.h"
 #include "platform/MessagePump.h"
 #include "xml/Elements.h"
-#include "xml/Elements.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 
 #include "com/ComPtr.h"
 #include "faces/AppObject.h"
-#include "ports/AppObjectServices.h"
 #include "modules/ChannelKindInfo.h"
-#include "values/CDBAttributes.h"
+#include "ports/AppObjectServices.h"
 #include "ports/ChannelLink.h"
 #include "ports/EditorView.h"
-#include "xml/Elements.h"
+#include "values/CDBAttributes.h"
 #include "xml/Dom.h"
+#include "xml/Elements.h"
 
 // The state and behaviour of one I/O channel, shared by the four channel
 // classes, which only add their own COM interface around it.
@@ -68,8 +68,7 @@ class ChannelCore {
  private:
   bool AddReference(const std::string& pointName);
   // Creates the point for one reference element; false when that fails.
-  bool CreatePoint(const qxml::Field& reference, IAppObjectServices& services,
-                   IChannelLink* self);
+  bool CreatePoint(const qxml::Field& reference, IAppObjectServices& services, IChannelLink* self);
 
   const ChannelKindInfo& kind_;
   bool connected_ = false;

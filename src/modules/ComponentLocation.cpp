@@ -14,7 +14,9 @@ std::string& Override() {
 const char kAnchor = 0;
 }  // namespace
 
-void SetComponentModulePathForTesting(std::string path) { Override() = std::move(path); }
+void SetComponentModulePathForTesting(std::string path) {
+  Override() = std::move(path);
+}
 
 std::string ComponentModulePath() {
   if (!Override().empty()) return Override();

@@ -13,8 +13,7 @@
 namespace {
 
 // The value of the first attribute whose name is upperName in upper case.
-std::string AttributeText(const std::vector<qxml::Field>& attributes,
-                          const char* upperName) {
+std::string AttributeText(const std::vector<qxml::Field>& attributes, const char* upperName) {
   for (const auto& attribute : attributes)
     if (qcom::text::Upper(attribute.name) == upperName) return attribute.text.value_or("");
   return {};

@@ -10,8 +10,8 @@ struct NamedColor {
   int32_t number;
 };
 constexpr NamedColor kColors[] = {
-    {"RED", 255},         {"BLUE", 0xFF0000},   {"GREEN", 65280},
-    {"CYAN", 0xFFFF00},   {"YELLOW", 65535},    {"MAGENTA", 0xFF00FF},
+    {"RED", 255},       {"BLUE", 0xFF0000}, {"GREEN", 65280},
+    {"CYAN", 0xFFFF00}, {"YELLOW", 65535},  {"MAGENTA", 0xFF00FF},
 };
 }  // namespace
 

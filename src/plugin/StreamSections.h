@@ -7,8 +7,8 @@
 
 #include "modules/CDBEBModules.h"
 #include "plugin/Dimensions.h"
-#include "values/CDBAttributes.h"
 #include "points/CDBInputs.h"
+#include "values/CDBAttributes.h"
 
 // The sections of the configuration block the controller is sent for an
 // object, each as its hex text. A section only reads the model and returns

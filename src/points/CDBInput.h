@@ -5,11 +5,11 @@
 
 #include "com/ComObject.h"
 #include "com/Members.h"
+#include "faces/CallbackList.h"
 #include "faces/Points.h"
 #include "points/CDBCompatibleSNVTs.h"
-#include "faces/CallbackList.h"
-#include "ports/ChannelLink.h"
 #include "points/PointConnection.h"
+#include "ports/ChannelLink.h"
 
 // Default interface of CDBInput: the input is used through IInput and ISubItemConnable.
 struct _CDBInput : IDispatch {

@@ -4,12 +4,12 @@
 
 #include "com/ComObject.h"
 #include "com/Members.h"
+#include "faces/CallbackList.h"
 #include "faces/Points.h"
 #include "points/CDBCompatibleSNVT.h"
-#include "values/CDBSNVTType.h"
-#include "faces/CallbackList.h"
-#include "ports/ChannelLink.h"
 #include "points/PointConnection.h"
+#include "ports/ChannelLink.h"
+#include "values/CDBSNVTType.h"
 
 // Default interface of CDBOutput: the output is used through IOutput,
 // ISubItemConnable and IDisplayItem.

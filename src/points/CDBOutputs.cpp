@@ -93,7 +93,8 @@ void CDBOutputs::AnnounceRemoved(const std::string& name) {
 }
 
 void CDBOutputs::RemoveByChannel(IChannelLink* channel) {
-  RemoveChannelPoints(channel, [&](const CDBOutput& output) { AnnounceRemoved(output.NameText()); });
+  RemoveChannelPoints(channel,
+                      [&](const CDBOutput& output) { AnnounceRemoved(output.NameText()); });
 }
 
 void CDBOutputs::RemoveFirst() {

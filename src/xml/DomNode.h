@@ -1,7 +1,7 @@
 #pragma once
 
-#include "com/ComObject.h"
 #include "com/Boundary.h"
+#include "com/ComObject.h"
 #include "xml/DomNodeBase.h"
 #include "xml/NodeOps.h"
 
