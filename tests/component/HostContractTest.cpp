@@ -14,6 +14,7 @@
 #include "support/RecordingSink.h"
 #include "support/TempDir.h"
 #include "xml/Dom.h"
+#include "xml/Elements.h"
 
 namespace {
 
@@ -89,90 +90,107 @@ TEST_F(HostContract, RegistrationRecordsEveryCreatableClassAndTheTypeLibrary) {
   EXPECT_TRUE(FAILED(registry.FindTypeLib(component::ids::kTypeLib, typeLib)));
 }
 
-TEST_F(HostContract, HostSequenceThroughTheClassFactory) {
+// The host's sequence as a scripting client makes it: every call by name
+// through the dual interfaces of the application object and the objects it
+// hands out.
+TEST_F(HostContract, HostSequenceByName) {
+  using testing_support::CallByName;
+  using testing_support::kGet;
   ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
   {
     qcom::ComPtr<IAppObject> object;
     ASSERT_EQ(qcom::CreateByProgId("O_TQ4600.CAppObject", IAppObject::iid, object.put_void()),
               S_OK);
-
-    // Init with the type name; the error code argument stays untouched.
-    VARIANT code;
-    VariantInit(&code);
-    code.vt = VT_I4, code.lVal = 77;
-    VARIANT_BOOL ok = VARIANT_FALSE;
-    ASSERT_EQ(object->Init(qcom::Bstr("TQ4600").get(), &code, &ok), S_OK);
-    EXPECT_TRUE(ok == VARIANT_TRUE && code.vt == VT_I4 && code.lVal == 77);
-    EXPECT_EQ(object->Create(), S_OK);
+    IDispatch* app = object.get();
+    auto catalogue = qxml::CreateDocument();  // an object argument, as VT_DISPATCH
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    catalogue->load(qcom::Variant(TQ_SNVT_FILE).raw(), &loaded);
+    EXPECT_EQ(CallByName(app, "XmlSNVTDoc", DISPATCH_METHOD, {catalogue.get()}).hr, S_OK);
+    VARIANT code;  // a script's variable, passed by reference and left as it was
+    qcom::Variant(int32_t{77}).CopyTo(&code);
+    auto init =
+        CallByName(app, "Init", kGet, {"TQ4600", testing_support::ByRef(VT_VARIANT, &code)});
+    EXPECT_EQ(std::tuple(init.hr, init.result.type(), init.text()),
+              std::tuple(S_OK, VT_BOOL, "-1"));
+    EXPECT_EQ(std::tuple(code.vt, code.lVal), std::tuple(VT_I4, 77));
+    EXPECT_EQ(CallByName(app, "create", DISPATCH_METHOD).hr, S_OK);
     auto sink = qcom::Make<testing_support::RecordingSink>();
     EXPECT_EQ(object->CallBack(sink.get()), S_OK);
     EXPECT_EQ(sink->calls, std::vector<std::string>{"CDBChanged 0 0 0"});
-    object->put_Key(qcom::Bstr("OBJ1").get());
-    object->put_UserName(qcom::Bstr("AHU north").get());
-    // What the host placed and what the definition says (the width counts the name).
-    auto text = [&](HRESULT (IAppObject::*getter)(BSTR*)) {
-      qcom::Bstr value;
-      (object.get()->*getter)(value.out());
-      return value.utf8();
+    EXPECT_EQ(CallByName(app, "UserName", DISPATCH_PROPERTYPUT, {"AHU north"}).hr, S_OK);
+    EXPECT_EQ(CallByName(app, "Width", DISPATCH_PROPERTYPUT, {20}).hr, DISP_E_MEMBERNOTFOUND);
+    auto saved = qxml::CreateDocument();
+    saved->loadXML(qcom::Bstr("<TQ4600><Modules><EB4AI2AO/></Modules></TQ4600>").get(), &loaded);
+    ASSERT_EQ(object->XmlLoad(qxml::RootOf(saved.get()).get()), S_OK);
+
+    // Collections answer their default member Item with a position.
+    auto itemOf = [&](const char* collection) {
+      auto set = CallByName(app, collection, kGet).result;
+      VARIANT first = qcom::Variant(int16_t{1}).raw();
+      DISPPARAMS one{&first, nullptr, 1, 0};
+      qcom::Variant item;
+      EXPECT_EQ(set.raw().pdispVal->Invoke(DISPID_VALUE, GUID_NULL, 0, kGet, &one, item.out(),
+                                           nullptr, nullptr),
+                S_OK);
+      return item;
     };
-    EXPECT_EQ(text(&IAppObject::get_Key), "OBJ1");
-    EXPECT_EQ(text(&IAppObject::get_Name), "TQ4600");
-    EXPECT_EQ(text(&IAppObject::get_ProgrammaticId), "O_TQ4600.CAppObject");
-    LONG width = 0;
-    object->get_Width(&width);
-    EXPECT_EQ(width, 14);
-    EXPECT_TRUE(qcom::QueryAs<_CDBAppObject>(object.get()) &&
-                qcom::QueryAs<IReportSource>(object.get()));
+    qcom::Variant address = itemOf("Attributes"), input = itemOf("Inputs"),
+                  output = itemOf("Outputs");
+    IDispatch* parameter = address.raw().pdispVal;
+    EXPECT_EQ(CallByName(parameter, "Value", DISPATCH_PROPERTYPUT, {12}).hr, S_OK);
+    auto connable = qcom::QueryAs<ISubItemConnable>(output.object());
+    auto display = qcom::QueryAs<IDisplayItem>(output.object());
+    // What each face answers by name; the host tells kinds of object apart by
+    // the fixed ones.
+    const std::tuple<IDispatch*, const char*, const char*> answers[] = {
+        {app, "UserName", "AHU north"},
+        {app, "Width", "14"},
+        {app, "Key", ""},
+        {app, "Name", "TQ4600"},
+        {app, "ProgrammaticId", "O_TQ4600.CAppObject"},
+        {app, "NodeType", "6"},
+        {app, "NumObjects", "1"},
+        {app, "InputWidth", "0"},
+        {app, "SDBDimension", "0"},
+        {app, "PlugInAvailable", "-1"},
+        {app, "IsDeviceDependent", "0"},
+        {app, "UsesDeviceClock", "0"},
+        {app, "IsHidden", "0"},
+        {app, "IsVirtual", "0"},
+        {app, "IntelStream", ""},
+        {parameter, "Name", "R5_Address"},
+        {parameter, "Value", "12"},
+        {parameter, "NodeType", "9"},
+        {parameter, "CDBPosition", "0"},
+        {parameter, "DividedBy", "1"},
+        {parameter, "ToolOnly", "0"},
+        {parameter, "IsKeepFloatStandard", "0"},
+        {parameter, "IsType", "0"},
+        {parameter, "IsDeviceDependent", "0"},
+        {parameter, "IsUnitDependent", "0"},
+        {input.raw().pdispVal, "Name", "Analog (4) Value"},
+        {input.raw().pdispVal, "NodeType", "7"},
+        {input.raw().pdispVal, "Visible", "-1"},
+        {input.raw().pdispVal, "Mandatory", "0"},
+        {input.raw().pdispVal, "CDBPosition", "0"},
+        {input.raw().pdispVal, "Extended", "-1"},
+        {output.raw().pdispVal, "Name", "AI AlarmStatus"},
+        {output.raw().pdispVal, "NodeType", "8"},
+        {output.raw().pdispVal, "Visible", "-1"},
+        {output.raw().pdispVal, "IsTypeDependent", "0"},
+        {connable.get(), "ItemType", "8"},
+        {display.get(), "itemType", "10"},
+        {display.get(), "Icon", "0"},
+        {display.get(), "IsTrendable", "0"}};
+    for (const auto& [face, name, text] : answers) {
+      auto answer = CallByName(face, name, kGet);
+      EXPECT_EQ(std::pair(answer.hr, answer.text()), std::pair(S_OK, std::string(text))) << name;
+    }
+    EXPECT_TRUE(qcom::QueryAs<_CDBAppObject>(app) && qcom::QueryAs<IReportSource>(app));
     EXPECT_EQ(object->Destroy(), S_OK);
     CoFreeUnusedLibraries();
     EXPECT_EQ(qcom::LoadedLibraryCount(), 1u) << "the library stays while its object lives";
   }
   CoFreeUnusedLibraries();
   EXPECT_EQ(qcom::LoadedLibraryCount(), 0u) << "no live object keeps the component loaded";
-}
-// A scripting client's view: every call by name through IAppObject's IDispatch
-// slots and the objects it hands out.
-TEST_F(HostContract, LateBoundCallsThroughTheApplicationObject) {
-  using testing_support::CallByName;
-  using testing_support::kGet;
-  ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
-  qcom::ComPtr<IAppObject> object;
-  ASSERT_EQ(qcom::CreateByProgId("O_TQ4600.CAppObject", IAppObject::iid, object.put_void()), S_OK);
-  IDispatch* app = object.get();
-  auto catalogue = qxml::CreateDocument();  // an object argument, as VT_DISPATCH
-  VARIANT_BOOL loaded = VARIANT_FALSE;
-  catalogue->load(qcom::Variant(TQ_SNVT_FILE).raw(), &loaded);
-  EXPECT_EQ(CallByName(app, "XmlSNVTDoc", DISPATCH_METHOD, {catalogue.get()}).hr, S_OK);
-
-  VARIANT code;  // a script's variable, passed by reference and left as it was
-  qcom::Variant(int32_t{77}).CopyTo(&code);
-  auto init = CallByName(app, "Init", kGet, {"TQ4600", testing_support::ByRef(VT_VARIANT, &code)});
-  EXPECT_EQ(init.hr, S_OK);
-  EXPECT_EQ(init.result.type(), VT_BOOL);
-  EXPECT_EQ(init.text(), "-1");
-  EXPECT_EQ(code.vt, VT_I4);
-  EXPECT_EQ(code.lVal, 77);
-  EXPECT_EQ(CallByName(app, "create", DISPATCH_METHOD).hr, S_OK);
-  EXPECT_EQ(CallByName(app, "UserName", DISPATCH_PROPERTYPUT, {"AHU north"}).hr, S_OK);
-  EXPECT_EQ(CallByName(app, "USERNAME", kGet).text(), "AHU north");
-  EXPECT_EQ(CallByName(app, "Width", kGet).text(), "14");
-  EXPECT_EQ(CallByName(app, "Width", DISPATCH_PROPERTYPUT, {20}).hr, DISP_E_MEMBERNOTFOUND);
-
-  // Attributes(1): the collection's default member, then the parameter's own.
-  auto attributes = CallByName(app, "Attributes", kGet);
-  ASSERT_EQ(attributes.result.type(), VT_DISPATCH);
-  IDispatch* set = attributes.result.raw().pdispVal;
-  EXPECT_EQ(CallByName(set, "Count", kGet).text(), "6");
-  VARIANT first = qcom::Variant(int16_t{1}).raw();
-  DISPPARAMS one{&first, nullptr, 1, 0};
-  qcom::Variant item;
-  ASSERT_EQ(set->Invoke(DISPID_VALUE, GUID_NULL, 0, kGet, &one, item.out(), nullptr, nullptr),
-            S_OK);
-  ASSERT_EQ(item.type(), VT_DISPATCH);
-  IDispatch* address = item.raw().pdispVal;
-  EXPECT_EQ(CallByName(address, "Name", kGet).text(), "R5_Address");
-  EXPECT_EQ(CallByName(address, "Value", kGet).text(), "-1");
-  EXPECT_EQ(CallByName(address, "Value", DISPATCH_PROPERTYPUT, {12}).hr, S_OK);
-  EXPECT_EQ(CallByName(address, "Value", kGet).text(), "12");
-  EXPECT_EQ(object->Destroy(), S_OK);
 }
