@@ -35,6 +35,7 @@ TEST_F(Tqhost, UsageErrorsAndHelp) {
       {{"frobnicate"}, "frobnicate: unknown command (see tqhost --help)"},
       {{"info", "--colour"}, "info: unknown option --colour (see tqhost info --help)"},
       {{"info", "--type"}, "info: option --type needs a value (see tqhost info --help)"},
+      {{"info", "extra"}, "info: unexpected argument extra"},
       {{"regsvr"}, "regsvr: expected one library path (see tqhost regsvr --help)"},
       {{"new", "--modules", "EB8DI"}, "new: missing -o FILE (see tqhost new --help)"},
       {{"new", "-o", "p.xml", "--modules", "EB8DI,,EB8DO"},

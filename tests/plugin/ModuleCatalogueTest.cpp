@@ -22,7 +22,9 @@ TEST_F(ModuleCatalogue, FoldersBecomeTemplatesExceptBinAndBrokenOnes) {
   dir.Write("O_TQ4600/Bin/Bin.xml", Template("never read", ""));
   dir.Write("O_TQ4600/bin/bin.xml", Template("lower-case bin", "<DI><Number>2</Number></DI>"));
   dir.Write("O_TQ4600/T1/T1.xml",
-            Template("One", "<AI><Number>2.5</Number></AI><AO><Number>3.5</Number></AO>"));
+            Template("One",
+                     "<AI><Number>2.5</Number></AI><AO><Number>3.5</Number></AO>"
+                     "<DO><Number>1e30</Number></DO>"));
   dir.Write("O_TQ4600/T1/T1.ico", "not an icon");
   dir.Write("O_TQ4600/Empty/readme.txt", "no definition here");
   dir.Write("O_TQ4600/stray.xml", "<EB/>");
@@ -42,6 +44,7 @@ TEST_F(ModuleCatalogue, FoldersBecomeTemplatesExceptBinAndBrokenOnes) {
   EXPECT_EQ(t1->DescriptionText(), "about One");
   EXPECT_EQ(t1->AICount(), 2) << "2.5 rounds to even";
   EXPECT_EQ(t1->AOCount(), 4) << "3.5 rounds to even";
+  EXPECT_EQ(t1->DOCount(), 0) << "a count beyond 32 bits is none";
   EXPECT_EQ(platform::PictureBytes(t1->Icon()),
             platform::PictureBytes(platform::LoadResourcePicture("EBMODULE").get()))
       << "an unreadable icon falls back to the module resource";

@@ -167,4 +167,20 @@ TEST_F(ModuleSet, ConnectedModulesStayUntilTheirConnectionsGo) {
   connable->put_IsConnected(VARIANT_FALSE);
   RemoveLast();
   EXPECT_EQ(object->ModuleSet()->Count(), 0u);
+
+  // One connected point of any kind of channel keeps its module.
+  for (const char* id : {"EB4AO", "EB8DI", "EB8DO"}) {
+    ASSERT_TRUE(Add(id)) << id;
+    auto point = object->InputSet()->Count()
+                     ? qcom::QueryAs<ISubItemConnable>(
+                           static_cast<IInput*>(object->InputSet()->Items().At(1).get()))
+                     : qcom::QueryAs<ISubItemConnable>(
+                           static_cast<IOutput*>(object->OutputSet()->Items().At(1).get()));
+    point->put_IsConnected(VARIANT_TRUE);
+    RemoveLast();
+    EXPECT_EQ(object->ModuleSet()->Count(), 1u) << id;
+    point->put_IsConnected(VARIANT_FALSE);
+    RemoveLast();
+    EXPECT_EQ(object->ModuleSet()->Count(), 0u) << id;
+  }
 }
