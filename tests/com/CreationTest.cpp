@@ -35,12 +35,6 @@ std::string RecordText() {
   return record ? record->description : std::string("<no record>");
 }
 
-LONG AddTo(ITestCounter* counter, LONG amount) {
-  LONG total = 0;
-  EXPECT_EQ(counter->Add(amount, &total), S_OK);
-  return total;
-}
-
 HRESULT Create(REFCLSID clsid, REFIID riid, void** out, IUnknown* outer = nullptr,
                DWORD context = CLSCTX_INPROC_SERVER) {
   return CoCreateInstance(clsid, outer, context, riid, out);
@@ -78,35 +72,6 @@ class CreationTest : public ::testing::Test {
 
 // The component's own lifetime through a host is pinned by the host contract tests;
 // here what only this layer shows: the path registered, one handle per library, locks.
-TEST_F(CreationTest, ObjectsAndServerLocksKeepTheLibraryLoaded) {
-  FreeAndExpectLoaded(false);  // loaded only to register, and unloaded again
-  qcom::ClassRegistration c;
-  ASSERT_EQ(qcom::Registry(registryPath_).FindClass(testcomponent::kCounterClass, c), S_OK);
-  EXPECT_EQ(c.library, kComponent);  // the absolute path of the component itself
-
-  CLSID clsid{};
-  ASSERT_EQ(CLSIDFromProgID(u"qcomtest.COUNTER", &clsid), S_OK) << RecordText();
-  qcom::ComPtr<ITestCounter> first, second;
-  ASSERT_EQ(qcom::CreateByProgId("QcomTest.Counter", ITestCounter::iid, first.put_void()), S_OK);
-  ASSERT_EQ(Create(clsid, ITestCounter::iid, second.put_void()), S_OK);
-  EXPECT_EQ(AddTo(first.get(), 2), 2);
-  EXPECT_EQ(AddTo(first.get(), 3), 5);
-  EXPECT_EQ(AddTo(second.get(), 10), 10);  // a new object with its own total
-  first.reset();
-  FreeAndExpectLoaded(true);  // one handle per library, kept by a live object
-  second.reset();
-
-  qcom::ComPtr<IClassFactory> factory;
-  for (int lock : {1, 0}) {
-    ASSERT_EQ(CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr, IClassFactory::iid,
-                               factory.put_void()),
-              S_OK);
-    EXPECT_EQ(factory->LockServer(lock), S_OK);
-    factory.reset();
-    FreeAndExpectLoaded(lock);
-  }
-}
-
 TEST_F(CreationTest, EveryFailureSaysWhatAndWhere) {
   void* object = nullptr;
   CLSID clsid;

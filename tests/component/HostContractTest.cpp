@@ -41,58 +41,6 @@ class HostContract : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(HostContract, RegistrationRecordsEveryCreatableClassAndTheTypeLibrary) {
-  // Before registration a ProgID names nothing, and the error says where it looked.
-  qcom::ComPtr<IAppObject> unregistered;
-  qcom::ClearErrorRecord();
-  EXPECT_EQ(qcom::CreateByProgId("O_TQ4600.CAppObject", IAppObject::iid, unregistered.put_void()),
-            CO_E_CLASSSTRING);
-  EXPECT_FALSE(unregistered);
-  ASSERT_TRUE(qcom::PeekErrorRecord());
-  EXPECT_EQ(qcom::PeekErrorRecord()->description,
-            "ProgID 'O_TQ4600.CAppObject' is not registered in " + registryFile);
-
-  ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
-  qcom::Registry registry;
-  CLSID clsid{};
-  ASSERT_EQ(registry.FindProgId("O_TQ4600.CAppObject", clsid), S_OK);
-  EXPECT_EQ(clsid, component::ids::kCDBAppObject);
-  qcom::ClassRegistration entry;
-  ASSERT_EQ(registry.FindClass(component::ids::kCDBAppObject, entry), S_OK);
-  EXPECT_EQ(entry.threadingModel, "Apartment");
-  EXPECT_EQ(entry.typeLib, qcom::GuidToString(component::ids::kTypeLib));
-  qcom::TypeLibRegistration typeLib;
-  ASSERT_EQ(registry.FindTypeLib(component::ids::kTypeLib, typeLib), S_OK);
-  EXPECT_EQ(typeLib.name, "O_TQ4600_ID");
-
-  // Every class is creatable by its ProgID and has a dual interface.
-  std::vector<qcom::ClassRegistration> classes;
-  ASSERT_EQ(registry.ListClasses(classes), S_OK);
-  EXPECT_EQ(classes.size(), 22u);
-  for (const auto& c : classes) {
-    qcom::ComPtr<IUnknown> object;
-    EXPECT_EQ(qcom::CreateByProgId(c.progId, IUnknown::iid, object.put_void()), S_OK) << c.progId;
-    EXPECT_TRUE(qcom::QueryAs<IDispatch>(object.get())) << c.progId;
-  }
-  // The host interfaces of the point and list classes.
-  qcom::ComPtr<IOutput> output;
-  EXPECT_EQ(qcom::CreateByProgId("O_TQ4600.CDBOutput", IOutput::iid, output.put_void()), S_OK);
-  EXPECT_TRUE(qcom::QueryAs<IDisplayItem>(output.get()) &&
-              qcom::QueryAs<ISubItemConnable>(output.get()));
-  qcom::ComPtr<ICompatibleSNVTs> list;
-  EXPECT_EQ(
-      qcom::CreateByProgId("O_TQ4600.CDBCompatibleSNVTs", ICompatibleSNVTs::iid, list.put_void()),
-      S_OK);
-  EXPECT_TRUE(qcom::QueryAs<IClonable>(list.get()));
-
-  ASSERT_EQ(qcom::RegisterServer(kComponent, true), S_OK);
-  EXPECT_EQ(registry.FindProgId("O_TQ4600.CAppObject", clsid), CO_E_CLASSSTRING);
-  EXPECT_TRUE(FAILED(registry.FindTypeLib(component::ids::kTypeLib, typeLib)));
-}
-
-// The host's sequence as a scripting client makes it: every call by name
-// through the dual interfaces of the application object and the objects it
-// hands out.
 TEST_F(HostContract, HostSequenceByName) {
   using testing_support::CallByName;
   using testing_support::kGet;

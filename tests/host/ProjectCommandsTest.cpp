@@ -62,38 +62,6 @@ class ProjectCommands : public TqhostRun {
   }
 };
 
-TEST_F(ProjectCommands, NewWritesOneObjectWithItsIdentityAndStream) {
-  const std::string path = dir / "plain.xml";
-  EXPECT_EQ(Expect({"new", "-o", path, "--name", "Boiler room"}, 0),
-            path + ": TQ4600 \"Boiler room\" without modules\n");
-  // The header byte, ID 4600, 27 bytes, DDB 24 + 8; no channels; priority 4,
-  // field-bus address -1; no module tag; 50 Hz, outputs reset; 60 s and 1 s.
-  const std::string stream = "0011F8001B0020000000000004FFFF000000000258000A00000000";
-  EXPECT_EQ(StreamOf(path), stream);
-  // The saved element keeps the stream the host read; no Outputs: none is displayable.
-  EXPECT_EQ(ReadFile(path), R"(<?xml version="1.0" encoding="UTF-8"?>
-<QorProject version="1">
-  <Object type="TQ4600" progId="O_TQ4600.CAppObject" key="TQ4600_1" globalKey="TQ4600_1" extendedKey="TQ4600_1" uniqueId="1" tag="" userName="Boiler room" x="0" y="0" exportIndex="0">
-    <TQ4600>
-      <UserName>Boiler room</UserName>
-      <X_Position>0</X_Position>
-      <Y_Position>0</Y_Position>
-      <CDB>)" + stream + R"(</CDB>
-      <Attributes>
-        <R5_Address>-1</R5_Address>
-        <Priority>4</Priority>
-        <Powerline_Freq>0</Powerline_Freq>
-        <Behaviour_OnCommFailure>0</Behaviour_OnCommFailure>
-        <MaxTimeBetweenComm>60</MaxTimeBetweenComm>
-        <DO_PulseTime>1</DO_PulseTime>
-      </Attributes>
-      <Modules/>
-    </TQ4600>
-  </Object>
-</QorProject>
-)");
-}
-
 TEST_F(ProjectCommands, NewRefusesChainsTheTreeDoesNotAllowAndWritesNothing) {
   const std::string path = dir / "refused.xml";
   const std::pair<std::string, std::string> refusals[] = {

@@ -10,35 +10,6 @@ using ChannelLoading = channel_tests::ChannelFixture;
 using Lines = std::vector<std::string>;
 using Requests = std::vector<PointRequest>;
 
-TEST_F(ChannelLoading, AnalogInputGetsParametersNameNumbersAndOneOutputPerReference) {
-  // The application object may hand back a point under another name (the
-  // alarm-status pair of channel 0); the channel keeps that name.
-  app->rename = [](const std::string& name) { return name + "!"; };
-  auto channel = Load(*ais, kAnalogInput, 3, 2);
-  ASSERT_TRUE(channel);
-  IChannelLink* link = channel.get();
-  EXPECT_EQ(app->requests, (Requests{{"output", "Analog (3) Value", "105", link, "Analog (3)"},
-                                     {"output", "Analog (3) Status", "83", link, "Analog (3)"}}));
-  EXPECT_EQ(channel->References(), (Lines{"Analog (3) Value!", "Analog (3) Status!"}));
-  EXPECT_EQ(channel->NameText() + " " + std::to_string(channel->IndexValue()) + " " +
-                std::to_string(channel->IndexInModuleValue()),
-            "Analog (3) 3 2");
-  EXPECT_EQ(ais->At(1), channel);
-  EXPECT_TRUE(messages->Messages().empty());
-
-  // Float parameters become short floats, unless the application object
-  // leaves the catalogue's length.
-  ASSERT_EQ(channel->Attributes()->Count(), 3u);
-  EXPECT_EQ(channel->Attributes()->Item("filter")->Type().Length(), 2);
-  app->shortFloat = false;
-  // Names are keys without regard to case: a second point of the same name is not listed twice.
-  app->rename = [](const std::string&) { return std::string("Same"); };
-  auto plain = Load(*ais, kAnalogInput, 4, 3);
-  ASSERT_TRUE(plain);
-  EXPECT_EQ(plain->Attributes()->Item("filter")->Type().Length(), 4);
-  EXPECT_EQ(plain->References(), Lines{"Same"});
-}
-
 TEST_F(ChannelLoading, ReferenceSectionsByKind) {
   // Digital inputs count through a reference named Counter, in any case;
   // output channels create inputs from their own section only.
@@ -63,38 +34,6 @@ TEST_F(ChannelLoading, ReferenceSectionsByKind) {
   EXPECT_EQ(other->put_IsCounter(&set), S_OK);
   EXPECT_TRUE(other->IsCounterFlag());
   EXPECT_EQ(counter->Attributes(), nullptr) << "no parameter section, no collection";
-}
-
-TEST_F(ChannelLoading, AttributeSectionProblemsAreReportedWithTheNameKnownAtThatPoint) {
-  // While a new channel loads its parameters it has no name yet, so the
-  // message names nobody; loading goes on after it.
-  auto channel = Load(*ais,
-                      "<AI><Attributes><!-- first --><filter><SNVTTYPE>1</SNVTTYPE>"
-                      "<DefaultValue>1</DefaultValue></filter></Attributes></AI>",
-                      5, 1);
-  ASSERT_TRUE(channel);
-  EXPECT_EQ(messages->Messages(),
-            (std::vector<platform::RecordedMessage>{
-                {"Error: Problems in the Attribute section of the XML file of  ",
-                 platform::kMessageOk, ""}}));
-  EXPECT_EQ(channel->Attributes()->Count(), 1u) << "the comment adds no parameter";
-
-  // A name used twice: the collection refuses the second parameter.
-  messages->Clear();
-  auto named = Load(*ais, "<AI/>", 6, 2);
-  auto node = Element(
-      "<AI><Attributes><mode><SNVTTYPE>2</SNVTTYPE></mode><MODE><SNVTTYPE>2</SNVTTYPE></MODE>"
-      "</Attributes></AI>");
-  EXPECT_EQ(named->LoadAttributesFromXML(node.get(), VARIANT_TRUE), S_OK);
-  EXPECT_EQ(messages->Texts(),
-            Lines{"Error: Problems in the Attribute section of the XML file of Analog (6) "});
-  EXPECT_EQ(named->Attributes()->Count(), 1u);
-
-  // Clean and empty sections, and comments outside the section, raise nothing.
-  messages->Clear();
-  ASSERT_TRUE(Load(*ais, kAnalogInput, 7, 3));
-  ASSERT_TRUE(Load(*ais, "<AI><!-- none --><Attributes/></AI>", 8, 4));
-  EXPECT_TRUE(messages->Messages().empty());
 }
 
 TEST_F(ChannelLoading, UnexpectedFailuresAppendNothing) {

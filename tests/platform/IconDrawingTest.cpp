@@ -17,33 +17,6 @@ int CountOf(const Raster& r, Color c) {
   return n;
 }
 
-TEST(IconDrawing, RectanglesAreClipped) {
-  const Color red = Rgb(255, 0, 0), blue = Rgb(0, 0, 255);
-  Raster r(8, 6);
-  r.FillRect(-3, -3, 5, 5, red);  // 2x2 visible
-  EXPECT_EQ(CountOf(r, red), 4);
-  EXPECT_EQ(r.At(1, 1), red);
-  EXPECT_EQ(r.At(2, 2), platform::kTransparent);
-  r.FillRect(6, 4, INT_MAX, INT_MAX, blue);              // no overflow, 2x2 visible
-  r.FillRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX, blue);  // ends before the image
-  EXPECT_EQ(CountOf(r, blue), 4);
-  EXPECT_EQ(r.At(7, 5), blue);
-  r.Set(8, 0, red);
-  r.Set(-1, 0, red);
-  EXPECT_EQ(CountOf(r, red), 4);
-  EXPECT_EQ(r.At(100, 100), platform::kTransparent);
-
-  Raster frame(6, 5);
-  frame.OutlineRect(0, 0, 6, 5, red);
-  EXPECT_EQ(CountOf(frame, red), 2 * 6 + 2 * 3);
-  EXPECT_EQ(frame.At(1, 1), platform::kTransparent);
-  frame.OutlineRect(0, 0, 1, 5, blue);  // one pixel wide: a line
-  EXPECT_EQ(CountOf(frame, blue), 5);
-  frame.OutlineRect(0, 0, 6, 5, blue, 10);  // thicker than half: the whole area
-  EXPECT_EQ(CountOf(frame, blue), 30);
-  EXPECT_EQ(Raster(-2, 5).Pixels().size(), 0u);
-}
-
 TEST(IconDrawing, TextUsesTheFiveBySevenFont) {
   const Color ink = Rgb(0, 0, 0);
   Raster r(12, 14), big(12, 14), box(5, 7);

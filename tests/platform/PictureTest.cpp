@@ -60,7 +60,11 @@ std::string Describe(IPicture* p) {
 // The encoder's pixels and mask are checked below; here the compiled-in drawings.
 TEST(ResourcePicture, ThreeDistinctIconsOf32Pixels) {
   std::vector<Bytes> seen;
-  for (const char* name : {"TQEB", "EBMODULE", "GENOBJ"}) {
+  // The drawings are pinned by a hash of their pixels: changing an icon is a deliberate act.
+  const std::pair<const char*, uint64_t> icons[] = {{"TQEB", 10231065695970123741u},
+                                                    {"EBMODULE", 17795350997280717389u},
+                                                    {"GENOBJ", 11266260813199569033u}};
+  for (auto [name, hash] : icons) {
     qcom::ComPtr<IPicture> picture = platform::LoadResourcePicture(name);
     EXPECT_EQ(Describe(picture.get()), "3 32x32 ico") << name;
     Bytes bytes = platform::PictureBytes(picture.get());
@@ -70,6 +74,9 @@ TEST(ResourcePicture, ThreeDistinctIconsOf32Pixels) {
     int opaque = 0;
     for (platform::Color c : drawn->Pixels()) opaque += platform::AlphaOf(c) != 0;
     EXPECT_GT(opaque, 300) << name;  // a real drawing, not an empty square
+    uint64_t fnv = 14695981039346656037u;
+    for (platform::Color c : drawn->Pixels()) fnv = (fnv ^ c) * 1099511628211u;
+    EXPECT_EQ(fnv, hash) << name;
     for (const Bytes& other : seen) EXPECT_NE(bytes, other) << name;
     seen.push_back(bytes);
   }

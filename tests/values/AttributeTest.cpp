@@ -84,44 +84,6 @@ TEST_F(Attribute, MissingDefinitionElementsWarnAndFallBack) {
   EXPECT_EQ(q->StreamValue(), "") << "an untyped parameter encodes to nothing";
 }
 
-TEST_F(Attribute, ValuesByKindAndTheirEncoding) {
-  auto p = Add("Delay", "<SNVTTYPE>3</SNVTTYPE><DefaultValue>60</DefaultValue>");
-  EXPECT_EQ(p->StreamValue(), "0258") << "60 s at 0.1 s resolution";
-  Put(*p, "2.5");
-  EXPECT_EQ(p->StreamValue(), "0019");
-  p->BackToDefault();
-  EXPECT_EQ(p->StoredValue(), "60");
-  p->ResetValue();
-  EXPECT_EQ(p->StoredValue(), "");
-
-  // An enumeration shows nothing for a value that is no member; limits belong to numeric kinds.
-  auto e = Add("Mode", "<SNVTTYPE>2</SNVTTYPE><DefaultValue>1</DefaultValue>");
-  Put(*e, "5");
-  EXPECT_EQ(Texts(*e, {&A::get_DispValue, &A::get_DispDefault, &A::get_Min}),
-            (Lines{"", "ON", ""}));
-  // Text is stored as typed and shown trimmed; other kinds store the user's separator.
-  UseSeparator(",");
-  auto t = Add("Label", "<SNVTTYPE>4</SNVTTYPE><DefaultValue>  AB </DefaultValue>");
-  auto b = Add("Flags", "<SNVTTYPE>5</SNVTTYPE><DefaultValue> 3 </DefaultValue>");
-  EXPECT_EQ(Shown(*t) + "|" + Shown(*b), "AB|3");
-  Put(*t, "1.5,2");
-  Put(*b, "1.5");
-  EXPECT_EQ(t->StoredValue() + "|" + b->StoredValue(), "1.5,2|1,5");
-
-  // A float kind always travels as a short float, and its type is shortened
-  // when the owner manages short floats; only floats are.
-  auto f = Add("Gain", "<SNVTTYPE>1</SNVTTYPE><DefaultValue>1</DefaultValue>");
-  EXPECT_EQ(f->StreamValue(), "1400");
-  f->ForceShortFloat();
-  t->ForceShortFloat();
-  EXPECT_EQ(f->Type().Length(), 2);
-  EXPECT_EQ(t->Type().Length(), 4);
-  EXPECT_EQ(f->StreamValue(), "1400");
-
-  auto wide = Add("Wide", "<SNVTTYPE>6</SNVTTYPE><DefaultValue>1</DefaultValue>");
-  EXPECT_FALSE(wide->StreamValue().has_value()) << "a coefficient beyond 16 bits is an error";
-}
-
 TEST_F(Attribute, EachKindIsEditedWithItsDialog) {
   using K = ports::DialogKind;
   const K kinds[] = {K::None, K::Numeric,  K::Enumeration, K::Numeric,

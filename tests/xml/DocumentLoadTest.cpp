@@ -93,35 +93,6 @@ TEST_F(DocumentLoad, MalformedTextIsRejectedSayingWhereAndWhy) {
   EXPECT_EQ(std::tuple(0, "", 0), std::tuple(cleared.code, cleared.reason, cleared.line));
 }
 
-TEST_F(DocumentLoad, FilesLoadByEitherSeparatorAndFailuresNameTheFile) {
-  TempDir folder;
-  auto doc = qxml::CreateDocument();
-  // A backslash in a path separates folders.
-  folder.Write("sub/def.xml", "<Def/>");
-  ASSERT_TRUE(LoadFile(doc.get(), folder / "sub\\def.xml"));
-  EXPECT_EQ("Def", NameOf(Root(doc.get()).get()));
-
-  // What cannot be read is named, as the url and in the reason.
-  const std::string absent = folder / "absent.xml", sub = folder / "sub";
-  for (auto [path, reason] : {std::pair(absent, "The file '" + absent + "' cannot be found."),
-                              std::pair(sub, "'" + sub + "' is a folder, not a file.")}) {
-    EXPECT_FALSE(LoadFile(doc.get(), path));
-    EXPECT_EQ(std::pair(reason, path),
-              std::pair(ErrorOf(doc.get()).reason, ErrorOf(doc.get()).url));
-  }
-  // A broken file names itself as the url too.
-  WriteFile(folder / "broken.xml", "<A>\n</B>");
-  EXPECT_FALSE(LoadFile(doc.get(), folder / "broken.xml"));
-  ErrorReport report = ErrorOf(doc.get());
-  EXPECT_EQ(folder / "broken.xml", report.url);
-  EXPECT_EQ(2, report.line);
-
-  // A path that is not text is refused outright.
-  VARIANT_BOOL ok = VARIANT_TRUE;
-  EXPECT_EQ(E_INVALIDARG, doc->load(qcom::Variant(int32_t{3}).raw(), &ok));
-  EXPECT_EQ(VARIANT_FALSE, ok);
-}
-
 TEST_F(DocumentLoad, FileEncodingsAreDecoded) {
   TempDir folder;
   auto doc = qxml::CreateDocument();

@@ -60,13 +60,6 @@ LONG Length(List* list) {
   return length;
 }
 
-inline ComPtr<IXMLDOMNode> NamedItem(IXMLDOMNamedNodeMap* map, std::string_view name,
-                                     HRESULT expected = S_OK) {
-  ComPtr<IXMLDOMNode> item;
-  EXPECT_EQ(expected, map->getNamedItem(Bstr(name).get(), item.put()));
-  return item;
-}
-
 // Whether two interface pointers belong to one object.
 inline bool Same(IUnknown* a, IUnknown* b) {
   return qcom::QueryAs<IUnknown>(a).get() == qcom::QueryAs<IUnknown>(b).get();
