@@ -32,6 +32,35 @@ void AppendUtf16(std::u16string& out, char32_t c) {
     out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
   }
 }
+
+// The length of the well-formed sequence starting at s[i], with its character
+// in c; 0 when the bytes there start no character (a stray or missing
+// continuation byte, an overlong form, a surrogate, beyond U+10FFFF).
+size_t SequenceAt(std::string_view s, size_t i, char32_t& c) {
+  unsigned char b = static_cast<unsigned char>(s[i]);
+  if (b < 0x80) {
+    c = b;
+    return 1;
+  }
+  size_t extra = 0;
+  if (b >= 0xC2 && b < 0xE0)
+    extra = 1;
+  else if (b >= 0xE0 && b < 0xF0)
+    extra = 2;
+  else if (b >= 0xF0 && b < 0xF5)
+    extra = 3;
+  if (extra == 0 || i + extra >= s.size()) return 0;
+  c = b & (0x3F >> extra);
+  for (size_t k = 1; k <= extra; ++k) {
+    unsigned char cont = static_cast<unsigned char>(s[i + k]);
+    if ((cont & 0xC0) != 0x80) return 0;
+    c = (c << 6) | (cont & 0x3F);
+  }
+  bool overlong = (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000);
+  if (overlong || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return 0;
+  return extra + 1;
+}
+
 }  // namespace
 
 size_t AsciiPrefixLength(std::string_view s) {
@@ -47,44 +76,27 @@ std::u16string ToUtf16(std::string_view s) {
   if (i == s.size()) return out;
   out.reserve(s.size());
   while (i < s.size()) {
-    unsigned char b = static_cast<unsigned char>(s[i]);
-    if (b < 0x80) {
-      out += static_cast<char16_t>(b);
-      ++i;
-      continue;
-    }
-    int extra = -1;
-    if (b >= 0xC2 && b < 0xE0)
-      extra = 1;
-    else if (b >= 0xE0 && b < 0xF0)
-      extra = 2;
-    else if (b >= 0xF0 && b < 0xF5)
-      extra = 3;
-    if (extra < 0 || i + static_cast<size_t>(extra) >= s.size()) {
-      out += static_cast<char16_t>(kReplacement);
-      ++i;
-      continue;
-    }
-    char32_t c = b & (0x3F >> extra);
-    bool ok = true;
-    for (int k = 1; k <= extra; ++k) {
-      unsigned char cont = static_cast<unsigned char>(s[i + k]);
-      if ((cont & 0xC0) != 0x80) {
-        ok = false;
-        break;
-      }
-      c = (c << 6) | (cont & 0x3F);
-    }
-    bool overlong = (extra == 2 && c < 0x800) || (extra == 3 && c < 0x10000);
-    if (!ok || overlong || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
-      out += static_cast<char16_t>(kReplacement);
-      ++i;
-      continue;
-    }
-    AppendUtf16(out, c);
-    i += static_cast<size_t>(extra) + 1;
+    char32_t c = kReplacement;
+    size_t length = SequenceAt(s, i, c);
+    AppendUtf16(out, length ? c : kReplacement);
+    i += length ? length : 1;
   }
   return out;
+}
+
+size_t ValidUtf8Length(std::string_view s) {
+  size_t i = 0;
+  char32_t c;
+  while (i < s.size()) {
+    if (static_cast<unsigned char>(s[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    size_t length = SequenceAt(s, i, c);
+    if (!length) break;
+    i += length;
+  }
+  return i;
 }
 
 std::string ToUtf8(std::u16string_view s) {

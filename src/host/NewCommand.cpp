@@ -29,7 +29,9 @@ const std::string kHelp =
         "nothing. The saved object keeps its configuration stream.\n"
         "\n"
         "  -o FILE          project file to write (replaced whole)\n"
-        "  --name USER      user name of the object (default: TYPE_1)\n"
+        "  --name USER      user name of the object (default: TYPE_1); control\n"
+        "                   characters other than tab and line breaks cannot be\n"
+        "                   written in XML\n"
         "  --modules LIST   module template IDs separated by commas,\n"
         "                   e.g. EB4AI2AO,EB8DIC,EB4AO\n"
         "  --type NAME      object type (default: TQ4600)\n") +
@@ -142,6 +144,8 @@ int RunNew(const std::vector<std::string>& words) {
   std::vector<std::string> chain;
   if (auto list = args.value("--modules"); list && !SplitChain(*list, chain))
     return Fail("new", "--modules: empty template name in \"" + *list + "\"", kExitUsage);
+  if (auto name = args.value("--name"); name && !UnwritableText(*name).empty())
+    return Fail("new", "--name: " + UnwritableText(*name), kExitUsage);
   const std::string type = args.value("--type").value_or("TQ4600");
 
   std::string error;

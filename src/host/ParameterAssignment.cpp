@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "com/TextRules.h"
+#include "host/ProjectFile.h"
 
 namespace host {
 
@@ -40,6 +41,10 @@ std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std:
   ParameterAssignment a;
   a.text = word.substr(0, equals);
   a.value = word.substr(equals + 1);
+  if (std::string problem = UnwritableText(a.value); !problem.empty()) {
+    error = a.text + ": " + problem;
+    return std::nullopt;
+  }
   std::vector<std::string> fields = Fields(a.text);
   if (fields.size() == 1) {
     a.name = a.text;

@@ -21,6 +21,7 @@ struct ParameterAssignment {
 };
 
 // Parses one word; on failure returns nothing and sets error to what is wrong.
+// The value must not hold what a project file cannot hold.
 std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std::string& error);
 
 // The parameter's element in an object's saved element ("Modules", the n-th

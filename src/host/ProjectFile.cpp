@@ -1,7 +1,11 @@
 #include "host/ProjectFile.h"
 
+#include <cstdio>
+
+#include "com/Utf.h"
 #include "host/XmlFiles.h"
 #include "xml/Dom.h"
+#include "xml/XmlCharacters.h"
 
 namespace host {
 
@@ -159,6 +163,15 @@ bool ProjectFile::Write(const std::string& path, std::string& error) {
 }  // namespace host
 
 namespace host {
+
+std::string UnwritableText(std::string_view text) {
+  if (qcom::ValidUtf8Length(text) != text.size()) return "the text is not valid UTF-8";
+  auto bad = qxml::FirstNonXmlCharacter(text);
+  if (!bad) return {};
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*bad));
+  return std::string("a project file cannot hold the character ") + code;
+}
 
 std::string ObjectLabel(const std::string& path, const ProjectFile& project, size_t index) {
   return path + ": object " + std::to_string(index + 1) + " (" +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "com/ComPtr.h"
@@ -18,6 +19,10 @@ namespace host {
 constexpr const char* kProjectRoot = "QorProject";
 constexpr const char* kProjectVersion = "1";
 constexpr const char* kObjectElement = "Object";
+
+// Why a text typed by the user cannot be written into a project file (not
+// UTF-8, or a character XML cannot hold, named as U+XXXX); empty when it can.
+std::string UnwritableText(std::string_view text);
 
 struct ProjectEntry {
   ObjectIdentity identity;

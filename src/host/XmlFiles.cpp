@@ -68,13 +68,15 @@ qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& 
   qcom::ComPtr<IXMLDOMParseError> parseError;
   document->get_parseError(parseError.put());
   qcom::Bstr reason;
-  LONG line = 0;
+  LONG line = 0, column = 0;
   if (parseError) {
     parseError->get_reason(reason.out());
     parseError->get_line(&line);
+    parseError->get_linepos(&column);
   }
-  error =
-      path + (line > 0 ? ": line " + std::to_string(line) : std::string()) + ": " + reason.utf8();
+  std::string where;
+  if (line > 0) where = ": line " + std::to_string(line) + ", column " + std::to_string(column);
+  error = path + where + ": " + reason.utf8();
   return nullptr;
 }
 

@@ -8,7 +8,7 @@
 namespace host {
 
 // Loads an XML file; on failure returns null and sets error to one line naming
-// the file, and for a parse error the line and the parser's reason.
+// the file, and for a parse error the line, the column and the parser's reason.
 qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& error);
 
 // Writes the document to path, indented two blanks per level so that people

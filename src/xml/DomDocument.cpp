@@ -135,8 +135,10 @@ HRESULT DomDocument::load(VARIANT path, VARIANT_BOOL* ok) {
       return S_FALSE;
     }
     std::string text;
-    if (!DecodeXmlBytes(bytes, text, reason)) {
-      Fail(ParseErrorInfo{XML_E_PARSE, reason, "", url, 0, 0, 0}, ok);
+    ParseErrorInfo error;
+    if (!DecodeXmlBytes(bytes, text, error)) {
+      error.url = url;
+      Fail(std::move(error), ok);
       return S_FALSE;
     }
     return TakeParsed(text, url, ok);

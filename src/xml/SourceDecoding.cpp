@@ -1,9 +1,11 @@
 #include "xml/SourceDecoding.h"
 
 #include <array>
+#include <cstdio>
 
 #include "com/TextRules.h"
 #include "com/Utf.h"
+#include "xml/XmlParser.h"
 
 namespace qxml {
 
@@ -59,13 +61,24 @@ std::string DeclaredEncoding(std::string_view text) {
   return std::string(decl.substr(at + 1, end - at - 1));
 }
 
+// Takes text that must already be UTF-8 as it is.
+bool TakeUtf8(std::string_view bytes, std::string& utf8, ParseErrorInfo& error) {
+  utf8.assign(bytes);
+  size_t valid = qcom::ValidUtf8Length(utf8);
+  if (valid == utf8.size()) return true;
+  char byte[8];
+  std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(utf8[valid]));
+  error.code = XML_E_PARSE;
+  error.reason = std::string("Invalid UTF-8 (byte ") + byte +
+                 "); a file in another encoding must name it in its XML declaration.";
+  LocateError(utf8, valid, error);
+  return false;
+}
+
 }  // namespace
 
-bool DecodeXmlBytes(std::string_view bytes, std::string& utf8, std::string& reason) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) {
-    utf8.assign(bytes.substr(3));
-    return true;
-  }
+bool DecodeXmlBytes(std::string_view bytes, std::string& utf8, ParseErrorInfo& error) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return TakeUtf8(bytes.substr(3), utf8, error);
   if (bytes.starts_with("\xFF\xFE")) {
     utf8 = FromUtf16(bytes.substr(2), Utf16Order::kLittle);
     return true;
@@ -85,16 +98,15 @@ bool DecodeXmlBytes(std::string_view bytes, std::string& utf8, std::string& reas
 
   std::string encoding = qcom::text::Lower(DeclaredEncoding(bytes));
   if (encoding.empty() || encoding == "utf-8" || encoding == "utf8" || encoding == "us-ascii" ||
-      encoding == "ascii") {
-    utf8.assign(bytes);
-    return true;
-  }
+      encoding == "ascii")
+    return TakeUtf8(bytes, utf8, error);
   if (encoding == "iso-8859-1" || encoding == "latin1" || encoding == "iso_8859-1" ||
       encoding == "windows-1252" || encoding == "cp1252") {
     utf8 = FromWindows1252(bytes);
     return true;
   }
-  reason = "The encoding '" + DeclaredEncoding(bytes) + "' of the document is not supported.";
+  error.code = XML_E_PARSE;
+  error.reason = "The encoding '" + DeclaredEncoding(bytes) + "' of the document is not supported.";
   return false;
 }
 

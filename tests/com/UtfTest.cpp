@@ -29,6 +29,7 @@ TEST(Utf, ConvertsAtEveryBoundaryAndReplacesBadSequencesByteByByte) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::string(c.utf8)));
     EXPECT_EQ(qcom::ToUtf16(c.utf8), c.utf16);
+    EXPECT_EQ(qcom::ValidUtf8Length(c.utf8) == c.utf8.size(), c.roundTrip);
     if (c.roundTrip) {
       EXPECT_EQ(qcom::ToUtf8(c.utf16), c.utf8);
     }

@@ -237,7 +237,8 @@ TEST_F(ProjectCommands, FilesThatCannotBeReadGetOneLineNamingThem) {
   const std::string missing = dir / "missing.xml", p = dir / "p.xml";
   const std::string broken =
       dir.Write("broken.xml", "<QorProject version=\"1\">\n<Object>\n<TQ4600>\n</Object>\n");
-  const std::string line4 = ": line 4: End tag 'Object' does not match the start tag 'TQ4600'.\n";
+  const std::string line4 =
+      ": line 4, column 3: End tag 'Object' does not match the start tag 'TQ4600'.\n";
   const std::pair<Names, std::string> files[] = {
       {{"stream", missing},
        "stream: " + missing + ": The file '" + missing + "' cannot be found.\n"},
@@ -246,7 +247,7 @@ TEST_F(ProjectCommands, FilesThatCannotBeReadGetOneLineNamingThem) {
       {{"set", broken, "Priority=1"}, "set: " + broken + line4}};
   for (const auto& [args, err] : files) EXPECT_EQ(Expect(args, 1, "tqhost " + err), "");
   const std::pair<std::string, std::string> projects[] = {
-      {"not xml at all", "line 1: Invalid at the top level of the document."},
+      {"not xml at all", "line 1, column 1: Invalid at the top level of the document."},
       {"<QorProject version=\"2\"/>",
        "project version 2 is not supported (this tqhost reads version 1)"},
       {"<Object><TQ4600/><TQ4600/></Object>",
@@ -257,7 +258,10 @@ TEST_F(ProjectCommands, FilesThatCannotBeReadGetOneLineNamingThem) {
        "object 1: exportIndex \"40000\" is not a whole number from -32768 to 32767"},
       {"<Object type=\"TQ9\"><TQ4600/></Object>",
        "object 1: type TQ9 does not match its element <TQ4600>"},
-      {"<Thing/>", "unexpected element <Thing> (a project holds <Object> elements)"}};
+      {"<Thing/>", "unexpected element <Thing> (a project holds <Object> elements)"},
+      {"<Object><TQ4600><UserName>B\xE4r</UserName></TQ4600></Object>",
+       "line 1, column 52: Invalid UTF-8 (byte 0xE4); a file in another encoding must name it "
+       "in its XML declaration."}};
   for (const auto& [body, why] : projects) {
     dir.Write("p.xml", body.front() != '<' || body.rfind("<QorProject", 0) == 0
                            ? body

@@ -54,7 +54,9 @@ TEST_F(Tqhost, UsageErrorsAndHelp) {
        "set: EB1/AI/sensortype: a channel parameter is written MODULE/KIND/POSITION/NAME, e.g. "
        "EB1/AI/2/sensortype"},
       {{"set", "p.xml", "--object", "0", "Priority=1"},
-       "set: --object takes a number from 1, not 0"}};
+       "set: --object takes a number from 1, not 0"},
+      {{"new", "-o", "p.xml", "--name", "a\x01"},
+       "new: --name: a project file cannot hold the character U+0001"}};
   for (const auto& [args, why] : usage) EXPECT_EQ(Expect(args, 2, "tqhost " + why + "\n"), "");
   for (const std::string command : {"new", "stream", "save", "set", "info", "regsvr"})
     EXPECT_EQ(Expect({command, "--help"}, 0).rfind("usage: tqhost " + command, 0), 0u) << command;
@@ -88,7 +90,7 @@ TEST_F(Tqhost, ACorruptRegistryOrCatalogueIsNamedWithItsLine) {
   const std::string broken = dir.Write("broken.xml", "<SNVTS>\n<SNVT_1>\n</SNVTS>\n");
   Expect({"info", "--snvt", broken}, 1,
          "tqhost info: " + broken +
-             ": line 3: End tag 'SNVTS' does not match the start tag 'SNVT_1'.\n");
+             ": line 3, column 3: End tag 'SNVTS' does not match the start tag 'SNVT_1'.\n");
   // A catalogue without the types the definition names: the object says so and goes on.
   const std::string empty = dir.Write("empty.xml", "<SNVTS><SNVT_1/></SNVTS>");
   std::string messages;
