@@ -24,9 +24,13 @@ std::string ExecutableFolder() {
 }  // namespace
 
 std::string LastErrorText(HRESULT hr) {
+  std::string text = "error " + qcom::HresultText(hr);
   if (auto record = qcom::TakeErrorRecord(); record && !record->description.empty())
-    return record->description;
-  return "error " + qcom::HresultText(hr);
+    text = record->description;
+  // The registry is never overwritten while it cannot be read, so only the user can mend it.
+  if (hr == REGDB_E_READREGDB)
+    text += "; remove it and register the component libraries again (tqhost regsvr LIB)";
+  return text;
 }
 
 std::string InstallFolder() {

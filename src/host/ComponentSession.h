@@ -13,7 +13,8 @@ namespace host {
 
 constexpr const char* kAppObjectProgId = "O_TQ4600.CAppObject";
 
-// The description of the last recorded error, else the code as text.
+// The description of the last recorded error, else the code as text; for a
+// registry that cannot be read, with how to rebuild it.
 std::string LastErrorText(HRESULT hr);
 
 // The folder tqhost is installed in (the parent of bin/).

@@ -127,7 +127,7 @@ int RunInfo(const std::vector<std::string>& words) {
   object->Init(typeName.get(), &errorCode, &ok);
   if (ok != VARIANT_TRUE) {
     object->Destroy();
-    return kExitInput;  // the object has shown its own message
+    return Fail("info", "the object type " + type + " cannot be initialised", kExitInput);
   }
   object->Create();
 

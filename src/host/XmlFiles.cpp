@@ -54,8 +54,7 @@ std::string WriteFailure(HRESULT hr, const std::string& path) {
   if (!std::filesystem::is_directory(folder, ec))
     return "cannot write " + path + ": the folder " + folder.string() + " does not exist";
   if (hr == E_ACCESSDENIED) return "cannot write " + path + ": access denied";
-  return "cannot write " + path + " (error " + qcom::HresultText(hr) +
-         "); an existing file is left as it was";
+  return "cannot write " + path + ": " + LastErrorText(hr) + "; an existing file is left as it was";
 }
 
 }  // namespace
@@ -83,6 +82,7 @@ qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& 
 bool WriteXmlFile(IXMLDOMDocument* document, const std::string& path, std::string& error) {
   qxml::ElementPtr root = qxml::RootOf(document);
   if (root) Indent(document, root.get(), "");
+  qcom::ClearErrorRecord();
   HRESULT hr = document->save(qcom::Variant(path).raw());
   if (SUCCEEDED(hr)) return true;
   error = WriteFailure(hr, path);

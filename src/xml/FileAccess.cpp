@@ -3,10 +3,13 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "com/ErrorRecord.h"
 
 namespace qxml {
 
@@ -76,6 +79,12 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// Leaves the system's words for why a write failed in the error record, for
+// the caller to report instead of the bare code, and hands the code back.
+HRESULT WriteFailed(int error) {
+  return qcom::RecordError(CodeOf(error), "qxml", std::generic_category().message(error));
+}
+
 std::string TemporaryBeside(const std::string& path) {
   static std::atomic<unsigned> counter{0};
   return path + ".~" + std::to_string(::getpid()) + "." + std::to_string(counter.fetch_add(1));
@@ -124,9 +133,9 @@ HRESULT ReplaceFile(const std::string& path, std::string_view bytes) {
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     temporary = TemporaryBeside(path);
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return CodeOf(errno);
+    if (fd < 0 && errno != EEXIST) return WriteFailed(errno);
   }
-  if (fd < 0) return E_FAIL;
+  if (fd < 0) return WriteFailed(EEXIST);
   Descriptor file(fd);
 
   // A replaced file keeps its permissions.
@@ -145,7 +154,7 @@ HRESULT ReplaceFile(const std::string& path, std::string_view bytes) {
   }
   if (!written) {
     ::unlink(temporary.c_str());
-    return CodeOf(error);
+    return WriteFailed(error);
   }
   return S_OK;
 }

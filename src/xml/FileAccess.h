@@ -15,6 +15,7 @@ HRESULT ReadWholeFile(const std::string& path, std::string& bytes, std::string& 
 
 // Writes the bytes to a new file beside path and renames it over path, so the
 // target is either the old file or the whole new one, never a truncated one.
+// A failure the system reports leaves its words in the error record.
 HRESULT ReplaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace qxml

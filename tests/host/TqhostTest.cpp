@@ -24,7 +24,8 @@ TEST_F(Tqhost, InfoRegistersTheBundledComponentAndShowsTheObject) {
   EXPECT_FALSE(ReadFile(registry).empty()) << "registered on first use";
   EXPECT_EQ(Expect({"info"}, 0), out) << "a second run finds the registration";
   EXPECT_EQ(Expect({"info", "--type", "TQ9999"}, 1,
-                   "message: Error: The object TQ9999 is not available; Please verify its name.\n"),
+                   "message: Error: The object TQ9999 is not available; Please verify its name.\n"
+                   "tqhost info: the object type TQ9999 cannot be initialised\n"),
             "");
 }
 
@@ -83,7 +84,8 @@ TEST_F(Tqhost, ACorruptRegistryOrCatalogueIsNamedWithItsLine) {
   dir.Write("config/registry.xml", garbage);
   Expect({"info"}, 1,
          "tqhost info: registry " + registry +
-             " is corrupt: line 1: Error parsing start element tag\n");
+             " is corrupt: line 1: Error parsing start element tag; remove it and register the "
+             "component libraries again (tqhost regsvr LIB)\n");
   EXPECT_EQ(ReadFile(registry), garbage) << "reported, not overwritten";
   std::filesystem::remove(registry);
 
