@@ -8,6 +8,7 @@ function(tq_test_suite name)
   target_compile_definitions(${name} PRIVATE
     TQ_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     TQ_BUILD_DIR="${CMAKE_BINARY_DIR}"
+    TQ_VERSION="${PROJECT_VERSION}"
     TQ_PLUGINS_DIR="${TQ_PLUGINS_DIR}"
     TQ_SNVT_FILE="${TQ_SNVT_FILE}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST

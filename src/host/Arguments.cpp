@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "host/NearestName.h"
+
 namespace host {
 
-Arguments::Arguments(const std::vector<std::string>& words,
+Arguments::Arguments(const std::string& command, const std::vector<std::string>& words,
                      const std::vector<std::string>& valueOptions,
                      const std::vector<std::string>& flags) {
   auto takesValue = [&](const std::string& o) {
@@ -13,13 +15,19 @@ Arguments::Arguments(const std::vector<std::string>& words,
   auto isFlag = [&](const std::string& o) {
     return std::find(flags.begin(), flags.end(), o) != flags.end();
   };
+  const std::string seeHelp = " (see tqhost " + command + " --help)";
+  bool optionsEnded = false;
   for (size_t i = 0; i < words.size(); ++i) {
     const std::string& w = words[i];
-    if (w.size() < 2 || w[0] != '-' || w == "--") {
+    if (optionsEnded || w.size() < 2 || w[0] != '-') {
       positional_.push_back(w);
       continue;
     }
-    std::string name = w, inlineValue;
+    if (w == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    std::string name = w == "-h" && isFlag("--help") ? "--help" : w, inlineValue;
     bool hasInline = false;
     if (size_t eq = w.find('='); eq != std::string::npos && w.rfind("--", 0) == 0) {
       name = w.substr(0, eq);
@@ -32,13 +40,16 @@ Arguments::Arguments(const std::vector<std::string>& words,
       } else if (i + 1 < words.size()) {
         values_[name].push_back(words[++i]);
       } else {
-        error_ = "option " + name + " needs a value";
+        error_ = "option " + name + " needs a value" + seeHelp;
         return;
       }
     } else if (isFlag(name) && !hasInline) {
       values_[name].push_back("");
     } else {
-      error_ = "unknown option " + w;
+      std::vector<std::string> known = valueOptions;
+      known.insert(known.end(), flags.begin(), flags.end());
+      auto meant = NearestName(name, known);
+      error_ = "unknown option " + w + (meant ? "; did you mean " + *meant + "?" : seeHelp);
       return;
     }
   }

@@ -11,11 +11,15 @@ namespace host {
 
 class Arguments {
  public:
-  // valueOptions take the next word ("--type NAME" or "--type=NAME"); flags take none.
-  Arguments(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions,
-            const std::vector<std::string>& flags);
+  // valueOptions take the next word ("--type NAME" or "--type=NAME"); flags take
+  // none; "-h" stands for "--help" when that is a flag. Words after "--" are
+  // positional even when they start with "-".
+  Arguments(const std::string& command, const std::vector<std::string>& words,
+            const std::vector<std::string>& valueOptions, const std::vector<std::string>& flags);
 
   bool ok() const { return error_.empty(); }
+  // What is wrong, as one line that also says where to look (the command's
+  // help, or the option the word most likely meant).
   const std::string& error() const { return error_; }
   bool has(const std::string& flag) const;
   std::optional<std::string> value(const std::string& option) const;

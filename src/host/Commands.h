@@ -16,4 +16,7 @@ int RunSet(const std::vector<std::string>& args);
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);
 
+// A count with its noun as messages write it: "1 object", "2 objects".
+std::string Counted(size_t count, const std::string& noun);
+
 }  // namespace host

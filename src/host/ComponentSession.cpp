@@ -33,6 +33,16 @@ std::string LastErrorText(HRESULT hr) {
   return text;
 }
 
+std::vector<HelpRow> WithSessionOptions(std::vector<HelpRow> rows) {
+  rows.push_back({"--plugins DIR",
+                  "plug-in folder: use the component DIR/O_TQ4600/O_TQ4600.so\n"
+                  "and the definitions beside it (default: the bundled plug-ins)"});
+  rows.push_back(
+      {"--snvt FILE", "SNVT catalogue handed to each object\n(default: the bundled one)"});
+  rows.push_back(HelpOptionRow());
+  return rows;
+}
+
 std::string InstallFolder() {
   std::error_code ec;
   auto path =

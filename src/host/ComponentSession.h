@@ -1,10 +1,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "com/ComPtr.h"
 #include "faces/AppObject.h"
 #include "host/Arguments.h"
+#include "host/HelpText.h"
 #include "xml/DomInterfaces.h"
 
 // How tqhost reaches the component: through the registry and the class
@@ -35,11 +37,9 @@ std::string EnsureComponentRegistered(const std::string& componentPath);
 // line saying what and where.
 qcom::ComPtr<IAppObject> CreateAppObject(const std::string& progId, std::string& error);
 
-// The options every command that drives objects accepts.
-constexpr const char* kSessionOptionsHelp =
-    "  --plugins DIR  plug-in folder: use the component DIR/O_TQ4600/O_TQ4600.so and\n"
-    "                 the definitions beside it (default: the bundled plug-ins)\n"
-    "  --snvt FILE    SNVT catalogue handed to each object (default: the bundled one)\n";
+// A command's own option rows followed by those of the options every command
+// that drives objects accepts, and the help option.
+std::vector<HelpRow> WithSessionOptions(std::vector<HelpRow> rows);
 
 // What a command needs before it creates objects: a registered component, the
 // plug-in folder its definitions live in, and the host's SNVT catalogue.

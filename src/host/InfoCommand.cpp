@@ -14,18 +14,18 @@
 namespace host {
 
 namespace {
-const std::string kHelp =
-    std::string(
-        "usage: tqhost info [--type NAME] [--plugins DIR] [--snvt FILE]\n"
-        "\n"
-        "Creates an application object of the component by its ProgID, initialises it\n"
-        "for the object type NAME (default TQ4600) and prints what the host sees:\n"
-        "identity, definition header, map/type/module tag, data sheet availability and\n"
-        "the dimension figures, the device parameters with their SNVT types, and the\n"
-        "host inputs and outputs.\n"
-        "\n"
-        "  --type NAME    object type, the folder and file name of its definition\n") +
-    kSessionOptionsHelp + "  --help         show this text\n";
+std::string Help() {
+  return "usage: tqhost info [--type NAME] [--plugins DIR] [--snvt FILE]\n"
+         "\n"
+         "Creates an application object of the component by its ProgID, initialises it\n"
+         "for the object type NAME (default TQ4600) and prints what the host sees:\n"
+         "identity, definition header, map/type/module tag, data sheet availability and\n"
+         "the dimension figures, the device parameters with their SNVT types, and the\n"
+         "host inputs and outputs.\n"
+         "\n" +
+         HelpColumns(WithSessionOptions(
+             {{"--type NAME", "object type, the folder and file name of its definition"}}));
+}
 
 template <class Getter>
 std::string Text(Getter get) {
@@ -104,12 +104,12 @@ void PrintPoints(IAppObject* object) {
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& words) {
-  Arguments args(words, {"--type", "--plugins", "--snvt"}, {"--help"});
+  Arguments args("info", words, {"--type", "--plugins", "--snvt"}, {"--help"});
   if (args.has("--help")) {
-    std::fputs(kHelp.c_str(), stdout);
+    std::fputs(Help().c_str(), stdout);
     return kExitOk;
   }
-  if (!args.ok()) return Fail("info", args.error() + " (see tqhost info --help)", kExitUsage);
+  if (!args.ok()) return Fail("info", args.error(), kExitUsage);
   if (!args.positional().empty())
     return Fail("info", "unexpected argument " + args.positional()[0], kExitUsage);
   std::string type = args.value("--type").value_or("TQ4600");

@@ -16,26 +16,26 @@
 namespace host {
 
 namespace {
-const std::string kHelp =
-    std::string(
-        "usage: tqhost new -o FILE [--name USER] [--modules T1,T2,...] "
-        "[--type NAME]\n"
-        "                  [--plugins DIR] [--snvt FILE]\n"
-        "\n"
-        "Writes a project file holding one new application object with the\n"
-        "expansion modules T1, T2, ... placed in that order, module k in slot k.\n"
-        "The chain must be one that the object type's configuration tree allows;\n"
-        "otherwise the command says which template cannot go where, and writes\n"
-        "nothing. The saved object keeps its configuration stream.\n"
-        "\n"
-        "  -o FILE          project file to write (replaced whole)\n"
-        "  --name USER      user name of the object (default: TYPE_1); control\n"
-        "                   characters other than tab and line breaks cannot be\n"
-        "                   written in XML\n"
-        "  --modules LIST   module template IDs separated by commas,\n"
-        "                   e.g. EB4AI2AO,EB8DIC,EB4AO\n"
-        "  --type NAME      object type (default: TQ4600)\n") +
-    kSessionOptionsHelp + "  --help           show this text\n";
+std::string Help() {
+  return "usage: tqhost new -o FILE [--name USER] [--modules T1,T2,...] [--type NAME]\n"
+         "                  [--plugins DIR] [--snvt FILE]\n"
+         "\n"
+         "Writes a project file holding one new application object with the\n"
+         "expansion modules T1, T2, ... placed in that order, module k in slot k.\n"
+         "The chain must be one that the object type's configuration tree allows;\n"
+         "otherwise the command says which template cannot go where, and writes\n"
+         "nothing. The saved object keeps its configuration stream.\n"
+         "\n" +
+         HelpColumns(
+             WithSessionOptions({{"-o FILE", "project file to write (replaced whole)"},
+                                 {"--name USER",
+                                  "user name of the object (default: TYPE_1); control characters\n"
+                                  "other than tab and line breaks cannot be written in XML"},
+                                 {"--modules LIST",
+                                  "module template IDs separated by commas, in any letter\n"
+                                  "case, e.g. EB4AI2AO,EB8DIC,EB4AO"},
+                                 {"--type NAME", "object type (default: TQ4600)"}}));
+}
 
 std::string Join(const std::vector<std::string>& names, const char* separator) {
   std::string text;
@@ -119,7 +119,7 @@ std::string CheckPlaced(const PlacedObject& object, const std::vector<std::strin
     channels += static_cast<LONG>(list.size());
   }
   if (placed.size() != chain.size())
-    return "the object placed " + std::to_string(placed.size()) + " modules, not " +
+    return "the object placed " + Counted(placed.size(), "module") + ", not " +
            std::to_string(chain.size());
   // Every channel brings at least one input or output.
   if (PointCount(object.get()) < channels)
@@ -130,12 +130,13 @@ std::string CheckPlaced(const PlacedObject& object, const std::vector<std::strin
 }  // namespace
 
 int RunNew(const std::vector<std::string>& words) {
-  Arguments args(words, {"-o", "--name", "--modules", "--type", "--plugins", "--snvt"}, {"--help"});
+  Arguments args("new", words, {"-o", "--name", "--modules", "--type", "--plugins", "--snvt"},
+                 {"--help"});
   if (args.has("--help")) {
-    std::fputs(kHelp.c_str(), stdout);
+    std::fputs(Help().c_str(), stdout);
     return kExitOk;
   }
-  if (!args.ok()) return Fail("new", args.error() + " (see tqhost new --help)", kExitUsage);
+  if (!args.ok()) return Fail("new", args.error(), kExitUsage);
   if (!args.positional().empty())
     return Fail("new", "unexpected argument " + args.positional()[0], kExitUsage);
   auto output = args.value("-o");

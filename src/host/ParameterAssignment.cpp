@@ -41,6 +41,14 @@ std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std:
   ParameterAssignment a;
   a.text = word.substr(0, equals);
   a.value = word.substr(equals + 1);
+  if (a.value.empty()) {
+    error = a.text + ": the value is empty";
+    return std::nullopt;
+  }
+  if (a.value.find('=') != std::string::npos) {
+    error = word + ": a value cannot hold \"=\"";
+    return std::nullopt;
+  }
   if (std::string problem = UnwritableText(a.value); !problem.empty()) {
     error = a.text + ": " + problem;
     return std::nullopt;
@@ -76,6 +84,11 @@ std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std:
     return a;
   }
   return std::nullopt;
+}
+
+bool SameParameter(const ParameterAssignment& a, const ParameterAssignment& b) {
+  return a.channel == b.channel && a.moduleNumber == b.moduleNumber && a.kind == b.kind &&
+         a.position == b.position && qcom::text::EqualsNoCase(a.name, b.name);
 }
 
 qxml::ElementPtr FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignment& a,

@@ -21,8 +21,12 @@ struct ParameterAssignment {
 };
 
 // Parses one word; on failure returns nothing and sets error to what is wrong.
-// The value must not hold what a project file cannot hold.
+// The value must not be empty, hold a second "=" or what a project file cannot hold.
 std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std::string& error);
+
+// Whether two assignments name the same parameter (letter case aside, "EB01"
+// being "EB1").
+bool SameParameter(const ParameterAssignment& a, const ParameterAssignment& b);
 
 // The parameter's element in an object's saved element ("Modules", the n-th
 // module element, its position-th channel element of the kind, the parameter

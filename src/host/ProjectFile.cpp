@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "com/Utf.h"
+#include "host/Commands.h"
 #include "host/XmlFiles.h"
 #include "xml/Dom.h"
 #include "xml/XmlCharacters.h"
@@ -86,8 +87,8 @@ bool ProjectFile::ReadEntry(qxml::ElementPtr wrapper, std::string& problem) {
   const std::string which = "object " + std::to_string(entries_.size() + 1);
   std::vector<qxml::ElementPtr> inside = qxml::ChildElements(wrapper.get());
   if (inside.size() != 1) {
-    problem = which + " holds " + std::to_string(inside.size()) +
-              " elements; it must hold exactly one saved object element";
+    problem = which + " holds " + Counted(inside.size(), "element") +
+              "; it must hold exactly one saved object element";
     return false;
   }
   const std::string elementName = qxml::NameOf(inside[0].get());

@@ -8,28 +8,29 @@
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
+#include "host/HelpText.h"
 
 namespace host {
 
 namespace {
-constexpr const char* kHelp =
-    "usage: tqhost regsvr [-u] LIB\n"
-    "\n"
-    "Registers the COM classes of the component library LIB in the registry\n"
-    "(calls its DllRegisterServer), or removes them with -u (DllUnregisterServer).\n"
-    "The registry file is $QORDB_REGISTRY, else ~/.config/qordb/registry.xml.\n"
-    "\n"
-    "  -u        unregister instead of register\n"
-    "  --help    show this text\n";
+std::string Help() {
+  return "usage: tqhost regsvr [-u] LIB\n"
+         "\n"
+         "Registers the COM classes of the component library LIB in the registry\n"
+         "(calls its DllRegisterServer), or removes them with -u (DllUnregisterServer).\n"
+         "The registry file is $QORDB_REGISTRY, else ~/.config/qordb/registry.xml.\n"
+         "\n" +
+         HelpColumns({{"-u", "unregister instead of register"}, HelpOptionRow()});
 }
+}  // namespace
 
 int RunRegsvr(const std::vector<std::string>& words) {
-  Arguments args(words, {}, {"-u", "--help"});
+  Arguments args("regsvr", words, {}, {"-u", "--help"});
   if (args.has("--help")) {
-    std::fputs(kHelp, stdout);
+    std::fputs(Help().c_str(), stdout);
     return kExitOk;
   }
-  if (!args.ok()) return Fail("regsvr", args.error() + " (see tqhost regsvr --help)", kExitUsage);
+  if (!args.ok()) return Fail("regsvr", args.error(), kExitUsage);
   if (args.positional().size() != 1)
     return Fail("regsvr", "expected one library path (see tqhost regsvr --help)", kExitUsage);
 

@@ -11,32 +11,34 @@
 namespace host {
 
 namespace {
-const std::string kHelp =
-    std::string(
-        "usage: tqhost save FILE -o OUT [--form normal|sim|interop] [--plugins DIR]\n"
-        "                   [--snvt FILE]\n"
-        "\n"
-        "Loads every object of the project FILE (or the bare saved object element\n"
-        "FILE) and writes them, with their identities, as the project OUT, each\n"
-        "object saved in the chosen form:\n"
-        "  normal   the project's own form, which tqhost reads back completely\n"
-        "  sim      the form the simulator reads (user name, key, parameters,\n"
-        "           modules with channel aliases)\n"
-        "  interop  the form other tools exchange (user name, key, parameters,\n"
-        "           modules, display flags of the outputs)\n"
-        "\n"
-        "  -o OUT         project file to write (replaced whole; may be FILE)\n"
-        "  --form FORM    save form (default: normal)\n") +
-    kSessionOptionsHelp + "  --help         show this text\n";
+std::string Help() {
+  return "usage: tqhost save FILE -o OUT [--form normal|sim|interop] [--plugins DIR]\n"
+         "                   [--snvt FILE]\n"
+         "\n"
+         "Loads every object of the project FILE (or the bare saved object element\n"
+         "FILE) and writes them, with their identities, as the project OUT, each\n"
+         "object saved in the chosen form:\n" +
+         HelpColumns({{"normal", "the project's own form, which tqhost reads back completely"},
+                      {"sim",
+                       "the form the simulator reads (user name, key, parameters,\n"
+                       "modules with channel aliases)"},
+                      {"interop",
+                       "the form other tools exchange (user name, key, parameters,\n"
+                       "modules, display flags of the outputs)"}}) +
+         "\n" +
+         HelpColumns(WithSessionOptions(
+             {{"-o OUT", "project file to write (replaced whole; may be FILE)"},
+              {"--form FORM", "save form, in any letter case (default: normal)"}}));
+}
 }  // namespace
 
 int RunSave(const std::vector<std::string>& words) {
-  Arguments args(words, {"-o", "--form", "--plugins", "--snvt"}, {"--help"});
+  Arguments args("save", words, {"-o", "--form", "--plugins", "--snvt"}, {"--help"});
   if (args.has("--help")) {
-    std::fputs(kHelp.c_str(), stdout);
+    std::fputs(Help().c_str(), stdout);
     return kExitOk;
   }
-  if (!args.ok()) return Fail("save", args.error() + " (see tqhost save --help)", kExitUsage);
+  if (!args.ok()) return Fail("save", args.error(), kExitUsage);
   if (args.positional().size() != 1)
     return Fail("save", "expected one project file (see tqhost save --help)", kExitUsage);
   auto output = args.value("-o");
@@ -60,8 +62,8 @@ int RunSave(const std::vector<std::string>& words) {
     saved.Add(*object);
   }
   if (!saved.Write(*output, error)) return Fail("save", error, kExitInput);
-  std::printf("%s: %zu object%s, %s form\n", output->c_str(), project.entries().size(),
-              project.entries().size() == 1 ? "" : "s", SaveFormName(*form));
+  std::printf("%s: %s, %s form\n", output->c_str(),
+              Counted(project.entries().size(), "object").c_str(), SaveFormName(*form));
   return kExitOk;
 }
 

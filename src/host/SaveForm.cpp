@@ -1,11 +1,12 @@
 #include "host/SaveForm.h"
 
+#include "com/TextRules.h"
+
 namespace host {
 
 std::optional<SaveForm> ParseSaveForm(const std::string& word) {
-  if (word == "normal") return SaveForm::kNormal;
-  if (word == "sim") return SaveForm::kSim;
-  if (word == "interop") return SaveForm::kInterop;
+  for (SaveForm form : {SaveForm::kNormal, SaveForm::kSim, SaveForm::kInterop})
+    if (qcom::text::EqualsNoCase(word, SaveFormName(form))) return form;
   return std::nullopt;
 }
 

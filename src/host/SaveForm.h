@@ -9,7 +9,7 @@ namespace host {
 
 enum class SaveForm { kNormal, kSim, kInterop };
 
-// "normal", "sim", "interop"; nothing for any other word.
+// "normal", "sim", "interop" in any letter case; nothing for any other word.
 std::optional<SaveForm> ParseSaveForm(const std::string& word);
 const char* SaveFormName(SaveForm form);
 

@@ -15,24 +15,26 @@
 namespace host {
 
 namespace {
-const std::string kHelp =
-    std::string(
-        "usage: tqhost set FILE [--object N] NAME=VALUE ... [--plugins DIR] [--snvt FILE]\n"
-        "\n"
-        "Sets parameters of object N (default 1) of the project FILE, checks that\n"
-        "each one reads back after the object is saved and loaded again, writes\n"
-        "FILE back (replaced whole) and prints the object's new configuration\n"
-        "stream. Nothing is written when a parameter does not exist or the object\n"
-        "cannot build its stream with the new values.\n"
-        "\n"
-        "  NAME=VALUE       a device parameter, e.g. Priority=3\n"
-        "  M/KIND/P/NAME=VALUE\n"
-        "                   a channel parameter: module key (EB1, EB2, ...), channel\n"
-        "                   kind (AI, AO, DI, DO), the channel's position among the\n"
-        "                   module's channels of that kind (from 1) and the\n"
-        "                   parameter name, e.g. EB1/AI/2/sensortype=3\n"
-        "  --object N       which object of the project, from 1 in file order\n") +
-    kSessionOptionsHelp + "  --help           show this text\n";
+std::string Help() {
+  return "usage: tqhost set FILE [--object N] NAME=VALUE ... [--plugins DIR] [--snvt FILE]\n"
+         "\n"
+         "Sets parameters of object N (default 1) of the project FILE, checks that\n"
+         "each one reads back after the object is saved and loaded again, writes\n"
+         "FILE back (replaced whole) and prints the object's new configuration\n"
+         "stream. Nothing is written when a parameter does not exist or the object\n"
+         "cannot build its stream with the new values. Each parameter is set once\n"
+         "per command (names in any letter case), to a value that is not empty and\n"
+         "holds no \"=\". Words after \"--\" are parameters even if they start with \"-\".\n"
+         "\n" +
+         HelpColumns(WithSessionOptions(
+             {{"NAME=VALUE", "a device parameter, e.g. Priority=3"},
+              {"M/KIND/P/NAME=VALUE",
+               "a channel parameter: module key (EB1, EB2, ...), channel\n"
+               "kind (AI, AO, DI, DO), the channel's position among the\n"
+               "module's channels of that kind (from 1) and the\n"
+               "parameter name, e.g. EB1/AI/2/sensortype=3"},
+              {"--object N", "which object of the project, from 1 in file order"}}));
+}
 
 qcom::ComPtr<IAttribute> DeviceParameter(IAppObject* object, const std::string& name) {
   qcom::ComPtr<IAttributes> attributes;
@@ -76,12 +78,12 @@ std::optional<size_t> ObjectNumber(const std::string& text) {
 }  // namespace
 
 int RunSet(const std::vector<std::string>& words) {
-  Arguments args(words, {"--object", "--plugins", "--snvt"}, {"--help"});
+  Arguments args("set", words, {"--object", "--plugins", "--snvt"}, {"--help"});
   if (args.has("--help")) {
-    std::fputs(kHelp.c_str(), stdout);
+    std::fputs(Help().c_str(), stdout);
     return kExitOk;
   }
-  if (!args.ok()) return Fail("set", args.error() + " (see tqhost set --help)", kExitUsage);
+  if (!args.ok()) return Fail("set", args.error(), kExitUsage);
   if (args.positional().size() < 2)
     return Fail("set", "expected a project file and NAME=VALUE (see tqhost set --help)",
                 kExitUsage);
@@ -95,6 +97,9 @@ int RunSet(const std::vector<std::string>& words) {
   for (size_t i = 1; i < args.positional().size(); ++i) {
     auto assignment = ParseAssignment(args.positional()[i], error);
     if (!assignment) return Fail("set", error, kExitUsage);
+    for (const ParameterAssignment& earlier : assignments)
+      if (SameParameter(earlier, *assignment))
+        return Fail("set", assignment->text + " is set twice", kExitUsage);
     assignments.push_back(*assignment);
   }
 
@@ -103,8 +108,8 @@ int RunSet(const std::vector<std::string>& words) {
   const size_t index = *number - 1;
   if (index >= project.entries().size())
     return Fail("set",
-                path + " holds " + std::to_string(project.entries().size()) +
-                    " objects; there is no object " + std::to_string(*number),
+                path + " holds " + Counted(project.entries().size(), "object") +
+                    "; there is no object " + std::to_string(*number),
                 kExitInput);
   const std::string label = ObjectLabel(path, project, index);
   ComponentSession session;

@@ -11,26 +11,26 @@
 namespace host {
 
 namespace {
-const std::string kHelp =
-    std::string(
-        "usage: tqhost stream FILE [--plugins DIR] [--snvt FILE]\n"
-        "\n"
-        "Loads every object of the project FILE (or the bare saved object element\n"
-        "FILE) and prints its configuration stream, the block the controller is\n"
-        "sent, as hexadecimal text: one line per object, in file order, and nothing\n"
-        "else on standard output. An object that cannot build its stream gets an\n"
-        "empty line and makes the exit code 1.\n"
-        "\n") +
-    kSessionOptionsHelp + "  --help         show this text\n";
+std::string Help() {
+  return "usage: tqhost stream FILE [--plugins DIR] [--snvt FILE]\n"
+         "\n"
+         "Loads every object of the project FILE (or the bare saved object element\n"
+         "FILE) and prints its configuration stream, the block the controller is\n"
+         "sent, as hexadecimal text: one line per object, in file order, and nothing\n"
+         "else on standard output. An object that cannot build its stream gets an\n"
+         "empty line and makes the exit code 1.\n"
+         "\n" +
+         HelpColumns(WithSessionOptions({}));
+}
 }  // namespace
 
 int RunStream(const std::vector<std::string>& words) {
-  Arguments args(words, {"--plugins", "--snvt"}, {"--help"});
+  Arguments args("stream", words, {"--plugins", "--snvt"}, {"--help"});
   if (args.has("--help")) {
-    std::fputs(kHelp.c_str(), stdout);
+    std::fputs(Help().c_str(), stdout);
     return kExitOk;
   }
-  if (!args.ok()) return Fail("stream", args.error() + " (see tqhost stream --help)", kExitUsage);
+  if (!args.ok()) return Fail("stream", args.error(), kExitUsage);
   if (args.positional().size() != 1)
     return Fail("stream", "expected one project file (see tqhost stream --help)", kExitUsage);
   const std::string& path = args.positional()[0];

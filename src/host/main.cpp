@@ -9,6 +9,8 @@
 #include "com/Creation.h"
 #include "host/Commands.h"
 #include "host/ExitCodes.h"
+#include "host/HelpText.h"
+#include "host/NearestName.h"
 
 namespace host {
 
@@ -17,55 +19,90 @@ int Fail(const std::string& command, const std::string& text, int code) {
   return code;
 }
 
+std::string Counted(size_t count, const std::string& noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 }  // namespace host
 
 namespace {
-constexpr const char* kHelp =
-    "usage: tqhost COMMAND [OPTIONS]\n"
-    "\n"
-    "Commands:\n"
-    "  regsvr [-u] LIB                  register (or unregister) a component library\n"
-    "  info [--type NAME]               create an application object and show what\n"
-    "                                   the host sees\n"
-    "  new -o FILE [--modules T1,...]   write a project with one new object\n"
-    "  stream FILE                      print each object's configuration stream\n"
-    "  save FILE -o OUT [--form F]      write the project again, in form F\n"
-    "  set FILE [--object N] NAME=VALUE ...\n"
-    "                                   set parameters and print the new stream\n"
-    "\n"
-    "Run 'tqhost COMMAND --help' for the options of a command. Messages of the\n"
-    "component appear on standard error as 'message: TEXT' lines.\n"
-    "Exit codes: 0 success, 1 input problem, 2 usage.\n";
+
+struct Command {
+  const char* name;
+  int (*run)(const std::vector<std::string>&);
+};
+
+const Command kCommands[] = {{"regsvr", host::RunRegsvr}, {"info", host::RunInfo},
+                             {"new", host::RunNew},       {"stream", host::RunStream},
+                             {"save", host::RunSave},     {"set", host::RunSet}};
+
+std::string Help() {
+  return "usage: tqhost COMMAND [OPTIONS]\n"
+         "\n"
+         "Commands:\n" +
+         host::HelpColumns(
+             {{"regsvr [-u] LIB", "register (or unregister) a component library"},
+              {"info [--type NAME]",
+               "create an application object and show what\n"
+               "the host sees"},
+              {"new -o FILE [--modules T1,...]", "write a project with one new object"},
+              {"stream FILE", "print each object's configuration stream"},
+              {"save FILE -o OUT [--form F]", "write the project again, in form F"},
+              {"set FILE [--object N] NAME=VALUE ...", "set parameters and print the new stream"},
+              {"help COMMAND", "the options of a command (as COMMAND --help)"},
+              {"--version", "print tqhost's version"}},
+             32) +
+         "\n"
+         "Options end at \"--\": the words after it are arguments even if they start\n"
+         "with \"-\". Messages of the component appear on standard error as\n"
+         "'message: TEXT' lines.\n"
+         "Exit codes: 0 success, 1 input problem, 2 usage.\n";
 }
+
+const Command* Find(const std::string& name) {
+  for (const Command& command : kCommands)
+    if (name == command.name) return &command;
+  return nullptr;
+}
+
+int UnknownCommand(const std::string& name) {
+  std::vector<std::string> names = {"help", "--help", "--version"};
+  for (const Command& command : kCommands) names.push_back(command.name);
+  auto meant = host::NearestName(name, names);
+  std::fprintf(stderr, "tqhost: unknown command %s%s\n", name.c_str(),
+               meant ? ("; did you mean " + *meant + "?").c_str() : " (see tqhost --help)");
+  return host::kExitUsage;
+}
+
+int Run(std::vector<std::string> words) {
+  const std::string name = words.front();
+  words.erase(words.begin());
+  if (name == "--version") {
+    std::printf("tqhost %s\n", TQ_VERSION);
+    return host::kExitOk;
+  }
+  if (name == "help" && !words.empty()) {
+    const Command* command = Find(words.front());
+    return command ? command->run({"--help"}) : UnknownCommand(words.front());
+  }
+  if (name == "--help" || name == "-h" || name == "help") {
+    std::fputs(Help().c_str(), stdout);
+    return host::kExitOk;
+  }
+  const Command* command = Find(name);
+  return command ? command->run(words) : UnknownCommand(name);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   std::vector<std::string> words(argv + 1, argv + argc);
   if (words.empty()) {
-    std::fputs(kHelp, stderr);
+    std::fputs(Help().c_str(), stderr);
     return host::kExitUsage;
   }
-  std::string command = words.front();
-  words.erase(words.begin());
-  int code;
-  if (command == "--help" || command == "-h" || command == "help") {
-    std::fputs(kHelp, stdout);
-    code = host::kExitOk;
-  } else if (command == "regsvr") {
-    code = host::RunRegsvr(words);
-  } else if (command == "info") {
-    code = host::RunInfo(words);
-  } else if (command == "new") {
-    code = host::RunNew(words);
-  } else if (command == "stream") {
-    code = host::RunStream(words);
-  } else if (command == "save") {
-    code = host::RunSave(words);
-  } else if (command == "set") {
-    code = host::RunSet(words);
-  } else {
-    code = host::Fail(command, "unknown command (see tqhost --help)", host::kExitUsage);
-  }
+  int code = Run(words);
   CoFreeUnusedLibraries();
   return code;
 }

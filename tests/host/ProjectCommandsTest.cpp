@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 
+#include "com/TextRules.h"
 #include "com/Variant.h"
 #include "host/TqhostRun.h"
 #include "xml/Elements.h"
@@ -127,7 +128,7 @@ TEST_F(ProjectCommands, SetRefusesWhatDoesNotExistAndLeavesTheFile) {
                      "tqhost set: " + path + ": object 1 (TQ4600): " + why + "\n"),
               "");
   Expect({"set", path, "--object", "2", "Priority=1"}, 1,
-         "tqhost set: " + path + " holds 1 objects; there is no object 2\n");
+         "tqhost set: " + path + " holds 1 object; there is no object 2\n");
   EXPECT_EQ(ReadFile(path), original);
 }
 
@@ -210,7 +211,7 @@ TEST_F(ProjectCommands, SaveWritesEveryFormWithItsChildrenAndKeepsIdentities) {
       {"interop", {"UserName", "Key", "Attributes", "Modules", "Outputs"}}};
   for (const auto& [form, children] : forms) {
     const std::string out = dir / (form + ".xml");
-    EXPECT_EQ(Expect({"save", in, "-o", out, "--form=" + form}, 0),
+    EXPECT_EQ(Expect({"save", in, "-o", out, "--form=" + qcom::text::Upper(form)}, 0),
               out + ": 1 object, " + form + " form\n");
     EXPECT_EQ(ChildrenAt(out, "Object/TQ4600"), children) << form;
     const std::string text = ReadFile(out);

@@ -1,5 +1,7 @@
 // tqhost's component commands (info, regsvr) and its usage.
 #include <filesystem>
+#include <set>
+#include <sstream>
 
 #include "host/TqhostRun.h"
 
@@ -31,10 +33,14 @@ TEST_F(Tqhost, InfoRegistersTheBundledComponentAndShowsTheObject) {
 
 TEST_F(Tqhost, UsageErrorsAndHelp) {
   EXPECT_EQ(Run({}).err.rfind("usage: tqhost COMMAND [OPTIONS]\n", 0), 0u);
+  EXPECT_EQ(Expect({"--version"}, 0), "tqhost " TQ_VERSION "\n");
+  Expect({"frobnicate"}, 2, "tqhost: unknown command frobnicate (see tqhost --help)\n");
+  Expect({"help", "strem"}, 2, "tqhost: unknown command strem; did you mean stream?\n");
   // Found before any file is read: exit 2 and one line saying what is wrong.
   const std::pair<Names, std::string> usage[] = {
-      {{"frobnicate"}, "frobnicate: unknown command (see tqhost --help)"},
       {{"info", "--colour"}, "info: unknown option --colour (see tqhost info --help)"},
+      {{"info", "--tpye", "X"}, "info: unknown option --tpye; did you mean --type?"},
+      {{"info", "--", "--type"}, "info: unexpected argument --type"},
       {{"info", "--type"}, "info: option --type needs a value (see tqhost info --help)"},
       {{"info", "extra"}, "info: unexpected argument extra"},
       {{"regsvr"}, "regsvr: expected one library path (see tqhost regsvr --help)"},
@@ -56,11 +62,34 @@ TEST_F(Tqhost, UsageErrorsAndHelp) {
        "EB1/AI/2/sensortype"},
       {{"set", "p.xml", "--object", "0", "Priority=1"},
        "set: --object takes a number from 1, not 0"},
+      {{"set", "p.xml", "Priority=3=4"}, "set: Priority=3=4: a value cannot hold \"=\""},
+      {{"set", "p.xml", "Priority="}, "set: Priority: the value is empty"},
+      {{"set", "p.xml", "EB1/AI/2/sensortype="}, "set: EB1/AI/2/sensortype: the value is empty"},
+      {{"set", "p.xml", "Priority=3", "priority=4"}, "set: priority is set twice"},
+      {{"set", "p.xml", "EB1/AI/2/range=1", "eb1\\ai\\2\\Range=0"},
+       "set: eb1\\ai\\2\\Range is set twice"},
       {{"new", "-o", "p.xml", "--name", "a\x01"},
        "new: --name: a project file cannot hold the character U+0001"}};
   for (const auto& [args, why] : usage) EXPECT_EQ(Expect(args, 2, "tqhost " + why + "\n"), "");
-  for (const std::string command : {"new", "stream", "save", "set", "info", "regsvr"})
-    EXPECT_EQ(Expect({command, "--help"}, 0).rfind("usage: tqhost " + command, 0), 0u) << command;
+  // Every help text, "-h" and "help COMMAND" alike, keeps its descriptions in one column.
+  for (const std::string command : {"", "new", "stream", "save", "set", "info", "regsvr"}) {
+    auto with = [&](Names words) { return command.empty() ? words : Names{command, words[0]}; };
+    const std::string help = Expect(with({"--help"}), 0);
+    EXPECT_EQ(help.rfind("usage: tqhost " + (command.empty() ? "COMMAND" : command), 0), 0u);
+    EXPECT_EQ(Expect(with({"-h"}), 0), help);
+    EXPECT_EQ(Expect(command.empty() ? Names{"help"} : Names{"help", command}, 0), help);
+    std::istringstream lines(help);
+    std::set<size_t> block;  // description columns of the indented lines since the last gap
+    bool aligned = true;
+    for (std::string line; std::getline(lines, line);) {
+      if (!line.starts_with("  ")) block.clear();
+      size_t gap = line.starts_with("    ") ? 0 : line.find("  ", 2);
+      if (line.starts_with("  ") && gap != std::string::npos)
+        block.insert(line.find_first_not_of(' ', gap));
+      aligned = aligned && block.size() <= 1;
+    }
+    EXPECT_TRUE(aligned) << help;
+  }
   EXPECT_NE(Expect({"set", "--help"}, 0).find("--plugins DIR"), std::string::npos);
 }
 
