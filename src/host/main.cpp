@@ -81,10 +81,7 @@ int Run(std::vector<std::string> words) {
     std::printf("tqhost %s\n", TQ_VERSION);
     return host::kExitOk;
   }
-  if (name == "help" && !words.empty()) {
-    const Command* command = Find(words.front());
-    return command ? command->run({"--help"}) : UnknownCommand(words.front());
-  }
+  if (name == "help" && !words.empty()) return Run({words.front(), "--help"});
   if (name == "--help" || name == "-h" || name == "help") {
     std::fputs(Help().c_str(), stdout);
     return host::kExitOk;
