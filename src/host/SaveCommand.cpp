@@ -7,6 +7,7 @@
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
 #include "host/ProjectFile.h"
+#include "host/ProjectLock.h"
 
 namespace host {
 
@@ -25,7 +26,8 @@ const std::string kHelp =
         "  interop  the form other tools exchange (user name, key, parameters,\n"
         "           modules, display flags of the outputs)\n"
         "\n"
-        "  -o OUT         project file to write (replaced whole; may be FILE)\n"
+        "  -o OUT         project file to write (replaced whole; may be FILE); it\n"
+        "                 is locked from before FILE is read until it is replaced\n"
         "  --form FORM    save form (default: normal)\n") +
     kSessionOptionsHelp + "  --help         show this text\n";
 }  // namespace
@@ -48,7 +50,11 @@ int RunSave(const std::vector<std::string>& words) {
                 kExitUsage);
   const std::string& path = args.positional()[0];
 
+  // OUT is locked before FILE is read: when they are the same file, reading
+  // and replacing it is one step no other command's change falls between.
   std::string error;
+  ProjectLock lock;
+  if (!lock.Acquire(*output, error)) return Fail("save", error, kExitInput);
   ProjectFile project;
   if (!project.Read(path, error)) return Fail("save", error, kExitInput);
   ComponentSession session;

@@ -11,6 +11,7 @@
 #include "host/ExitCodes.h"
 #include "host/ParameterAssignment.h"
 #include "host/ProjectFile.h"
+#include "host/ProjectLock.h"
 
 namespace host {
 
@@ -23,7 +24,9 @@ const std::string kHelp =
         "each one reads back after the object is saved and loaded again, writes\n"
         "FILE back (replaced whole) and prints the object's new configuration\n"
         "stream. Nothing is written when a parameter does not exist or the object\n"
-        "cannot build its stream with the new values.\n"
+        "cannot build its stream with the new values. FILE is locked from before\n"
+        "it is read until it is replaced: commands changing it at the same time\n"
+        "run one after the other, and none loses the other's change.\n"
         "\n"
         "  NAME=VALUE       a device parameter, e.g. Priority=3\n"
         "  M/KIND/P/NAME=VALUE\n"
@@ -98,6 +101,10 @@ int RunSet(const std::vector<std::string>& words) {
     assignments.push_back(*assignment);
   }
 
+  // Held until FILE is replaced, so that a set running at the same time
+  // neither is overwritten nor overwrites this one.
+  ProjectLock lock;
+  if (!lock.Acquire(path, error)) return Fail("set", error, kExitInput);
   ProjectFile project;
   if (!project.Read(path, error)) return Fail("set", error, kExitInput);
   const size_t index = *number - 1;

@@ -40,6 +40,7 @@ std::string Bytes(const std::string& stream, size_t i, size_t n = 1) {
 
 // Where the demo chain EB4AI2AO, EB8DIC, EB4AO puts things in its stream.
 constexpr size_t kPriorityByte = 12;
+constexpr size_t kMaxTimeByte = 19;  // MaxTimeBetweenComm, two bytes in 0.1 s steps
 constexpr size_t kFirstAiByte = 45;  // after 6 three-byte input references
 constexpr size_t kAiBytes = 14;
 
@@ -312,6 +313,22 @@ TEST_F(ProjectCommands, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(limited.out, "");
   EXPECT_EQ(ReadFile(path), original);
   EXPECT_EQ(dir.Entries(), entries);
+}
+
+TEST_F(ProjectCommands, SimultaneousSetsOnOneProjectLoseNoUpdate) {
+  const std::string path = dir.Write("p.xml",
+                                     "<QorProject version=\"1\"><Object><TQ4600/></Object>"
+                                     "<Object><TQ4600/></Object></QorProject>");
+  for (int pair = 1; pair <= 50; ++pair) {
+    const int one = Start({"set", path, "--object", "1", "Priority=" + std::to_string(pair)});
+    const int two =
+        Start({"set", path, "--object", "2", "MaxTimeBetweenComm=" + std::to_string(300 + pair)});
+    EXPECT_EQ(testing_support::WaitProcess(one), 0) << "pair " << pair;
+    EXPECT_EQ(testing_support::WaitProcess(two), 0) << "pair " << pair;
+    const std::string streams = StreamOf(path), second = streams.substr(streams.find('\n') + 1);
+    EXPECT_EQ(std::stoi(Bytes(streams, kPriorityByte), nullptr, 16), pair) << "pair " << pair;
+    EXPECT_EQ(std::stoi(Bytes(second, kMaxTimeByte, 2), nullptr, 16), 3000 + 10 * pair) << pair;
+  }
 }
 
 TEST_F(ProjectCommands, ThePluginFolderOptionUsesAnotherComponent) {
