@@ -7,6 +7,7 @@
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
 #include "host/ProjectFile.h"
+#include "host/ProjectLock.h"
 
 namespace host {
 
@@ -27,7 +28,9 @@ std::string Help() {
                        "modules, display flags of the outputs)"}}) +
          "\n" +
          HelpColumns(WithSessionOptions(
-             {{"-o OUT", "project file to write (replaced whole; may be FILE)"},
+             {{"-o OUT",
+               "project file to write (replaced whole; may be FILE); it\n"
+               "is locked from before FILE is read until it is replaced"},
               {"--form FORM", "save form, in any letter case (default: normal)"}}));
 }
 }  // namespace
@@ -50,7 +53,11 @@ int RunSave(const std::vector<std::string>& words) {
                 kExitUsage);
   const std::string& path = args.positional()[0];
 
+  // OUT is locked before FILE is read: when they are the same file, reading
+  // and replacing it is one step no other command's change falls between.
   std::string error;
+  ProjectLock lock;
+  if (!lock.Acquire(*output, error)) return Fail("save", error, kExitInput);
   ProjectFile project;
   if (!project.Read(path, error)) return Fail("save", error, kExitInput);
   ComponentSession session;

@@ -11,6 +11,7 @@
 #include "host/ExitCodes.h"
 #include "host/ParameterAssignment.h"
 #include "host/ProjectFile.h"
+#include "host/ProjectLock.h"
 
 namespace host {
 
@@ -25,6 +26,9 @@ std::string Help() {
          "cannot build its stream with the new values. Each parameter is set once\n"
          "per command (names in any letter case), to a value that is not empty and\n"
          "holds no \"=\". Words after \"--\" are parameters even if they start with \"-\".\n"
+         "FILE is locked from before it is read until it is replaced: commands\n"
+         "changing it at the same time run one after the other, and none loses the\n"
+         "other's change.\n"
          "\n" +
          HelpColumns(WithSessionOptions(
              {{"NAME=VALUE", "a device parameter, e.g. Priority=3"},
@@ -103,6 +107,10 @@ int RunSet(const std::vector<std::string>& words) {
     assignments.push_back(*assignment);
   }
 
+  // Held until FILE is replaced, so that a set running at the same time
+  // neither is overwritten nor overwrites this one.
+  ProjectLock lock;
+  if (!lock.Acquire(path, error)) return Fail("set", error, kExitInput);
   ProjectFile project;
   if (!project.Read(path, error)) return Fail("set", error, kExitInput);
   const size_t index = *number - 1;

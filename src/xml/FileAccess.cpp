@@ -1,8 +1,8 @@
 #include "xml/FileAccess.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <system_error>
 
 #include <fcntl.h>
@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "com/ErrorRecord.h"
+#include "xml/TemporaryFiles.h"
 
 namespace qxml {
 
@@ -85,9 +86,16 @@ HRESULT WriteFailed(int error) {
   return qcom::RecordError(CodeOf(error), "qxml", std::generic_category().message(error));
 }
 
-std::string TemporaryBeside(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  return path + ".~" + std::to_string(::getpid()) + "." + std::to_string(counter.fetch_add(1));
+// The folder of a file path; "." for a bare name.
+std::string FolderOf(const std::string& path) {
+  std::string folder = std::filesystem::path(path).parent_path().string();
+  return folder.empty() ? "." : folder;
+}
+
+// The rename that replaced a file reaches the disk with its folder.
+void SyncFolder(const std::string& folder) {
+  Descriptor entries(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (entries.get() >= 0) ::fsync(entries.get());
 }
 
 }  // namespace
@@ -130,6 +138,7 @@ HRESULT ReadWholeFile(const std::string& path, std::string& bytes, std::string& 
 HRESULT ReplaceFile(const std::string& path, std::string_view bytes) {
   std::string temporary;
   int fd = -1;
+  RemoveStaleTemporaries(FolderOf(path));
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     temporary = TemporaryBeside(path);
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -156,6 +165,7 @@ HRESULT ReplaceFile(const std::string& path, std::string_view bytes) {
     ::unlink(temporary.c_str());
     return WriteFailed(error);
   }
+  SyncFolder(FolderOf(path));  // the file is replaced either way; a failure here is not reported
   return S_OK;
 }
 

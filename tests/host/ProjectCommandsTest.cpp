@@ -1,10 +1,12 @@
 // tqhost's project commands (new, set, stream, save) run as a user runs them.
 #include <sys/resource.h>
 
+#include <chrono>
 #include <clocale>
 #include <csignal>
 #include <filesystem>
 #include <map>
+#include <thread>
 
 #include "com/TextRules.h"
 #include "com/Variant.h"
@@ -41,6 +43,7 @@ std::string Bytes(const std::string& stream, size_t i, size_t n = 1) {
 
 // Where the demo chain EB4AI2AO, EB8DIC, EB4AO puts things in its stream.
 constexpr size_t kPriorityByte = 12;
+constexpr size_t kMaxTimeByte = 19;  // MaxTimeBetweenComm, two bytes in 0.1 s steps
 constexpr size_t kFirstAiByte = 45;  // after 6 three-byte input references
 constexpr size_t kAiBytes = 14;
 
@@ -318,6 +321,61 @@ TEST_F(ProjectCommands, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(limited.out, "");
   EXPECT_EQ(ReadFile(path), original);
   EXPECT_EQ(dir.Entries(), entries);
+}
+
+TEST_F(ProjectCommands, SimultaneousSetsOnOneProjectLoseNoUpdate) {
+  const std::string path = dir.Write("p.xml",
+                                     "<QorProject version=\"1\"><Object><TQ4600/></Object>"
+                                     "<Object><TQ4600/></Object></QorProject>");
+  for (int pair = 1; pair <= 50; ++pair) {
+    const int one = Start({"set", path, "--object", "1", "Priority=" + std::to_string(pair)});
+    const int two =
+        Start({"set", path, "--object", "2", "MaxTimeBetweenComm=" + std::to_string(300 + pair)});
+    EXPECT_EQ(testing_support::WaitProcess(one), 0) << "pair " << pair;
+    EXPECT_EQ(testing_support::WaitProcess(two), 0) << "pair " << pair;
+    const std::string streams = StreamOf(path), second = streams.substr(streams.find('\n') + 1);
+    EXPECT_EQ(std::stoi(Bytes(streams, kPriorityByte), nullptr, 16), pair) << "pair " << pair;
+    EXPECT_EQ(std::stoi(Bytes(second, kMaxTimeByte, 2), nullptr, 16), 3000 + 10 * pair) << pair;
+  }
+}
+
+TEST_F(ProjectCommands, AKilledSetLeavesTheOldOrTheNewProjectAndNoTemporaries) {
+  const std::string path = dir / "p.xml";
+  Expect({"new", "-o", path}, 0);
+  std::string old = ReadFile(path);
+  const size_t begin = old.find("<Object"), end = old.find("</Object>") + 9;
+  const std::string object = "\n" + old.substr(begin, end - begin);
+  for (int i = 1; i < 5000; ++i) old.insert(end, object);
+  testing_support::WriteFile(path, old);
+  const Names set = {"set", path, "--object", "5000", "Priority=9"};
+  const auto start = std::chrono::steady_clock::now();
+  Expect(set, 0);
+  const auto took = std::chrono::steady_clock::now() - start;
+  const std::string updated = ReadFile(path);
+
+  // Killed at random moments while it writes: from when its new file appears
+  // beside the project, through the rename, to shortly after.
+  for (int round = 0; round < 50; ++round) {
+    testing_support::WriteFile(path, old);
+    const int pid = Start(set);
+    const std::string temporary = path + ".~" + std::to_string(pid) + ".0";
+    const auto deadline = std::chrono::steady_clock::now() + 2 * took;
+    while (!std::filesystem::exists(temporary) && std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::microseconds(50));
+    std::this_thread::sleep_for(took * (std::rand() % 100) / 2000);
+    ::kill(pid, SIGKILL);
+    testing_support::WaitProcess(pid);
+    const std::string now = ReadFile(path);
+    EXPECT_TRUE(now == old || now == updated) << "round " << round << ": " << now.size();
+  }
+  // The next write removes what the killed ones left, but not the temporary of
+  // a running process nor a name of another form.
+  const std::string live = "p.xml.~" + std::to_string(::getpid()) + ".0";
+  dir.Write(live, "");
+  dir.Write("p.xml.~x.0", "");
+  Expect(set, 0);
+  EXPECT_EQ(ReadFile(path), updated);
+  EXPECT_EQ(dir.Entries(), (Names{"config", "p.xml", live, "p.xml.~x.0"}));
 }
 
 TEST_F(ProjectCommands, ThePluginFolderOptionUsesAnotherComponent) {

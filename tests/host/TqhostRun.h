@@ -18,6 +18,10 @@ class TqhostRun : public ::testing::Test {
     return testing_support::RunProcess(std::string(TQ_BUILD_DIR) + "/bin/tqhost", args,
                                        {{"QORDB_REGISTRY", registry}, {"LC_ALL", locale}});
   }
+  int Start(const Names& args) {
+    return testing_support::StartProcess(std::string(TQ_BUILD_DIR) + "/bin/tqhost", args,
+                                         {{"QORDB_REGISTRY", registry}, {"LC_ALL", "C"}});
+  }
   // Runs tqhost, expecting exactly this exit code and standard error; gives
   // the standard output.
   std::string Expect(const Names& args, int exitCode, const std::string& err = "") {

@@ -9,19 +9,14 @@
 
 namespace testing_support {
 
-ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::pair<std::string, std::string>>& env) {
-  ProcessResult result;
-  int out[2], err[2];
-  if (pipe(out) != 0 || pipe(err) != 0) return result;
+int StartProcess(const std::string& program, const std::vector<std::string>& args,
+                 const std::vector<std::pair<std::string, std::string>>& env, int out, int err) {
   pid_t pid = fork();
   if (pid == 0) {
-    int devnull = open("/dev/null", O_RDONLY);
+    int devnull = open("/dev/null", O_RDWR | O_CLOEXEC);
     dup2(devnull, 0);
-    dup2(out[1], 1);
-    dup2(err[1], 2);
-    close(out[0]);
-    close(err[0]);
+    dup2(out < 0 ? devnull : out, 1);
+    dup2(err < 0 ? devnull : err, 2);
     for (const auto& [name, value] : env) setenv(name.c_str(), value.c_str(), 1);
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
@@ -30,6 +25,21 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     execv(program.c_str(), argv.data());
     _exit(127);
   }
+  return pid;
+}
+
+int WaitProcess(int pid) {
+  int status = 0;
+  return waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::pair<std::string, std::string>>& env) {
+  ProcessResult result;
+  int out[2], err[2];
+  // Close-on-exec: a program started meanwhile must not hold these pipes open.
+  if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return result;
+  const int pid = StartProcess(program, args, env, out[1], err[1]);
   close(out[1]);
   close(err[1]);
   pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
@@ -50,9 +60,7 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
       }
     }
   }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.exitCode = WaitProcess(pid);
   return result;
 }
 
