@@ -21,6 +21,33 @@ HRESULT AppendTextElement(IXMLDOMNode* parent, std::string_view name, std::strin
   return qcom::Guarded([&] { return node_ops::AppendTextElement(*impl, name, text); });
 }
 
+namespace {
+void IndentTree(pugi::xml_node element, const std::string& margin) {
+  pugi::xml_node first = element.first_child();
+  if (!first) return;
+  for (pugi::xml_node c = first; c; c = c.next_sibling())
+    if (c.type() != pugi::node_element && c.type() != pugi::node_comment) return;
+  const std::string inner = margin + "  ", lineBefore = "\n" + inner, lineAfter = "\n" + margin;
+  for (pugi::xml_node c = first; c; c = c.next_sibling()) {
+    IndentTree(c, inner);
+    element.insert_child_before(pugi::node_pcdata, c).set_value(lineBefore.c_str());
+  }
+  element.append_child(pugi::node_pcdata).set_value(lineAfter.c_str());
+}
+}  // namespace
+
+HRESULT IndentElements(IXMLDOMNode* element) {
+  DomNodeBase* impl = Implementation(element);
+  if (!impl) return E_NOINTERFACE;
+  return qcom::Guarded([&] {
+    const NodeHandle& handle = impl->Handle();
+    if (handle.IsAttribute() || handle.node.type() != pugi::node_element) return E_INVALIDARG;
+    IndentTree(handle.node, "");
+    impl->Doc().Store().Touch();
+    return S_OK;
+  });
+}
+
 int32_t LiveObjectCount() {
   return qcom::ThisModule().objects.load();
 }

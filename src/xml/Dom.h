@@ -51,6 +51,14 @@ QXML_API std::optional<std::vector<AttributeFacts>> ReadAttributeFacts(IXMLDOMNo
 QXML_API HRESULT AppendTextElement(IXMLDOMNode* parent, std::string_view name,
                                    std::string_view text);
 
+// Puts each child of an element that holds only elements and comments on its
+// own line, indented two blanks per level, down the whole subtree; elements
+// with text keep their content exactly as it is. The same tree as appending
+// the white-space text nodes through the members, in one pass over the tree
+// and without a node object for each. E_NOINTERFACE when element is null or
+// of another implementation, E_INVALIDARG when it is not an element.
+QXML_API HRESULT IndentElements(IXMLDOMNode* element);
+
 // Objects of this library that are still alive (documents, nodes, lists, errors).
 QXML_API int32_t LiveObjectCount();
 
