@@ -1,6 +1,7 @@
 #include "support/Process.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,7 +11,8 @@
 namespace testing_support {
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::pair<std::string, std::string>>& env) {
+                         const std::vector<std::pair<std::string, std::string>>& env,
+                         const ChildSetup& setup) {
   ProcessResult result;
   int out[2], err[2];
   if (pipe(out) != 0 || pipe(err) != 0) return result;
@@ -18,10 +20,14 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
   if (pid == 0) {
     int devnull = open("/dev/null", O_RDONLY);
     dup2(devnull, 0);
-    dup2(out[1], 1);
+    dup2(setup.out.empty() ? out[1] : open(setup.out.c_str(), O_WRONLY), 1);
     dup2(err[1], 2);
     close(out[0]);
     close(err[0]);
+    if (setup.unprivileged && geteuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(kUnprivilegedId) != 0 ||
+         setuid(kUnprivilegedId) != 0))
+      _exit(126);
     for (const auto& [name, value] : env) setenv(name.c_str(), value.c_str(), 1);
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
