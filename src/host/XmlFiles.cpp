@@ -6,6 +6,7 @@
 #include "com/Variant.h"
 #include "host/ComponentSession.h"
 #include "xml/Elements.h"
+#include "xml/FileAccess.h"
 
 namespace host {
 
@@ -53,6 +54,8 @@ std::string WriteFailure(HRESULT hr, const std::string& path) {
   std::filesystem::path folder = std::filesystem::absolute(path, ec).parent_path();
   if (!std::filesystem::is_directory(folder, ec))
     return "cannot write " + path + ": the folder " + folder.string() + " does not exist";
+  if (std::string kind = qxml::SpecialFileKind(path); !kind.empty())
+    return "cannot write " + path + ": it is " + kind + ", not a regular file";
   if (hr == E_ACCESSDENIED) return "cannot write " + path + ": access denied";
   return "cannot write " + path + " (error " + qcom::HresultText(hr) +
          "); an existing file is left as it was";

@@ -1,10 +1,13 @@
 // tqhost's project commands (new, set, stream, save) run as a user runs them.
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <clocale>
 #include <csignal>
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 #include "com/Variant.h"
 #include "host/TqhostRun.h"
@@ -312,6 +315,39 @@ TEST_F(ProjectCommands, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(limited.out, "");
   EXPECT_EQ(ReadFile(path), original);
   EXPECT_EQ(dir.Entries(), entries);
+}
+
+TEST_F(ProjectCommands, OnlyRegularFilesAreReadOrReplacedAndLinksAreFollowed) {
+  namespace fs = std::filesystem;
+  const std::string p = NewProject("p.xml", "EB8DI");
+  const std::string fifo = dir / "fifo", folder = dir / "folder", device = dir / "null";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_directory(folder);
+  std::vector<std::tuple<std::string, std::string, fs::file_type>> specials = {
+      {fifo, "a named pipe", fs::file_type::fifo}, {folder, "a folder", fs::file_type::directory}};
+  // A device like /dev/null, made here so that a fault harms nothing else (root only).
+  if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+    specials.emplace_back(device, "a device", fs::file_type::character);
+  for (const auto& [path, kind, type] : specials) {
+    // Read without waiting for a writer, written without replacing it.
+    const std::string why = "'" + path + "' is " + kind + ", not a regular file.\n";
+    Expect({"stream", path}, 1, "tqhost stream: " + path + ": " + why);
+    Expect({"info", "--snvt", path}, 1, "tqhost info: " + path + ": " + why);
+    Expect({"save", p, "-o", path}, 1,
+           "tqhost save: cannot write " + path + ": it is " + kind + ", not a regular file\n");
+    EXPECT_EQ(fs::symlink_status(path).type(), type) << path;
+  }
+  // A chain of links ends at the project, which is replaced; the links stay.
+  fs::create_symlink("p.xml", dir / "link");
+  fs::create_symlink(dir / "link", dir / "link2");
+  Expect({"save", dir / "link2", "-o", dir / "link2", "--form", "sim"}, 0);
+  EXPECT_TRUE(fs::is_symlink(dir / "link") && fs::is_symlink(dir / "link2"));
+  EXPECT_NE(ReadFile(p).find("form=\"sim\""), std::string::npos);
+  // A link to no file yet makes that file.
+  fs::create_symlink("made.xml", dir / "dangling");
+  Expect({"new", "-o", dir / "dangling"}, 0);
+  EXPECT_TRUE(fs::is_symlink(dir / "dangling"));
+  EXPECT_NE(ReadFile(dir / "made.xml").find("<TQ4600>"), std::string::npos);
 }
 
 TEST_F(ProjectCommands, ThePluginFolderOptionUsesAnotherComponent) {
