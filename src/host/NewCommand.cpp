@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "host/ExitCodes.h"
 #include "host/PlacedObject.h"
 #include "host/ProjectFile.h"
+#include "host/XmlFiles.h"
 #include "xml/Dom.h"
 
 namespace host {
@@ -18,9 +20,8 @@ namespace host {
 namespace {
 const std::string kHelp =
     std::string(
-        "usage: tqhost new -o FILE [--name USER] [--modules T1,T2,...] "
-        "[--type NAME]\n"
-        "                  [--plugins DIR] [--snvt FILE]\n"
+        "usage: tqhost new -o FILE [--force] [--name USER] [--modules T1,T2,...]\n"
+        "                  [--type NAME] [--plugins DIR] [--snvt FILE]\n"
         "\n"
         "Writes a project file holding one new application object with the\n"
         "expansion modules T1, T2, ... placed in that order, module k in slot k.\n"
@@ -28,7 +29,8 @@ const std::string kHelp =
         "otherwise the command says which template cannot go where, and writes\n"
         "nothing. The saved object keeps its configuration stream.\n"
         "\n"
-        "  -o FILE          project file to write (replaced whole)\n"
+        "  -o FILE          project file to write, or - for standard output\n"
+        "  --force          replace FILE if it exists (replaced whole)\n"
         "  --name USER      user name of the object (default: TYPE_1)\n"
         "  --modules LIST   module template IDs separated by commas,\n"
         "                   e.g. EB4AI2AO,EB8DIC,EB4AO\n"
@@ -128,7 +130,8 @@ std::string CheckPlaced(const PlacedObject& object, const std::vector<std::strin
 }  // namespace
 
 int RunNew(const std::vector<std::string>& words) {
-  Arguments args(words, {"-o", "--name", "--modules", "--type", "--plugins", "--snvt"}, {"--help"});
+  Arguments args(words, {"-o", "--name", "--modules", "--type", "--plugins", "--snvt"},
+                 {"--help", "--force"});
   if (args.has("--help")) {
     std::fputs(kHelp.c_str(), stdout);
     return kExitOk;
@@ -143,6 +146,11 @@ int RunNew(const std::vector<std::string>& words) {
   if (auto list = args.value("--modules"); list && !SplitChain(*list, chain))
     return Fail("new", "--modules: empty template name in \"" + *list + "\"", kExitUsage);
   const std::string type = args.value("--type").value_or("TQ4600");
+  // An existing project is replaced only on request. A link that names no
+  // file yet names no project to lose.
+  std::error_code ec;
+  if (*output != kStandardOutput && !args.has("--force") && std::filesystem::exists(*output, ec))
+    return Fail("new", *output + " exists; use --force to replace it", kExitInput);
 
   std::string error;
   ComponentSession session;
@@ -168,7 +176,8 @@ int RunNew(const std::vector<std::string>& words) {
 
   ProjectFile project;
   project.Add(*object);
-  if (!project.Write(*output, error)) return Fail("new", error, kExitInput);
+  if (!project.WriteOutput(*output, error)) return Fail("new", error, kExitInput);
+  if (*output == kStandardOutput) return kExitOk;  // standard output holds the project only
   std::printf("%s: %s \"%s\"%s\n", output->c_str(), type.c_str(),
               object->Identity().userName.c_str(),
               chain.empty() ? " without modules" : (" with " + Join(chain, ", ")).c_str());

@@ -7,6 +7,7 @@
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
 #include "host/ProjectFile.h"
+#include "host/XmlFiles.h"
 
 namespace host {
 
@@ -25,7 +26,8 @@ const std::string kHelp =
         "  interop  the form other tools exchange (user name, key, parameters,\n"
         "           modules, display flags of the outputs)\n"
         "\n"
-        "  -o OUT         project file to write (replaced whole; may be FILE)\n"
+        "  -o OUT         project file to write (replaced whole; may be FILE), or -\n"
+        "                 for standard output\n"
         "  --form FORM    save form (default: normal)\n") +
     kSessionOptionsHelp + "  --help         show this text\n";
 }  // namespace
@@ -59,7 +61,8 @@ int RunSave(const std::vector<std::string>& words) {
     if (!object) return Fail("save", error, kExitInput);
     saved.Add(*object);
   }
-  if (!saved.Write(*output, error)) return Fail("save", error, kExitInput);
+  if (!saved.WriteOutput(*output, error)) return Fail("save", error, kExitInput);
+  if (*output == kStandardOutput) return kExitOk;  // standard output holds the project only
   std::printf("%s: %zu object%s, %s form\n", output->c_str(), project.entries().size(),
               project.entries().size() == 1 ? "" : "s", SaveFormName(*form));
   return kExitOk;

@@ -1,5 +1,6 @@
 #include "host/XmlFiles.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include "com/ErrorRecord.h"
@@ -49,6 +50,11 @@ void Indent(IXMLDOMDocument* document, IXMLDOMNode* element, const std::string& 
   AppendText(document, element, "\n" + margin, nullptr);
 }
 
+void IndentDocument(IXMLDOMDocument* document) {
+  qxml::ElementPtr root = qxml::RootOf(document);
+  if (root) Indent(document, root.get(), "");
+}
+
 std::string WriteFailure(HRESULT hr, const std::string& path) {
   std::error_code ec;
   std::filesystem::path folder = std::filesystem::absolute(path, ec).parent_path();
@@ -82,12 +88,22 @@ qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& 
 }
 
 bool WriteXmlFile(IXMLDOMDocument* document, const std::string& path, std::string& error) {
-  qxml::ElementPtr root = qxml::RootOf(document);
-  if (root) Indent(document, root.get(), "");
+  IndentDocument(document);
   HRESULT hr = document->save(qcom::Variant(path).raw());
   if (SUCCEEDED(hr)) return true;
   error = WriteFailure(hr, path);
   return false;
+}
+
+bool PrintXml(IXMLDOMDocument* document, std::string& error) {
+  IndentDocument(document);
+  std::optional<std::string> text = qxml::FileText(document);
+  if (!text) {
+    error = "cannot write to standard output: the document has no element";
+    return false;
+  }
+  std::fwrite(text->data(), 1, text->size(), stdout);
+  return true;
 }
 
 std::string BundledCatalogue() {

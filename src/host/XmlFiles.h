@@ -21,6 +21,13 @@ qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& 
 // error to one line.
 bool WriteXmlFile(IXMLDOMDocument* document, const std::string& path, std::string& error);
 
+// How an output option names standard output ("-o -").
+constexpr const char* kStandardOutput = "-";
+
+// Prints the document as WriteXmlFile writes it to a file. Whether standard
+// output took the text shows when tqhost flushes it at the end.
+bool PrintXml(IXMLDOMDocument* document, std::string& error);
+
 // The host's bundled SNVT catalogue (bin/../snvt/snvt.xml).
 std::string BundledCatalogue();
 

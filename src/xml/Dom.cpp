@@ -21,6 +21,11 @@ HRESULT AppendTextElement(IXMLDOMNode* parent, std::string_view name, std::strin
   return qcom::Guarded([&] { return node_ops::AppendTextElement(*impl, name, text); });
 }
 
+std::optional<std::string> FileText(IXMLDOMDocument* document) {
+  DomNodeBase* impl = Implementation(document);
+  return impl ? impl->Doc().FileText() : std::nullopt;
+}
+
 int32_t LiveObjectCount() {
   return qcom::ThisModule().objects.load();
 }

@@ -335,6 +335,8 @@ TEST_F(ProjectCommands, OnlyRegularFilesAreReadOrReplacedAndLinksAreFollowed) {
     Expect({"info", "--snvt", path}, 1, "tqhost info: " + path + ": " + why);
     Expect({"save", p, "-o", path}, 1,
            "tqhost save: cannot write " + path + ": it is " + kind + ", not a regular file\n");
+    Expect({"new", "-o", path, "--force"}, 1,
+           "tqhost new: cannot write " + path + ": it is " + kind + ", not a regular file\n");
     EXPECT_EQ(fs::symlink_status(path).type(), type) << path;
   }
   // A chain of links ends at the project, which is replaced; the links stay.
@@ -348,6 +350,36 @@ TEST_F(ProjectCommands, OnlyRegularFilesAreReadOrReplacedAndLinksAreFollowed) {
   Expect({"new", "-o", dir / "dangling"}, 0);
   EXPECT_TRUE(fs::is_symlink(dir / "dangling"));
   EXPECT_NE(ReadFile(dir / "made.xml").find("<TQ4600>"), std::string::npos);
+}
+
+TEST_F(ProjectCommands, ExistingAndReadOnlyFilesAreKeptAndStandardOutputIsChecked) {
+  const std::string p = NewProject("p.xml", "EB8DI"), original = ReadFile(p);
+  Expect({"new", "-o", p}, 1, "tqhost new: " + p + " exists; use --force to replace it\n");
+  EXPECT_EQ(ReadFile(p), original);
+  // "-o -" gives the text the file would hold, and nothing else.
+  EXPECT_EQ(Expect({"new", "-o", "-", "--modules", "EB8DI"}, 0), original);
+  EXPECT_EQ(Expect({"save", p, "-o", "-"}, 0), original);
+  Expect({"new", "-o", p, "--force"}, 0);
+  const std::string forced = ReadFile(p);
+  EXPECT_EQ(forced.find("EB8DI"), std::string::npos);
+
+  // Standard output that takes nothing: the text is lost, and that is an error.
+  child.out = "/dev/full";
+  for (const Names& args : {Names{"stream", p}, Names{"save", p, "-o", "-"}})
+    Expect(args, 1,
+           "tqhost " + args[0] + ": cannot write to standard output: No space left on device\n");
+
+  // A file made read-only is not renamed over merely because its folder is
+  // writable; root may replace it, so this runs as another user.
+  child = {.unprivileged = true, .out = {}};
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+  ASSERT_EQ(::chmod(p.c_str(), 0444), 0);
+  if (Run({"--help"}).exitCode != 0)
+    GTEST_SKIP() << "user " << testing_support::kUnprivilegedId << " cannot run " << TQ_BUILD_DIR;
+  for (const Names& args :
+       {Names{"set", p, "Priority=3"}, Names{"save", p, "-o", p}, Names{"new", "-o", p, "--force"}})
+    Expect(args, 1, "tqhost " + args[0] + ": cannot write " + p + ": access denied\n");
+  EXPECT_EQ(ReadFile(p), forced);
 }
 
 TEST_F(ProjectCommands, ThePluginFolderOptionUsesAnotherComponent) {
