@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,14 +12,15 @@
 #include "host/ExitCodes.h"
 #include "host/PlacedObject.h"
 #include "host/ProjectFile.h"
+#include "host/XmlFiles.h"
 #include "xml/Dom.h"
 
 namespace host {
 
 namespace {
 std::string Help() {
-  return "usage: tqhost new -o FILE [--name USER] [--modules T1,T2,...] [--type NAME]\n"
-         "                  [--plugins DIR] [--snvt FILE]\n"
+  return "usage: tqhost new -o FILE [--force] [--name USER] [--modules T1,T2,...]\n"
+         "                  [--type NAME] [--plugins DIR] [--snvt FILE]\n"
          "\n"
          "Writes a project file holding one new application object with the\n"
          "expansion modules T1, T2, ... placed in that order, module k in slot k.\n"
@@ -27,7 +29,8 @@ std::string Help() {
          "nothing. The saved object keeps its configuration stream.\n"
          "\n" +
          HelpColumns(
-             WithSessionOptions({{"-o FILE", "project file to write (replaced whole)"},
+             WithSessionOptions({{"-o FILE", "project file to write, or - for standard output"},
+                                 {"--force", "replace FILE if it exists (replaced whole)"},
                                  {"--name USER",
                                   "user name of the object (default: TYPE_1); control characters\n"
                                   "other than tab and line breaks cannot be written in XML"},
@@ -131,7 +134,7 @@ std::string CheckPlaced(const PlacedObject& object, const std::vector<std::strin
 
 int RunNew(const std::vector<std::string>& words) {
   Arguments args("new", words, {"-o", "--name", "--modules", "--type", "--plugins", "--snvt"},
-                 {"--help"});
+                 {"--help", "--force"});
   if (args.has("--help")) {
     std::fputs(Help().c_str(), stdout);
     return kExitOk;
@@ -148,6 +151,11 @@ int RunNew(const std::vector<std::string>& words) {
   if (auto name = args.value("--name"); name && !UnwritableText(*name).empty())
     return Fail("new", "--name: " + UnwritableText(*name), kExitUsage);
   const std::string type = args.value("--type").value_or("TQ4600");
+  // An existing project is replaced only on request. A link that names no
+  // file yet names no project to lose.
+  std::error_code ec;
+  if (*output != kStandardOutput && !args.has("--force") && std::filesystem::exists(*output, ec))
+    return Fail("new", *output + " exists; use --force to replace it", kExitInput);
 
   std::string error;
   ComponentSession session;
@@ -173,7 +181,8 @@ int RunNew(const std::vector<std::string>& words) {
 
   ProjectFile project;
   project.Add(*object);
-  if (!project.Write(*output, error)) return Fail("new", error, kExitInput);
+  if (!project.WriteOutput(*output, error)) return Fail("new", error, kExitInput);
+  if (*output == kStandardOutput) return kExitOk;  // standard output holds the project only
   std::printf("%s: %s \"%s\"%s\n", output->c_str(), type.c_str(),
               object->Identity().userName.c_str(),
               chain.empty() ? " without modules" : (" with " + Join(chain, ", ")).c_str());

@@ -161,6 +161,10 @@ bool ProjectFile::Write(const std::string& path, std::string& error) {
   return WriteXmlFile(document_.get(), path, error);
 }
 
+bool ProjectFile::WriteOutput(const std::string& output, std::string& error) {
+  return output == kStandardOutput ? PrintXml(document_.get(), error) : Write(output, error);
+}
+
 }  // namespace host
 
 namespace host {

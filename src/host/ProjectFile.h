@@ -50,6 +50,8 @@ class ProjectFile {
 
   // Replaces the file whole (see WriteXmlFile); false with error set on failure.
   bool Write(const std::string& path, std::string& error);
+  // Writes to what an -o option names: that file, or standard output for "-".
+  bool WriteOutput(const std::string& output, std::string& error);
 
  private:
   bool ReadEntry(qxml::ElementPtr wrapper, std::string& problem);

@@ -8,6 +8,7 @@
 #include "host/ExitCodes.h"
 #include "host/ProjectFile.h"
 #include "host/ProjectLock.h"
+#include "host/XmlFiles.h"
 
 namespace host {
 
@@ -29,8 +30,9 @@ std::string Help() {
          "\n" +
          HelpColumns(WithSessionOptions(
              {{"-o OUT",
-               "project file to write (replaced whole; may be FILE); it\n"
-               "is locked from before FILE is read until it is replaced"},
+               "project file to write (replaced whole; may be FILE), or -\n"
+               "for standard output; it is locked from before FILE is read\n"
+               "until it is replaced"},
               {"--form FORM", "save form, in any letter case (default: normal)"}}));
 }
 }  // namespace
@@ -57,7 +59,8 @@ int RunSave(const std::vector<std::string>& words) {
   // and replacing it is one step no other command's change falls between.
   std::string error;
   ProjectLock lock;
-  if (!lock.Acquire(*output, error)) return Fail("save", error, kExitInput);
+  if (*output != kStandardOutput && !lock.Acquire(*output, error))
+    return Fail("save", error, kExitInput);
   ProjectFile project;
   if (!project.Read(path, error)) return Fail("save", error, kExitInput);
   ComponentSession session;
@@ -68,7 +71,8 @@ int RunSave(const std::vector<std::string>& words) {
     if (!object) return Fail("save", error, kExitInput);
     saved.Add(*object);
   }
-  if (!saved.Write(*output, error)) return Fail("save", error, kExitInput);
+  if (!saved.WriteOutput(*output, error)) return Fail("save", error, kExitInput);
+  if (*output == kStandardOutput) return kExitOk;  // standard output holds the project only
   std::printf("%s: %s, %s form\n", output->c_str(),
               Counted(project.entries().size(), "object").c_str(), SaveFormName(*form));
   return kExitOk;

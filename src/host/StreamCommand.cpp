@@ -18,7 +18,8 @@ std::string Help() {
          "FILE) and prints its configuration stream, the block the controller is\n"
          "sent, as hexadecimal text: one line per object, in file order, and nothing\n"
          "else on standard output. An object that cannot build its stream gets an\n"
-         "empty line and makes the exit code 1.\n"
+         "empty line and makes the exit code 1, as does standard output that cannot\n"
+         "take the text (a full disk, a closed descriptor).\n"
          "\n" +
          HelpColumns(WithSessionOptions({}));
 }

@@ -14,9 +14,19 @@ qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& 
 // Writes the document to path, indented two blanks per level so that people
 // can read and compare project files. The file is replaced whole: the text goes
 // to a new file beside it that is then renamed over it, so a failure leaves the
-// old file (or none) in place. The indentation becomes part of the document;
-// write a document once. On failure returns false and sets error to one line.
+// old file (or none) in place. A symbolic link is followed and the file it
+// names replaced; a folder, device, pipe or socket, or a file the user may
+// not write, is refused and left as it is. The indentation becomes part of
+// the document; write a document once. On failure returns false and sets
+// error to one line.
 bool WriteXmlFile(IXMLDOMDocument* document, const std::string& path, std::string& error);
+
+// How an output option names standard output ("-o -").
+constexpr const char* kStandardOutput = "-";
+
+// Prints the document as WriteXmlFile writes it to a file. Whether standard
+// output took the text shows when tqhost flushes it at the end.
+bool PrintXml(IXMLDOMDocument* document, std::string& error);
 
 // The host's bundled SNVT catalogue (bin/../snvt/snvt.xml).
 std::string BundledCatalogue();

@@ -1,8 +1,13 @@
 // tqhost: the reference host of the TQ4600 component. It registers, creates
 // and drives the component only through the registry, the class factory and
 // the host interfaces.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -26,6 +31,26 @@ std::string Counted(size_t count, const std::string& noun) {
 }  // namespace host
 
 namespace {
+// A standard descriptor closed at the start would be handed to the next file
+// tqhost opens, and text meant for the terminal would land in a project. Each
+// one is held with /dev/null opened for reading (open takes the lowest free
+// descriptor), so writes to it still fail as on a closed descriptor.
+void HoldStandardDescriptors() {
+  for (int fd = 0; fd <= 2; ++fd)
+    if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF) ::open("/dev/null", O_RDONLY);
+}
+
+// Text that did not reach standard output (a full disk, a closed descriptor)
+// is a failed command, even when nothing else went wrong.
+int CheckStandardOutput(const std::string& command, int code) {
+  errno = 0;
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
+  const int error = errno;
+  return host::Fail(command,
+                    "cannot write to standard output" +
+                        (error != 0 ? ": " + std::string(std::strerror(error)) : std::string()),
+                    host::kExitInput);
+
 
 struct Command {
   const char* name;
@@ -93,13 +118,14 @@ int Run(std::vector<std::string> words) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  HoldStandardDescriptors();
   std::setlocale(LC_ALL, "");
   std::vector<std::string> words(argv + 1, argv + argc);
   if (words.empty()) {
     std::fputs(Help().c_str(), stderr);
     return host::kExitUsage;
   }
-  int code = Run(words);
+  int code = CheckStandardOutput(words.front(), Run(words));
   CoFreeUnusedLibraries();
   return code;
 }

@@ -48,6 +48,11 @@ HRESULT IndentElements(IXMLDOMNode* element) {
   });
 }
 
+std::optional<std::string> FileText(IXMLDOMDocument* document) {
+  DomNodeBase* impl = Implementation(document);
+  return impl ? impl->Doc().FileText() : std::nullopt;
+}
+
 int32_t LiveObjectCount() {
   return qcom::ThisModule().objects.load();
 }

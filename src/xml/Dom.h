@@ -59,6 +59,11 @@ QXML_API HRESULT AppendTextElement(IXMLDOMNode* parent, std::string_view name,
 // of another implementation, E_INVALIDARG when it is not an element.
 QXML_API HRESULT IndentElements(IXMLDOMNode* element);
 
+// The text document->save writes to a file, for a host that writes it
+// elsewhere; nullopt when save would fail before writing (a document without
+// an element) or for a document of another implementation.
+QXML_API std::optional<std::string> FileText(IXMLDOMDocument* document);
+
 // Objects of this library that are still alive (documents, nodes, lists, errors).
 QXML_API int32_t LiveObjectCount();
 

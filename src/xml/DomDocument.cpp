@@ -172,15 +172,19 @@ HRESULT DomDocument::loadXML(BSTR xml, VARIANT_BOOL* ok) {
 HRESULT DomDocument::save(VARIANT path) {
   if (path.vt != VT_BSTR) return E_INVALIDARG;
   return qcom::Guarded([&] {
-    // A file without a top-level element could not be loaded again.
-    bool hasElement = store_.MainRoot().find_child(
-        [](pugi::xml_node n) { return n.type() == pugi::node_element; });
-    if (!hasElement) return E_FAIL;
+    std::optional<std::string> text = FileText();
+    if (!text) return E_FAIL;
     std::string target = NativePath(qcom::BstrToUtf8(path.bstrVal));
     if (target.empty()) return E_INVALIDARG;
-    return ReplaceFile(
-        target, xml_writer::DocumentXml(store_.MainRoot(), xml_writer::Declaration::kForFile));
+    return ReplaceFile(target, *text);
   });
+}
+
+std::optional<std::string> DomDocument::FileText() {
+  bool hasElement =
+      store_.MainRoot().find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; });
+  if (!hasElement) return std::nullopt;
+  return xml_writer::DocumentXml(store_.MainRoot(), xml_writer::Declaration::kForFile);
 }
 
 }  // namespace qxml

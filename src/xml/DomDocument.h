@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "xml/DomNode.h"
@@ -27,6 +28,9 @@ class DomDocument final : public DomNode<IXMLDOMDocument> {
   HRESULT save(VARIANT path) override;
 
   DomStore& Store() { return store_; }
+  // The text save writes; nothing for a document without an element, which
+  // could not be loaded again.
+  std::optional<std::string> FileText();
   // The node object for a node of this document (the document itself for the
   // main root); one object per node, so the same node always gives the same
   // object. Null for an empty handle or the root of a detached tree.

@@ -41,11 +41,45 @@ std::string ReasonOf(int error, const std::string& path) {
     case EACCES:
     case EPERM:
       return "Access to the file '" + path + "' is denied.";
-    case EISDIR:
-      return "'" + path + "' is a folder, not a file.";
     default:
       return "The file '" + path + "' cannot be read: " + std::strerror(error) + ".";
   }
+}
+
+const char* KindOf(mode_t mode) {
+  if (S_ISREG(mode)) return "";
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISFIFO(mode)) return "a named pipe";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "a special file";
+}
+
+// Leaves the system's words for why a write failed in the error record, for
+// the caller to report instead of the bare code, and hands the code back.
+HRESULT WriteFailed(int error) {
+  return qcom::RecordError(CodeOf(error), "qxml", std::generic_category().message(error));
+}
+
+// Where a write to path lands: the file its chain of symbolic links finally
+// names, so that the project a link stands for is the one updated. Renaming
+// over anything but a regular file would put a file in place of a folder,
+// device or pipe; renaming over a file the caller may not write would succeed
+// merely because its folder is writable.
+HRESULT WritableTarget(const std::string& path, std::string& target) {
+  std::filesystem::path at = path;
+  std::error_code ec;
+  for (int links = 0; std::filesystem::is_symlink(at, ec); ++links) {
+    std::filesystem::path next = std::filesystem::read_symlink(at, ec);
+    if (ec || links == 40) return WriteFailed(ec ? ec.value() : ELOOP);
+    at = next.is_absolute() ? next : at.parent_path() / next;
+  }
+  target = at.string();
+  struct stat info {};
+  if (::stat(target.c_str(), &info) != 0) return errno == ENOENT ? S_OK : WriteFailed(errno);
+  if (!S_ISREG(info.st_mode)) return E_ACCESSDENIED;
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return WriteFailed(errno);
+  return S_OK;
 }
 
 class Descriptor {
@@ -80,12 +114,6 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Leaves the system's words for why a write failed in the error record, for
-// the caller to report instead of the bare code, and hands the code back.
-HRESULT WriteFailed(int error) {
-  return qcom::RecordError(CodeOf(error), "qxml", std::generic_category().message(error));
-}
-
 // The folder of a file path; "." for a bare name.
 std::string FolderOf(const std::string& path) {
   std::string folder = std::filesystem::path(path).parent_path().string();
@@ -100,6 +128,11 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
+std::string SpecialFileKind(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? KindOf(info.st_mode) : "";
+}
+
 std::string NativePath(std::string_view path) {
   std::string out(path);
   for (char& c : out)
@@ -108,16 +141,20 @@ std::string NativePath(std::string_view path) {
 }
 
 HRESULT ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason) {
-  Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) {
-    int error = errno;
-    reason = ReasonOf(error, path);
-    return CodeOf(error);
-  }
+  // Without O_NONBLOCK, opening a named pipe would wait for a writer.
+  Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat info {};
-  if (::fstat(file.get(), &info) == 0 && S_ISDIR(info.st_mode)) {
-    reason = ReasonOf(EISDIR, path);
-    return CodeOf(EISDIR);
+  if (file.get() < 0 || ::fstat(file.get(), &info) != 0) {
+    int error = errno;
+    // A socket cannot even be opened: say what it is rather than why open failed.
+    if (error != ENXIO || ::stat(path.c_str(), &info) != 0) {
+      reason = ReasonOf(error, path);
+      return CodeOf(error);
+    }
+  }
+  if (!S_ISREG(info.st_mode)) {
+    reason = "'" + path + "' is " + KindOf(info.st_mode) + ", not a regular file.";
+    return E_ACCESSDENIED;
   }
   bytes.clear();
   char buffer[65536];
@@ -135,7 +172,9 @@ HRESULT ReadWholeFile(const std::string& path, std::string& bytes, std::string& 
   return S_OK;
 }
 
-HRESULT ReplaceFile(const std::string& path, std::string_view bytes) {
+HRESULT ReplaceFile(const std::string& requested, std::string_view bytes) {
+  std::string path;
+  if (HRESULT hr = WritableTarget(requested, path); FAILED(hr)) return hr;
   std::string temporary;
   int fd = -1;
   RemoveStaleTemporaries(FolderOf(path));

@@ -1,5 +1,7 @@
 // tqhost's project commands (new, set, stream, save) run as a user runs them.
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <chrono>
 #include <clocale>
@@ -7,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <thread>
+#include <tuple>
 
 #include "com/TextRules.h"
 #include "com/Variant.h"
@@ -376,6 +379,71 @@ TEST_F(ProjectCommands, AKilledSetLeavesTheOldOrTheNewProjectAndNoTemporaries) {
   Expect(set, 0);
   EXPECT_EQ(ReadFile(path), updated);
   EXPECT_EQ(dir.Entries(), (Names{"config", "p.xml", live, "p.xml.~x.0"}));
+}
+
+TEST_F(ProjectCommands, OnlyRegularFilesAreReadOrReplacedAndLinksAreFollowed) {
+  namespace fs = std::filesystem;
+  const std::string p = NewProject("p.xml", "EB8DI");
+  const std::string fifo = dir / "fifo", folder = dir / "folder", device = dir / "null";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_directory(folder);
+  std::vector<std::tuple<std::string, std::string, fs::file_type>> specials = {
+      {fifo, "a named pipe", fs::file_type::fifo}, {folder, "a folder", fs::file_type::directory}};
+  // A device like /dev/null, made here so that a fault harms nothing else (root only).
+  if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+    specials.emplace_back(device, "a device", fs::file_type::character);
+  for (const auto& [path, kind, type] : specials) {
+    // Read without waiting for a writer, written without replacing it.
+    const std::string why = "'" + path + "' is " + kind + ", not a regular file.\n";
+    Expect({"stream", path}, 1, "tqhost stream: " + path + ": " + why);
+    Expect({"info", "--snvt", path}, 1, "tqhost info: " + path + ": " + why);
+    Expect({"save", p, "-o", path}, 1,
+           "tqhost save: cannot write " + path + ": it is " + kind + ", not a regular file\n");
+    Expect({"new", "-o", path, "--force"}, 1,
+           "tqhost new: cannot write " + path + ": it is " + kind + ", not a regular file\n");
+    EXPECT_EQ(fs::symlink_status(path).type(), type) << path;
+  }
+  // A chain of links ends at the project, which is replaced; the links stay.
+  fs::create_symlink("p.xml", dir / "link");
+  fs::create_symlink(dir / "link", dir / "link2");
+  Expect({"save", dir / "link2", "-o", dir / "link2", "--form", "sim"}, 0);
+  EXPECT_TRUE(fs::is_symlink(dir / "link") && fs::is_symlink(dir / "link2"));
+  EXPECT_NE(ReadFile(p).find("form=\"sim\""), std::string::npos);
+  // A link to no file yet makes that file.
+  fs::create_symlink("made.xml", dir / "dangling");
+  Expect({"new", "-o", dir / "dangling"}, 0);
+  EXPECT_TRUE(fs::is_symlink(dir / "dangling"));
+  EXPECT_NE(ReadFile(dir / "made.xml").find("<TQ4600>"), std::string::npos);
+}
+
+TEST_F(ProjectCommands, ExistingAndReadOnlyFilesAreKeptAndStandardOutputIsChecked) {
+  const std::string p = NewProject("p.xml", "EB8DI"), original = ReadFile(p);
+  Expect({"new", "-o", p}, 1, "tqhost new: " + p + " exists; use --force to replace it\n");
+  EXPECT_EQ(ReadFile(p), original);
+  // "-o -" gives the text the file would hold, and nothing else.
+  EXPECT_EQ(Expect({"new", "-o", "-", "--modules", "EB8DI"}, 0), original);
+  EXPECT_EQ(Expect({"save", p, "-o", "-"}, 0), original);
+  Expect({"new", "-o", p, "--force"}, 0);
+  const std::string forced = ReadFile(p);
+  EXPECT_EQ(forced.find("EB8DI"), std::string::npos);
+
+  // Standard output that takes nothing: the text is lost, and that is an error.
+  child.out = "/dev/full";
+  for (const Names& args : {Names{"stream", p}, Names{"save", p, "-o", "-"}})
+    Expect(args, 1,
+           "tqhost " + args[0] + ": cannot write to standard output: No space left on device\n");
+
+  // A file made read-only is not renamed over merely because its folder is
+  // writable; root may replace it, so this runs as another user.
+  child = {.unprivileged = true, .out = {}};
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+  ASSERT_EQ(::chmod(p.c_str(), 0444), 0);
+  if (Run({"--help"}).exitCode != 0)
+    GTEST_SKIP() << "user " << testing_support::kUnprivilegedId << " cannot run " << TQ_BUILD_DIR;
+  for (const Names& args :
+       {Names{"set", p, "Priority=3"}, Names{"save", p, "-o", p}, Names{"new", "-o", p, "--force"}})
+    Expect(args, 1, "tqhost " + args[0] + ": cannot write " + p + ": access denied\n");
+  EXPECT_EQ(ReadFile(p), forced);
 }
 
 TEST_F(ProjectCommands, ThePluginFolderOptionUsesAnotherComponent) {

@@ -16,7 +16,7 @@ class TqhostRun : public ::testing::Test {
 
   testing_support::ProcessResult Run(const Names& args, const std::string& locale = "C") {
     return testing_support::RunProcess(std::string(TQ_BUILD_DIR) + "/bin/tqhost", args,
-                                       {{"QORDB_REGISTRY", registry}, {"LC_ALL", locale}});
+                                       {{"QORDB_REGISTRY", registry}, {"LC_ALL", locale}}, child);
   }
   int Start(const Names& args) {
     return testing_support::StartProcess(std::string(TQ_BUILD_DIR) + "/bin/tqhost", args,
@@ -33,4 +33,5 @@ class TqhostRun : public ::testing::Test {
 
   testing_support::TempDir dir;
   std::string registry = dir / "config/registry.xml";
+  testing_support::ChildSetup child;  // how the next runs start
 };

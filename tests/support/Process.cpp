@@ -1,6 +1,7 @@
 #include "support/Process.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,13 +11,19 @@
 namespace testing_support {
 
 int StartProcess(const std::string& program, const std::vector<std::string>& args,
-                 const std::vector<std::pair<std::string, std::string>>& env, int out, int err) {
+                 const std::vector<std::pair<std::string, std::string>>& env, int out, int err,
+                 const ChildSetup& setup) {
   pid_t pid = fork();
   if (pid == 0) {
     int devnull = open("/dev/null", O_RDWR | O_CLOEXEC);
     dup2(devnull, 0);
+    if (!setup.out.empty()) out = open(setup.out.c_str(), O_WRONLY);
     dup2(out < 0 ? devnull : out, 1);
     dup2(err < 0 ? devnull : err, 2);
+    if (setup.unprivileged && geteuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(kUnprivilegedId) != 0 ||
+         setuid(kUnprivilegedId) != 0))
+      _exit(126);
     for (const auto& [name, value] : env) setenv(name.c_str(), value.c_str(), 1);
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
@@ -34,12 +41,13 @@ int WaitProcess(int pid) {
 }
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::pair<std::string, std::string>>& env) {
+                         const std::vector<std::pair<std::string, std::string>>& env,
+                         const ChildSetup& setup) {
   ProcessResult result;
   int out[2], err[2];
   // Close-on-exec: a program started meanwhile must not hold these pipes open.
   if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return result;
-  const int pid = StartProcess(program, args, env, out[1], err[1]);
+  const int pid = StartProcess(program, args, env, out[1], err[1], setup);
   close(out[1]);
   close(err[1]);
   pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
