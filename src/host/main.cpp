@@ -50,7 +50,7 @@ int CheckStandardOutput(const std::string& command, int code) {
                     "cannot write to standard output" +
                         (error != 0 ? ": " + std::string(std::strerror(error)) : std::string()),
                     host::kExitInput);
-
+}
 
 struct Command {
   const char* name;
