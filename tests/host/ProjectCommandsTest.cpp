@@ -284,6 +284,16 @@ TEST_F(ProjectCommands, ASavedElementWithUnknownPartsLoadsWhatItCan) {
   EXPECT_NE(ReadFile(out).find("x=\"1.5\" y=\"0\""), std::string::npos);
   EXPECT_EQ(TextAt(out, "TQ4600/X_Position"), "1.5");
   EXPECT_EQ(ChildrenAt(out, "TQ4600/Modules"), (Names{"EB8DI", "EB8DO"}));
+  // A position beyond the range of a double is not read: the one the host gave stays.
+  Expect({"save",
+          dir.Write("huge.xml",
+                    "<QorProject version=\"1\"><Object x=\"7\" y=\"-2\"><TQ4600><X_Position>1e400"
+                    "</X_Position><Y_Position>-1e999</Y_Position></TQ4600></Object></QorProject>"),
+          "-o", out},
+         0);
+  EXPECT_NE(ReadFile(out).find("x=\"7\" y=\"-2\""), std::string::npos);
+  EXPECT_EQ(TextAt(out, "TQ4600/Y_Position"), "-2");
+  Expect({"stream", out}, 0);
 }
 
 TEST_F(ProjectCommands, AFailedWriteLeavesTheOldFileWhole) {
