@@ -23,7 +23,9 @@ const std::string kHelp =
         "  sim      the form the simulator reads (user name, key, parameters,\n"
         "           modules with channel aliases)\n"
         "  interop  the form other tools exchange (user name, key, parameters,\n"
-        "           modules, display flags of the outputs)\n"
+        "           modules, display flags of the outputs)\n") +
+    kPlacingChecksHelp +
+    std::string(
         "\n"
         "  -o OUT         project file to write (replaced whole; may be FILE)\n"
         "  --form FORM    save form (default: normal)\n") +

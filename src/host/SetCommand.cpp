@@ -23,7 +23,9 @@ const std::string kHelp =
         "each one reads back after the object is saved and loaded again, writes\n"
         "FILE back (replaced whole) and prints the object's new configuration\n"
         "stream. Nothing is written when a parameter does not exist or the object\n"
-        "cannot build its stream with the new values.\n"
+        "cannot build its stream with the new values.\n") +
+    kPlacingChecksHelp +
+    std::string(
         "\n"
         "  NAME=VALUE       a device parameter, e.g. Priority=3\n"
         "  M/KIND/P/NAME=VALUE\n"

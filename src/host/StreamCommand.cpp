@@ -19,9 +19,8 @@ const std::string kHelp =
         "FILE) and prints its configuration stream, the block the controller is\n"
         "sent, as hexadecimal text: one line per object, in file order, and nothing\n"
         "else on standard output. An object that cannot build its stream gets an\n"
-        "empty line and makes the exit code 1.\n"
-        "\n") +
-    kSessionOptionsHelp + "  --help         show this text\n";
+        "empty line and makes the exit code 1.\n") +
+    kPlacingChecksHelp + "\n" + kSessionOptionsHelp + "  --help         show this text\n";
 }  // namespace
 
 int RunStream(const std::vector<std::string>& words) {

@@ -81,6 +81,38 @@ TEST_F(ProjectCommands, NewRefusesChainsTheTreeDoesNotAllowAndWritesNothing) {
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+TEST_F(ProjectCommands, LoadingRefusesChainsTheTreeDoesNotAllowAndWritesNothing) {
+  std::string fifty;
+  for (int i = 0; i < 50; ++i) fifty += "<EB4AI2AO/>";
+  const std::pair<std::string, std::string> refusals[] = {
+      {"<EB4AO/><eb4ao/>",
+       "module template eb4ao cannot go at position 2 after EB4AO; allowed there: EB8DI, EB8DIC, "
+       "EB8DO, EB4DI4DO"},
+      {"<EB4AI2AO/><EB8DI/><EBNOPE/><EB4AO/><EB8DO/><EB8DO/>",
+       "module template EB8DO cannot go at position 4 after EB4AI2AO -> EB8DI -> EB4AO; allowed "
+       "there: none, the chain is complete"},
+      {fifty,
+       "module template EB4AI2AO cannot go at position 2 after EB4AI2AO; allowed there: EB8DI, "
+       "EB8DIC, EB8DO, EB4DI4DO, EB4AO"}};
+  const std::string p = dir / "p.xml", out = dir / "out.xml";
+  const std::string first =
+      StreamOf(dir.Write("1.xml", "<TQ4600><Modules><EB8DI/></Modules></TQ4600>"));
+  for (const auto& [modules, why] : refusals) {
+    const std::string original =
+        ReadFile(dir.Write("p.xml",
+                           "<QorProject version=\"1\"><Object><TQ4600><Modules><EB8DI/>"
+                           "</Modules></TQ4600></Object><Object><TQ4600><Modules>" +
+                               modules + "</Modules></TQ4600></Object></QorProject>"));
+    const std::string line = p + ": object 2 (TQ4600): " + why + "\n";
+    // The first object's stream, then nothing for the second.
+    EXPECT_EQ(Expect({"stream", p}, 1, "tqhost stream: " + line), first + "\n");
+    EXPECT_EQ(Expect({"save", p, "-o", out}, 1, "tqhost save: " + line), "");
+    EXPECT_EQ(Expect({"set", p, "--object", "2", "Priority=3"}, 1, "tqhost set: " + line), "");
+    EXPECT_EQ(ReadFile(p), original);
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
+}
+
 TEST_F(ProjectCommands, NewPlacesModulesAndSetChangesTheirParametersAndTheStream) {
   const std::string path = dir / "demo.xml";
   EXPECT_EQ(Expect({"new", "-o", path, "--modules", "EB4AI2AO, eb8dic,EB4AO"}, 0),
@@ -169,6 +201,29 @@ TEST_F(ProjectCommands, SetStoresOddValuesAsTheObjectDoes) {
              path + ": object 1 (TQ4600): no configuration stream with these values; " + path +
              " is unchanged\n");
   EXPECT_EQ(ReadFile(path), good);
+}
+
+TEST_F(ProjectCommands, ACatalogueWithNoneOfTheTypesTheDefinitionUsesIsRefused) {
+  const std::string path = NewProject("p.xml", "EB8DI");
+  const std::string original = ReadFile(path), object = path + ": object 1 (TQ4600): ";
+  for (const char* body : {"<SNVTS/>", "<SNVTS><SNVT_1/><SNVT_2/></SNVTS>", "<T><SNVT_7/></T>"}) {
+    const std::string catalogue = dir.Write("c.xml", body);
+    const std::string why = "the SNVT catalogue " + catalogue +
+                            " defines none of the SNVT types of the TQ4600 definition (SNVT_9, "
+                            "SNVT_7, SNVT_1000, SNVT_1001, SNVT_107)\n";
+    const std::pair<Names, std::string> runs[] = {
+        {{"set", path, "Priority=3"}, "set: " + object},
+        {{"stream", path}, "stream: " + object},
+        {{"save", path, "-o", dir / "out.xml"}, "save: " + object},
+        {{"new", "-o", dir / "new.xml"}, "new: "}};
+    for (auto [args, prefix] : runs) {
+      args.insert(args.end(), {"--snvt", catalogue});
+      EXPECT_EQ(Expect(args, 1, "tqhost " + prefix + why), "");
+    }
+  }
+  EXPECT_EQ(ReadFile(path), original);
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.xml") ||
+               std::filesystem::exists(dir / "new.xml"));
 }
 
 TEST_F(ProjectCommands, StreamPrintsOneLinePerObjectInFileOrder) {
@@ -341,6 +396,13 @@ TEST_F(ProjectCommands, ThePluginFolderOptionUsesAnotherComponent) {
   Expect({"new", "-o", dir / "q.xml", "--plugins", plugins, "--modules", "EB8DO"}, 1,
          "tqhost new: module template EB8DO at position 1 was not placed by the object\n");
   EXPECT_FALSE(std::filesystem::exists(dir / "q.xml"));
+  // A template the component has but the tree never names is placed by no chain.
+  std::filesystem::create_directory(plugins + "/O_TQ4600/EB9X");
+  std::filesystem::copy(plugins + "/O_TQ4600/EB8DI/EB8DI.xml", plugins + "/O_TQ4600/EB9X/EB9X.xml");
+  const std::string r = dir.Write("r.xml", "<TQ4600><Modules><EB8DI/><eb9x/></Modules></TQ4600>");
+  Expect(
+      {"stream", r, "--plugins", plugins}, 1,
+      "tqhost stream: " + r + ": object 1 (TQ4600): unknown module template eb9x at position 2\n");
 }
 
 }  // namespace
