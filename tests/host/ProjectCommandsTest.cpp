@@ -282,10 +282,22 @@ TEST_F(ProjectCommands, SaveWritesEveryFormWithItsChildrenAndKeepsIdentities) {
                   std::string::npos,
               form != "sim");
   }
-  // The normal form of a project is the project itself.
+  // The normal form of a project is the project itself, with the stream of
+  // what is saved as its CDB whatever the file held.
   const std::string made = NewProject("made.xml", "EB4DI4DO,EB8DO");
-  Expect({"save", made, "-o", dir / "again.xml"}, 0);
+  std::string stale = ReadFile(made);
+  stale.replace(stale.find("<CDB>") + 5, 4, "FFFF");
+  Expect({"save", dir.Write("stale.xml", stale), "-o", dir / "again.xml"}, 0);
   EXPECT_EQ(ReadFile(dir / "again.xml"), ReadFile(made));
+  // An object without a stream is not saved, and nothing is written.
+  const std::string bad = dir.Write(
+      "bad.xml", "<TQ4600><Attributes><Powerline_Freq>abc</Powerline_Freq></Attributes></TQ4600>");
+  Expect({"save", bad, "-o", dir / "bad-saved.xml"}, 1,
+         "message: Error exporting the object: TQ4600,   A possible error is the lenght of the "
+         "object.\ntqhost save: " +
+             bad + ": object 1 (TQ4600): no configuration stream; " + dir / "bad-saved.xml" +
+             " is not written\n");
+  EXPECT_FALSE(std::filesystem::exists(dir / "bad-saved.xml"));
 }
 
 TEST_F(ProjectCommands, FilesThatCannotBeReadGetOneLineNamingThem) {
