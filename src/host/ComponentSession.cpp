@@ -2,13 +2,16 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <filesystem>
 
 #include "com/Creation.h"
 #include "com/ErrorRecord.h"
 #include "com/Registry.h"
+#include "com/TextRules.h"
 #include "host/XmlFiles.h"
+#include "xml/Elements.h"
 
 namespace host {
 
@@ -97,11 +100,84 @@ bool ComponentSession::Open(const Arguments& args, std::string& error) {
     error = "no component " + component;
     return false;
   }
-  catalogue_ = LoadXmlFile(args.value("--snvt").value_or(BundledCatalogue()), error);
+  cataloguePath_ = args.value("--snvt").value_or(BundledCatalogue());
+  catalogue_ = LoadXmlFile(cataloguePath_, error);
   if (!catalogue_) return false;
   // Without a bundled component the registry's registration is used as it is.
   if (present) error = EnsureComponentRegistered(component);
   return error.empty();
+}
+
+ComponentSession::TypeDefinition& ComponentSession::Definition(const std::string& type) const {
+  auto [entry, added] = definitions_.try_emplace(type);
+  if (added) {
+    const std::string path = DefinitionPath(pluginsFolder_, type);
+    entry->second.document = LoadXmlFile(path, entry->second.error);
+  }
+  return entry->second;
+}
+
+const ConfigurationTree* ComponentSession::Tree(const std::string& type, std::string& error) const {
+  TypeDefinition& definition = Definition(type);
+  if (!definition.document) {
+    error = definition.error;
+    return nullptr;
+  }
+  if (!definition.tree) {
+    definition.tree = std::make_unique<ConfigurationTree>();
+    definition.tree->Load(definition.document.get(), DefinitionPath(pluginsFolder_, type),
+                          definition.treeError);
+  }
+  error = definition.treeError;
+  return error.empty() ? definition.tree.get() : nullptr;
+}
+
+bool ComponentSession::ServesType(const std::string& type, std::string& error) const {
+  TypeDefinition& definition = Definition(type);
+  if (!definition.unserved) {
+    definition.unserved.emplace();
+    // The object looks a parameter's type up as the entry SNVT_<its SNVTTYPE text>.
+    std::vector<std::string> used;
+    qcom::ComPtr<IXMLDOMNodeList> found;
+    qcom::Bstr path("SNVTTYPE");
+    LONG count = 0;
+    if (definition.document &&
+        SUCCEEDED(definition.document->getElementsByTagName(path.get(), found.put())) && found)
+      found->get_length(&count);
+    bool defined = false;
+    for (LONG i = 0; i < count && !defined; ++i) {
+      qcom::ComPtr<IXMLDOMNode> node;
+      found->get_item(i, node.put());
+      const std::string entry = "SNVT_" + qxml::TextOf(node.get());
+      defined = qxml::FirstMatch(catalogue_.get(), "SNVTS/" + entry) != nullptr;
+      if (std::find(used.begin(), used.end(), entry) == used.end()) used.push_back(entry);
+    }
+    if (!defined && !used.empty())
+      *definition.unserved = "the SNVT catalogue " + cataloguePath_ +
+                             " defines none of the SNVT types of the " + type + " definition (" +
+                             JoinNames(used, ", ") + ")";
+  }
+  error = *definition.unserved;
+  return error.empty();
+}
+
+bool ComponentSession::HasTemplate(const std::string& templateId) const {
+  if (!templateIds_) {
+    // The component takes every folder beside it as a template, except the
+    // one of shared binaries, when the folder holds its template file.
+    templateIds_.emplace();
+    const std::filesystem::path folder =
+        std::filesystem::path(ComponentPathIn(pluginsFolder_)).parent_path();
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+      const std::string name = entry.path().filename().string();
+      if (name != "Bin" && std::filesystem::is_regular_file(entry.path() / (name + ".xml"), ec))
+        templateIds_->push_back(name);
+    }
+  }
+  for (const std::string& id : *templateIds_)
+    if (qcom::text::EqualsNoCase(id, templateId)) return true;
+  return false;
 }
 
 }  // namespace host

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "com/ComPtr.h"
 #include "faces/AppObject.h"
 #include "host/Arguments.h"
+#include "host/ConfigurationTree.h"
 #include "host/HelpText.h"
 #include "xml/DomInterfaces.h"
 
@@ -41,8 +45,18 @@ qcom::ComPtr<IAppObject> CreateAppObject(const std::string& progId, std::string&
 // that drives objects accepts, and the help option.
 std::vector<HelpRow> WithSessionOptions(std::vector<HelpRow> rows);
 
+// What the commands that place objects check first, for their help texts.
+constexpr const char* kPlacingChecksHelp =
+    "\n"
+    "Before an object is loaded, the SNVT catalogue must define at least one of\n"
+    "the SNVT types its definition uses, and the configuration tree of its type\n"
+    "must allow its modules in their order. Otherwise the command stops there\n"
+    "with exit code 1, naming the object and what is wrong; no file is written.\n";
+
 // What a command needs before it creates objects: a registered component, the
-// plug-in folder its definitions live in, and the host's SNVT catalogue.
+// plug-in folder its definitions and module templates live in, and the host's
+// SNVT catalogue. What it reads of a definition or the template folders it
+// reads once and keeps for the session.
 class ComponentSession {
  public:
   // Reads --plugins and --snvt, loads the catalogue and registers the
@@ -52,9 +66,35 @@ class ComponentSession {
   const std::string& pluginsFolder() const { return pluginsFolder_; }
   IXMLDOMDocument* catalogue() const { return catalogue_.get(); }
 
+  // The configuration tree of the type's definition; null with error set to
+  // one line when the definition cannot be read or has no tree.
+  const ConfigurationTree* Tree(const std::string& type, std::string& error) const;
+  // Whether the catalogue can type the parameters of objects of that type:
+  // false, with error naming the catalogue, when it defines none of the SNVT
+  // types the type's definition uses. An object with such a catalogue shows
+  // a message per parameter and builds a stream without them. A definition
+  // that cannot be read is left to the object to report.
+  bool ServesType(const std::string& type, std::string& error) const;
+  // Whether the component has the module template (any letter case): a folder
+  // beside the component holding the template file of the same name.
+  bool HasTemplate(const std::string& templateId) const;
+
  private:
+  struct TypeDefinition {
+    qcom::ComPtr<IXMLDOMDocument> document;  // null when it cannot be read
+    std::string error;
+    std::unique_ptr<ConfigurationTree> tree;  // read on first use
+    std::string treeError;
+    // Why the catalogue cannot type the parameters; empty when it can.
+    std::optional<std::string> unserved;
+  };
+  TypeDefinition& Definition(const std::string& type) const;
+
   std::string pluginsFolder_;
+  std::string cataloguePath_;
   qcom::ComPtr<IXMLDOMDocument> catalogue_;
+  mutable std::map<std::string, TypeDefinition> definitions_;
+  mutable std::optional<std::vector<std::string>> templateIds_;
 };
 
 }  // namespace host

@@ -1,7 +1,6 @@
 #include "host/ConfigurationTree.h"
 
 #include "com/TextRules.h"
-#include "host/XmlFiles.h"
 #include "xml/Elements.h"
 
 namespace host {
@@ -36,13 +35,15 @@ std::string DefinitionPath(const std::string& pluginsFolder, const std::string& 
   return pluginsFolder + "/" + type + "/" + type + ".xml";
 }
 
-bool ConfigurationTree::Load(const std::string& definitionPath, std::string& error) {
-  auto document = LoadXmlFile(definitionPath, error);
-  if (!document) return false;
-  qcom::ComPtr<IXMLDOMNodeList> found;
-  qcom::Bstr path("AppObject/Configurations");
-  if (SUCCEEDED(document->getElementsByTagName(path.get(), found.put())) && found)
-    found->get_item(0, configurations_.put());
+std::string JoinNames(const std::vector<std::string>& names, const char* separator) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : separator) + name;
+  return text;
+}
+
+bool ConfigurationTree::Load(IXMLDOMDocument* definition, const std::string& definitionPath,
+                             std::string& error) {
+  configurations_ = qxml::FirstMatch(definition, "AppObject/Configurations");
   if (!configurations_) {
     error = definitionPath + ": no configuration tree (AppObject/Configurations)";
     return false;
@@ -74,6 +75,28 @@ bool ConfigurationTree::Mentions(const std::string& templateId) const {
   for (const std::string& name : all_)
     if (qcom::text::EqualsNoCase(name, templateId)) return true;
   return false;
+}
+
+std::string ConfigurationTree::Check(std::vector<std::string>& chain) const {
+  for (size_t k = 0; k < chain.size(); ++k) {
+    std::vector<std::string> placed(chain.begin(), chain.begin() + static_cast<long>(k));
+    std::vector<std::string> allowed = Next(placed);
+    bool found = false;
+    for (const std::string& name : allowed)
+      if (qcom::text::EqualsNoCase(name, chain[k])) {
+        chain[k] = name;
+        found = true;
+      }
+    if (found) continue;
+    const std::string where = "position " + std::to_string(k + 1);
+    if (!Mentions(chain[k])) return "unknown module template " + chain[k] + " at " + where;
+    return "module template " + chain[k] + " cannot go at " + where +
+           (placed.empty() ? std::string() : " after " + JoinNames(placed, " -> ")) +
+           "; allowed there: " +
+           (allowed.empty() ? std::string("none, the chain is complete")
+                            : JoinNames(allowed, ", "));
+  }
+  return {};
 }
 
 }  // namespace host

@@ -16,8 +16,9 @@ namespace host {
 
 class ConfigurationTree {
  public:
-  // Reads the tree of the definition file; false with error set on failure.
-  bool Load(const std::string& definitionPath, std::string& error);
+  // Reads the tree of a definition read from definitionPath; false with error
+  // set when it has none.
+  bool Load(IXMLDOMDocument* definition, const std::string& definitionPath, std::string& error);
 
   // The templates that may follow the chain, in tree order; empty when the
   // chain is complete or is not a path of the tree. Names compare without
@@ -27,6 +28,12 @@ class ConfigurationTree {
   // Whether the name appears anywhere in the tree as a template.
   bool Mentions(const std::string& templateId) const;
 
+  // Checks that each template of the chain may go where the chain puts it
+  // (module k in slot k) and spells each name as the tree does. Returns an
+  // empty text when the tree allows the chain, else one line naming the first
+  // template that cannot go where it is and what the tree allows there.
+  std::string Check(std::vector<std::string>& chain) const;
+
  private:
   qcom::ComPtr<IXMLDOMNode> configurations_;
   std::vector<std::string> all_;
@@ -34,5 +41,8 @@ class ConfigurationTree {
 
 // The definition file of an object type inside a plug-in folder (DIR/TYPE/TYPE.xml).
 std::string DefinitionPath(const std::string& pluginsFolder, const std::string& type);
+
+// The names in order, with the separator between them.
+std::string JoinNames(const std::vector<std::string>& names, const char* separator);
 
 }  // namespace host

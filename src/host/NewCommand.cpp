@@ -26,7 +26,9 @@ std::string Help() {
          "expansion modules T1, T2, ... placed in that order, module k in slot k.\n"
          "The chain must be one that the object type's configuration tree allows;\n"
          "otherwise the command says which template cannot go where, and writes\n"
-         "nothing. The saved object keeps its configuration stream.\n"
+         "nothing. It writes nothing either when the SNVT catalogue defines none of\n"
+         "the SNVT types the object's definition uses. The saved object keeps its\n"
+         "configuration stream.\n"
          "\n" +
          HelpColumns(
              WithSessionOptions({{"-o FILE", "project file to write, or - for standard output"},
@@ -38,12 +40,6 @@ std::string Help() {
                                   "module template IDs separated by commas, in any letter\n"
                                   "case, e.g. EB4AI2AO,EB8DIC,EB4AO"},
                                  {"--type NAME", "object type (default: TQ4600)"}}));
-}
-
-std::string Join(const std::vector<std::string>& names, const char* separator) {
-  std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : separator) + name;
-  return text;
 }
 
 // Splits "A,B,C"; an empty name is a usage error.
@@ -60,29 +56,6 @@ bool SplitChain(const std::string& list, std::vector<std::string>& chain) {
     current.clear();
   }
   return true;
-}
-
-// Checks the chain against the tree and spells each name as the tree does.
-// Returns an empty text when every template may go where it is asked to.
-std::string CheckChain(const ConfigurationTree& tree, std::vector<std::string>& chain) {
-  for (size_t k = 0; k < chain.size(); ++k) {
-    std::vector<std::string> placed(chain.begin(), chain.begin() + static_cast<long>(k));
-    std::vector<std::string> allowed = tree.Next(placed);
-    bool found = false;
-    for (const std::string& name : allowed)
-      if (qcom::text::EqualsNoCase(name, chain[k])) {
-        chain[k] = name;
-        found = true;
-      }
-    if (found) continue;
-    const std::string where = "position " + std::to_string(k + 1);
-    if (!tree.Mentions(chain[k])) return "unknown module template " + chain[k] + " at " + where;
-    return "module template " + chain[k] + " cannot go at " + where +
-           (placed.empty() ? std::string() : " after " + Join(placed, " -> ")) +
-           "; allowed there: " +
-           (allowed.empty() ? std::string("none, the chain is complete") : Join(allowed, ", "));
-  }
-  return {};
 }
 
 // The saved element a host writes to have modules placed: one empty element
@@ -166,10 +139,9 @@ int RunNew(const std::vector<std::string>& words) {
   if (!object) return Fail("new", error, kExitInput);
 
   if (!chain.empty()) {
-    ConfigurationTree tree;
-    if (!tree.Load(DefinitionPath(session.pluginsFolder(), type), error))
-      return Fail("new", error, kExitInput);
-    if (std::string problem = CheckChain(tree, chain); !problem.empty())
+    const ConfigurationTree* tree = session.Tree(type, error);
+    if (!tree) return Fail("new", error, kExitInput);
+    if (std::string problem = tree->Check(chain); !problem.empty())
       return Fail("new", problem, kExitInput);
     object->Load(ChainElement(type, chain).get());
     if (std::string problem = CheckPlaced(*object, chain); !problem.empty())
@@ -185,7 +157,7 @@ int RunNew(const std::vector<std::string>& words) {
   if (*output == kStandardOutput) return kExitOk;  // standard output holds the project only
   std::printf("%s: %s \"%s\"%s\n", output->c_str(), type.c_str(),
               object->Identity().userName.c_str(),
-              chain.empty() ? " without modules" : (" with " + Join(chain, ", ")).c_str());
+              chain.empty() ? " without modules" : (" with " + JoinNames(chain, ", ")).c_str());
   return kExitOk;
 }
 

@@ -8,6 +8,7 @@ namespace host {
 std::unique_ptr<PlacedObject> PlacedObject::Place(const ComponentSession& session,
                                                   const ObjectIdentity& identity,
                                                   std::string& error) {
+  if (!session.ServesType(identity.type, error)) return nullptr;
   qcom::ComPtr<IAppObject> object = CreateAppObject(identity.progId, error);
   if (!object) {
     error = "cannot create " + identity.progId + ": " + error;

@@ -18,8 +18,10 @@ namespace host {
 // released when the host lets go of it.
 class PlacedObject {
  public:
-  // Null on failure, with error set to one line. An object that cannot be
-  // initialised for its type has shown its own message first.
+  // Null on failure, with error set to one line: also, before any object is
+  // created, when the session's catalogue cannot type the object's
+  // parameters. An object that cannot be initialised for its type has shown
+  // its own message first.
   static std::unique_ptr<PlacedObject> Place(const ComponentSession& session,
                                              const ObjectIdentity& identity, std::string& error);
   ~PlacedObject();

@@ -183,12 +183,42 @@ std::string ObjectLabel(const std::string& path, const ProjectFile& project, siz
          project.entries().at(index).identity.type + ")";
 }
 
+namespace {
+
+// The templates a saved element has the object place, in order: the elements
+// of its "Modules" elements that name a template of the component. The object
+// skips any other name without a word.
+std::vector<std::string> ListedChain(const ComponentSession& session, IXMLDOMNode* saved) {
+  std::vector<std::string> chain;
+  for (const qxml::ElementPtr& child : qxml::ChildElements(saved)) {
+    if (qxml::UpperBaseName(child.get()) != "MODULES") continue;
+    for (const qxml::ElementPtr& module : qxml::ChildElements(child.get()))
+      if (std::string id = qxml::BaseName(module.get()); session.HasTemplate(id))
+        chain.push_back(id);
+  }
+  return chain;
+}
+
+// Why the tree of the entry's type does not allow the chain its element
+// lists; empty when it does.
+std::string ChainProblem(const ComponentSession& session, const ProjectEntry& entry) {
+  std::vector<std::string> chain = ListedChain(session, entry.saved.get());
+  if (chain.empty()) return {};
+  std::string error;
+  const ConfigurationTree* tree = session.Tree(entry.identity.type, error);
+  return tree ? tree->Check(chain) : error;
+}
+
+}  // namespace
+
 std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
                                                 const ProjectFile& project, size_t index,
                                                 const std::string& path, std::string& error) {
   const ProjectEntry& entry = project.entries().at(index);
   auto object = PlacedObject::Place(session, entry.identity, error);
-  if (!object) {
+  // The object places whatever the element lists, so the tree is asked first.
+  if (object) error = ChainProblem(session, entry);
+  if (!object || !error.empty()) {
     error = ObjectLabel(path, project, index) + ": " + error;
     return nullptr;
   }

@@ -67,8 +67,10 @@ class ProjectFile {
 
 namespace host {
 
-// Places the object of the i-th (0-based) entry and loads its saved element.
-// Null on failure, with error set to one line naming the file and the object.
+// Places the object of the i-th (0-based) entry and loads its saved element,
+// once the configuration tree of its type allows the chain of modules the
+// element lists. Null on failure, with error set to one line naming the file
+// and the object.
 std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
                                                 const ProjectFile& project, size_t index,
                                                 const std::string& path, std::string& error);

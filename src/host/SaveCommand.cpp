@@ -27,7 +27,10 @@ std::string Help() {
                       {"interop",
                        "the form other tools exchange (user name, key, parameters,\n"
                        "modules, display flags of the outputs)"}}) +
-         "\n" +
+         "Each object builds its configuration stream before it is saved (the normal\n"
+         "form keeps it as CDB); when an object can build none, nothing is written\n"
+         "and the exit code is 1.\n" +
+         kPlacingChecksHelp + "\n" +
          HelpColumns(WithSessionOptions(
              {{"-o OUT",
                "project file to write (replaced whole; may be FILE), or -\n"
@@ -69,6 +72,13 @@ int RunSave(const std::vector<std::string>& words) {
   for (size_t i = 0; i < project.entries().size(); ++i) {
     auto object = LoadProjectObject(session, project, i, path, error);
     if (!object) return Fail("save", error, kExitInput);
+    // Reading the stream keeps it in the saved element: the CDB saved is the
+    // stream of what is saved, whatever the file held.
+    if (object->Stream().empty())
+      return Fail("save",
+                  ObjectLabel(path, project, i) + ": no configuration stream; " + *output +
+                      " is not written",
+                  kExitInput);
     saved.Add(*object);
   }
   if (!saved.WriteOutput(*output, error)) return Fail("save", error, kExitInput);

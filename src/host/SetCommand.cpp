@@ -28,8 +28,8 @@ std::string Help() {
          "holds no \"=\". Words after \"--\" are parameters even if they start with \"-\".\n"
          "FILE is locked from before it is read until it is replaced: commands\n"
          "changing it at the same time run one after the other, and none loses the\n"
-         "other's change.\n"
-         "\n" +
+         "other's change.\n" +
+         std::string(kPlacingChecksHelp) + "\n" +
          HelpColumns(WithSessionOptions(
              {{"NAME=VALUE", "a device parameter, e.g. Priority=3"},
               {"M/KIND/P/NAME=VALUE",

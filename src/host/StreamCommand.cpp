@@ -19,9 +19,8 @@ std::string Help() {
          "sent, as hexadecimal text: one line per object, in file order, and nothing\n"
          "else on standard output. An object that cannot build its stream gets an\n"
          "empty line and makes the exit code 1, as does standard output that cannot\n"
-         "take the text (a full disk, a closed descriptor).\n"
-         "\n" +
-         HelpColumns(WithSessionOptions({}));
+         "take the text (a full disk, a closed descriptor).\n" +
+         std::string(kPlacingChecksHelp) + "\n" + HelpColumns(WithSessionOptions({}));
 }
 }  // namespace
 

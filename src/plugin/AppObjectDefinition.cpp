@@ -34,6 +34,7 @@ bool CDBAppObject::InitFrom(const std::string& name, bool createModuleCollection
   auto file =
       modules::LoadDefinitionFile(modules::ComponentFolder() + "../" + name + "/" + name + ".xml");
   definitionDoc_ = file.document;
+  deadChainEnd_ = nullptr;  // another tree
   if (!file.loaded) {
     platform::ShowMessage(ObjectNotAvailableMessage(name));
     std::string description;

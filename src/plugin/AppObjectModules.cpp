@@ -21,15 +21,31 @@ std::string AttributeText(const std::vector<qxml::Field>& attributes, const char
 
 }  // namespace
 
+bool CDBAppObject::ChainLeftTree() const {
+  return modules_ && deadChainEnd_ && modules_->Count() >= deadChainLength_ &&
+         modules_->Modules().At(static_cast<int64_t>(deadChainLength_)).get() ==
+             deadChainEnd_.get();
+}
+
 void CDBAppObject::UpdateAddableTemplates() {
   if (!templates_) return;
   templates_->ClearAddable();
   // The placed chain selects a node of the tree; its slot elements list what may come next.
-  std::string path = "AppObject/Configurations";
-  if (modules_)
-    for (const auto& entry : modules_->Modules())
-      path += "/Slot" + std::to_string(entry.item->Slot()) + "/" + entry.item->TemplateID();
-  auto node = qxml::FirstMatch(definitionDoc_.get(), path);
+  qcom::ComPtr<IXMLDOMNode> node;
+  if (!ChainLeftTree()) {
+    std::string path = "AppObject/Configurations";
+    if (modules_)
+      for (const auto& entry : modules_->Modules())
+        path += "/Slot" + std::to_string(entry.item->Slot()) + "/" + entry.item->TemplateID();
+    node = qxml::FirstMatch(definitionDoc_.get(), path);
+    // A chain that selects no node has left the tree: so does every chain it begins.
+    deadChainEnd_ = nullptr;
+    if (!node && modules_ && modules_->Count() > 0) {
+      deadChainLength_ = modules_->Count();
+      deadChainEnd_ = qcom::WeakRef<CDBEBModule>(
+          modules_->Modules().At(static_cast<int64_t>(deadChainLength_)).get());
+    }
+  }
   for (const auto& slotElement : qxml::Children(node.get())) {
     std::string slotName = qxml::UpperBaseName(slotElement.get());
     if (slotName.rfind("SLOT", 0) != 0) continue;

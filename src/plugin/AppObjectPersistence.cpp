@@ -46,9 +46,11 @@ bool HasAttributeNamed(IXMLDOMNode* element, const char* upperName) {
   return false;
 }
 
-// A saved position: the separator adapted to the user's locale, then read as a number.
+// A saved position: the separator adapted to the user's locale, then read as a
+// number. One beyond the double range is not read, so the position stays one
+// that can be written and read back.
 std::optional<double> Position(const std::string& text) {
-  return values::ReadUserNumber(values::LocaliseNumberText(text));
+  return values::ReadFiniteUserNumber(values::LocaliseNumberText(text));
 }
 
 }  // namespace

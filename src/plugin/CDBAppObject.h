@@ -121,6 +121,9 @@ class CDBAppObject final
   CDBEBTemplates* ModuleTemplates() override { return templates_.get(); }
   CDBEBModules* ModuleSet() override { return modules_.get(); }
   void UpdateAddableTemplates() override;
+  // Whether the placed chain begins with a chain found to select no node of
+  // the configuration tree.
+  bool ChainLeftTree() const;
   // The channel of an editor row key ("EB1\\AI\\2"); null when the key names none.
   qcom::ComPtr<IDispatch> ChannelByKey(const std::string& kind, const std::string& key) const;
   void AddMapTypModTag(const std::string& tag) override;
@@ -179,6 +182,12 @@ class CDBAppObject final
   qcom::ComPtr<IEditorView> editor_;
   qcom::ComPtr<CDBEBTemplates> templates_;
   qcom::ComPtr<CDBEBModules> modules_;
+  // The shortest placed chain seen to select no node of the configuration
+  // tree, by its length and last module. While that module stays in place the
+  // tree is not searched again: a saved element may list far more modules
+  // than the tree has levels.
+  size_t deadChainLength_ = 0;
+  qcom::WeakRef<CDBEBModule> deadChainEnd_;
   bool shortFloatSetting_ = false;
   qcom::ComPtr<CDBAttributes> attributes_;
   int16_t exportIndex_ = 0;

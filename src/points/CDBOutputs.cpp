@@ -56,12 +56,17 @@ qcom::ComPtr<CDBOutput> CDBOutputs::AddOutput(std::string& name, std::string& ty
 
   // A taken name or a missing predecessor leaves the output out of the
   // collection; everything after still happens.
+  bool appended = false;
   if (plan.after.empty()) {
-    items_.Add(plan.name, output);
+    appended = items_.Add(plan.name, output);
   } else if (size_t position = items_.PositionOf(plan.after)) {
     items_.Add(plan.name, output, position + 1);
   }
-  Renumber(plan.name);
+  // An output appended at the end moves no other; the name is its own.
+  if (appended)
+    output->SetIndex(static_cast<int32_t>(items_.Count()) - 1);
+  else
+    Renumber(plan.name);
 
   qcom::Bstr key(KeyOf(plan.name));
   if (plan.after.empty()) {

@@ -24,12 +24,16 @@ namespace points {
 template <class Point, class PointFace, class Default, class Face>
 class PointCollection : public qcom::ComObject<Default, Face> {
  public:
-  // Store the key and give every point the key & "\" & its name.
+  // Store the key and give every point the key & "\" & its name. Points are
+  // keyed so when they are added, and their names never change, so the same
+  // key again (set before every point a channel creates) leaves them alone.
   void SetGlobalKey(std::string key) {
+    if (key == globalKey_) return;
     globalKey_ = std::move(key);
     for (const auto& entry : items_) entry.item->SetGlobalKey(KeyOf(entry.item->NameText()));
   }
   void SetExtendedKey(std::string key) {
+    if (key == extendedKey_) return;
     extendedKey_ = std::move(key);
     for (const auto& entry : items_)
       entry.item->SetExtendedKey(extendedKey_ + "\\" + entry.item->NameText());

@@ -14,11 +14,10 @@ constexpr size_t kModuleColumn = 1;
 
 // Row keys compare without regard to letter case, as every key of the system does.
 template <class Rows>
-auto FindRow(Rows& rows, std::string_view key) -> decltype(rows.data()) {
-  auto it = std::find_if(rows.begin(), rows.end(), [&](const ListRow& row) {
-    return qcom::text::EqualsNoCase(row.key, key);
-  });
-  return it == rows.end() ? nullptr : &*it;
+auto FindRow(Rows& rows, const std::unordered_map<std::string, size_t>& index, std::string_view key)
+    -> decltype(rows.data()) {
+  auto found = index.find(qcom::text::Upper(key));
+  return found == index.end() ? nullptr : &rows[found->second];
 }
 
 }  // namespace
@@ -39,11 +38,16 @@ size_t ChannelList::ValueColumn(std::string_view text) const {
 }
 
 ListRow* ChannelList::Find(std::string_view key) {
-  return FindRow(rows_, key);
+  return FindRow(rows_, rowIndex_, key);
 }
 
 const ListRow* ChannelList::Row(std::string_view key) const {
-  return FindRow(rows_, key);
+  return FindRow(rows_, rowIndex_, key);
+}
+
+void ChannelList::IndexRows() {
+  rowIndex_.clear();
+  for (size_t i = 0; i < rows_.size(); ++i) rowIndex_.emplace(qcom::text::Upper(rows_[i].key), i);
 }
 
 bool ChannelList::AddRow(const ports::ChannelRowData& channel, std::string_view image) {
@@ -62,6 +66,7 @@ bool ChannelList::AddRow(const ports::ChannelRowData& channel, std::string_view 
   row.cells[0] = channel.name;
   // The module key is the first field of the channel key ("EB1\AI\2").
   row.cells[kModuleColumn] = values::GetField(channel.globalKey, 0, "\\");
+  rowIndex_.emplace(qcom::text::Upper(row.key), rows_.size());
   rows_.push_back(std::move(row));
   RefreshRow(channel);
   return true;
@@ -71,6 +76,7 @@ bool ChannelList::RemoveRow(std::string_view key) {
   ListRow* row = Find(key);
   if (!row) return false;
   rows_.erase(rows_.begin() + (row - rows_.data()));
+  IndexRows();
   return true;
 }
 

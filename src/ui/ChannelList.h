@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "ports/EditorView.h"
@@ -63,9 +64,13 @@ class ChannelList {
   // text; 0 when there is none.
   size_t ValueColumn(std::string_view text) const;
   ListRow* Find(std::string_view key);
+  void IndexRows();
 
   std::vector<ListColumn> columns_;
   std::vector<ListRow> rows_;
+  // Upper-cased row key -> position in rows_: a list holds a row for every
+  // channel of its kind, and each placed module looks its rows up.
+  std::unordered_map<std::string, size_t> rowIndex_;
   bool switchedOn_ = false;
 };
 

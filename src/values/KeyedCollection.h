@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "com/ComPtr.h"
@@ -30,12 +31,15 @@ class KeyedCollection {
   // nothing added) when the key is already taken.
   bool Add(std::string_view key, qcom::ComPtr<T> item, size_t before = 0) {
     std::string upper = qcom::text::Upper(key);
-    if (Find(upper)) return false;
+    if (Contains(upper)) return false;
+    if (!index_.empty()) index_.emplace(upper, item.get());
     Entry e{std::string(key), std::move(upper), std::move(item)};
     if (before >= 1 && before <= entries_.size())
       entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(before - 1), std::move(e));
     else
       entries_.push_back(std::move(e));
+    if (index_.empty() && entries_.size() >= kIndexedFrom)
+      for (const Entry& entry : entries_) index_.emplace(entry.upperKey, entry.item.get());
     return true;
   }
 
@@ -48,6 +52,10 @@ class KeyedCollection {
   }
 
   qcom::ComPtr<T> ByKey(std::string_view key) const {
+    if (!index_.empty()) {
+      auto found = index_.find(qcom::text::Upper(key));
+      return found == index_.end() ? nullptr : qcom::ComPtr<T>(found->second);
+    }
     size_t pos = PositionOf(key);
     return pos ? entries_[pos - 1].item : nullptr;
   }
@@ -86,24 +94,36 @@ class KeyedCollection {
   bool Remove(std::string_view key) {
     size_t pos = PositionOf(key);
     if (!pos) return false;
+    index_.erase(entries_[pos - 1].upperKey);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(pos - 1));
     return true;
   }
 
-  void Clear() { entries_.clear(); }
+  void Clear() {
+    entries_.clear();
+    index_.clear();
+  }
 
   const std::vector<Entry>& Entries() const { return entries_; }
   auto begin() const { return entries_.begin(); }
   auto end() const { return entries_.end(); }
 
  private:
-  const Entry* Find(const std::string& upper) const {
+  // From this size on, keys are found through a hash index rather than by
+  // searching: an object's points and modules grow with every module placed,
+  // while most collections (a channel's parameters) stay a handful.
+  static constexpr size_t kIndexedFrom = 16;
+
+  bool Contains(const std::string& upper) const {
+    if (!index_.empty()) return index_.count(upper) != 0;
     for (const Entry& e : entries_)
-      if (e.upperKey == upper) return &e;
-    return nullptr;
+      if (e.upperKey == upper) return true;
+    return false;
   }
 
   std::vector<Entry> entries_;
+  // Upper-cased key -> item; empty while the collection is small.
+  std::unordered_map<std::string, T*> index_;
 };
 
 }  // namespace values

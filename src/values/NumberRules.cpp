@@ -124,6 +124,11 @@ std::optional<double> ReadUserNumber(std::string_view text) {
   return LocaleParseDouble(text);
 }
 
+std::optional<double> ReadFiniteUserNumber(std::string_view text) {
+  auto value = ReadUserNumber(text);
+  return value && std::isfinite(*value) ? value : std::nullopt;
+}
+
 std::optional<double> LocaleParseDouble(std::string_view text) {
   const std::string& separator = Shared().localeDecimalSeparator;
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

@@ -25,6 +25,10 @@ std::optional<double> LocaleParseDouble(std::string_view text);
 // locale parse when the user's decimal separator is not ".", else by the plain
 // parse (which never fails).
 std::optional<double> ReadUserNumber(std::string_view text);
+// The same, but nullopt for a number beyond the double range, which the plain
+// parse reads as infinite: a value the object keeps and writes back must be
+// one it can read again.
+std::optional<double> ReadFiniteUserNumber(std::string_view text);
 
 // Nearest integer, ties to even (2.5 -> 2, 3.5 -> 4); nullopt when the result
 // does not fit the target width or the number is not finite.

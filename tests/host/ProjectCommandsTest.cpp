@@ -88,6 +88,38 @@ TEST_F(ProjectCommands, NewRefusesChainsTheTreeDoesNotAllowAndWritesNothing) {
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+TEST_F(ProjectCommands, LoadingRefusesChainsTheTreeDoesNotAllowAndWritesNothing) {
+  std::string fifty;
+  for (int i = 0; i < 50; ++i) fifty += "<EB4AI2AO/>";
+  const std::pair<std::string, std::string> refusals[] = {
+      {"<EB4AO/><eb4ao/>",
+       "module template eb4ao cannot go at position 2 after EB4AO; allowed there: EB8DI, EB8DIC, "
+       "EB8DO, EB4DI4DO"},
+      {"<EB4AI2AO/><EB8DI/><EBNOPE/><EB4AO/><EB8DO/><EB8DO/>",
+       "module template EB8DO cannot go at position 4 after EB4AI2AO -> EB8DI -> EB4AO; allowed "
+       "there: none, the chain is complete"},
+      {fifty,
+       "module template EB4AI2AO cannot go at position 2 after EB4AI2AO; allowed there: EB8DI, "
+       "EB8DIC, EB8DO, EB4DI4DO, EB4AO"}};
+  const std::string p = dir / "p.xml", out = dir / "out.xml";
+  const std::string first =
+      StreamOf(dir.Write("1.xml", "<TQ4600><Modules><EB8DI/></Modules></TQ4600>"));
+  for (const auto& [modules, why] : refusals) {
+    const std::string original =
+        ReadFile(dir.Write("p.xml",
+                           "<QorProject version=\"1\"><Object><TQ4600><Modules><EB8DI/>"
+                           "</Modules></TQ4600></Object><Object><TQ4600><Modules>" +
+                               modules + "</Modules></TQ4600></Object></QorProject>"));
+    const std::string line = p + ": object 2 (TQ4600): " + why + "\n";
+    // The first object's stream, then nothing for the second.
+    EXPECT_EQ(Expect({"stream", p}, 1, "tqhost stream: " + line), first + "\n");
+    EXPECT_EQ(Expect({"save", p, "-o", out}, 1, "tqhost save: " + line), "");
+    EXPECT_EQ(Expect({"set", p, "--object", "2", "Priority=3"}, 1, "tqhost set: " + line), "");
+    EXPECT_EQ(ReadFile(p), original);
+    EXPECT_FALSE(std::filesystem::exists(out));
+  }
+}
+
 TEST_F(ProjectCommands, NewPlacesModulesAndSetChangesTheirParametersAndTheStream) {
   const std::string path = dir / "demo.xml";
   EXPECT_EQ(Expect({"new", "-o", path, "--modules", "EB4AI2AO, eb8dic,EB4AO"}, 0),
@@ -178,6 +210,29 @@ TEST_F(ProjectCommands, SetStoresOddValuesAsTheObjectDoes) {
   EXPECT_EQ(ReadFile(path), good);
 }
 
+TEST_F(ProjectCommands, ACatalogueWithNoneOfTheTypesTheDefinitionUsesIsRefused) {
+  const std::string path = NewProject("p.xml", "EB8DI");
+  const std::string original = ReadFile(path), object = path + ": object 1 (TQ4600): ";
+  for (const char* body : {"<SNVTS/>", "<SNVTS><SNVT_1/><SNVT_2/></SNVTS>", "<T><SNVT_7/></T>"}) {
+    const std::string catalogue = dir.Write("c.xml", body);
+    const std::string why = "the SNVT catalogue " + catalogue +
+                            " defines none of the SNVT types of the TQ4600 definition (SNVT_9, "
+                            "SNVT_7, SNVT_1000, SNVT_1001, SNVT_107)\n";
+    const std::pair<Names, std::string> runs[] = {
+        {{"set", path, "Priority=3"}, "set: " + object},
+        {{"stream", path}, "stream: " + object},
+        {{"save", path, "-o", dir / "out.xml"}, "save: " + object},
+        {{"new", "-o", dir / "new.xml"}, "new: "}};
+    for (auto [args, prefix] : runs) {
+      args.insert(args.end(), {"--snvt", catalogue});
+      EXPECT_EQ(Expect(args, 1, "tqhost " + prefix + why), "");
+    }
+  }
+  EXPECT_EQ(ReadFile(path), original);
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.xml") ||
+               std::filesystem::exists(dir / "new.xml"));
+}
+
 TEST_F(ProjectCommands, StreamPrintsOneLinePerObjectInFileOrder) {
   const std::string first = "<TQ4600><Attributes><Priority>2</Priority></Attributes></TQ4600>";
   const std::string second = "<TQ4600><Modules><EB8DI/><EB8DO/></Modules></TQ4600>";
@@ -234,10 +289,22 @@ TEST_F(ProjectCommands, SaveWritesEveryFormWithItsChildrenAndKeepsIdentities) {
                   std::string::npos,
               form != "sim");
   }
-  // The normal form of a project is the project itself.
+  // The normal form of a project is the project itself, with the stream of
+  // what is saved as its CDB whatever the file held.
   const std::string made = NewProject("made.xml", "EB4DI4DO,EB8DO");
-  Expect({"save", made, "-o", dir / "again.xml"}, 0);
+  std::string stale = ReadFile(made);
+  stale.replace(stale.find("<CDB>") + 5, 4, "FFFF");
+  Expect({"save", dir.Write("stale.xml", stale), "-o", dir / "again.xml"}, 0);
   EXPECT_EQ(ReadFile(dir / "again.xml"), ReadFile(made));
+  // An object without a stream is not saved, and nothing is written.
+  const std::string bad = dir.Write(
+      "bad.xml", "<TQ4600><Attributes><Powerline_Freq>abc</Powerline_Freq></Attributes></TQ4600>");
+  Expect({"save", bad, "-o", dir / "bad-saved.xml"}, 1,
+         "message: Error exporting the object: TQ4600,   A possible error is the lenght of the "
+         "object.\ntqhost save: " +
+             bad + ": object 1 (TQ4600): no configuration stream; " + dir / "bad-saved.xml" +
+             " is not written\n");
+  EXPECT_FALSE(std::filesystem::exists(dir / "bad-saved.xml"));
 }
 
 TEST_F(ProjectCommands, FilesThatCannotBeReadGetOneLineNamingThem) {
@@ -295,6 +362,16 @@ TEST_F(ProjectCommands, ASavedElementWithUnknownPartsLoadsWhatItCan) {
   EXPECT_NE(ReadFile(out).find("x=\"1.5\" y=\"0\""), std::string::npos);
   EXPECT_EQ(TextAt(out, "TQ4600/X_Position"), "1.5");
   EXPECT_EQ(ChildrenAt(out, "TQ4600/Modules"), (Names{"EB8DI", "EB8DO"}));
+  // A position beyond the range of a double is not read: the one the host gave stays.
+  Expect({"save",
+          dir.Write("huge.xml",
+                    "<QorProject version=\"1\"><Object x=\"7\" y=\"-2\"><TQ4600><X_Position>1e400"
+                    "</X_Position><Y_Position>-1e999</Y_Position></TQ4600></Object></QorProject>"),
+          "-o", out},
+         0);
+  EXPECT_NE(ReadFile(out).find("x=\"7\" y=\"-2\""), std::string::npos);
+  EXPECT_EQ(TextAt(out, "TQ4600/Y_Position"), "-2");
+  Expect({"stream", out}, 0);
 }
 
 TEST_F(ProjectCommands, AFailedWriteLeavesTheOldFileWhole) {
@@ -463,6 +540,13 @@ TEST_F(ProjectCommands, ThePluginFolderOptionUsesAnotherComponent) {
   Expect({"new", "-o", dir / "q.xml", "--plugins", plugins, "--modules", "EB8DO"}, 1,
          "tqhost new: module template EB8DO at position 1 was not placed by the object\n");
   EXPECT_FALSE(std::filesystem::exists(dir / "q.xml"));
+  // A template the component has but the tree never names is placed by no chain.
+  std::filesystem::create_directory(plugins + "/O_TQ4600/EB9X");
+  std::filesystem::copy(plugins + "/O_TQ4600/EB8DI/EB8DI.xml", plugins + "/O_TQ4600/EB9X/EB9X.xml");
+  const std::string r = dir.Write("r.xml", "<TQ4600><Modules><EB8DI/><eb9x/></Modules></TQ4600>");
+  Expect(
+      {"stream", r, "--plugins", plugins}, 1,
+      "tqhost stream: " + r + ": object 1 (TQ4600): unknown module template eb9x at position 2\n");
 }
 
 }  // namespace

@@ -70,6 +70,14 @@ TEST_F(ModuleSet, AnalogThenDigitalStepByStep) {
   EXPECT_EQ(digital->DIs()->At(1)->NameText(), "Binary (8)");
   EXPECT_EQ(digital->DIs()->At(8)->NameText(), "Binary (15)");
   EXPECT_EQ(Addable(), Strings{"EB4AO@3 070203"});
+  // Modules placed beyond the tree (as a saved element may list them) leave
+  // nothing addable, until they are removed again.
+  ASSERT_TRUE(Add("EB8DO") && Add("EB8DO"));
+  EXPECT_EQ(Addable(), Strings{});
+  RemoveLast();
+  EXPECT_EQ(Addable(), Strings{});
+  RemoveLast();
+  EXPECT_EQ(Addable(), Strings{"EB4AO@3 070203"});
 }
 
 TEST_F(ModuleSet, EveryAllowedChainAddsRoundTripsAndRemovesCleanly) {
