@@ -150,6 +150,13 @@ std::string Registry::DefaultPath() {
   return home + "/.config/qordb/registry.xml";
 }
 
+std::string Registry::DefaultFolder() {
+  std::string path = DefaultPath();
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 Registry::Registry(std::string path) : path_(std::move(path)) {}
 
 HRESULT Registry::Register(const std::vector<ClassRegistration>& classes,

@@ -45,6 +45,9 @@ class QCOM_API Registry {
   // $QORDB_REGISTRY if set and not empty, else $XDG_CONFIG_HOME/qordb/registry.xml,
   // else $HOME/.config/qordb/registry.xml.
   static std::string DefaultPath();
+  // The folder of DefaultPath(): the user's configuration folder of the tool
+  // family, where its other settings files live beside the registry.
+  static std::string DefaultFolder();
 
   explicit Registry(std::string path = DefaultPath());
 

@@ -180,6 +180,110 @@ std::string GeneralText(T value, int digits) {
 }
 }  // namespace
 
+std::string SignificantText(double value, int digits) {
+  return GeneralText(value, digits);
+}
+
+std::string DecimalText(double value, int decimals) {
+  char buffer[400];  // the largest double has 309 integer digits
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                              std::clamp(decimals, 0, 20));
+  std::string text(buffer, result.ptr);
+  if (text.find('.') != std::string::npos) {
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+  }
+  // As in the other value texts, a value rounded to zero has no sign.
+  if (text == "-0") text = "0";
+  if (size_t point = text.find('.'); point != std::string::npos)
+    text.replace(point, 1, Shared().localeDecimalSeparator);
+  return text;
+}
+
+namespace {
+// A decimal number as digits and a scale: value = sign x digits x 10^-scale.
+struct Decimal {
+  bool negative = false;
+  std::string digits;  // no leading zeros; empty for zero
+  int64_t scale = 0;
+};
+
+std::string StripLeadingZeros(std::string digits) {
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+  return digits;
+}
+
+// Whether a >= b for digit strings without leading zeros.
+bool AtLeast(const std::string& a, const std::string& b) {
+  return a.size() != b.size() ? a.size() > b.size() : a >= b;
+}
+
+// The sum (or, with subtract, the difference a - b, a >= b) of digit strings of one scale.
+std::string AddDigits(const std::string& a, const std::string& b, bool subtract) {
+  std::string out;
+  int carry = 0;
+  for (size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+    int x = i < a.size() ? a[a.size() - 1 - i] - '0' : 0;
+    int y = i < b.size() ? b[b.size() - 1 - i] - '0' : 0;
+    int d = subtract ? x - y - carry : x + y + carry;
+    carry = subtract ? (d < 0) : (d > 9);
+    out.push_back(static_cast<char>('0' + (subtract ? (d + 10) % 10 : d % 10)));
+  }
+  if (carry) out.push_back('1');
+  std::reverse(out.begin(), out.end());
+  return StripLeadingZeros(out);
+}
+}  // namespace
+
+std::optional<std::string> ExactSum(std::string_view number, int64_t integer) {
+  auto value = LocaleParseDouble(number);
+  if (!value) return std::nullopt;
+  // The number as "[-]digits[.digits][e[sign]digits]", then as digits and scale.
+  while (!number.empty() && IsBlank(number.front())) number.remove_prefix(1);
+  std::string plain;
+  size_t i = 0;
+  ScanMantissa(number, i, Shared().localeDecimalSeparator, plain);
+  std::string exponent;
+  ScanExponent(number, i, exponent);
+  Decimal a;
+  a.negative = !plain.empty() && plain.front() == '-';
+  if (a.negative) plain.erase(0, 1);
+  size_t point = plain.find('.');
+  a.scale = point == std::string::npos ? 0 : static_cast<int64_t>(plain.size() - point - 1);
+  if (point != std::string::npos) plain.erase(point, 1);
+  if (!exponent.empty()) a.scale -= std::stoll(exponent.substr(1));
+  a.digits = StripLeadingZeros(plain);
+  // Digits far below the smallest double are nothing a value text holds.
+  if (a.scale > 1100) return DoubleText(*value + static_cast<double>(integer));
+  const uint64_t magnitude =
+      integer < 0 ? 0 - static_cast<uint64_t>(integer) : static_cast<uint64_t>(integer);
+  Decimal b{integer < 0, StripLeadingZeros(std::to_string(magnitude)), 0};
+  // One scale for both, at least 0, so both are whole numbers of that unit.
+  const int64_t scale = std::max<int64_t>({a.scale, 0});
+  for (Decimal* d : {&a, &b}) {
+    if (!d->digits.empty()) d->digits.append(static_cast<size_t>(scale - d->scale), '0');
+    d->scale = scale;
+  }
+  Decimal sum{a.negative, {}, scale};
+  if (a.negative == b.negative) {
+    sum.digits = AddDigits(a.digits, b.digits, false);
+  } else if (AtLeast(a.digits, b.digits)) {
+    sum.digits = AddDigits(a.digits, b.digits, true);
+  } else {
+    sum = {b.negative, AddDigits(b.digits, a.digits, true), scale};
+  }
+  if (sum.digits.empty()) return "0";
+  // Positional notation: the point `scale` digits from the right, trailing zeros dropped.
+  std::string digits = sum.digits;
+  if (static_cast<int64_t>(digits.size()) <= scale)
+    digits.insert(0, static_cast<size_t>(scale) - digits.size() + 1, '0');
+  std::string text = digits.substr(0, digits.size() - static_cast<size_t>(scale));
+  std::string fraction = digits.substr(digits.size() - static_cast<size_t>(scale));
+  fraction.erase(fraction.find_last_not_of('0') + 1);
+  if (!fraction.empty()) text += Shared().localeDecimalSeparator + fraction;
+  return (sum.negative ? "-" : "") + text;
+}
+
 std::string SingleText(float value) {
   return GeneralText(value, 7);
 }

@@ -49,6 +49,21 @@ std::string SingleText(float value);
 // for decimal exponents below -4 or above 14.
 std::string DoubleText(double value);
 
+// The text of a double with at most `digits` significant digits, otherwise as
+// DoubleText (no trailing zeros, the user's separator, the exponent form for
+// decimal exponents below -4 or at least `digits`).
+std::string SignificantText(double value, int digits);
+
+// The text of a double rounded to at most `decimals` digits after the user's
+// decimal separator, without trailing zeros and never in the exponent form.
+std::string DecimalText(double value, int decimals);
+
+// The exact sum of a number written with the user's decimal separator (an
+// exponent allowed) and an integer, in positional notation without trailing
+// zeros and with the user's separator: 1E-30 + 32 is 32.000...0001, where a
+// double would lose the small part. nullopt when the text is no number.
+std::optional<std::string> ExactSum(std::string_view number, int64_t integer);
+
 // Whether the process locale (LC_NUMERIC, as the host set it) writes one half
 // with a decimal comma.
 bool ProcessLocaleUsesDecimalComma();
