@@ -12,7 +12,7 @@ layers=(
   "points"
   "modules"
   "plugin"
-  "ui"
+  "ui hostkit"
   "component host"
 )
 declare -A rank
