@@ -39,7 +39,8 @@ std::string LastErrorText(HRESULT hr) {
 std::vector<HelpRow> WithSessionOptions(std::vector<HelpRow> rows) {
   rows.push_back({"--plugins DIR",
                   "plug-in folder: use the component DIR/O_TQ4600/O_TQ4600.so\n"
-                  "and the definitions beside it (default: the bundled plug-ins)"});
+                  "and the definitions beside it (default: the bundled plug-ins),\n"
+                  "and the unit service DIR/UnitManager/UnitManager.so if it is there"});
   rows.push_back(
       {"--snvt FILE", "SNVT catalogue handed to each object\n(default: the bundled one)"});
   rows.push_back(HelpOptionRow());
@@ -61,21 +62,29 @@ std::string ComponentPathIn(const std::string& pluginsFolder) {
   return pluginsFolder + "/O_TQ4600/O_TQ4600.so";
 }
 
-std::string EnsureComponentRegistered(const std::string& componentPath) {
+std::string UnitServicePathIn(const std::string& pluginsFolder) {
+  return pluginsFolder + "/UnitManager/UnitManager.so";
+}
+
+std::string EnsureRegistered(const std::string& progId, const std::string& libraryPath) {
   qcom::Registry registry;
   CLSID clsid{};
   qcom::ClassRegistration current;
-  HRESULT hr = registry.FindProgId(kAppObjectProgId, clsid);
+  HRESULT hr = registry.FindProgId(progId, clsid);
   if (SUCCEEDED(hr)) hr = registry.FindClass(clsid, current);
   if (SUCCEEDED(hr)) {
     std::error_code ec;
-    if (std::filesystem::equivalent(current.library, componentPath, ec)) return {};
+    if (std::filesystem::equivalent(current.library, libraryPath, ec)) return {};
   } else if (hr == REGDB_E_READREGDB) {
     return LastErrorText(hr);  // a corrupt registry is reported, never overwritten
   }
-  hr = qcom::RegisterServer(componentPath, false);
-  if (FAILED(hr)) return "cannot register " + componentPath + ": " + LastErrorText(hr);
+  hr = qcom::RegisterServer(libraryPath, false);
+  if (FAILED(hr)) return "cannot register " + libraryPath + ": " + LastErrorText(hr);
   return {};
+}
+
+std::string EnsureComponentRegistered(const std::string& componentPath) {
+  return EnsureRegistered(kAppObjectProgId, componentPath);
 }
 
 qcom::ComPtr<IAppObject> CreateAppObject(const std::string& progId, std::string& error) {
@@ -105,6 +114,13 @@ bool ComponentSession::Open(const Arguments& args, std::string& error) {
   if (!catalogue_) return false;
   // Without a bundled component the registry's registration is used as it is.
   if (present) error = EnsureComponentRegistered(component);
+  if (!error.empty()) return false;
+  // The same for the unit service, which the plug-in folder may leave to the bundled one.
+  std::string unitService = UnitServicePathIn(pluginsFolder_);
+  if (!std::filesystem::is_regular_file(unitService, ec))
+    unitService = UnitServicePathIn(BundledPluginsFolder());
+  if (std::filesystem::is_regular_file(unitService, ec))
+    error = EnsureRegistered(kUnitServiceProgId, unitService);
   return error.empty();
 }
 

@@ -18,6 +18,8 @@
 namespace host {
 
 constexpr const char* kAppObjectProgId = "O_TQ4600.CAppObject";
+// The unit service the component's numeric dialog creates.
+constexpr const char* kUnitServiceProgId = "UnitManager.Converter";
 
 // The description of the last recorded error, else the code as text; for a
 // registry that cannot be read, with how to rebuild it.
@@ -32,9 +34,14 @@ std::string BundledPluginsFolder();
 // The component library inside a plug-in folder (DIR/O_TQ4600/O_TQ4600.so).
 std::string ComponentPathIn(const std::string& pluginsFolder);
 
-// Makes sure the application object's ProgID resolves to the component at
-// componentPath, registering it when the registry lacks it or names another
-// library. Returns an empty text on success, else one line saying what failed.
+// The unit service library inside a plug-in folder (DIR/UnitManager/UnitManager.so).
+std::string UnitServicePathIn(const std::string& pluginsFolder);
+
+// Makes sure the ProgID resolves to the library at libraryPath, registering
+// the library when the registry lacks the ProgID or names another library.
+// Returns an empty text on success, else one line saying what failed.
+std::string EnsureRegistered(const std::string& progId, const std::string& libraryPath);
+// The same for the application object's ProgID and the component.
 std::string EnsureComponentRegistered(const std::string& componentPath);
 
 // Creates an object by ProgID; on failure returns null and sets error to one
@@ -60,7 +67,8 @@ constexpr const char* kPlacingChecksHelp =
 class ComponentSession {
  public:
   // Reads --plugins and --snvt, loads the catalogue and registers the
-  // component. On failure returns false and sets error to one line.
+  // component and the unit service (the plug-in folder's, else the bundled
+  // one). On failure returns false and sets error to one line.
   bool Open(const Arguments& args, std::string& error);
 
   const std::string& pluginsFolder() const { return pluginsFolder_; }

@@ -23,7 +23,7 @@ TEST_F(Tqhost, InfoRegistersTheBundledComponentAndShowsTheObject) {
         "\nPowerline_Freq           0        HZ_50                                          1000 "
         "TQ_line_freq\n"})
     EXPECT_NE(out.find(line), std::string::npos) << line << "in\n" << out;
-  EXPECT_FALSE(ReadFile(registry).empty()) << "registered on first use";
+  EXPECT_NE(ReadFile(registry).find("UnitManager.Converter"), std::string::npos) << "on first use";
   EXPECT_EQ(Expect({"info"}, 0), out) << "a second run finds the registration";
   EXPECT_EQ(Expect({"info", "--type", "TQ9999"}, 1,
                    "message: Error: The object TQ9999 is not available; Please verify its name.\n"
