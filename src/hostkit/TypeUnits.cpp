@@ -11,7 +11,7 @@ namespace hostkit {
 namespace {
 // Far more decimals than any step of a 32-bit scaled type needs.
 constexpr int kMaxDecimals = 15;
-// Digits that reach any single from a double.
+// The significant digits of a single's text, and those that pin down any double.
 constexpr int kSingleDigits = 7, kMaxDigits = 17;
 }  // namespace
 
@@ -49,11 +49,8 @@ std::string TypeUnits::StoredText(double si) const {
     auto single = values::RoundToSingle(si);
     return single ? values::SingleText(*single) : values::DoubleText(si);
   }
-  const double steps = std::nearbyint(si / step_);
-  const double power = std::pow(10.0, std::abs(fields_.bCoef));
-  const double value =
-      fields_.bCoef < 0 ? steps * fields_.aCoef / power : steps * fields_.aCoef * power;
-  return values::DecimalText(value, storedDecimals_);
+  // Written with the type's decimals, the nearest grid value is exact again.
+  return values::DecimalText(std::nearbyint(si / step_) * step_, storedDecimals_);
 }
 
 std::string TypeUnits::ToDisplay(std::string_view stored) const {
@@ -83,7 +80,7 @@ std::string TypeUnits::ToStored(std::string_view display) const {
   if (!us_ || !ReadNumber(text)) return text;
   // The offset taken away exactly, as FloatDisplay added it.
   auto scaled = ReadNumber(values::ExactSum(text, -us_->offset).value_or(text));
-  return StoredText(*scaled / us_->factor);
+  return scaled ? StoredText(*scaled / us_->factor) : text;
 }
 
 std::string TypeUnits::DisplayOf(const std::string& catalogueValue) const {
