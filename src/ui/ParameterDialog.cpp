@@ -25,29 +25,39 @@ std::string ParameterDialog::ValueOf(CDBAttribute* parameter) {
 
 void ParameterDialog::SetDataPoint(CDBAttribute* parameter) {
   if (!parameter) return;
-  dataPoint_ = qcom::ComPtr<CDBAttribute>(parameter);
-  edited_.push_back(dataPoint_);
-  capturedValue_ = ValueOf(parameter);
+  if (!attached_) attached_ = std::make_unique<Attachment>();
+  attached_->dataPoint = qcom::ComPtr<CDBAttribute>(parameter);
+  attached_->edited.push_back(attached_->dataPoint);
+  attached_->capturedValue = ValueOf(parameter);
 }
 
 void ParameterDialog::ShowModal() {
-  if (dataPoint_ && Load() && Views()) {
+  if (DataPoint() && Load() && Views()) {
     std::unique_ptr<DialogView> view = Views()(*this);
     if (view) {
-      view_ = view.get();
+      attached_->view = view.get();
       view->ShowModal();
-      view_ = nullptr;
+      if (attached_) attached_->view = nullptr;
     }
   }
   Unload();
 }
 
 void ParameterDialog::Unload() {
-  if (calledFramModif4_ && dataPoint_) dataPoint_->SetValueText(capturedValue_);
-  dataPoint_ = nullptr;
-  edited_.clear();
+  if (calledFramModif4_ && DataPoint()) DataPoint()->SetValueText(attached_->capturedValue);
+  attached_.reset();
   calledFramModif4_ = false;
   controls_.reset();
+}
+
+const std::vector<qcom::ComPtr<CDBAttribute>>& ParameterDialog::EditedParameters() const {
+  static const std::vector<qcom::ComPtr<CDBAttribute>> none;
+  return attached_ ? attached_->edited : none;
+}
+
+const std::string& ParameterDialog::CapturedValue() const {
+  static const std::string none;
+  return attached_ ? attached_->capturedValue : none;
 }
 
 const std::string& ParameterDialog::Caption() const {
@@ -66,11 +76,11 @@ void ParameterDialog::CloseAfterOK() {
 }
 
 void ParameterDialog::Close() {
-  if (view_) view_->Close();
+  if (attached_ && attached_->view) attached_->view->Close();
 }
 
 void ParameterDialog::ControlsChanged() {
-  if (view_) view_->ControlsChanged();
+  if (attached_ && attached_->view) attached_->view->ControlsChanged();
 }
 
 }  // namespace ui

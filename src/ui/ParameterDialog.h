@@ -46,9 +46,9 @@ class ParameterDialog : public ports::EditDialog {
   // the parameters.
   void Unload();
 
-  CDBAttribute* DataPoint() const { return dataPoint_.get(); }
-  const std::vector<qcom::ComPtr<CDBAttribute>>& EditedParameters() const { return edited_; }
-  const std::string& CapturedValue() const { return capturedValue_; }
+  CDBAttribute* DataPoint() const { return attached_ ? attached_->dataPoint.get() : nullptr; }
+  const std::vector<qcom::ComPtr<CDBAttribute>>& EditedParameters() const;
+  const std::string& CapturedValue() const;
   bool CalledFramModif4() const { return calledFramModif4_; }
 
   const std::string& Caption() const;
@@ -70,7 +70,7 @@ class ParameterDialog : public ports::EditDialog {
   Controls& MakeControls() {
     auto made = std::make_unique<Controls>();
     Controls& controls = *made;
-    controls.lblName.text = dataPoint_->NameText();
+    controls.lblName.text = DataPoint()->NameText();
     controls_ = std::move(made);
     return controls;
   }
@@ -80,11 +80,16 @@ class ParameterDialog : public ports::EditDialog {
   }
 
  private:
-  qcom::ComPtr<CDBAttribute> dataPoint_;
-  std::vector<qcom::ComPtr<CDBAttribute>> edited_;
-  std::string capturedValue_;
+  // What an attached dialog holds; a parameter's dialog is idle almost all its
+  // life, so an idle one holds nothing but two pointers and the flag.
+  struct Attachment {
+    qcom::ComPtr<CDBAttribute> dataPoint;
+    std::vector<qcom::ComPtr<CDBAttribute>> edited;
+    std::string capturedValue;
+    DialogView* view = nullptr;
+  };
+  std::unique_ptr<Attachment> attached_;
   bool calledFramModif4_ = false;
-  DialogView* view_ = nullptr;
   std::unique_ptr<CommonControls> controls_;
 };
 
