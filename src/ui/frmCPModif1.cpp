@@ -1,5 +1,6 @@
 #include "ui/frmCPModif1.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "com/Creation.h"
@@ -45,7 +46,8 @@ std::string ShortenNumber(std::string_view text) {
   if (qcom::text::Length(text) < 10 || e == std::string_view::npos) return std::string(text);
   const size_t separator = text.find(values::Shared().localeDecimalSeparator);
   if (separator == std::string_view::npos) return std::string(text.substr(e));
-  return std::string(text.substr(0, separator + 3)) + std::string(text.substr(e));
+  // A mantissa with fewer than two decimals is kept whole.
+  return std::string(text.substr(0, std::min(separator + 3, e))) + std::string(text.substr(e));
 }
 
 std::string frmCPModif1::Ask(HRESULT (IUnitConverter::*member)(BSTR*, BSTR*),
@@ -62,8 +64,12 @@ double frmCPModif1::TextToNumber(const std::string& text) {
   return number;
 }
 
+void frmCPModif1::SetDataPoint(CDBAttribute* parameter) {
+  ParameterDialog::SetDataPoint(parameter);
+  values::InitDecimalSeparators();  // the key filter and the limits use the user's separator
+}
+
 bool frmCPModif1::Load() {
-  values::InitDecimalSeparators();
   Controls& ui = MakeControls<Controls>();
   const std::string id = DataPoint()->Type().Id();
   ui.Converter = Converters() ? Converters()() : nullptr;

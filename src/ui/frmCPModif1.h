@@ -35,6 +35,7 @@ class frmCPModif1 final : public ParameterDialog {
     int16_t Decimals = 0;
   };
 
+  void SetDataPoint(CDBAttribute* parameter) override;
   bool Load() override;
   void cmdOK_Click() override;
 
