@@ -81,6 +81,8 @@ void ProjectRound(benchmark::State& state) {
   }
   size_t objects = 0, savedChars = 0;
   Spent total;
+  // Every parameter gets its edit dialog, as in the loaded component.
+  ui::InstallEditDialogFactory();
   for (auto _ : state) {
     auto start = Clock::now();
     double cpuStart = ProcessCpuSeconds();
@@ -163,6 +165,7 @@ void ManyModulesRound(benchmark::State& state) {
   const qcom::Bstr project(xml + "</Modules></TQ4600></Project>");
   // With the editor window, as in a host: its channel lists fill while modules are placed.
   ui::InstallEditorFactory();
+  ui::InstallEditDialogFactory();
   Spent total;
   bench::RoundResult result;
   for (auto _ : state) {

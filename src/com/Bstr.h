@@ -68,6 +68,9 @@ class Bstr {
     s_ = nullptr;
     return &s_;
   }
+  // The slot for a by-reference argument: the callee reads the text and may
+  // replace it.
+  BSTR* inout() { return &s_; }
   std::string utf8() const { return BstrToUtf8(s_); }
   std::u16string_view view() const { return BstrView(s_); }
   uint32_t length() const { return SysStringLen(s_); }

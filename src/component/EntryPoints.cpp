@@ -14,8 +14,8 @@
 #define TQ_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {
-// Objects of the loaded component open the component's own editor.
-const bool kEditorInstalled = (ui::InstallEditorFactory(), true);
+// Objects of the loaded component open the component's own editor and dialogs.
+const bool kEditorInstalled = (ui::InstallEditorFactory(), ui::InstallEditDialogFactory(), true);
 }  // namespace
 
 TQ_EXPORT HRESULT DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {

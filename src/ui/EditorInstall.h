@@ -4,4 +4,6 @@
 // application object asks when it needs its window.
 namespace ui {
 void InstallEditorFactory();
-}
+// Gives every parameter created afterwards the edit dialog of its kind.
+void InstallEditDialogFactory();
+}  // namespace ui

@@ -1,0 +1,86 @@
+#include "ui/ParameterDialog.h"
+
+#include <utility>
+
+#include "com/Bstr.h"
+
+namespace ui {
+
+namespace {
+DialogViewFactory& Views() {
+  static DialogViewFactory factory;
+  return factory;
+}
+}  // namespace
+
+DialogViewFactory SetDialogViewFactory(DialogViewFactory factory) {
+  return std::exchange(Views(), std::move(factory));
+}
+
+std::string ParameterDialog::ValueOf(CDBAttribute* parameter) {
+  qcom::Bstr value;
+  parameter->get_Value(value.out());
+  return value.utf8();
+}
+
+void ParameterDialog::SetDataPoint(CDBAttribute* parameter) {
+  if (!parameter) return;
+  if (!attached_) attached_ = std::make_unique<Attachment>();
+  attached_->dataPoint = qcom::ComPtr<CDBAttribute>(parameter);
+  attached_->edited.push_back(attached_->dataPoint);
+  attached_->capturedValue = ValueOf(parameter);
+}
+
+void ParameterDialog::ShowModal() {
+  if (DataPoint() && Load() && Views()) {
+    std::unique_ptr<DialogView> view = Views()(*this);
+    if (view) {
+      attached_->view = view.get();
+      view->ShowModal();
+      if (attached_) attached_->view = nullptr;
+    }
+  }
+  Unload();
+}
+
+void ParameterDialog::Unload() {
+  if (calledFramModif4_ && DataPoint()) DataPoint()->SetValueText(attached_->capturedValue);
+  attached_.reset();
+  calledFramModif4_ = false;
+  controls_.reset();
+}
+
+const std::vector<qcom::ComPtr<CDBAttribute>>& ParameterDialog::EditedParameters() const {
+  static const std::vector<qcom::ComPtr<CDBAttribute>> none;
+  return attached_ ? attached_->edited : none;
+}
+
+const std::string& ParameterDialog::CapturedValue() const {
+  static const std::string none;
+  return attached_ ? attached_->capturedValue : none;
+}
+
+const std::string& ParameterDialog::Caption() const {
+  static const std::string caption = kCaption;
+  return caption;
+}
+
+const Control& ParameterDialog::cmdCancel() const {
+  static const Control cancel{"&Cancel"};
+  return cancel;
+}
+
+void ParameterDialog::CloseAfterOK() {
+  calledFramModif4_ = false;
+  Close();
+}
+
+void ParameterDialog::Close() {
+  if (attached_ && attached_->view) attached_->view->Close();
+}
+
+void ParameterDialog::ControlsChanged() {
+  if (attached_ && attached_->view) attached_->view->ControlsChanged();
+}
+
+}  // namespace ui

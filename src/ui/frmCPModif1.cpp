@@ -1,0 +1,207 @@
+#include "ui/frmCPModif1.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "com/Creation.h"
+#include "com/ErrorRecord.h"
+#include "com/TextRules.h"
+#include "com/Utf.h"
+#include "platform/MessageBox.h"
+#include "values/DecimalSeparators.h"
+#include "values/MMain.h"
+
+namespace ui {
+
+namespace {
+
+UnitConverterFactory& Converters() {
+  static UnitConverterFactory factory = []() -> qcom::ComPtr<IUnitConverter> {
+    qcom::ComPtr<IUnitConverter> converter;
+    qcom::CreateByProgId(frmCPModif1::kConverterProgId, IUnitConverter::iid, converter.put_void());
+    return converter;
+  };
+  return factory;
+}
+
+bool IsDigit(char32_t key) {
+  return key >= '0' && key <= '9';
+}
+
+}  // namespace
+
+UnitConverterFactory SetUnitConverterFactory(UnitConverterFactory factory) {
+  return std::exchange(Converters(), std::move(factory));
+}
+
+bool IsCompleteNumber(std::string_view text) {
+  std::string trimmed = qcom::text::Trim(text);
+  if (trimmed.empty()) return false;
+  const char last = trimmed.back() == ',' ? '.' : trimmed.back();
+  return last != '.' && last != 'E' && last != '+' && last != '-';
+}
+
+std::string ShortenNumber(std::string_view text) {
+  const size_t e = text.find('E');
+  if (qcom::text::Length(text) < 10 || e == std::string_view::npos) return std::string(text);
+  const size_t separator = text.find(values::Shared().localeDecimalSeparator);
+  if (separator == std::string_view::npos) return std::string(text.substr(e));
+  // A mantissa with fewer than two decimals is kept whole.
+  return std::string(text.substr(0, std::min(separator + 3, e))) + std::string(text.substr(e));
+}
+
+std::string frmCPModif1::Ask(HRESULT (IUnitConverter::*member)(BSTR*, BSTR*),
+                             const std::string& id) {
+  qcom::Bstr snvtId(id), answer;
+  (Ui().Converter.get()->*member)(snvtId.inout(), answer.out());
+  return answer.utf8();
+}
+
+double frmCPModif1::TextToNumber(const std::string& text) {
+  qcom::Bstr argument(text);
+  double number = 0;
+  Ui().Converter->TextToNumber(argument.inout(), &number);
+  return number;
+}
+
+void frmCPModif1::SetDataPoint(CDBAttribute* parameter) {
+  ParameterDialog::SetDataPoint(parameter);
+  values::InitDecimalSeparators();  // the key filter and the limits use the user's separator
+}
+
+bool frmCPModif1::Load() {
+  Controls& ui = MakeControls<Controls>();
+  const std::string id = DataPoint()->Type().Id();
+  ui.Converter = Converters() ? Converters()() : nullptr;
+  if (!ui.Converter) {
+    auto record = qcom::TakeErrorRecord();
+    platform::ShowMessage(std::string("The unit service ") + kConverterProgId +
+                              " is not available" + (record ? ": " + record->description : ""),
+                          platform::kMessageExclamation, "Warning");
+    return false;
+  }
+  ui.Converter->put_Catalogue(values::Shared().snvtDocument.get());
+
+  qcom::Bstr snvtId(id), stored(ValueOf(DataPoint())), display;
+  ui.Converter->ToDisplay(snvtId.inout(), stored.inout(), display.out());
+  ui.DisplayValue = display.utf8();
+  ui.Converter->DecimalCount(snvtId.inout(), &ui.Decimals);
+  ui.MinText = Ask(&IUnitConverter::DisplayMin, id);
+  ui.MaxText = Ask(&IUnitConverter::DisplayMax, id);
+  const std::string unit = qcom::text::Trim(Ask(&IUnitConverter::UnitName, id));
+  ui.lblUnits.text = unit.empty() ? "" : "[" + unit + "]";
+  ui.lblMin.text = ui.MinText.empty() ? "---" : ShortenNumber(ui.MinText);
+  ui.lblMax.text = ui.MaxText.empty() ? "---" : ShortenNumber(ui.MaxText);
+  Ask(&IUnitConverter::InvalidValueText, id);
+
+  ui.txtNewCPValue.text = ui.DisplayValue;
+  ui.txtNewCPValue.SelectAll();
+  txtNewCPValue_Change();
+  return true;
+}
+
+void frmCPModif1::txtNewCPValue_Change() {
+  Ui().cmdOK.enabled = IsCompleteNumber(Ui().txtNewCPValue.text);
+  ControlsChanged();
+}
+
+KeyAnswer frmCPModif1::Answer(bool accepted) {
+  ControlsChanged();
+  return {accepted, Ui().txtNewCPValue.text};
+}
+
+void frmCPModif1::Select(size_t start, size_t length) {
+  Ui().txtNewCPValue.selStart = start;
+  Ui().txtNewCPValue.selLength = length;
+}
+
+KeyAnswer frmCPModif1::KeyDown(int keyCode) {
+  TextBox& box = Ui().txtNewCPValue;
+  if (keyCode != kKeyCodeDelete) return Answer(true);
+  if (!box.WholeSelected()) return Answer(false);
+  box.DeleteForward();
+  txtNewCPValue_Change();
+  return Answer(true);
+}
+
+KeyAnswer frmCPModif1::KeyPress(char32_t key) {
+  Controls& ui = Ui();
+  TextBox& box = ui.txtNewCPValue;
+  const std::string& separator = values::Shared().localeDecimalSeparator;
+  const bool isSeparator = CharacterText(key) == separator;
+  if (key == kKeyEscape) {
+    box.text = ui.DisplayValue;
+    box.CaretToEnd();
+    txtNewCPValue_Change();
+    return Answer(false);
+  }
+  std::string typed = CharacterText(key);
+  bool accepted = false;
+  if (box.WholeSelected()) {
+    accepted = (IsDigit(key) || key == '-' || key == '+') || (isSeparator && ui.Decimals > 0);
+  } else if (box.CaretAtEnd()) {
+    const std::string& text = box.text;
+    const size_t at = text.find(separator);
+    const bool hasSeparator = at != std::string::npos;
+    const bool hasE = qcom::text::Upper(text).find('E') != std::string::npos;
+    if (key == 'E' || key == 'e') {
+      accepted = !hasE && !text.empty() && IsDigit(static_cast<unsigned char>(text.back()));
+      typed = "E";
+    } else if (IsDigit(key)) {
+      accepted = !(hasSeparator && !hasE &&
+                   text.size() - at - separator.size() >= static_cast<size_t>(ui.Decimals));
+    } else if (key == kKeyEnter) {
+      if (ui.cmdOK.enabled) cmdOK_Click();
+      return Answer(false);
+    } else if (key == kKeyBackspace) {
+      box.DeleteBack();
+      txtNewCPValue_Change();
+      return Answer(true);
+    } else if (isSeparator) {
+      accepted = !hasSeparator && ui.Decimals >= 1;
+    } else if (key == '+' || key == '-') {
+      accepted = text.empty() || (hasE && text.back() == 'E');
+    }
+  }
+  if (!accepted) return Answer(false);
+  box.ReplaceSelection(typed);
+  txtNewCPValue_Change();
+  return Answer(true);
+}
+
+KeyAnswer frmCPModif1::Paste(std::string_view text) {
+  // A pasted text is typed character by character, so it passes the same
+  // filter as the keyboard and cannot leave a malformed number in the box.
+  bool any = false;
+  for (char16_t unit : qcom::ToUtf16(text)) any = KeyPress(unit).accepted || any;
+  return Answer(any);
+}
+
+bool frmCPModif1::CheckRange(const std::string& text) {
+  Controls& ui = Ui();
+  auto refuse = [&](const std::string& message, const std::string& limit) {
+    platform::ShowMessage(message + limit, platform::kMessageExclamation, "Warning");
+    ui.txtNewCPValue.focused = true;
+    ui.txtNewCPValue.text = limit;
+    ui.txtNewCPValue.SelectAll();
+    txtNewCPValue_Change();
+    return false;
+  };
+  if (!ui.MinText.empty() && TextToNumber(text) < TextToNumber(ui.MinText))
+    return refuse("The value is less than ", ui.MinText);
+  if (ui.MaxText.empty() || TextToNumber(text) <= TextToNumber(ui.MaxText)) return true;
+  return refuse("The value is greater than ", ui.MaxText);
+}
+
+void frmCPModif1::cmdOK_Click() {
+  const std::string text = Ui().txtNewCPValue.text;
+  for (const auto& parameter : EditedParameters()) {
+    if (!CheckRange(text)) return;
+    qcom::Bstr snvtId(parameter->Type().Id()), display(text), stored;
+    Ui().Converter->ToStored(snvtId.inout(), display.inout(), stored.out());
+    parameter->SetValueText(stored.utf8());
+  }
+  CloseAfterOK();
+}
+
+}  // namespace ui

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "com/ComPtr.h"
+#include "faces/UnitConverter.h"
+#include "ui/ParameterDialog.h"
+
+namespace ui {
+
+// Where the numeric dialog gets its unit service; by default the host's
+// "UnitManager.Converter", created through the registry.
+using UnitConverterFactory = std::function<qcom::ComPtr<IUnitConverter>()>;
+UnitConverterFactory SetUnitConverterFactory(UnitConverterFactory factory);
+
+// A number whose text ends in a digit (or any character but ".", ",", "E",
+// "+", "-"): one the user has finished typing.
+bool IsCompleteNumber(std::string_view text);
+// A long number in exponent form cut to two decimals: 1.23456789E+15 -> 1.23E+15.
+std::string ShortenNumber(std::string_view text);
+
+// The numeric edit dialog: the value in display units, typed under a key
+// filter that only lets a well-formed number through, and checked against the
+// type's limits before it is written.
+class frmCPModif1 final : public ParameterDialog {
+ public:
+  static constexpr const char* kConverterProgId = "UnitManager.Converter";
+
+  struct Controls : CommonControls {
+    TextBox txtNewCPValue;
+    Control lblUnits, lblMin, lblMax;
+    qcom::ComPtr<IUnitConverter> Converter;
+    std::string DisplayValue, MinText, MaxText;
+    int16_t Decimals = 0;
+  };
+
+  void SetDataPoint(CDBAttribute* parameter) override;
+  bool Load() override;
+  void cmdOK_Click() override;
+
+  // The user's typing: a character, a key code before it (Delete), a paste,
+  // and the caret or selection placed.
+  KeyAnswer KeyPress(char32_t key);
+  KeyAnswer KeyDown(int keyCode);
+  KeyAnswer Paste(std::string_view text);
+  void Select(size_t start, size_t length);
+
+  // Shows the violated limit's message and puts the limit in the box.
+  bool CheckRange(const std::string& text);
+
+  const Controls& State() const { return ControlsOf<Controls>(); }
+
+ private:
+  Controls& Ui() { return ControlsOf<Controls>(); }
+  std::string Ask(HRESULT (IUnitConverter::*member)(BSTR*, BSTR*), const std::string& id);
+  double TextToNumber(const std::string& text);
+  void txtNewCPValue_Change();
+  KeyAnswer Answer(bool accepted);
+};
+
+}  // namespace ui

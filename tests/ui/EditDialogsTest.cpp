@@ -1,0 +1,139 @@
+// The edit dialogs driven as a user does: key filters, limits, enumerations, bits, OK, Cancel.
+#include "ui/EditorInstall.h"
+#include "ui/frmCPModif1.h"
+#include "ui/frmCPModif2.h"
+#include "ui/frmCPModif3.h"
+#include "ui/frmCPModif5.h"
+#include "values/CatalogueFixture.h"
+
+namespace {
+using Text = std::string;
+// A unit service whose display form is the stored text, with the limits 0 and max.
+struct FakeConverter final : qcom::ComObject<IUnitConverter> {
+  static Text In(BSTR* text) { return qcom::BstrToUtf8(*text); }
+  HRESULT ToDisplay(BSTR*, BSTR* s, BSTR* d) override { return qcom::ReturnText(In(s), d); }
+  HRESULT ToStored(BSTR*, BSTR* d, BSTR* s) override { return qcom::ReturnText(In(d), s); }
+  HRESULT get_UnitSystem(LONG*) override { return E_NOTIMPL; }
+  HRESULT put_UnitSystem(LONG) override { return E_NOTIMPL; }
+  HRESULT UnitName(BSTR*, BSTR* u) override { return qcom::ReturnText(" degC ", u); }
+  HRESULT TextToNumber(BSTR* t, double* n) override { return *n = std::atof(In(t).c_str()), 0; }
+  HRESULT DecimalCount(BSTR*, SHORT* d) override { return *d = decimals, S_OK; }
+  HRESULT DisplayMin(BSTR*, BSTR* m) override { return qcom::ReturnText("0", m); }
+  HRESULT DisplayMax(BSTR*, BSTR* m) override { return qcom::ReturnText(max, m); }
+  HRESULT Resolution(BSTR*, BSTR*) override { return E_NOTIMPL; }
+  HRESULT InvalidValueText(BSTR*, BSTR*) override { return E_NOTIMPL; }
+  HRESULT put_Catalogue(IXMLDOMDocument* c) override { return catalogue = c, S_OK; }
+  Text max;
+  SHORT decimals = 2;
+  IXMLDOMDocument* catalogue = nullptr;
+};
+
+class EditDialogs : public CatalogueFixture {
+ protected:
+  struct View : ui::DialogView {  // a window without a display: the script is the user
+    explicit View(EditDialogs& f) : t(f) {}
+    void ShowModal() override { t.log += "show ", t.user(); }
+    void Close() override { t.log += "close "; }
+    void ControlsChanged() override {}
+    EditDialogs& t;
+  };
+  void SetUp() override {
+    UseCatalogue(
+        "<SNVT_1><TYPE>Float</TYPE><LENGTH>2</LENGTH></SNVT_1><SNVT_2><TYPE>Textual</TYPE>"
+        "<LENGTH>4</LENGTH></SNVT_2><SNVT_3><TYPE>Enum</TYPE><Enums><Off>0</Off><On>1</On>"
+        "<Auto>2</Auto></Enums></SNVT_3><SNVT_4><TYPE>Bitfield</TYPE><LENGTH>1</LENGTH>"
+        "</SNVT_4>");
+    ui::InstallEditDialogFactory();
+    ui::SetDialogViewFactory([this](auto& d) { return shown = &d, std::make_unique<View>(*this); });
+    previous = ui::SetUnitConverterFactory([this] { return qcom::ComPtr<IUnitConverter>(fake); });
+  }
+  void TearDown() override {
+    ports::SetEditDialogFactory({}), ui::SetDialogViewFactory({});
+    ui::SetUnitConverterFactory(previous), CatalogueFixture::TearDown();
+  }
+  qcom::ComPtr<CDBAttribute> Parameter(const Text& snvt, const Text& value) {
+    auto p = qcom::Make<CDBAttribute>();
+    Text xml = "<P" + snvt + "><SNVTTYPE>" + snvt + "</SNVTTYPE><DEFAULTVALUE>" + value;
+    p->SetName("P" + snvt), p->LoadFromXML(Element(xml + "</DEFAULTVALUE></P" + snvt + ">").get());
+    return p->CreateEditDialog(), p;
+  }
+  template <class Dialog>
+  void Edit(CDBAttribute* p, std::function<void(Dialog&)> script) {
+    user = [&] { script(static_cast<Dialog&>(*shown)); }, p->Edit();
+  }
+  qcom::ComPtr<FakeConverter> fake = qcom::Make<FakeConverter>();
+  ui::UnitConverterFactory previous;
+  std::function<void()> user;
+  Text log;
+  ui::ParameterDialog* shown = nullptr;
+};
+
+TEST_F(EditDialogs, KeyFiltersLimitsAndWhatOkAndCancelWrite) {
+  // "|" marks the caret; without it the whole text is selected.
+  const std::tuple<Text, SHORT, char32_t, Text> rows[] = {
+      {"21.5", 2, '7', "7"},      {"21.5", 2, 13, "21.5"},      {"21.5", 2, 8, "21.5"},
+      {"21.5", 2, '.', "."},      {"21.5", 0, '.', "21.5"},     {"3.14|", 2, '1', "3.14"},
+      {"3.14|", 2, 'e', "3.14E"}, {"3.14E|", 2, '-', "3.14E-"}, {"3.14E-|", 2, 'E', "3.14E-"},
+      {"3|", 0, '.', "3"},        {"3|", 2, '.', "3."},         {"3.|", 2, 'E', "3."},
+      {"3|", 2, '-', "3"},        {"3|14", 2, '5', "314"},      {"3|", 2, 8, ""},
+      {"3E|", 2, '+', "3E+"}};
+  for (const auto& [marked, decimals, key, after] : rows) {
+    const size_t caret = marked.find('|');
+    const Text before = caret == Text::npos ? marked : Text(marked).erase(caret, 1);
+    fake->decimals = decimals;
+    Edit<ui::frmCPModif1>(Parameter("1", before).get(), [&](ui::frmCPModif1& d) {
+      if (caret != Text::npos) d.Select(caret, 0);
+      EXPECT_EQ(d.KeyPress(key).accepted, after != before);
+      EXPECT_EQ(d.State().txtNewCPValue.text, after);
+      EXPECT_EQ(d.cmdOK().enabled, ui::IsCompleteNumber(after));
+    });
+  }
+  auto p = Parameter("1", "21.5");
+  for (Text max : {"", "1.2345678E+2"}) {  // a long limit shows shortened
+    fake->max = max;
+    Edit<ui::frmCPModif1>(p.get(), [&](ui::frmCPModif1& d) {
+      const auto& s = d.State();
+      EXPECT_EQ(s.lblName.text + s.lblUnits.text + s.lblMin.text + s.lblMax.text,
+                "P1[degC]0" + Text(max.empty() ? "---" : "1.23E+2"));
+      EXPECT_EQ(d.KeyDown(ui::kKeyCodeDelete).text, "");  // the whole text was selected
+      EXPECT_EQ(d.Paste("-x5\r").text, "0");              // typed: x is dropped, Enter runs OK
+      EXPECT_EQ(s.txtNewCPValue.selLength + s.txtNewCPValue.focused, 2u);
+      for (char key : Text("150\r")) d.KeyPress(key);
+    });
+  }
+  EXPECT_TRUE(p->StoredValue() == "150" && log.ends_with("show close show "));  // no maximum
+  EXPECT_EQ(fake->catalogue, values::Shared().snvtDocument.get());
+  auto text = Parameter("2", "ab"), enumeration = Parameter("3", "1"), bits = Parameter("4", "5");
+  Edit<ui::frmCPModif2>(text.get(), [&](ui::frmCPModif2& d) {
+    d.Paste("ABCDEF"), d.Select(0, 0), d.KeyPress(ui::kKeyBackspace), d.KeyPress(' ');
+    EXPECT_EQ(d.State().txtNewCPValue.text, "ABC_");
+    EXPECT_EQ(d.KeyPress(27).text + d.CapturedValue() + d.cmdCancel().text, "abab&Cancel");
+    d.KeyPress('x'), d.cmdCancel_Click();
+  });
+  EXPECT_TRUE(text->StoredValue() == "ab" && shown->EditedParameters().empty());
+  std::vector<platform::RecordedMessage> less(2, {"The value is less than 0", 48, "Warning"});
+  less.push_back({"The value is greater than 1.2345678E+2", 48, "Warning"});
+  less.push_back({"The text cannot exceed 4 characters", 48, "Name too long"});
+  EXPECT_EQ(messages->Messages(), less);
+  ui::SetUnitConverterFactory(previous), p->Edit();  // this registry has no unit service
+  EXPECT_NE(messages->Texts().at(4).find("available: ProgID 'UnitManager.Converter' is not"), -1);
+  const std::tuple<Text, int, Text, Text> choices[] = {
+      {"1", -1, "On", "1"}, {"5", -1, "Off", "0"}, {"0", 2, "Auto", "2"}};
+  for (const auto& [value, click, shows, written] : choices) {
+    enumeration->SetValueText(value);
+    Edit<ui::frmCPModif3>(enumeration.get(), [&](ui::frmCPModif3& d) {
+      if (click >= 0) d.cboEnum_Click(click);
+      d.cmdOK_Click();
+      EXPECT_EQ(d.State().cboEnumShown.text + enumeration->StoredValue(), shows + written);
+      d.FillEnumList("0,A;7;;1,B;");  // an entry without "," is code 0; an empty one ends the list
+      EXPECT_EQ(d.State().cboEnum.size() + d.State().cboEnum[1].code, 2u);
+    });
+  }
+  Edit<ui::frmCPModif5>(bits.get(), [&](ui::frmCPModif5& d) {
+    EXPECT_EQ(d.State().bit[0].text + d.State().bit[1].text + d.State().bit[2].text, "101");
+    EXPECT_FALSE(d.State().bit[8].visible || d.State().lblHighByte.visible);
+    d.bit_DblClick(1), d.bit_DblClick(9), d.cmdOK_Click();
+  });
+  EXPECT_EQ(bits->StoredValue(), "7");
+}
+}  // namespace
