@@ -1,6 +1,5 @@
 #include "ui/frmCPModif1.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "com/Creation.h"
@@ -46,8 +45,8 @@ std::string ShortenNumber(std::string_view text) {
   if (qcom::text::Length(text) < 10 || e == std::string_view::npos) return std::string(text);
   const size_t separator = text.find(values::Shared().localeDecimalSeparator);
   if (separator == std::string_view::npos) return std::string(text.substr(e));
-  // A mantissa with fewer than two decimals is kept whole.
-  return std::string(text.substr(0, std::min(separator + 3, e))) + std::string(text.substr(e));
+  // Two digits behind the separator, counted even when the mantissa has fewer.
+  return std::string(text.substr(0, separator + 3)) + std::string(text.substr(e));
 }
 
 std::string frmCPModif1::Ask(HRESULT (IUnitConverter::*member)(BSTR*, BSTR*),

@@ -48,8 +48,8 @@ void frmCPModif3::cmdOK_Click() {
   if (ui.SelectedCode == -1)
     for (const EnumEntry& entry : ui.cboEnum)
       if (entry.text == ui.cboEnumShown.text) ui.SelectedCode = entry.code;
-  // An empty enumeration offers nothing to pick: the value stays as it was.
-  if (!ui.cboEnum.empty()) DataPoint()->SetValueText(std::to_string(ui.SelectedCode));
+  // With nothing picked and no entry shown the code stays -1, and -1 is written.
+  DataPoint()->SetValueText(std::to_string(ui.SelectedCode));
   CloseAfterOK();
 }
 
