@@ -34,6 +34,10 @@ struct TextBox : Control {
   bool WholeSelected() const { return selLength == Length(); }
   bool CaretAtEnd() const { return selStart == Length(); }
   void SelectAll();
+  void Select(size_t start, size_t length) {
+    selStart = start;
+    selLength = length;
+  }
   void CaretToEnd();
   // Replaces the selection by the text and puts the caret after it.
   void ReplaceSelection(std::string_view with);

@@ -65,6 +65,11 @@ class ParameterDialog : public ports::EditDialog {
   void CloseAfterOK();
   void Close();
   void ControlsChanged();
+  // What a key did in a dialog whose one text box is box, once the window knows.
+  KeyAnswer Answered(const TextBox& box, bool accepted) {
+    ControlsChanged();
+    return {accepted, box.text};
+  }
   // Makes the dialog's controls, with lblName showing DataPoint's Name.
   template <class Controls>
   Controls& MakeControls() {

@@ -105,13 +105,11 @@ void frmCPModif1::txtNewCPValue_Change() {
 }
 
 KeyAnswer frmCPModif1::Answer(bool accepted) {
-  ControlsChanged();
-  return {accepted, Ui().txtNewCPValue.text};
+  return Answered(Ui().txtNewCPValue, accepted);
 }
 
 void frmCPModif1::Select(size_t start, size_t length) {
-  Ui().txtNewCPValue.selStart = start;
-  Ui().txtNewCPValue.selLength = length;
+  Ui().txtNewCPValue.Select(start, length);
 }
 
 KeyAnswer frmCPModif1::KeyDown(int keyCode) {

@@ -25,13 +25,11 @@ void frmCPModif2::txtNewCPValue_Change() {
 }
 
 KeyAnswer frmCPModif2::Answer(bool accepted) {
-  ControlsChanged();
-  return {accepted, Ui().txtNewCPValue.text};
+  return Answered(Ui().txtNewCPValue, accepted);
 }
 
 void frmCPModif2::Select(size_t start, size_t length) {
-  Ui().txtNewCPValue.selStart = start;
-  Ui().txtNewCPValue.selLength = length;
+  Ui().txtNewCPValue.Select(start, length);
 }
 
 KeyAnswer frmCPModif2::KeyPress(char32_t key) {
