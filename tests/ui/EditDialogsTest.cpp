@@ -111,6 +111,15 @@ TEST_F(EditDialogs, KeyFiltersLimitsAndWhatOkAndCancelWrite) {
     d.KeyPress('x'), d.cmdCancel_Click();
   });
   EXPECT_TRUE(text->StoredValue() == "ab" && shown->EditedParameters().empty());
+  shown->SetCalledFramModif4(true);  // unload then puts back what was captured on attach
+  Edit<ui::frmCPModif2>(text.get(),
+                        [&](auto& d) { text->SetValueText("zz"), d.cmdCancel_Click(); });
+  EXPECT_EQ(text->StoredValue(), "ab");
+  for (auto [in, out] : {std::pair{"12345678E+2", "E+2"},
+                         {"1.5E+15000", "1.5EE+15000"},
+                         {"123.456789", "123.456789"},
+                         {"1.25E+2", "1.25E+2"}})
+    EXPECT_EQ(ui::ShortenNumber(in), out) << in;  // long with an exponent, as the rule cuts it
   std::vector<platform::RecordedMessage> less(2, {"The value is less than 0", 48, "Warning"});
   less.push_back({"The value is greater than 1.2345678E+2", 48, "Warning"});
   less.push_back({"The text cannot exceed 4 characters", 48, "Name too long"});
