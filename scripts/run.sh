@@ -30,7 +30,7 @@ tqhost() {
   echo "$line"
   "./$build/bin/tqhost" "$@"
 }
-tqhost new -o "$demo/demo.qor.xml" --name "Boiler room" --modules EB4AI2AO,EB8DIC,EB4AO
+tqhost new -o "$demo/demo.qor.xml" --force --name "Boiler room" --modules EB4AI2AO,EB8DIC,EB4AO
 tqhost set "$demo/demo.qor.xml" Priority=2 Behaviour_OnCommFailure=1 MaxTimeBetweenComm=120 \
   EB1/AI/2/sensortype=0 EB1/AI/2/range=1 EB1/AI/2/linear_span=50 \
   EB2/DI/1/PulsesPerCount=10 EB3/AO/4/OutputMode=3
