@@ -1,4 +1,5 @@
 // The edit dialogs driven as a user does: key filters, limits, enumerations, bits, OK, Cancel.
+#include "support/TempDir.h"
 #include "ui/EditorInstall.h"
 #include "ui/frmCPModif1.h"
 #include "ui/frmCPModif2.h"
@@ -42,7 +43,7 @@ class EditDialogs : public CatalogueFixture {
         "<SNVT_1><TYPE>Float</TYPE><LENGTH>2</LENGTH></SNVT_1><SNVT_2><TYPE>Textual</TYPE>"
         "<LENGTH>4</LENGTH></SNVT_2><SNVT_3><TYPE>Enum</TYPE><Enums><Off>0</Off><On>1</On>"
         "<Auto>2</Auto></Enums></SNVT_3><SNVT_4><TYPE>Bitfield</TYPE><LENGTH>1</LENGTH>"
-        "</SNVT_4>");
+        "</SNVT_4><SNVT_5><TYPE>Bitfield</TYPE><LENGTH>2</LENGTH></SNVT_5>");
     ui::InstallEditDialogFactory();
     ui::SetDialogViewFactory([this](auto& d) { return shown = &d, std::make_unique<View>(*this); });
     previous = ui::SetUnitConverterFactory([this] { return qcom::ComPtr<IUnitConverter>(fake); });
@@ -124,7 +125,11 @@ TEST_F(EditDialogs, KeyFiltersLimitsAndWhatOkAndCancelWrite) {
   less.push_back({"The value is greater than 1.2345678E+2", 48, "Warning"});
   less.push_back({"The text cannot exceed 4 characters", 48, "Name too long"});
   EXPECT_EQ(messages->Messages(), less);
-  ui::SetUnitConverterFactory(previous), p->Edit();  // this registry has no unit service
+  testing_support::TempDir empty;  // a registry without the unit service, whatever the run's has
+  const Text was = std::getenv("QORDB_REGISTRY") ? std::getenv("QORDB_REGISTRY") : "";
+  ::setenv("QORDB_REGISTRY", (empty / "registry.xml").c_str(), 1);
+  ui::SetUnitConverterFactory(previous), p->Edit();
+  was.empty() ? ::unsetenv("QORDB_REGISTRY") : ::setenv("QORDB_REGISTRY", was.c_str(), 1);
   EXPECT_NE(messages->Texts().at(4).find("available: ProgID 'UnitManager.Converter' is not"), -1);
   const std::tuple<Text, int, Text, Text> choices[] = {
       {"1", -1, "On", "1"}, {"5", -1, "Off", "0"}, {"0", 2, "Auto", "2"}};
@@ -144,5 +149,11 @@ TEST_F(EditDialogs, KeyFiltersLimitsAndWhatOkAndCancelWrite) {
     d.bit_DblClick(1), d.bit_DblClick(9), d.cmdOK_Click();
   });
   EXPECT_EQ(bits->StoredValue(), "7");
+  auto word = Parameter("5", "256");  // two bytes: the high row shows bit 8 set
+  Edit<ui::frmCPModif5>(word.get(), [&](ui::frmCPModif5& d) {
+    EXPECT_TRUE(d.State().bit[8].text == "1" && d.State().lblHighByte.visible);
+    d.bit_DblClick(15), d.cmdOK_Click();
+  });
+  EXPECT_EQ(word->StoredValue(), "33024");
 }
 }  // namespace
