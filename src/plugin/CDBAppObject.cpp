@@ -1,5 +1,6 @@
 #include "plugin/CDBAppObject.h"
 
+#include <functional>
 #include <utility>
 
 #include "com/Boundary.h"
@@ -22,7 +23,18 @@ using qcom::StoreText;
 
 namespace {
 constexpr const char* kInitialTag = "000000";
+
+// A dimension the formulas could not fit in 32 bits is an overflow, not a number.
+HRESULT ReturnDimension(const std::function<std::optional<int32_t>()>& dimension, LONG* bytes) {
+  if (!bytes) return E_POINTER;
+  return qcom::Guarded([&] {
+    auto value = dimension();
+    if (!value) return DISP_E_OVERFLOW;
+    *bytes = *value;
+    return S_OK;
+  });
 }
+}  // namespace
 
 CDBAppObject::CDBAppObject() {
   values::InitDecimalSeparators();
@@ -133,23 +145,12 @@ HRESULT CDBAppObject::get_SDBDimension(LONG* bytes) {
 }
 
 HRESULT CDBAppObject::get_CDBDimension(LONG* bytes) {
-  if (!bytes) return E_POINTER;
-  return Guarded([&] {
-    auto value = plugin::CdbDimension(PlacedModules());
-    if (!value) return DISP_E_OVERFLOW;
-    *bytes = *value;
-    return S_OK;
-  });
+  return ReturnDimension([&] { return plugin::CdbDimension(PlacedModules()); }, bytes);
 }
 
 HRESULT CDBAppObject::get_DDBDimension(LONG* bytes) {
-  if (!bytes) return E_POINTER;
-  return Guarded([&] {
-    auto value = plugin::DdbDimension(fixedDDB_, fixedSHDB_, PlacedModules());
-    if (!value) return DISP_E_OVERFLOW;
-    *bytes = *value;
-    return S_OK;
-  });
+  return ReturnDimension(
+      [&] { return plugin::DdbDimension(fixedDDB_, fixedSHDB_, PlacedModules()); }, bytes);
 }
 
 HRESULT CDBAppObject::get_DatasheetAvailable(VARIANT_BOOL* available) {
