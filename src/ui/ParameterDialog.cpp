@@ -60,15 +60,27 @@ const std::string& ParameterDialog::CapturedValue() const {
   return attached_ ? attached_->capturedValue : none;
 }
 
-const std::string& ParameterDialog::Caption() const {
-  static const std::string caption = kCaption;
-  return caption;
+void ParameterDialog::cmdCancel_Click() {
+  Close();
 }
 
-const Control& ParameterDialog::cmdCancel() const {
-  static const Control cancel{"&Cancel"};
-  return cancel;
+KeyAnswer ParameterDialog::KeyPress(char32_t) {
+  return {};
 }
+
+KeyAnswer ParameterDialog::KeyDown(int) {
+  return {};
+}
+
+KeyAnswer ParameterDialog::Paste(std::string_view) {
+  return {};
+}
+
+void ParameterDialog::Select(size_t, size_t) {}
+
+void ParameterDialog::cboEnum_Click(size_t) {}
+
+void ParameterDialog::bit_DblClick(int) {}
 
 void ParameterDialog::CloseAfterOK() {
   calledFramModif4_ = false;

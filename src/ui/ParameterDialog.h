@@ -27,9 +27,14 @@ struct CommonControls {
   Control cmdOK{"&OK"};
 };
 
+// The user's actions a window forwards are virtual: the widget library is
+// loaded at run time and reaches a dialog through the object alone, never by
+// linking the dialogs' code.
 class ParameterDialog : public ports::EditDialog {
  public:
   static constexpr const char* kCaption = "Edit value";
+
+  virtual ports::DialogKind Kind() const = 0;
 
   // Appends the parameter to EditedParameters and makes it DataPoint; keeps
   // its Value as CapturedValue.
@@ -41,7 +46,17 @@ class ParameterDialog : public ports::EditDialog {
   // Reads DataPoint into the controls; false when the dialog cannot be shown.
   virtual bool Load() = 0;
   virtual void cmdOK_Click() = 0;
-  void cmdCancel_Click() { Close(); }
+  virtual void cmdCancel_Click();
+  // Typing into the dialog's text box: a character, a key code before it
+  // (Delete), a paste, and the caret or selection placed. Dialogs without a
+  // text box ignore them.
+  virtual KeyAnswer KeyPress(char32_t key);
+  virtual KeyAnswer KeyDown(int keyCode);
+  virtual KeyAnswer Paste(std::string_view text);
+  virtual void Select(size_t start, size_t length);
+  // A click on an entry of the enumeration list; a double-click on a bit.
+  virtual void cboEnum_Click(size_t index);
+  virtual void bit_DblClick(int index);
   // Writes CapturedValue back when CalledFramModif4 is set, then lets go of
   // the parameters.
   void Unload();
@@ -51,12 +66,12 @@ class ParameterDialog : public ports::EditDialog {
   const std::string& CapturedValue() const;
   bool CalledFramModif4() const { return calledFramModif4_; }
 
-  const std::string& Caption() const;
+  const char* Caption() const { return kCaption; }
   // The controls, while the dialog is loaded.
   bool Loaded() const { return controls_ != nullptr; }
   const Control& lblName() const { return controls_->lblName; }
   const Control& cmdOK() const { return controls_->cmdOK; }
-  const Control& cmdCancel() const;
+  const Control& cmdCancel() const { return cmdCancel_; }
 
  protected:
   // A parameter's Value as the parameter reports it.
@@ -96,6 +111,7 @@ class ParameterDialog : public ports::EditDialog {
   std::unique_ptr<Attachment> attached_;
   bool calledFramModif4_ = false;
   std::unique_ptr<CommonControls> controls_;
+  Control cmdCancel_{"&Cancel"};
 };
 
 }  // namespace ui

@@ -36,15 +36,16 @@ class frmCPModif1 final : public ParameterDialog {
   };
 
   void SetDataPoint(CDBAttribute* parameter) override;
+  ports::DialogKind Kind() const override { return ports::DialogKind::Numeric; }
   bool Load() override;
   void cmdOK_Click() override;
 
   // The user's typing: a character, a key code before it (Delete), a paste,
   // and the caret or selection placed.
-  KeyAnswer KeyPress(char32_t key);
-  KeyAnswer KeyDown(int keyCode);
-  KeyAnswer Paste(std::string_view text);
-  void Select(size_t start, size_t length);
+  KeyAnswer KeyPress(char32_t key) override;
+  KeyAnswer KeyDown(int keyCode) override;
+  KeyAnswer Paste(std::string_view text) override;
+  void Select(size_t start, size_t length) override;
 
   // Shows the violated limit's message and puts the limit in the box.
   bool CheckRange(const std::string& text);

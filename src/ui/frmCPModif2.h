@@ -14,14 +14,15 @@ class frmCPModif2 final : public ParameterDialog {
     TextBox txtNewCPValue;
   };
 
+  ports::DialogKind Kind() const override { return ports::DialogKind::Text; }
   bool Load() override;
   void cmdOK_Click() override;
 
-  KeyAnswer KeyPress(char32_t key);
-  KeyAnswer KeyDown(int keyCode);
+  KeyAnswer KeyPress(char32_t key) override;
+  KeyAnswer KeyDown(int keyCode) override;
   // A pasted text goes in as it is; the length rule then applies.
-  KeyAnswer Paste(std::string_view text);
-  void Select(size_t start, size_t length);
+  KeyAnswer Paste(std::string_view text) override;
+  void Select(size_t start, size_t length) override;
 
   const Controls& State() const { return ControlsOf<Controls>(); }
 

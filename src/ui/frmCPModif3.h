@@ -23,6 +23,7 @@ class frmCPModif3 final : public ParameterDialog {
     int32_t SelectedCode = -1;
   };
 
+  ports::DialogKind Kind() const override { return ports::DialogKind::Enumeration; }
   bool Load() override;
   void cmdOK_Click() override;
 
@@ -31,7 +32,7 @@ class frmCPModif3 final : public ParameterDialog {
   void FillEnumList(const std::string& enumDesc);
   // Shows the last member whose code is the value, else the first member.
   void SelectEnumValue(const std::string& value);
-  void cboEnum_Click(size_t index);
+  void cboEnum_Click(size_t index) override;
 
   const Controls& State() const { return ControlsOf<Controls>(); }
 

@@ -17,9 +17,10 @@ class frmCPModif5 final : public ParameterDialog {
     int HighestBit = 15;
   };
 
+  ports::DialogKind Kind() const override { return ports::DialogKind::BitField; }
   bool Load() override;
   void cmdOK_Click() override;
-  void bit_DblClick(int index);
+  void bit_DblClick(int index) override;
   // The value the bits show.
   int32_t BitSum() const;
 
