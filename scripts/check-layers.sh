@@ -33,4 +33,10 @@ for folder in "${!rank[@]}"; do
     fi
   done < <(grep -rnoE '^#include "[a-z_]+/' "src/$folder" | sed -E 's#^([^:]+):([0-9]+):\#include "([a-z_]+)/#\1:\2:\3#')
 done
+# Qt is the editor's windows' toolkit (ui/qt) and the hosts' and host kit's own
+# business; the model and everything below it never include it.
+while IFS= read -r hit; do
+  echo "$hit: includes Qt outside ui/qt, hostkit and the hosts"
+  status=1
+done < <(grep -rnE '^#include <Q[A-Za-z]*>' src | grep -vE '^src/(ui/qt|hostkit|host)/' || true)
 exit $status

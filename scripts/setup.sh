@@ -9,6 +9,7 @@ packages=(
   libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   locales
+  qt6-base-dev fonts-dejavu-core
 )
 
 missing=()

@@ -15,7 +15,8 @@
 
 namespace {
 // Objects of the loaded component open the component's own editor and dialogs.
-const bool kEditorInstalled = (ui::InstallEditorFactory(), ui::InstallEditDialogFactory(), true);
+const bool kEditorInstalled =
+    (ui::InstallEditorFactory(), ui::InstallEditDialogFactory(), ui::InstallEditorLibrary(), true);
 }  // namespace
 
 TQ_EXPORT HRESULT DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {

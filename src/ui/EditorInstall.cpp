@@ -2,6 +2,7 @@
 
 #include "ports/EditDialog.h"
 #include "ports/EditorFactory.h"
+#include "ui/EditorLibrary.h"
 #include "ui/frmCPModif1.h"
 #include "ui/frmCPModif2.h"
 #include "ui/frmCPModif3.h"
@@ -35,6 +36,10 @@ void InstallEditDialogFactory() {
     }
     return nullptr;
   });
+}
+
+void InstallEditorLibrary() {
+  SetDialogViewFactory(EditorLibraryView);
 }
 
 }  // namespace ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+
+#include "ui/frmCPModif5.h"
+#include "ui/qt/DialogWindow.h"
+
+class QLabel;
+
+namespace ui::widgets {
+
+// The bit-field dialog: "High Byte" above "Low Byte", eight cells each, the
+// most significant bit on the left. A double-click toggles a cell; so does
+// Space on the cell that has the keyboard focus.
+class BitDialogWindow final : public DialogWindow {
+ public:
+  explicit BitDialogWindow(frmCPModif5& dialog);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void RenderControls() override;
+  const frmCPModif5::Controls& State() const;
+
+  std::array<QLabel*, 16> bit_{};
+  QLabel* lblHighByte_;
+};
+
+}  // namespace ui::widgets
