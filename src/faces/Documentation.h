@@ -27,3 +27,17 @@ struct IReportDocument : IDispatch {
  protected:
   ~IReportDocument() = default;
 };
+
+// The document application a host hands to the report (GetDoc's wordApp): it
+// keeps the document in the host's hands. Given one, the report does not save
+// or open the document itself; the host has it written with SaveAs, and a
+// SaveAs with an empty path writes to the application's OutputPath, in the
+// format its extension names.
+#define QORDB_IDOCUMENTAPPLICATION(GET, PUT, CALL, FUNC) GET(OutputPath, BSTR* path)
+struct IDocumentApplication : IDispatch {
+  QCOM_IDENTITY(IDispatch, "D7858737-7E50-4849-BDD2-3B1870D8B7F3");
+  QCOM_MEMBERS(QORDB_IDOCUMENTAPPLICATION)
+
+ protected:
+  ~IDocumentApplication() = default;
+};
