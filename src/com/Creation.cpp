@@ -5,6 +5,7 @@
 
 #include "com/Boundary.h"
 #include "com/ClassFactory.h"
+#include "com/ClassObjectTable.h"
 #include "com/ErrorRecord.h"
 #include "com/LibraryTable.h"
 #include "com/Registry.h"
@@ -33,6 +34,8 @@ HRESULT GetClassObject(REFCLSID clsid, DWORD context, REFIID riid, void** ppv,
     return Fail(REGDB_E_CLASSNOTREG, "class " + GuidToString(clsid) +
                                          ": only in-process servers exist, context " +
                                          HresultText(static_cast<HRESULT>(context)));
+  if (ComPtr<IUnknown> offered = ComPtr<IUnknown>::Attach(OfferedClassObject(clsid)))
+    return offered->QueryInterface(riid, ppv);
   ClassRegistration registration;
   HRESULT hr = Registry().FindClass(clsid, registration);
   if (FAILED(hr)) return hr;
@@ -86,8 +89,10 @@ HRESULT CreateByProgId(std::string_view progId, REFIID riid, void** ppv) {
     if (!ppv) return Fail(E_POINTER, "ProgID '" + std::string(progId) + "': no out pointer");
     *ppv = nullptr;
     CLSID clsid;
-    HRESULT hr = Registry().FindProgId(progId, clsid);
-    if (FAILED(hr)) return hr;
+    if (auto offered = OfferedProgId(progId))
+      clsid = *offered;
+    else if (HRESULT hr = Registry().FindProgId(progId, clsid); FAILED(hr))
+      return hr;
     return CreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, riid, ppv);
   });
 }
@@ -143,6 +148,8 @@ HRESULT CLSIDFromProgID(const char16_t* progId, CLSID* clsid) {
     if (!progId || !clsid)
       return qcom::Fail(E_INVALIDARG, "CLSIDFromProgID: no ProgID or no out pointer");
     *clsid = GUID_NULL;
+    if (auto offered = qcom::OfferedProgId(qcom::ToUtf8(std::u16string_view(progId))))
+      return *clsid = *offered, S_OK;
     return qcom::Registry().FindProgId(qcom::ToUtf8(std::u16string_view(progId)), *clsid);
   });
 }

@@ -370,8 +370,3 @@ HRESULT CDBAppObject::get_IsHidden(VARIANT_BOOL* hidden) {
 HRESULT CDBAppObject::get_IsVirtual(VARIANT_BOOL* isVirtual) {
   return ReturnBool(false, isVirtual);
 }
-
-HRESULT CDBAppObject::GetDoc(IDispatch*, IDispatch*, IDispatch** document) {
-  if (document) *document = nullptr;
-  return E_NOTIMPL;
-}

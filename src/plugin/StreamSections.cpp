@@ -6,6 +6,7 @@
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
 #include "modules/CDBDOs.h"
+#include "plugin/ModuleWalk.h"
 #include "values/HexText.h"
 #include "values/NumberRules.h"
 
@@ -15,19 +16,6 @@ namespace {
 
 using values::ByteToHex;
 using values::WordToHex;
-
-template <class Visit>
-void ForEachModule(const CDBEBModules* modules, Visit visit) {
-  if (!modules) return;
-  for (const auto& entry : modules->Modules())
-    if (entry.item) visit(*entry.item);
-}
-
-template <class Channels, class Visit>
-void ForEachChannel(const Channels* channels, Visit visit) {
-  for (size_t i = 1; channels && i <= channels->Count(); ++i)
-    if (auto channel = channels->At(i)) visit(*channel);
-}
 
 // The i-th parameter (1-based, definition order) of a channel; null without one.
 CDBAttribute* ParameterOf(const ChannelCore& channel, int i) {
