@@ -89,7 +89,8 @@ int main(int argc, char** argv) {
   if (out.empty() || (units != "si" && units != "us")) return Fail(std::string("\n") + kUsage);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
-  if (snvt.empty()) snvt = (QCoreApplication::applicationDirPath() + "/../snvt/snvt.xml").toStdString();
+  if (snvt.empty())
+    snvt = (QCoreApplication::applicationDirPath() + "/../snvt/snvt.xml").toStdString();
   std::setlocale(LC_ALL, "");
   if (!QDir().mkpath(QString::fromStdString(out))) return Fail("cannot make the folder " + out);
 
@@ -114,8 +115,8 @@ int main(int argc, char** argv) {
       return std::make_unique<Snapshot>(ui::widgets::MakeDialogWindow(dialog),
                                         QString::fromStdString(path), saved);
     });
-    const std::string xml = std::string("<P><SNVTTYPE>") + sample.snvt + "</SNVTTYPE><DEFAULTVALUE>" +
-                            sample.value + "</DEFAULTVALUE></P>";
+    const std::string xml = std::string("<P><SNVTTYPE>") + sample.snvt +
+                            "</SNVTTYPE><DEFAULTVALUE>" + sample.value + "</DEFAULTVALUE></P>";
     auto document = qxml::CreateDocument();
     document->loadXML(qcom::Bstr(xml).get(), &loaded);
     qcom::ComPtr<IXMLDOMElement> root;

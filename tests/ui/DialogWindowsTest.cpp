@@ -2,12 +2,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QImage>
 #include <QTimer>
 
 #include "modules/ComponentLocation.h"
@@ -24,7 +24,8 @@ class DialogWindows : public EditDialogs {
   void SetUp() override {
     EditDialogs::SetUp();
     ASSERT_TRUE(ui::widgets::EnsureApplication());
-    ui::SetDialogViewFactory([this](auto& d) { return shown = &d, ui::widgets::MakeDialogWindow(d); });
+    ui::SetDialogViewFactory(
+        [this](auto& d) { return shown = &d, ui::widgets::MakeDialogWindow(d); });
   }
   // Opens the parameter's dialog and runs the script on its window once it is
   // shown; a window the script leaves open is closed, so a failure never hangs.
@@ -128,7 +129,8 @@ TEST_F(DialogWindows, TheComponentsEditorLibraryLoadsAndMakesTheWindows) {
     auto view = ui::EditorLibraryView(d);
     int boxes = 0;
     for (QWidget* widget : QApplication::allWidgets())
-      boxes += widget->objectName() == "txtNewCPValue" && widget->window()->windowTitle() == "Edit value";
+      boxes += widget->objectName() == "txtNewCPValue" &&
+               widget->window()->windowTitle() == "Edit value";
     EXPECT_TRUE(view && boxes == 1);
     return nullptr;  // the dialog then unloads as if cancelled
   });

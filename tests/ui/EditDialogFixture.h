@@ -73,4 +73,3 @@ class EditDialogs : public CatalogueFixture {
   Text log;
   ui::ParameterDialog* shown = nullptr;
 };
-

@@ -49,9 +49,9 @@ const frmCPModif5::Controls& BitDialogWindow::State() const {
 bool BitDialogWindow::eventFilter(QObject* watched, QEvent* event) {
   for (int i = 0; i < 16; ++i) {
     if (watched != bit_[i]) continue;
-    const bool toggle =
-        event->type() == QEvent::MouseButtonDblClick ||
-        (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space);
+    const bool toggle = event->type() == QEvent::MouseButtonDblClick ||
+                        (event->type() == QEvent::KeyPress &&
+                         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space);
     if (!toggle) return false;
     Safely([&] { Dialog().bit_DblClick(i); });
     return true;

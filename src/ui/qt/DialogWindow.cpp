@@ -35,7 +35,8 @@ DialogWindow::DialogWindow(ParameterDialog& dialog)
   buttons->addButton(cmdOK_, QDialogButtonBox::AcceptRole);
   buttons->addButton(cmdCancel_, QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
-  connect(cmdOK_, &QPushButton::clicked, this, [this] { Safely([this] { dialog_.cmdOK_Click(); }); });
+  connect(cmdOK_, &QPushButton::clicked, this,
+          [this] { Safely([this] { dialog_.cmdOK_Click(); }); });
   connect(cmdCancel_, &QPushButton::clicked, this, [this] { reject(); });
 }
 
