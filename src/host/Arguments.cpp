@@ -1,6 +1,7 @@
 #include "host/Arguments.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "host/NearestName.h"
 
@@ -63,6 +64,15 @@ std::optional<std::string> Arguments::value(const std::string& option) const {
   auto it = values_.find(option);
   if (it == values_.end() || it->second.empty()) return std::nullopt;
   return it->second.back();
+}
+
+std::optional<size_t> ParseObjectNumber(const std::string& text) {
+  size_t value = 0;
+  const char* end = text.data() + text.size();
+  auto result = std::from_chars(text.data(), end, value);
+  if (text.empty() || result.ec != std::errc() || result.ptr != end || value < 1)
+    return std::nullopt;
+  return value;
 }
 
 }  // namespace host

@@ -31,4 +31,7 @@ class Arguments {
   std::string error_;
 };
 
+// An object's number as --object takes it: a whole number from 1, nothing else.
+std::optional<size_t> ParseObjectNumber(const std::string& text);
+
 }  // namespace host

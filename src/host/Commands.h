@@ -12,6 +12,7 @@ int RunNew(const std::vector<std::string>& args);
 int RunStream(const std::vector<std::string>& args);
 int RunSave(const std::vector<std::string>& args);
 int RunSet(const std::vector<std::string>& args);
+int RunReport(const std::vector<std::string>& args);
 
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);

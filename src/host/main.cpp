@@ -59,7 +59,8 @@ struct Command {
 
 const Command kCommands[] = {{"regsvr", host::RunRegsvr}, {"info", host::RunInfo},
                              {"new", host::RunNew},       {"stream", host::RunStream},
-                             {"save", host::RunSave},     {"set", host::RunSet}};
+                             {"save", host::RunSave},     {"set", host::RunSet},
+                             {"report", host::RunReport}};
 
 std::string Help() {
   return "usage: tqhost COMMAND [OPTIONS]\n"
@@ -74,6 +75,8 @@ std::string Help() {
               {"stream FILE", "print each object's configuration stream"},
               {"save FILE -o OUT [--form F]", "write the project again, in form F"},
               {"set FILE [--object N] NAME=VALUE ...", "set parameters and print the new stream"},
+              {"report FILE -o OUT [--object N]",
+               "write the documentation report (.pdf, .odt, .html)"},
               {"help COMMAND", "the options of a command (as COMMAND --help)"},
               {"--version", "print tqhost's version"}},
              32) +
