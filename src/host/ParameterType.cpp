@@ -41,7 +41,8 @@ std::optional<ParameterType> ReadParameterType(IXMLDOMDocument* catalogue, const
   type.length = Length(TextOf(Child(entry.get(), "LENGTH").get()));
   if (qxml::NodePtr members = qxml::FirstMatch(catalogue, "SNVTS/SNVT_" + id + "/Enums"))
     for (const qxml::ElementPtr& member : qxml::ChildElements(members.get()))
-      type.members.push_back({qxml::BaseName(member.get()), qcom::text::Trim(TextOf(member.get()))});
+      type.members.push_back(
+          {qxml::BaseName(member.get()), qcom::text::Trim(TextOf(member.get()))});
   return type;
 }
 
