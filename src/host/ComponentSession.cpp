@@ -196,4 +196,15 @@ bool ComponentSession::HasTemplate(const std::string& templateId) const {
   return false;
 }
 
+IXMLDOMDocument* ComponentSession::Template(const std::string& templateId) const {
+  auto [entry, added] = templates_.try_emplace(templateId);
+  if (added) {
+    const std::filesystem::path folder =
+        std::filesystem::path(ComponentPathIn(pluginsFolder_)).parent_path() / templateId;
+    std::string error;
+    entry->second = LoadXmlFile((folder / (templateId + ".xml")).string(), error);
+  }
+  return entry->second.get();
+}
+
 }  // namespace host

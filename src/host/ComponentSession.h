@@ -86,6 +86,9 @@ class ComponentSession {
   // Whether the component has the module template (any letter case): a folder
   // beside the component holding the template file of the same name.
   bool HasTemplate(const std::string& templateId) const;
+  // The template file of a module the component placed (the folder beside
+  // the component named by the template ID); null when it cannot be read.
+  IXMLDOMDocument* Template(const std::string& templateId) const;
 
  private:
   struct TypeDefinition {
@@ -103,6 +106,7 @@ class ComponentSession {
   qcom::ComPtr<IXMLDOMDocument> catalogue_;
   mutable std::map<std::string, TypeDefinition> definitions_;
   mutable std::optional<std::vector<std::string>> templateIds_;
+  mutable std::map<std::string, qcom::ComPtr<IXMLDOMDocument>> templates_;
 };
 
 }  // namespace host

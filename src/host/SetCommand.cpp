@@ -10,22 +10,36 @@
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
 #include "host/ParameterAssignment.h"
+#include "host/ParameterType.h"
 #include "host/ProjectFile.h"
 #include "host/ProjectLock.h"
+#include "host/ValueChecker.h"
 
 namespace host {
 
 namespace {
 std::string Help() {
-  return "usage: tqhost set FILE [--object N] NAME=VALUE ... [--plugins DIR] [--snvt FILE]\n"
+  return "usage: tqhost set FILE [--object N] NAME=VALUE ... [--units si|us] [--force]\n"
+         "                  [--plugins DIR] [--snvt FILE]\n"
          "\n"
          "Sets parameters of object N (default 1) of the project FILE, checks that\n"
          "each one reads back after the object is saved and loaded again, writes\n"
          "FILE back (replaced whole) and prints the object's new configuration\n"
          "stream. Nothing is written when a parameter does not exist or the object\n"
-         "cannot build its stream with the new values. Each parameter is set once\n"
-         "per command (names in any letter case), to a value that is not empty and\n"
-         "holds no \"=\". Words after \"--\" are parameters even if they start with \"-\".\n"
+         "cannot build its stream with the new values.\n"
+         "\n"
+         "Each value is first checked as the parameter's edit dialog checks it, by\n"
+         "the parameter's SNVT type: a number must lie within the type's limits, a\n"
+         "text must not be longer than the type allows, an enumeration value must be\n"
+         "a member's code or name (in any letter case; a name is written as its\n"
+         "code) and a bit field must fit in the type's 8 or 16 bits. Every value\n"
+         "that fails is named with the reason, the exit code is 1 and nothing is\n"
+         "written; --force writes such values anyway, with a note for each. Numbers\n"
+         "are read in the unit system of --units and stored in the catalogue's unit.\n"
+         "\n"
+         "Each parameter is set once per command (names in any letter case), to a\n"
+         "value that is not empty and holds no \"=\". Words after \"--\" are\n"
+         "parameters even if they start with \"-\".\n"
          "FILE is locked from before it is read until it is replaced: commands\n"
          "changing it at the same time run one after the other, and none loses the\n"
          "other's change.\n" +
@@ -37,7 +51,11 @@ std::string Help() {
                "kind (AI, AO, DI, DO), the channel's position among the\n"
                "module's channels of that kind (from 1) and the\n"
                "parameter name, e.g. EB1/AI/2/sensortype=3"},
-              {"--object N", "which object of the project, from 1 in file order"}}));
+              {"--object N", "which object of the project, from 1 in file order"},
+              {"--units SYSTEM",
+               "unit system numbers are given in: si (default) or us\n"
+               "(US customary, e.g. °F), in any letter case"},
+              {"--force", "write values that fail the check, with a note for each"}}));
 }
 
 qcom::ComPtr<IAttribute> DeviceParameter(IAppObject* object, const std::string& name) {
@@ -50,6 +68,12 @@ qcom::ComPtr<IAttribute> DeviceParameter(IAppObject* object, const std::string& 
   if (attribute) attribute->get_Name(found.out());
   if (!attribute || !qcom::text::EqualsNoCase(found.utf8(), name)) return nullptr;
   return attribute;
+}
+
+std::optional<hostkit::UnitSystem> UnitSystemNamed(const std::string& name) {
+  if (qcom::text::EqualsNoCase(name, "si")) return hostkit::UnitSystem::kSI;
+  if (qcom::text::EqualsNoCase(name, "us")) return hostkit::UnitSystem::kUS;
+  return std::nullopt;
 }
 
 // The parameter's value as the object holds it; nothing when it has no such parameter.
@@ -82,7 +106,8 @@ std::optional<size_t> ObjectNumber(const std::string& text) {
 }  // namespace
 
 int RunSet(const std::vector<std::string>& words) {
-  Arguments args("set", words, {"--object", "--plugins", "--snvt"}, {"--help"});
+  Arguments args("set", words, {"--object", "--units", "--plugins", "--snvt"},
+                 {"--force", "--help"});
   if (args.has("--help")) {
     std::fputs(Help().c_str(), stdout);
     return kExitOk;
@@ -96,6 +121,9 @@ int RunSet(const std::vector<std::string>& words) {
   if (!number)
     return Fail("set", "--object takes a number from 1, not " + *args.value("--object"),
                 kExitUsage);
+  auto units = UnitSystemNamed(args.value("--units").value_or("si"));
+  if (!units)
+    return Fail("set", "--units takes si or us, not " + *args.value("--units"), kExitUsage);
   std::string error;
   std::vector<ParameterAssignment> assignments;
   for (size_t i = 1; i < args.positional().size(); ++i) {
@@ -123,6 +151,23 @@ int RunSet(const std::vector<std::string>& words) {
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("set", error, kExitInput);
 
+  // Each value is checked by its parameter's type first; what fails is
+  // reported all at once, and then nothing is written unless forced.
+  ValueChecker checker(session.catalogue(), *units);
+  std::vector<std::string> refusals;
+  auto checked = [&](const ParameterAssignment& a,
+                     const std::string& snvtId) -> std::optional<qcom::Bstr> {
+    ValueChecker::Checked value;
+    if (!checker.Check(snvtId, a.value, value, error)) return std::nullopt;
+    const std::string what = a.text + "=" + a.value;
+    if (!value.refusal.empty() && args.has("--force"))
+      std::fprintf(stderr, "tqhost set: note: %s is forced: %s\n", what.c_str(),
+                   value.refusal.c_str());
+    else if (!value.refusal.empty())
+      refusals.push_back(label + ": " + what + ": " + value.refusal);
+    return qcom::Bstr(value.stored);
+  };
+
   // Device parameters are set on the loaded object; channel parameters in its
   // saved element, which a fresh object then loads.
   qxml::ElementPtr edited;
@@ -133,8 +178,9 @@ int RunSet(const std::vector<std::string>& words) {
       if (a.channel) continue;
       auto attribute = DeviceParameter(object->get(), a.name);
       if (!attribute) return Fail("set", label + ": no device parameter " + a.name, kExitInput);
-      qcom::Bstr value(a.value);
-      attribute->put_Value(value.get());
+      auto value = checked(a, DeviceParameterSnvtId(attribute.get()));
+      if (!value) return Fail("set", error, kExitInput);
+      attribute->put_Value(value->get());
     }
     edited = object->SavedElement();
     for (const ParameterAssignment& a : assignments) {
@@ -142,10 +188,13 @@ int RunSet(const std::vector<std::string>& words) {
       std::string problem;
       qxml::ElementPtr parameter = FindChannelParameter(edited.get(), a, problem);
       if (!parameter) return Fail("set", label + ": " + problem, kExitInput);
-      qcom::Bstr value(a.value);
-      parameter->put_text(value.get());
+      auto value = checked(a, ChannelParameterSnvtId(session, parameter.get(), a.kind));
+      if (!value) return Fail("set", error, kExitInput);
+      parameter->put_text(value->get());
     }
   }
+  for (const std::string& refusal : refusals) Fail("set", refusal, kExitInput);
+  if (!refusals.empty()) return kExitInput;
   auto object = PlacedObject::Place(session, project.entries()[index].identity, error);
   if (!object) return Fail("set", label + ": " + error, kExitInput);
   object->Load(edited.get());

@@ -8,6 +8,7 @@
 #include "com/Utf.h"
 #include "platform/MessageBox.h"
 #include "values/DecimalSeparators.h"
+#include "values/EditLimits.h"
 #include "values/MMain.h"
 
 namespace ui {
@@ -176,18 +177,15 @@ KeyAnswer frmCPModif1::Paste(std::string_view text) {
 
 bool frmCPModif1::CheckRange(const std::string& text) {
   Controls& ui = Ui();
-  auto refuse = [&](const std::string& message, const std::string& limit) {
-    platform::ShowMessage(message + limit, platform::kMessageExclamation, "Warning");
-    ui.txtNewCPValue.focused = true;
-    ui.txtNewCPValue.text = limit;
-    ui.txtNewCPValue.SelectAll();
-    txtNewCPValue_Change();
-    return false;
-  };
-  if (!ui.MinText.empty() && TextToNumber(text) < TextToNumber(ui.MinText))
-    return refuse("The value is less than ", ui.MinText);
-  if (ui.MaxText.empty() || TextToNumber(text) <= TextToNumber(ui.MaxText)) return true;
-  return refuse("The value is greater than ", ui.MaxText);
+  auto breach = values::BreachedLimit(text, ui.MinText, ui.MaxText,
+                                      [&](const std::string& t) { return TextToNumber(t); });
+  if (!breach) return true;
+  platform::ShowMessage(breach->message, platform::kMessageExclamation, "Warning");
+  ui.txtNewCPValue.focused = true;
+  ui.txtNewCPValue.text = breach->limit;
+  ui.txtNewCPValue.SelectAll();
+  txtNewCPValue_Change();
+  return false;
 }
 
 void frmCPModif1::cmdOK_Click() {

@@ -2,6 +2,7 @@
 
 #include "com/TextRules.h"
 #include "platform/MessageBox.h"
+#include "values/EditLimits.h"
 
 namespace ui {
 
@@ -15,9 +16,8 @@ bool frmCPModif2::Load() {
 void frmCPModif2::txtNewCPValue_Change() {
   TextBox& box = Ui().txtNewCPValue;
   const int32_t n = DataPoint()->Type().Length();
-  if (n >= 0 && box.Length() > static_cast<size_t>(n)) {
-    platform::ShowMessage("The text cannot exceed " + std::to_string(n) + " characters",
-                          platform::kMessageExclamation, "Name too long");
+  if (const std::string tooLong = values::TextTooLong(box.text, n); !tooLong.empty()) {
+    platform::ShowMessage(tooLong, platform::kMessageExclamation, "Name too long");
     box.text = qcom::text::Left(box.text, static_cast<size_t>(n));
     box.CaretToEnd();
   }

@@ -170,6 +170,60 @@ TEST_F(ProjectCommands, SetRefusesWhatDoesNotExistAndLeavesTheFile) {
   EXPECT_EQ(ReadFile(path), original);
 }
 
+TEST_F(ProjectCommands, SetRefusesWhatTheEditDialogsRefuseUnlessForced) {
+  // A catalogue typing R5_Address as a text of 4 characters,
+  // Behaviour_OnCommFailure as an 8-bit field and the AI floats as temperatures.
+  std::string c = ReadFile(TQ_SNVT_FILE);
+  for (auto [id, content] : {std::pair{"9", "<TYPE>Textual</TYPE><LENGTH>4</LENGTH>"},
+                             {"1001", "<TYPE>Bitfield</TYPE><LENGTH>1</LENGTH>"},
+                             {"52",
+                              "<NAME>SNVT_temp_p</NAME><TYPE>SignedNumeric</TYPE><UNIT>°C</UNIT>"
+                              "<MIN>-273.17</MIN><MAX>327.66</MAX><LENGTH>2</LENGTH><A_COEF>1"
+                              "</A_COEF><B_COEF>-2</B_COEF><C_COEF>0</C_COEF>"}}) {
+    const size_t begin = c.find('>', c.find("<SNVT_" + std::string(id) + " ")) + 1;
+    c.replace(begin, c.find("</SNVT_" + std::string(id) + ">") - begin, content);
+  }
+  const std::string snvt = dir.Write("c.xml", c), path = dir / "p.xml";
+  Expect({"new", "-o", path, "--modules", "EB4AI2AO", "--snvt", snvt}, 0);
+  const std::string original = ReadFile(path), object = path + ": object 1 (TQ4600): ";
+  const std::pair<Names, std::string> refusals[] = {
+      {{"Priority=3", "MaxTimeBetweenComm=-1"}, "The value is less than 0"},
+      {{"MaxTimeBetweenComm=6553.5"}, "The value is greater than 6553.4"},
+      {{"Priority=x"}, "The value is not a number"},
+      {{"EB1/AI/4/offset=-273.2"}, "The value is less than -273.17"},
+      {{"--units", "us", "EB1/AI/1/offset=621.8"}, "The value is greater than 621.79"},
+      {{"R5_Address=abcde"}, "The text cannot exceed 4 characters"},
+      {{"Powerline_Freq=2"},
+       "The value is none of the members of TQ_line_freq: HZ_50 (0), HZ_60 (1)"},
+      {{"EB1/AI/2/sensortype=pt100"},
+       "The value is none of the members of TQ_sensor_type: LINEAR (0), NI1000 (1), NI1000_EXT "
+       "(2), K47 (3), PT1000 (4), NI1000_LG (5)"},
+      {{"Behaviour_OnCommFailure=256"},
+       "The bit field has 8 bits: the value must be a whole number from 0 to 255"}};
+  for (auto [args, why] : refusals) {
+    const std::string word = args.back();
+    args.insert(args.begin(), {"set", path, "--snvt", snvt});
+    EXPECT_EQ(Expect(args, 1, "tqhost set: " + object + word + ": " + why + "\n"), "");
+  }
+  Expect({"set", path, "Priority=3", "--units", "K"}, 2,
+         "tqhost set: --units takes si or us, not K\n");
+  EXPECT_EQ(ReadFile(path), original);
+
+  // Members by name in any letter case, and °F, are written as the catalogue has them.
+  Expect({"set", path, "--snvt", snvt, "powerline_freq=hz_60", "EB1/AI/2/sensortype=Pt1000",
+          "--units=US", "EB1/AI/1/offset=212", "Behaviour_OnCommFailure=255", "R5_Address=abcd"},
+         0,
+         "tqhost set: note: powerline_freq=hz_60 is kept as \"1\"\n"
+         "tqhost set: note: EB1/AI/2/sensortype=Pt1000 is kept as \"4\"\n"
+         "tqhost set: note: EB1/AI/1/offset=212 is kept as \"100\"\n");
+  EXPECT_EQ(TextAt(path, "Attributes/Powerline_Freq") + TextAt(path, "EB4AI2AO/AI/offset"), "1100");
+  Expect({"set", path, "--snvt", snvt, "--force", "R5_Address=abcdef", "Priority=256"}, 0,
+         "tqhost set: note: R5_Address=abcdef is forced: The text cannot exceed 4 characters\n"
+         "tqhost set: note: Priority=256 is forced: The value is greater than 255\n");
+  EXPECT_EQ(TextAt(path, "Attributes/R5_Address") + TextAt(path, "Attributes/Priority"),
+            "abcdef256");
+}
+
 TEST_F(ProjectCommands, SetStoresOddValuesAsTheObjectDoes) {
   const std::string path = NewProject("odd.xml", "EB4AI2AO,EB8DIC,EB4AO");
   const std::string before = StreamOf(path);
@@ -202,9 +256,10 @@ TEST_F(ProjectCommands, SetStoresOddValuesAsTheObjectDoes) {
   Expect({"set", path, "EB1/AI/1/offset=0"}, 0);
   EXPECT_EQ(StreamOf(path), before);
   const std::string good = ReadFile(path);
-  Expect({"set", path, "Powerline_Freq=abc"}, 1,
-         "message: Error exporting the object: TQ4600,   A possible error is the lenght of the "
-         "object.\ntqhost set: " +
+  Expect({"set", path, "Powerline_Freq=abc", "--force"}, 1,
+         "tqhost set: note: Powerline_Freq=abc is forced: The value is none of the members of "
+         "TQ_line_freq: HZ_50 (0), HZ_60 (1)\nmessage: Error exporting the object: TQ4600,   A "
+         "possible error is the lenght of the object.\ntqhost set: " +
              path + ": object 1 (TQ4600): no configuration stream with these values; " + path +
              " is unchanged\n");
   EXPECT_EQ(ReadFile(path), good);
