@@ -64,10 +64,12 @@ bool WriteReport(const PlacedObject& object, const std::string& out, std::string
   HRESULT hr = source->GetDoc(application.get(), nullptr, document.put());
   if (FAILED(hr)) return error = "no report: " + LastErrorText(hr), false;
   auto report = qcom::QueryAs<IReportDocument>(document.get());
-  if (!report) return error = "no report: the document component cannot open the template TQ-EB", false;
+  if (!report)
+    return error = "no report: the document component cannot open the template TQ-EB", false;
   qcom::Bstr where;  // empty: where the document application says
   hr = report->SaveAs(where.get());
-  if (FAILED(hr)) return error = "the report cannot be written to " + out + ": " + LastErrorText(hr), false;
+  if (FAILED(hr))
+    return error = "the report cannot be written to " + out + ": " + LastErrorText(hr), false;
   return true;
 }
 

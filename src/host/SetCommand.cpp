@@ -1,4 +1,3 @@
-#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -94,15 +93,6 @@ std::optional<std::string> ReadBack(const PlacedObject& object, const ParameterA
   return qxml::TextOf(element.get());
 }
 
-std::optional<size_t> ObjectNumber(const std::string& text) {
-  size_t value = 0;
-  const char* end = text.data() + text.size();
-  auto result = std::from_chars(text.data(), end, value);
-  if (text.empty() || result.ec != std::errc() || result.ptr != end || value < 1)
-    return std::nullopt;
-  return value;
-}
-
 }  // namespace
 
 int RunSet(const std::vector<std::string>& words) {
@@ -117,7 +107,7 @@ int RunSet(const std::vector<std::string>& words) {
     return Fail("set", "expected a project file and NAME=VALUE (see tqhost set --help)",
                 kExitUsage);
   const std::string& path = args.positional()[0];
-  auto number = ObjectNumber(args.value("--object").value_or("1"));
+  auto number = ParseObjectNumber(args.value("--object").value_or("1"));
   if (!number)
     return Fail("set", "--object takes a number from 1, not " + *args.value("--object"),
                 kExitUsage);
