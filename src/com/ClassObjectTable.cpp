@@ -88,4 +88,3 @@ HRESULT CoRevokeClassObject(DWORD cookie) {
   return qcom::Guarded([&] { return qcom::RevokeClassObject(cookie); });
 }
 }
-

@@ -23,8 +23,8 @@ QCOM_API HRESULT CoRevokeClassObject(DWORD cookie);
 namespace qcom {
 
 // CoRegisterClassObject with a ProgID that names the class in this process.
-QCOM_API HRESULT RegisterClassObject(REFCLSID clsid, std::string_view progId,
-                                     IUnknown* classObject, DWORD* cookie);
+QCOM_API HRESULT RegisterClassObject(REFCLSID clsid, std::string_view progId, IUnknown* classObject,
+                                     DWORD* cookie);
 
 QCOM_API HRESULT RevokeClassObject(DWORD cookie);
 

@@ -108,15 +108,18 @@ TEST_F(Report, FieldsRowsAndTablesInTheirOrder) {
                     "AppendRow 5 0: 5 'EB 4DI/4DO-1' 'On/Off type'"};
   ASSERT_EQ(log.size(), head.size() + 13 + 6);
   EXPECT_EQ(Log(log.begin(), log.begin() + head.size()), head);
-  auto has = [&](const std::string& line) { return std::find(log.begin(), log.end(), line) != log.end(); };
+  auto has = [&](const std::string& line) {
+    return std::find(log.begin(), log.end(), line) != log.end();
+  };
   EXPECT_TRUE(has("AppendRow 4 0: 1 'EB 4DI/4DO-1' 'Pulse type'"));
-  EXPECT_TRUE(has("AppendRow 4 0: 2 'EB 4DI/4DO-1'"));  // contact type 2 says nothing
+  EXPECT_TRUE(has("AppendRow 4 0: 2 'EB 4DI/4DO-1'"));                // contact type 2 says nothing
   EXPECT_TRUE(has("AppendRow 3 0: '14' 'EB 4AI/2AO-1' 'AO_0_10V'"));  // the display value
-  EXPECT_TRUE(has("AppendRow 2 0: '9' 'EB 4AI/2AO-1' 'K47 Sensor' 'No' 'Disable' "
-                  "'ON:Filtered Value' 'Deg °F' 'Enable' '1.5'"))
+  EXPECT_TRUE(
+      has("AppendRow 2 0: '9' 'EB 4AI/2AO-1' 'K47 Sensor' 'No' 'Disable' "
+          "'ON:Filtered Value' 'Deg °F' 'Enable' '1.5'"))
       << "range 7 is outside its list";
   const Log tail = {"CloseFilledTable 5 3", "CloseFilledTable 4 3", "CloseFilledTable 3 3",
-                    "CloseFilledTable 2 3", "FinishStandalone1", "FinishStandalone2"};
+                    "CloseFilledTable 2 3", "FinishStandalone1",    "FinishStandalone2"};
   EXPECT_EQ(Log(log.end() - tail.size(), log.end()), tail);
 
   // A document application keeps the document in the host's hands; a failing
@@ -125,8 +128,8 @@ TEST_F(Report, FieldsRowsAndTablesInTheirOrder) {
   auto empty = Object("");
   const Log hosted = Doc(empty.get(), empty.get());
   EXPECT_EQ(hosted.size(), 14u);
-  EXPECT_EQ(Log(hosted.end() - 4, hosted.end()),
-            (Log{"CloseEmptyTable 5", "CloseEmptyTable 4", "CloseEmptyTable 3", "CloseEmptyTable 2"}));
+  EXPECT_EQ(Log(hosted.end() - 4, hosted.end()), (Log{"CloseEmptyTable 5", "CloseEmptyTable 4",
+                                                      "CloseEmptyTable 3", "CloseEmptyTable 2"}));
   EXPECT_EQ(hosted.front(), "OpenTemplate TQ-EB app");
 
   // A template that does not open ends the report with no document.
