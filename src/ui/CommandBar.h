@@ -13,26 +13,26 @@ namespace ui {
 
 struct Tool {
   int32_t id = 0;
-  std::string name;
+  std::string name{};
   // What a click hands the dispatcher besides the identifier: a module
   // button's module key.
-  std::string tag;
-  std::string caption;
-  std::string description;
+  std::string tag{};
+  std::string caption{};
+  std::string description{};
   bool enabled = true;
   bool visible = true;
   bool separator = false;
   // The band the tool opens as its sub-menu; "" for a command.
-  std::string subBand;
+  std::string subBand{};
   // The bytes of the tool's image file (icon, PNG or BMP); empty without one.
-  std::vector<uint8_t> picture;
+  std::vector<uint8_t> picture{};
 };
 
 enum class BandKind { MenuBar, SubMenu, PopUp };
 
 struct Band {
-  std::string name;
-  std::string caption;
+  std::string name{};
+  std::string caption{};
   BandKind kind = BandKind::SubMenu;
   std::vector<Tool> tools;
 };

@@ -34,9 +34,9 @@ enum class ViewPart {
 
 struct ViewChange {
   ViewPart part = ViewPart::Bands;
-  std::string band;
+  std::string band{};
   ports::ChannelKind list = ports::ChannelKind::AI;
-  std::string row;
+  std::string row{};
 };
 
 class MainWindowView {

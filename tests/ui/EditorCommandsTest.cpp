@@ -2,8 +2,8 @@
 // window: identifiers, pop-ups, adding and removing modules, parameter edits,
 // and the close protocol with the object.
 #include "faces/HostObjects.h"
-#include "ports/EditorFactory.h"
 #include "modules/CDBDIs.h"
+#include "ports/EditorFactory.h"
 #include "ui/EditorFixture.h"
 #include "ui/EditorInstall.h"
 #include "ui/ParameterDialog.h"
@@ -34,6 +34,7 @@ class EditorCommands : public EditorFixture {
     void Close() override { t.log += "close "; }
     void Changed(const ui::ViewChange& c) override {
       if (c.part == ui::ViewPart::Pointer) t.log += std::to_string(int(model.MousePointer())) + " ";
+      if (c.part == ui::ViewPart::Rows) t.rows.push_back(c.row);
     }
     void PopUp(const std::string& band) override { t.log += "popup " + band + " "; }
     void ShowAbout(const ui::AboutBox& a) override {
@@ -69,16 +70,21 @@ class EditorCommands : public EditorFixture {
   }
   std::function<void()> user;
   std::string log;
+  Strings rows;  // the rows announced as changed
 };
 
 TEST_F(EditorCommands, IdentifiersSelectTheirCommandsInTheDispatchersOrder) {
   using ui::tools::Action;
   const std::tuple<int32_t, Action, ChannelKind, int32_t> rows[] = {
-      {1, Action::ShowDevice, ChannelKind::AI, 0},    {2, Action::ShowModule, ChannelKind::AI, 0},
-      {103, Action::SaveAndExport, ChannelKind::AI, 0}, {105, Action::CloseWindow, ChannelKind::AI, 0},
+      {1, Action::ShowDevice, ChannelKind::AI, 0},
+      {2, Action::ShowModule, ChannelKind::AI, 0},
+      {103, Action::SaveAndExport, ChannelKind::AI, 0},
+      {105, Action::CloseWindow, ChannelKind::AI, 0},
       {106, Action::ShowDocumentation, ChannelKind::AI, 0},
-      {204, Action::RemoveModule, ChannelKind::AI, 0}, {503, Action::RemoveModule, ChannelKind::AI, 0},
-      {609, Action::ViewDatasheet, ChannelKind::AI, 0}, {610, Action::About, ChannelKind::AI, 0},
+      {204, Action::RemoveModule, ChannelKind::AI, 0},
+      {503, Action::RemoveModule, ChannelKind::AI, 0},
+      {609, Action::ViewDatasheet, ChannelKind::AI, 0},
+      {610, Action::About, ChannelKind::AI, 0},
       {700, Action::ShowModule, ChannelKind::AI, 0},
       {701, Action::EditChannelParameter, ChannelKind::AI, 0},
       {750, Action::EditChannelParameter, ChannelKind::AI, 49},
@@ -87,7 +93,8 @@ TEST_F(EditorCommands, IdentifiersSelectTheirCommandsInTheDispatchersOrder) {
       {900, Action::EditChannelParameter, ChannelKind::DO, 49},
       {901, Action::EditDeviceParameter, ChannelKind::AI, 0},
       {66536, Action::EditDeviceParameter, ChannelKind::AI, 0},
-      {66537, Action::AddModule, ChannelKind::AI, 0},  {0, Action::None, ChannelKind::AI, 0}};
+      {66537, Action::AddModule, ChannelKind::AI, 0},
+      {0, Action::None, ChannelKind::AI, 0}};
   for (const auto& [id, action, kind, column] : rows)
     EXPECT_EQ(ui::tools::CommandOf(id), (ui::tools::Command{action, kind, column})) << id;
   for (auto [version, text] : {std::pair{"2.5.0.17", "Version 2.5.17"}, {"1.0.0", "Version 1.0.0"}})
@@ -114,21 +121,25 @@ TEST_F(EditorCommands, PopUpsMenusAndModuleCommandsFollowTheUsersClicks) {
   object->put_Parent(static_cast<IHostParent*>(parent.get()));
   Add("EB8DI");
   Show([&](frmMain& w) {
-    EXPECT_EQ(Tools(w.Bar().FindBand("PopUpTQAttr")),
-              (Strings{"901 Priority Priority", "902 Powerline_Freq Powerline_Freq",
-                       "903 Behaviour_OnCommFailure Behaviour_OnCommFailure",
-                       "904 MaxTimeBetweenComm MaxTimeBetweenComm", "905 DO_PulseTime DO_PulseTime"}))
+    EXPECT_EQ(
+        Tools(w.Bar().FindBand("PopUpTQAttr")),
+        (Strings{"901 Priority Priority", "902 Powerline_Freq Powerline_Freq",
+                 "903 Behaviour_OnCommFailure Behaviour_OnCommFailure",
+                 "904 MaxTimeBetweenComm MaxTimeBetweenComm", "905 DO_PulseTime DO_PulseTime"}))
         << "no field-bus address, whatever its letter case";
     w.ToolClick(66541, "EB8DIC", "");  // the Add menu's counter module: button count + 1
     w.ToolClick(70000, "EB9", "");     // a template the catalogue lacks
-    EXPECT_EQ(Buttons(), (Strings{"1 OBJ1 OBJ1 TQ4600", "2 EB1 EB1 EB 8DI", "3 EB2 EB2 EB 8DI Counter"}));
+    EXPECT_EQ(Buttons(),
+              (Strings{"1 OBJ1 OBJ1 TQ4600", "2 EB1 EB1 EB 8DI", "3 EB2 EB2 EB 8DI Counter"}));
     w.ListMouseDown(ChannelKind::DI, ui::kRightButton);
     w.RowClick(ChannelKind::DI, "EB1\\DI\\1");
     w.ListMouseUp(ChannelKind::DI, ui::kRightButton);
     EXPECT_EQ(Tools(w.Bar().FindBand("PopUpChannelAttr")),
               (Strings{"803 ContactType ContactType", "804 PulsesPerCount PulsesPerCount off"}));
-    EXPECT_EQ(Tools(w.Bar().FindBand("pupChannel")), Strings{"699 mnuChannel Edit>PopUpChannelAttr"});
-    EXPECT_TRUE(w.Bar().FindTool("bndStandard", "mnuChannel")->enabled) << "right after a row click";
+    EXPECT_EQ(Tools(w.Bar().FindBand("pupChannel")),
+              Strings{"699 mnuChannel Edit>PopUpChannelAttr"});
+    EXPECT_TRUE(w.Bar().FindTool("bndStandard", "mnuChannel")->enabled)
+        << "right after a row click";
     w.RowClick(ChannelKind::DI, "EB2\\DI\\1");
     EXPECT_TRUE(w.Bar().FindBand("PopUpChannelAttr")->tools[1].enabled);
     for (auto click : std::initializer_list<std::function<void()>>{
@@ -138,9 +149,10 @@ TEST_F(EditorCommands, PopUpsMenusAndModuleCommandsFollowTheUsersClicks) {
       EXPECT_FALSE(w.Bar().FindTool("bndStandard", "mnuChannel")->enabled);
     }
     w.ToolClick(3, "EB2", "EB2");
-    EXPECT_EQ(Details(), (Strings{"Name=EB 8DI Counter",
-                                  "Description=Counter module: 8 digital inputs, each with a pulse counter",
-                                  "Slot=1", "DINumber=8", "IsConnected=False"}));
+    EXPECT_EQ(Details(),
+              (Strings{"Name=EB 8DI Counter",
+                       "Description=Counter module: 8 digital inputs, each with a pulse counter",
+                       "Slot=1", "DINumber=8", "IsConnected=False"}));
     auto input = object->OutputSet()->Items().At(object->OutputSet()->Count());
     auto point = qcom::QueryAs<ISubItemConnable>(static_cast<IOutput*>(input.get()));
     point->put_IsConnected(VARIANT_TRUE);
@@ -166,7 +178,9 @@ TEST_F(EditorCommands, PopUpsMenusAndModuleCommandsFollowTheUsersClicks) {
 TEST_F(EditorCommands, ChannelEditsOpenOneDialogPerSelectedRowAndRewriteEachCell) {
   Add("EB8DI");
   const Strings keys = {"EB1\\DI\\2", "EB1\\DI\\5", "EB1\\DI\\7"};
-  auto cells = [&] { return Each(keys, [&](auto& k) { return List(ChannelKind::DI).Cell(k, "ContactType"); }); };
+  auto cells = [&] {
+    return Each(keys, [&](auto& k) { return List(ChannelKind::DI).Cell(k, "ContactType"); });
+  };
   struct Dialog : ui::DialogView {
     std::function<void()> script;
     void ShowModal() override { script(); }
@@ -184,7 +198,8 @@ TEST_F(EditorCommands, ChannelEditsOpenOneDialogPerSelectedRowAndRewriteEachCell
   });
   Show([&](frmMain& w) {
     w.SelectionChanged(ChannelKind::DI, {keys[2], "EB1\\DI\\99", keys[0], keys[1]});
-    w.ToolClick(803, "ContactType", "");
+    rows.clear(), w.ToolClick(803, "ContactType", "");
+    EXPECT_EQ(rows, keys) << "each row redrawn once, after its dialog";
     seen.push_back(testing::PrintToString(cells()));
   });
   const std::string off = "\"CONTACT_ONOFF\"", on = "\"CONTACT_PULSE\"";
