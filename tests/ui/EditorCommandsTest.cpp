@@ -175,7 +175,9 @@ TEST_F(EditorCommands, PopUpsMenusAndModuleCommandsFollowTheUsersClicks) {
   EXPECT_EQ(parent->refreshed, 1) << "the host's container is told once the window is back";
 }
 
-TEST_F(EditorCommands, ChannelEditsOpenOneDialogPerSelectedRowAndRewriteEachCell) {
+TEST_F(EditorCommands, ParameterEditsOpenOneDialogPerSelectedRowAndRewriteWhatTheyShow) {
+  object->Destroy();
+  object = NewObject();  // device parameters with their dialogs
   Add("EB8DI");
   const Strings keys = {"EB1\\DI\\2", "EB1\\DI\\5", "EB1\\DI\\7"};
   auto cells = [&] {
@@ -201,11 +203,14 @@ TEST_F(EditorCommands, ChannelEditsOpenOneDialogPerSelectedRowAndRewriteEachCell
     rows.clear(), w.ToolClick(803, "ContactType", "");
     EXPECT_EQ(rows, keys) << "each row redrawn once, after its dialog";
     seen.push_back(testing::PrintToString(cells()));
+    w.ToolClick(902, "Powerline_Freq", "");
+    EXPECT_EQ(Details()[2], "Powerline_Freq=HZ_60");
   });
   const std::string off = "\"CONTACT_ONOFF\"", on = "\"CONTACT_PULSE\"";
   EXPECT_EQ(seen, (Strings{"{ " + off + ", " + off + ", " + off + " }",
                            "{ " + on + ", " + off + ", " + off + " }",
                            "{ " + on + ", " + on + ", " + off + " }",
+                           "{ " + on + ", " + on + ", " + on + " }",
                            "{ " + on + ", " + on + ", " + on + " }"}));
   EXPECT_EQ(List(ChannelKind::DI).Cell("EB1\\DI\\1", "ContactType"), "CONTACT_ONOFF");
 }
