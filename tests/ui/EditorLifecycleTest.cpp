@@ -27,7 +27,7 @@ TEST_F(EditorLifecycle, AnObjectWithoutModulesShowsOnlyTheDeviceAndCommandsFollo
   for (int tab = 0; tab < ui::kChannelTabCount; ++tab)
     EXPECT_EQ(List(static_cast<ChannelKind>(tab)).ColumnTexts(), Strings{"Channel"}) << tab;
   EXPECT_EQ(window->Caption(), "TQ");
-  window->ShowUserName("Boiler room I/O");  // what the object passes on when renamed
+  object->put_UserName(qcom::Bstr("Boiler room I/O").get());  // the window follows its object
   EXPECT_EQ(window->Caption(), "Boiler room I/O");
   EXPECT_TRUE(messages->Messages().empty());
 
