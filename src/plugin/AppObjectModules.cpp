@@ -64,23 +64,43 @@ void CDBAppObject::UpdateAddableTemplates() {
   if (editor_) editor_->UpdateAddMenu();
 }
 
-qcom::ComPtr<IDispatch> CDBAppObject::ChannelByKey(const std::string&,
-                                                   const std::string& key) const {
-  if (!modules_) return nullptr;
+namespace {
+
+// Calls found with the channel the key names ("EB1\\AI\\2"), typed by its
+// kind; returns what found returns, or a default value when no channel is there.
+template <class Found>
+auto WithChannel(const CDBEBModules* modules, const std::string& key, Found found)
+    -> decltype(found(std::declval<CDBAI&>())) {
+  if (!modules) return {};
   std::string moduleKey = values::GetField(key, 0, "\\");
   auto number = values::RoundToInt32(values::PlainParse(qcom::text::Mid(moduleKey, 2)));
-  if (!number) return nullptr;
-  auto module = modules_->Item(std::to_string(*number));
-  if (!module) return nullptr;
+  if (!number) return {};
+  auto module = modules->Item(std::to_string(*number));
+  if (!module) return {};
   std::string kind = qcom::text::Upper(values::GetField(key, 1, "\\"));
   std::string item = values::GetField(key, 2, "\\");
-  auto lookup = [&](auto* channels) -> qcom::ComPtr<IDispatch> {
-    if (!channels) return nullptr;
-    return qcom::ComPtr<IDispatch>(channels->Item(item).get());
+  auto lookup = [&](auto* channels) -> decltype(found(std::declval<CDBAI&>())) {
+    auto channel = channels ? channels->Item(item) : nullptr;
+    if (!channel) return {};
+    return found(*channel);
   };
   if (kind == "AI") return lookup(module->AIs());
   if (kind == "AO") return lookup(module->AOs());
   if (kind == "DI") return lookup(module->DIs());
   if (kind == "DO") return lookup(module->DOs());
-  return nullptr;
+  return {};
+}
+
+}  // namespace
+
+qcom::ComPtr<IDispatch> CDBAppObject::ChannelByKey(const std::string&,
+                                                   const std::string& key) const {
+  return WithChannel(modules_.get(), key, [](auto& channel) {
+    return qcom::ComPtr<IDispatch>(static_cast<IDispatch*>(&channel));
+  });
+}
+
+CDBAttributes* CDBAppObject::ChannelAttributes(const std::string&, const std::string& key) const {
+  return WithChannel(modules_.get(), key,
+                     [](auto& channel) -> CDBAttributes* { return channel.Attributes(); });
 }

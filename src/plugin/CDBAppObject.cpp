@@ -247,9 +247,6 @@ HRESULT CDBAppObject::Create() {
   });
 }
 
-HRESULT CDBAppObject::Show(IUnknown*) {
-  return E_NOTIMPL;
-}
 HRESULT CDBAppObject::ObjectDebug() {
   return S_OK;
 }

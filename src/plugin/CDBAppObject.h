@@ -126,11 +126,17 @@ class CDBAppObject final
   bool ChainLeftTree() const;
   // The channel of an editor row key ("EB1\\AI\\2"); null when the key names none.
   qcom::ComPtr<IDispatch> ChannelByKey(const std::string& kind, const std::string& key) const;
+  // The parameters of that channel; null when the key names none.
+  CDBAttributes* ChannelAttributes(const std::string& kind, const std::string& key) const;
   void AddMapTypModTag(const std::string& tag) override;
   void RemoveLastMapTypModTag() override;
   void NotifyCDBChanged() override;
   // Attaches the editor window (null detaches it).
   void SetEditor(IEditorView* editor) { editor_ = qcom::ComPtr<IEditorView>(editor); }
+  // The window's answer to every close request: the object is no longer
+  // edited, tells the window to close for good, lets go of it and keeps later
+  // channel changes from reaching it.
+  void ReleaseEditor();
   CDBAttributes* AttributeSet() override { return attributes_.get(); }
   std::string MapTypMod() const;
   const std::string& DatasheetPath() const { return datasheetPath_; }
@@ -152,6 +158,8 @@ class CDBAppObject final
   void KeyPointCollections();
   void LoadObjectDefinition();
   void FindDatasheet();
+  // Lets the host's container of placed objects bring its view up to date.
+  void RefreshParentContainer() const;
   std::vector<plugin::ModuleCounts> PlacedModules() const;
 
   // State, in the order the object declares it.

@@ -44,6 +44,9 @@ struct IEditorView : IUnknown {
   virtual void ShowUserName(const std::string& userName) = 0;
   // Closes the window for good (the owner releases it).
   virtual void CloseByOwner() = 0;
+  // Shows the window modally, owned by the host's window object (may be
+  // null), and returns when the user has closed or hidden it.
+  virtual void ShowModal(IUnknown* ownerWindow) = 0;
 
  protected:
   ~IEditorView() = default;

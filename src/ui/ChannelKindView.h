@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "modules/ChannelKindInfo.h"
 #include "ports/EditorView.h"
 
 // How each channel kind shows in the editor window: its tab and the images of
@@ -25,6 +26,13 @@ constexpr std::string_view ImageKey(ports::ChannelKind kind, bool connected) {
   constexpr std::array<std::string_view, kChannelTabCount> linked = {"aiconn", "aoconn", "diconn",
                                                                      "doconn"};
   return connected ? linked[TabOf(kind)] : open[TabOf(kind)];
+}
+
+// The kind's segment of a channel key ("AI" in "EB1\AI\2").
+constexpr std::string_view KindText(ports::ChannelKind kind) {
+  constexpr std::array<const ChannelKindInfo*, kChannelTabCount> kinds = {
+      &kAnalogInputKind, &kAnalogOutputKind, &kDigitalInputKind, &kDigitalOutputKind};
+  return kinds[TabOf(kind)]->elementName;
 }
 
 // The image of the device in the explorer band and the image list.

@@ -91,6 +91,26 @@ void ChannelList::SetImage(std::string_view key, std::string_view image) {
   if (ListRow* row = Find(key)) row->image = std::string(image);
 }
 
+bool ChannelList::SetCell(std::string_view key, size_t column, std::string text) {
+  ListRow* row = Find(key);
+  if (!row || column >= row->cells.size()) return false;
+  row->cells[column] = std::move(text);
+  return true;
+}
+
+void ChannelList::Select(const std::vector<std::string>& keys) {
+  for (ListRow& row : rows_) row.selected = false;
+  for (const std::string& key : keys)
+    if (ListRow* row = Find(key)) row->selected = true;
+}
+
+std::vector<std::string> ChannelList::SelectedKeys() const {
+  std::vector<std::string> keys;
+  for (const ListRow& row : rows_)
+    if (row.selected) keys.push_back(row.key);
+  return keys;
+}
+
 std::string ChannelList::Cell(std::string_view rowKey, std::string_view columnText) const {
   const ListRow* row = Row(rowKey);
   if (!row) return {};

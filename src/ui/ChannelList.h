@@ -20,6 +20,7 @@ struct ListRow {
   std::string image;
   // One text per column of the list, the row text (column "Channel") first.
   std::vector<std::string> cells;
+  bool selected = false;
 };
 
 // One channel list of the editor: a row per channel keyed by the channel's
@@ -40,6 +41,13 @@ class ChannelList {
   // key; parameters without a column and an unlisted key change nothing.
   void RefreshRow(const ports::ChannelRowData& channel);
   void SetImage(std::string_view key, std::string_view image);
+  // Writes the cell at the 0-based column of the row of that key; false when
+  // either is missing.
+  bool SetCell(std::string_view key, size_t column, std::string text);
+  // Exactly the rows of these keys are selected afterwards.
+  void Select(const std::vector<std::string>& keys);
+  // Keys of the selected rows, in row order.
+  std::vector<std::string> SelectedKeys() const;
 
   void SwitchOn(bool on) { switchedOn_ = on; }
   // Whether the list takes part in the window (takes the focus).

@@ -22,6 +22,10 @@ class ChannelTabs {
   // others, in tab order, and stays where it is when none is enabled.
   void Close(int tab);
   void DisableAll() { enabled_ = {}; }
+  // The user's choice of a tab; a disabled tab cannot be chosen.
+  void Select(int tab) {
+    if (Enabled(tab)) current_ = tab;
+  }
 
  private:
   static bool IsTab(int tab) { return tab >= 0 && tab < kChannelTabCount; }

@@ -40,6 +40,7 @@ void InstallEditDialogFactory() {
 
 void InstallEditorLibrary() {
   SetDialogViewFactory(EditorLibraryView);
+  SetMainWindowViewFactory(EditorLibraryWindow);
 }
 
 }  // namespace ui

@@ -6,6 +6,7 @@ namespace ui {
 void InstallEditorFactory();
 // Gives every parameter created afterwards the edit dialog of its kind.
 void InstallEditDialogFactory();
-// Shows the dialogs in the windows of the editor library (when a display is there).
+// Shows the dialogs and the editor window in the windows of the editor library
+// (when a display is there).
 void InstallEditorLibrary();
 }  // namespace ui

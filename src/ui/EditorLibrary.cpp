@@ -13,6 +13,7 @@ namespace ui {
 namespace {
 
 using MakeView = DialogView* (*)(ParameterDialog*);
+using MakeWindow = MainWindowView* (*)(EditorWindowModel*);
 
 bool Set(const char* name) {
   const char* value = std::getenv(name);
@@ -20,22 +21,29 @@ bool Set(const char* name) {
 }
 
 // Loaded once per process and kept: the windows it made may outlive any one
-// use, and the toolkit cannot be unloaded once it has run.
-MakeView LoadedLibrary() {
-  static const MakeView make = []() -> MakeView {
+// use, and the toolkit cannot be unloaded once it has run. Null when the
+// library cannot be loaded or makes no dialogs, which is said once.
+void* LoadedLibrary() {
+  static void* const library = []() -> void* {
     const std::string path = modules::ComponentFolder() + kEditorLibraryFile;
-    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
-    void* symbol = library ? dlsym(library, kDialogViewSymbol) : nullptr;
-    if (!symbol) {
+    void* loaded = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+    if (!loaded || !dlsym(loaded, kDialogViewSymbol)) {
       const char* why = dlerror();
       platform::ShowMessage("The editor library " + path + " cannot be loaded" +
                                 (why ? std::string(": ") + why : std::string()),
                             platform::kMessageCritical, "");
       return nullptr;
     }
-    return reinterpret_cast<MakeView>(symbol);
+    return loaded;
   }();
-  return make;
+  return library;
+}
+
+// The library's function of that name; null without a display or library.
+void* LibraryFunction(const char* name) {
+  if (!DisplayAvailable()) return nullptr;
+  void* library = LoadedLibrary();
+  return library ? dlsym(library, name) : nullptr;
 }
 
 }  // namespace
@@ -45,9 +53,13 @@ bool DisplayAvailable() {
 }
 
 std::unique_ptr<DialogView> EditorLibraryView(ParameterDialog& dialog) {
-  if (!DisplayAvailable()) return nullptr;
-  MakeView make = LoadedLibrary();
+  auto make = reinterpret_cast<MakeView>(LibraryFunction(kDialogViewSymbol));
   return std::unique_ptr<DialogView>(make ? make(&dialog) : nullptr);
+}
+
+std::unique_ptr<MainWindowView> EditorLibraryWindow(EditorWindowModel& window) {
+  auto make = reinterpret_cast<MakeWindow>(LibraryFunction(kMainWindowViewSymbol));
+  return std::unique_ptr<MainWindowView>(make ? make(&window) : nullptr);
 }
 
 }  // namespace ui

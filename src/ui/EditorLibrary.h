@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/DialogControls.h"
+#include "ui/MainWindowView.h"
 
 // The editor's windows live in a library of their own, TQ4600Editor.so beside
 // the component, which links the widget toolkit. It is loaded the first time
@@ -13,6 +14,9 @@ constexpr const char* kEditorLibraryFile = "TQ4600Editor.so";
 // The function the library exports to make a dialog's window:
 // ui::DialogView* (ui::ParameterDialog*), null when it cannot show one.
 constexpr const char* kDialogViewSymbol = "TQ4600EditorDialogView";
+// The function the library exports to make the editor window's view:
+// ui::MainWindowView* (ui::EditorWindowModel*), null when it cannot show one.
+constexpr const char* kMainWindowViewSymbol = "TQ4600EditorMainWindowView";
 
 // Whether windows can be shown: a display, or a toolkit platform chosen for
 // this process (offscreen rendering among them).
@@ -21,5 +25,8 @@ bool DisplayAvailable();
 // Views made by the editor library; no view (the dialog behaves as cancelled)
 // without a display or when the library cannot be loaded, which is said once.
 std::unique_ptr<DialogView> EditorLibraryView(ParameterDialog& dialog);
+// The editor window's view made by the library; none (the window stays open
+// without being drawn) without a display or when the library has no window.
+std::unique_ptr<MainWindowView> EditorLibraryWindow(EditorWindowModel& window);
 
 }  // namespace ui

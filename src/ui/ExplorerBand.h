@@ -1,27 +1,16 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
+#include <cstddef>
 #include <vector>
 
-#include "com/ComPtr.h"
-#include "platform/Picture.h"
+#include "ui/CommandBar.h"
 
 namespace ui {
 
-// A picture button of the explorer band. The device button has identifier 1;
-// module buttons carry their module's key as name and tag, and the tag is how
-// a click finds the module again.
-struct ExplorerButton {
-  int32_t id = 0;
-  std::string name;
-  std::string tag;
-  std::string caption;
-  qcom::ComPtr<IPicture> picture;
-};
-
 // The side panel "IO_Expansion" with its child band "Modules": the device
-// button first, then one button per placed module.
+// button (identifier 1) first, then one picture button per placed module,
+// whose name and tag are the module's key; the tag is how a click finds the
+// module again.
 class ExplorerBand {
  public:
   static constexpr const char* kBandName = "IO_Expansion";
@@ -39,13 +28,17 @@ class ExplorerBand {
   }
   bool Exists() const { return exists_; }
   // Ignored while the band does not exist.
-  void Add(ExplorerButton button) {
+  void Add(Tool button) {
     if (exists_) buttons_.push_back(std::move(button));
   }
-  const std::vector<ExplorerButton>& Buttons() const { return buttons_; }
+  // Removes the button at that position (the device button is at 0).
+  void RemoveAt(size_t position) {
+    if (position < buttons_.size()) buttons_.erase(buttons_.begin() + position);
+  }
+  const std::vector<Tool>& Buttons() const { return buttons_; }
 
  private:
-  std::vector<ExplorerButton> buttons_;
+  std::vector<Tool> buttons_;
   bool exists_ = false;
 };
 

@@ -1,15 +1,44 @@
-// The window's lifecycle and the state of its caption and module commands.
+// The window's lifecycle: load, activation, the modal show through its view,
+// the close protocol with its object, and the caption.
 #include "ui/frmMain.h"
+
+#include <utility>
 
 #include "com/Boundary.h"
 #include "modules/CDBEBModules.h"
-#include "modules/CDBEBTemplates.h"
+#include "plugin/CDBAppObject.h"
+
+namespace {
+ui::MainWindowViewFactory& Views() {
+  static ui::MainWindowViewFactory factory;
+  return factory;
+}
+}  // namespace
+
+ui::MainWindowViewFactory ui::SetMainWindowViewFactory(MainWindowViewFactory factory) {
+  return std::exchange(Views(), std::move(factory));
+}
+
+frmMain::~frmMain() = default;
 
 IAppObjectServices* frmMain::EditedObject() const {
   // Only this component's own object offers its module set and parameters;
   // another object is shown by what the host interface tells of it. The
   // object holds itself for as long as the window holds it.
   return qcom::QueryAs<IAppObjectServices>(appObject_.get()).get();
+}
+
+CDBAppObject* frmMain::OwnObject() const {
+  return dynamic_cast<CDBAppObject*>(EditedObject());
+}
+
+const CDBEBModules* frmMain::Modules() const {
+  IAppObjectServices* object = EditedObject();
+  return object ? object->ModuleSet() : nullptr;
+}
+
+void frmMain::Changed(ui::ViewChange change) const {
+  if (view_) view_->Changed(change);
 }
 
 void frmMain::SetAppObject(IAppObject* appObject) {
@@ -27,7 +56,9 @@ void frmMain::Load() {
   for (ui::ChannelList& list : lists_) list.SwitchOn(false);
   tabs_.DisableAll();
   ShowDeviceDetails();
-  // The device menu and its pop-up are set up here once the command bands exist.
+  bar_.SetEnabled(ui::tools::kStandardBand, ui::tools::kMenuTQ, true);
+  BuildDevicePopup();
+  bar_.SetSubBand(ui::tools::kEditTQBand, ui::tools::kMenuTQEdit, ui::tools::kDevicePopUp);
   UpdateAddMenu();
 }
 
@@ -38,16 +69,56 @@ void frmMain::Activate() {
   if (!firstActivation_) return;
   FillChannelLists();
   firstActivation_ = false;
-  IAppObjectServices* object = EditedObject();
-  EnableRemoveCommands(object && object->ModuleSet() && object->ModuleSet()->Count() >= 1);
+  const CDBEBModules* modules = Modules();
+  EnableRemoveCommands(modules && modules->Count() >= 1);
+}
+
+void frmMain::Activated() {
+  qcom::Guarded([&] { Activate(); });
 }
 
 void frmMain::Unload() {
   loaded_ = false;
   explorer_.Release();
-  commands_ = {};
+  bar_ = ui::CommandBar::StoredLayout();
   owner_ = nullptr;
   appObject_ = nullptr;
+  // The view goes once its modal show has returned.
+  if (view_) view_->Close();
+}
+
+void frmMain::ShowModal(IUnknown* ownerWindow) {
+  qcom::Guarded([&] {
+    qcom::ComPtr<frmMain> keep(this);  // the object lets go of its window on close
+    SetOwner(ownerWindow);
+    Load();
+    if (!view_ && Views()) view_ = Views()(*this);
+    if (!view_) {
+      // No display: the window counts as shown and stays open for the object.
+      Activate();
+      return;
+    }
+    view_->ShowModal(ownerWindow);
+    if (!loaded_) view_.reset();
+  });
+}
+
+void frmMain::CloseWindow() {
+  if (closing_) return;
+  qcom::ComPtr<frmMain> keep(this);
+  closing_ = true;
+  // The object detaches the window from its channels and answers with CloseByOwner.
+  if (CDBAppObject* object = OwnObject()) object->ReleaseEditor();
+  closing_ = false;
+  if (!closingByOwner_) {
+    if (view_) view_->Hide();
+    return;
+  }
+  Unload();
+}
+
+void frmMain::CloseRequested() {
+  qcom::Guarded([&] { CloseWindow(); });
 }
 
 void frmMain::CloseByOwner() {
@@ -58,25 +129,9 @@ void frmMain::CloseByOwner() {
   closing_ = false;
 }
 
-void frmMain::UpdateAddMenu() {
-  qcom::Guarded([&] {
-    commands_.addable.clear();
-    IAppObjectServices* object = EditedObject();
-    const CDBEBTemplates* templates = object ? object->ModuleTemplates() : nullptr;
-    if (templates)
-      for (const auto& entry : templates->Items())
-        if (entry.item->IsAddable())
-          commands_.addable.push_back({entry.item->TemplateID(), entry.item->NameText(),
-                                       entry.item->TargetSlot(),
-                                       qcom::ComPtr<IPicture>(entry.item->Icon())});
-    commands_.addEnabled = !commands_.addable.empty();
-  });
-}
-
-void frmMain::EnableRemoveCommands(bool enabled) {
-  commands_.removeEnabled = enabled;
-}
-
 void frmMain::ShowUserName(const std::string& userName) {
-  qcom::Guarded([&] { caption_ = userName; });
+  qcom::Guarded([&] {
+    caption_ = userName;
+    Changed({ui::ViewPart::Caption});
+  });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "com/ComObject.h"
@@ -10,22 +11,26 @@
 #include "ports/EditorView.h"
 #include "ui/ChannelList.h"
 #include "ui/ChannelTabs.h"
+#include "ui/CommandBar.h"
 #include "ui/DetailsList.h"
+#include "ui/EditorWindowModel.h"
 #include "ui/ExplorerBand.h"
-#include "ui/ModuleCommands.h"
+#include "ui/MainWindowView.h"
+#include "ui/ToolIds.h"
 
+class CDBAppObject;
 class CDBEBModule;
 
 // The editor window of one application object, without any toolkit: the
-// explorer band with the device and module buttons, the four channel lists on
-// their tabs, the details list, the caption and the state of the module
-// commands. The model pushes its changes in through IEditorView; a widget
-// layer renders what the accessors below return and forwards the user's
-// clicks. The window is also a callback sink of its object, one that ignores
-// every notification: it follows the model through IEditorView instead.
-class frmMain final : public faces::CallbackSink<IEditorView> {
+// menu bands and the tool-click dispatcher, the explorer band with the device
+// and module buttons, the four channel lists on their tabs, the details list,
+// the caption and the mouse pointer. The model pushes its changes in through
+// IEditorView; a view (MainWindowView) renders what EditorWindowModel returns
+// and forwards the user's clicks there. The window is also a callback sink of
+// its object, one that ignores every notification: it follows the model
+// through IEditorView instead.
+class frmMain final : public faces::CallbackSink<IEditorView>, public ui::EditorWindowModel {
  public:
-  static constexpr int32_t kDeviceButtonId = 1;
   static constexpr const char* kDesignCaption = "TQ";
 
   frmMain() = default;
@@ -41,10 +46,14 @@ class frmMain final : public faces::CallbackSink<IEditorView> {
   // Lifecycle. Load reads the object, so the object comes first; loading a
   // loaded window does nothing. Activation loads the window if needed and,
   // the first time, lists the channels of the placed modules. Unload lets go
-  // of the object and the owner.
+  // of the object and the owner and closes the view.
   void Load();
   void Activate();
   void Unload();
+  // The user's close, the Exit command's or the owner's: asks the object to
+  // release its editor. The window closes when the object answered with
+  // CloseByOwner and hides itself otherwise.
+  void CloseWindow();
 
   // Lists every channel of every placed module and attaches the window to
   // their collections, module by module in the order AO, AI, DO, DI.
@@ -56,6 +65,21 @@ class frmMain final : public faces::CallbackSink<IEditorView> {
   void ShowDeviceDetails();
   // Adds the module's rows to the details list (nothing for no module).
   void ShowModuleDetails(const CDBEBModule* module);
+
+  // The commands of the menus.
+  void Dispatch(int32_t id, const std::string& name, const std::string& tag);
+  void ShowDocumentation();
+  void SaveAndExport();
+  void AddModule(const std::string& templateId);
+  void RemoveLastModule();
+  // Edits the named parameter of every selected row of the kind's list, one
+  // dialog after the other, and writes each row's cell at that column.
+  void EditChannelParameter(ports::ChannelKind kind, const std::string& name, int32_t column);
+  void EditDeviceParameter(const std::string& name);
+  // The pop-ups built at run time.
+  void BuildChannelPopup(ports::ChannelKind kind, const std::string& rowKey);
+  void BuildDevicePopup();
+  void BuildTemplatePopup();
 
   // IEditorView. The model calls these and has no failure to hear of: one that
   // throws stops at the window's barrier, the window shown as far as it got.
@@ -69,6 +93,25 @@ class frmMain final : public faces::CallbackSink<IEditorView> {
   void EnableRemoveCommands(bool enabled) override;
   void ShowUserName(const std::string& userName) override;
   void CloseByOwner() override;
+  void ShowModal(IUnknown* ownerWindow) override;
+
+  // ui::EditorWindowModel
+  const std::vector<ui::Band>& CommandBands() const override { return bar_.Bands(); }
+  const std::vector<ui::Tool>& ExplorerButtons() const override { return explorer_.Buttons(); }
+  const ui::ChannelList& ChannelRows(ports::ChannelKind kind) const override { return List(kind); }
+  const ui::ChannelTabs& TabState() const override { return tabs_; }
+  const std::vector<ui::DetailRow>& DetailRows() const override { return details_.Rows(); }
+  const std::string& WindowCaption() const override { return caption_; }
+  ui::Pointer MousePointer() const override { return pointer_; }
+  void ToolClick(int32_t id, const std::string& name, const std::string& tag) override;
+  void ListMouseDown(ports::ChannelKind kind, int button) override;
+  void RowClick(ports::ChannelKind kind, const std::string& key) override;
+  void ListMouseUp(ports::ChannelKind kind, int button) override;
+  void SelectionChanged(ports::ChannelKind kind, const std::vector<std::string>& keys) override;
+  void DetailsClick() override;
+  void TabClick(int tab) override;
+  void Activated() override;
+  void CloseRequested() override;
 
   // What the window shows.
   const std::string& Caption() const { return caption_; }
@@ -76,19 +119,30 @@ class frmMain final : public faces::CallbackSink<IEditorView> {
   const ui::ChannelTabs& Tabs() const { return tabs_; }
   const ui::DetailsList& Details() const { return details_; }
   const ui::ExplorerBand& Explorer() const { return explorer_; }
-  const ui::ModuleCommands& Commands() const { return commands_; }
+  const ui::CommandBar& Bar() const { return bar_; }
   bool Loaded() const { return loaded_; }
   bool FirstActivation() const { return firstActivation_; }
   bool ClosingByOwner() const { return closingByOwner_; }
 
  private:
-  ~frmMain() override = default;
+  ~frmMain() override;
 
   ui::ChannelList& ListOf(ports::ChannelKind kind) { return lists_[ui::TabOf(kind)]; }
   // What the edited object offers to the component's own classes (its module
   // set, templates and parameters); null when there is no object or it is
   // another component's.
   IAppObjectServices* EditedObject() const;
+  // The edited object when it is this component's own.
+  CDBAppObject* OwnObject() const;
+  const CDBEBModules* Modules() const;
+  static ui::Tool ModuleButton(int32_t id, const CDBEBModule& module);
+  // Whether the device parameter is shown and offered: the field-bus address is not.
+  static bool ShownParameter(const std::string& name);
+  // Enables the channel menu of the menu bar: only right after a row click.
+  void EnableChannelMenu(bool enabled);
+  void SetPointer(ui::Pointer pointer);
+  void Changed(ui::ViewChange change) const;
+  void BandChanged(const char* band) const { Changed({ui::ViewPart::Bands, band}); }
 
   qcom::WeakRef<IAppObject> appObject_;
   qcom::ComPtr<IUnknown> owner_;
@@ -97,14 +151,14 @@ class frmMain final : public faces::CallbackSink<IEditorView> {
   bool closingByOwner_ = false;
   bool closing_ = false;
   std::string caption_ = kDesignCaption;
+  ui::Pointer pointer_ = ui::Pointer::Default;
 
+  ui::CommandBar bar_ = ui::CommandBar::StoredLayout();
   ui::ExplorerBand explorer_;
   // In tab order: AI, AO, DI, DO.
   std::array<ui::ChannelList, ui::kChannelTabCount> lists_;
   ui::ChannelTabs tabs_;
   ui::DetailsList details_;
-  // The menu bar, its sub-menu and pop-up bands and the tool-click dispatcher
-  // join here with the editor commands; until then the window keeps the state
-  // those bands show.
-  ui::ModuleCommands commands_;
+  // While the window is shown on a display.
+  std::unique_ptr<ui::MainWindowView> view_;
 };

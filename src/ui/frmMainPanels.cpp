@@ -3,6 +3,7 @@
 #include "com/Bstr.h"
 #include "com/TextRules.h"
 #include "modules/CDBEBModules.h"
+#include "platform/Picture.h"
 #include "ui/frmMain.h"
 #include "values/CDBAttributes.h"
 
@@ -18,14 +19,23 @@ std::string ObjectText(IAppObject* object, HRESULT (IAppObject::*getter)(BSTR*))
   return text.utf8();
 }
 
-ui::ExplorerButton ModuleButton(int32_t id, const CDBEBModule& module) {
-  return {id, module.Key(), module.Key(), module.NameText(), qcom::ComPtr<IPicture>(module.Icon())};
+}  // namespace
+
+ui::Tool frmMain::ModuleButton(int32_t id, const CDBEBModule& module) {
+  return {.id = id,
+          .name = module.Key(),
+          .tag = module.Key(),
+          .caption = module.NameText(),
+          .picture = platform::PictureBytes(module.Icon())};
 }
 
-}  // namespace
+bool frmMain::ShownParameter(const std::string& name) {
+  return qcom::text::Upper(name) != kHiddenDeviceParameter;
+}
 
 void frmMain::CreateExplorerBand() {
   explorer_.Create();
+  Changed({ui::ViewPart::Explorer});
 }
 
 void frmMain::FillModulesBand() {
@@ -33,39 +43,42 @@ void frmMain::FillModulesBand() {
   const std::string key = ObjectText(appObject_.get(), &IAppObject::get_GlobalKey);
   qcom::ComPtr<IPicture> icon;
   if (FAILED(appObject_->get_Icon(icon.put()))) icon = nullptr;
-  explorer_.Add({kDeviceButtonId, key, key, ObjectText(appObject_.get(), &IAppObject::get_Name),
-                 std::move(icon)});
-
-  IAppObjectServices* object = EditedObject();
-  const CDBEBModules* modules = object ? object->ModuleSet() : nullptr;
-  if (!modules) return;
-  int32_t id = kDeviceButtonId;
-  for (const auto& entry : modules->Modules()) explorer_.Add(ModuleButton(++id, *entry.item));
+  explorer_.Add({.id = ui::tools::kDeviceButton,
+                 .name = key,
+                 .tag = key,
+                 .caption = ObjectText(appObject_.get(), &IAppObject::get_Name),
+                 .picture = platform::PictureBytes(icon.get())});
+  if (const CDBEBModules* modules = Modules()) {
+    int32_t id = ui::tools::kDeviceButton;
+    for (const auto& entry : modules->Modules()) explorer_.Add(ModuleButton(++id, *entry.item));
+  }
+  Changed({ui::ViewPart::Explorer});
 }
 
 void frmMain::AddModuleButton(const ports::ModuleButtonData& module) {
   qcom::Guarded([&] {
-    IAppObjectServices* object = EditedObject();
-    const CDBEBModules* modules = object ? object->ModuleSet() : nullptr;
+    const CDBEBModules* modules = Modules();
     const auto count = static_cast<int32_t>(modules ? modules->Count() : 0);
     auto placed = modules ? modules->Modules().ByKey(module.key) : nullptr;
-    explorer_.Add({count + 2, module.key, module.key, module.name,
-                   placed ? qcom::ComPtr<IPicture>(placed->Icon()) : nullptr});
+    ui::Tool button = {
+        .id = count + 2, .name = module.key, .tag = module.key, .caption = module.name};
+    if (placed) button.picture = platform::PictureBytes(placed->Icon());
+    explorer_.Add(std::move(button));
+    Changed({ui::ViewPart::Explorer});
   });
 }
 
 void frmMain::ShowDeviceDetails() {
   details_.Clear();
-  if (!appObject_) return;
-  details_.Add("Name", ObjectText(appObject_.get(), &IAppObject::get_Name));
+  if (appObject_) details_.Add("Name", ObjectText(appObject_.get(), &IAppObject::get_Name));
   IAppObjectServices* object = EditedObject();
-  const CDBAttributes* parameters = object ? object->AttributeSet() : nullptr;
-  if (!parameters) return;
-  for (const auto& entry : parameters->Items()) {
-    const CDBAttribute& parameter = *entry.item;
-    if (qcom::text::Upper(parameter.NameText()) == kHiddenDeviceParameter) continue;
-    details_.Add(parameter.NameText(), parameter.DisplayValue());
-  }
+  if (const CDBAttributes* parameters = object ? object->AttributeSet() : nullptr)
+    for (const auto& entry : parameters->Items()) {
+      const CDBAttribute& parameter = *entry.item;
+      if (ShownParameter(parameter.NameText()))
+        details_.Add(parameter.NameText(), parameter.DisplayValue());
+    }
+  Changed({ui::ViewPart::Details});
 }
 
 void frmMain::ShowModuleDetails(const CDBEBModule* module) {
@@ -80,4 +93,5 @@ void frmMain::ShowModuleDetails(const CDBEBModule* module) {
   for (const auto& [property, count] : counts)
     if (count > 0) details_.Add(property, std::to_string(count));
   details_.Add("IsConnected", module->HasConnections() ? "True" : "False");
+  Changed({ui::ViewPart::Details});
 }

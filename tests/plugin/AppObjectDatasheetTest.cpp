@@ -63,6 +63,7 @@ TEST_F(AppObjectDatasheet, OpenerResultsBecomeTheirMessages) {
       {0, {}},
       {3, {"Viewer not Available. Please install the viewer to see the documentation"}},
       {4, {"Visualization not allowed"}},
+      {2, {"DataSheet not available"}},
   };
   for (const auto& [exitCode, expected] : cases) {
     object = qcom::Make<CDBAppObject>();

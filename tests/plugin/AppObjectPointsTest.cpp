@@ -30,3 +30,19 @@ TEST_F(AppObjectPoints, CounterOutputsFollowTheNextLowerCounter) {
                      "Binary (1) Counter #3", "Binary (1) Value #4"}));
   for (size_t i = 1; i <= 3; ++i) EXPECT_TRUE(dis->At(i)->IsCounterFlag());
 }
+
+TEST_F(AppObjectPoints, ClearingReferencesZeroesEveryInputByItsWidth) {
+  object->ClearReferences();  // no input yet
+  ASSERT_TRUE(Add("EB4AO") && Add("EB8DO"));
+  Strings values;
+  for (const auto& entry : object->InputSet()->Items()) {
+    entry.item->put_Value(qcom::Bstr("ABCDEF").get());
+    object->ClearReferences();
+    qcom::Bstr value;
+    entry.item->get_Value(value.out());
+    values.push_back(value.utf8() + (entry.item->IsExtended() ? " wide" : ""));
+  }
+  Strings expected(4, "000000 wide");  // the analog outputs' inputs are extended
+  expected.resize(12, "0000");
+  EXPECT_EQ(values, expected);
+}

@@ -52,6 +52,7 @@ class RecordingEditor final : public qcom::ComObject<IEditorView> {
     calls.push_back("user name " + userName);
   }
   void CloseByOwner() override { calls.push_back("close by owner"); }
+  void ShowModal(IUnknown*) override { calls.push_back("show"); }
 
  private:
   ~RecordingEditor() override = default;

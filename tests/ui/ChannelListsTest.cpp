@@ -39,7 +39,7 @@ TEST_F(ChannelLists, FirstActivationListsEveryPlacedModuleAndRemovalsCloseTheirT
     Open();
     EXPECT_EQ(EnabledTabs(), enabled) << templateId;
     EXPECT_EQ(window->Tabs().Current(), enabled[0] ? 0 : 2) << templateId;
-    EXPECT_TRUE(window->Commands().removeEnabled) << "one placed module can be removed";
+    EXPECT_TRUE(window->Bar().FindTool("sbndEB", "mnuEBRemove")->enabled) << "one module to remove";
     object->Destroy();
     object = NewObject();
   }

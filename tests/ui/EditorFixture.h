@@ -82,7 +82,7 @@ class EditorFixture : public ::testing::Test {
   }
   // "id name tag caption", one per button.
   Strings Buttons() const {
-    return Each(window->Explorer().Buttons(), [](const ui::ExplorerButton& b) {
+    return Each(window->Explorer().Buttons(), [](const ui::Tool& b) {
       return std::to_string(b.id) + " " + b.name + " " + b.tag + " " + b.caption;
     });
   }
