@@ -2,7 +2,6 @@
 
 #include <dlfcn.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "modules/ComponentLocation.h"
@@ -14,11 +13,6 @@ namespace {
 
 using MakeView = DialogView* (*)(ParameterDialog*);
 using MakeWindow = MainWindowView* (*)(EditorWindowModel*);
-
-bool Set(const char* name) {
-  const char* value = std::getenv(name);
-  return value && *value;
-}
 
 // Loaded once per process and kept: the windows it made may outlive any one
 // use, and the toolkit cannot be unloaded once it has run. Null when the
@@ -47,10 +41,6 @@ void* LibraryFunction(const char* name) {
 }
 
 }  // namespace
-
-bool DisplayAvailable() {
-  return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM");
-}
 
 std::unique_ptr<DialogView> EditorLibraryView(ParameterDialog& dialog) {
   auto make = reinterpret_cast<MakeView>(LibraryFunction(kDialogViewSymbol));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/DialogControls.h"
+#include "ui/Display.h"
 #include "ui/MainWindowView.h"
 
 // The editor's windows live in a library of their own, TQ4600Editor.so beside
@@ -17,10 +18,6 @@ constexpr const char* kDialogViewSymbol = "TQ4600EditorDialogView";
 // The function the library exports to make the editor window's view:
 // ui::MainWindowView* (ui::EditorWindowModel*), null when it cannot show one.
 constexpr const char* kMainWindowViewSymbol = "TQ4600EditorMainWindowView";
-
-// Whether windows can be shown: a display, or a toolkit platform chosen for
-// this process (offscreen rendering among them).
-bool DisplayAvailable();
 
 // Views made by the editor library; no view (the dialog behaves as cancelled)
 // without a display or when the library cannot be loaded, which is said once.

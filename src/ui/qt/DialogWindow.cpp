@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/qt/MessageBoxService.h"
+#include "ui/qt/ModalServices.h"
 
 namespace ui::widgets {
 
@@ -41,7 +41,7 @@ DialogWindow::DialogWindow(ParameterDialog& dialog)
 }
 
 void DialogWindow::ShowModal() {
-  platform::ScopedMessageService messages(MessageBoxes());
+  ModalServices services;
   ControlsChanged();
   exec();
 }

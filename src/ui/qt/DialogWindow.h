@@ -27,7 +27,8 @@ class DialogWindow : public QDialog, public DialogView {
  public:
   explicit DialogWindow(ParameterDialog& dialog);
 
-  // While the window is shown, the system's messages are message boxes over it.
+  // While the window is shown, the system's messages are message boxes over it
+  // and the message pump holds the user's input back.
   void ShowModal() override;
   void Close() override;
   void ControlsChanged() override;
