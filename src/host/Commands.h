@@ -13,11 +13,15 @@ int RunStream(const std::vector<std::string>& args);
 int RunSave(const std::vector<std::string>& args);
 int RunSet(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
+int RunEdit(const std::vector<std::string>& args);
 
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);
 
 // A count with its noun as messages write it: "1 object", "2 objects".
 std::string Counted(size_t count, const std::string& noun);
+
+// Why --object N names nothing in the project at path, which holds count objects.
+std::string MissingObject(const std::string& path, size_t count, size_t number);
 
 }  // namespace host

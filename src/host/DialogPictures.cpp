@@ -1,6 +1,6 @@
 // tqdialogs: draws the four parameter edit dialogs, as they open on a sample
-// parameter of each kind, into PNG files, without a display. The pictures in
-// the README are made with it.
+// parameter of each kind, and the editor window with its about box into PNG
+// files, without a display. The pictures in the README are made with it.
 #include <QApplication>
 #include <QDir>
 #include <QWidget>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "com/Bstr.h"
+#include "host/EditorPictures.h"
 #include "hostkit/UnitConverter.h"
 #include "ui/EditorInstall.h"
 #include "ui/frmCPModif1.h"
@@ -26,7 +27,8 @@ constexpr const char* kUsage =
     "\n"
     "Draws the numeric, text, enumeration and bit-field edit dialogs, each as it\n"
     "opens on a sample parameter, into DIR/frmCPModif1.png, frmCPModif2.png,\n"
-    "frmCPModif3.png and frmCPModif5.png. No display is needed.\n"
+    "frmCPModif3.png and frmCPModif5.png, and the editor window on a demo object\n"
+    "and its about box into DIR/frmMain.png and frmAbout.png. No display is needed.\n"
     "  -o DIR          the folder for the pictures (made when missing)\n"
     "  --snvt FILE     the SNVT catalogue (default: the one built beside tqdialogs)\n"
     "  --units si|us   the unit system of the numeric dialog (default si)\n";
@@ -133,5 +135,9 @@ int main(int argc, char** argv) {
     std::printf("%s\n", path.c_str());
   }
   ui::SetDialogViewFactory({});
+  std::string error;
+  for (const std::string& path : host::DrawEditorPictures(out, catalogue.get(), error))
+    std::printf("%s\n", path.c_str());
+  if (!error.empty()) status = Fail(error);
   return status;
 }

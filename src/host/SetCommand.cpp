@@ -133,10 +133,7 @@ int RunSet(const std::vector<std::string>& words) {
   if (!project.Read(path, error)) return Fail("set", error, kExitInput);
   const size_t index = *number - 1;
   if (index >= project.entries().size())
-    return Fail("set",
-                path + " holds " + Counted(project.entries().size(), "object") +
-                    "; there is no object " + std::to_string(*number),
-                kExitInput);
+    return Fail("set", MissingObject(path, project.entries().size(), *number), kExitInput);
   const std::string label = ObjectLabel(path, project, index);
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("set", error, kExitInput);

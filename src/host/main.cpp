@@ -17,19 +17,6 @@
 #include "host/HelpText.h"
 #include "host/NearestName.h"
 
-namespace host {
-
-int Fail(const std::string& command, const std::string& text, int code) {
-  std::fprintf(stderr, "tqhost %s: %s\n", command.c_str(), text.c_str());
-  return code;
-}
-
-std::string Counted(size_t count, const std::string& noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
-}  // namespace host
-
 namespace {
 // A standard descriptor closed at the start would be handed to the next file
 // tqhost opens, and text meant for the terminal would land in a project. Each
@@ -60,7 +47,7 @@ struct Command {
 const Command kCommands[] = {{"regsvr", host::RunRegsvr}, {"info", host::RunInfo},
                              {"new", host::RunNew},       {"stream", host::RunStream},
                              {"save", host::RunSave},     {"set", host::RunSet},
-                             {"report", host::RunReport}};
+                             {"report", host::RunReport}, {"edit", host::RunEdit}};
 
 std::string Help() {
   return "usage: tqhost COMMAND [OPTIONS]\n"
@@ -77,6 +64,9 @@ std::string Help() {
               {"set FILE [--object N] NAME=VALUE ...", "set parameters and print the new stream"},
               {"report FILE -o OUT [--object N]",
                "write the documentation report (.pdf, .odt, .html)"},
+              {"edit FILE [--object N]",
+               "open the editor window on an object; write\n"
+               "FILE back if it changed"},
               {"help COMMAND", "the options of a command (as COMMAND --help)"},
               {"--version", "print tqhost's version"}},
              32) +
