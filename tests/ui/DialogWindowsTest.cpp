@@ -141,7 +141,8 @@ TEST_F(DialogWindows, TheComponentsEditorLibraryLoadsAndMakesTheWindows) {
   testing_support::TempDir out;  // the pictures for the README
   auto run = testing_support::RunProcess(TQ_BUILD_DIR "/bin/tqdialogs", {"-o", out.path()});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  for (const char* name : {"frmCPModif1", "frmCPModif2", "frmCPModif3", "frmCPModif5"}) {
+  for (const char* name :
+       {"frmCPModif1", "frmCPModif2", "frmCPModif3", "frmCPModif5", "frmMain", "frmAbout"}) {
     QImage picture((out / (std::string(name) + ".png")).c_str());
     EXPECT_GT(picture.width(), 150) << name;
   }

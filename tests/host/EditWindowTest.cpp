@@ -1,0 +1,336 @@
+// tqhost edit as a user runs it on a display: the command runs in this
+// process, the component it creates through the registry shows its real
+// editor window, and the user (the scripts here) drives that window and its
+// dialogs with keys and the mouse while the command waits for it to close.
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <regex>
+#include <unistd.h>
+
+#include "host/Commands.h"
+#include "support/TempDir.h"
+#include "ui/qt/ApplicationInstance.h"
+
+namespace {
+
+using testing_support::ReadFile;
+using Strings = std::vector<std::string>;
+
+struct Ran {
+  int code = -1;
+  std::string out, err;
+};
+
+// Runs a tqhost command in this process, collecting what it prints.
+Ran Tqhost(int (*command)(const Strings&), const Strings& args) {
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  Ran run;
+  run.code = command(args);
+  run.out = testing::internal::GetCapturedStdout();
+  run.err = testing::internal::GetCapturedStderr();
+  return run;
+}
+
+// Runs the script once the widget the test names is the active modal one,
+// polling, so that it never acts on a window that is not up yet. A script
+// that cannot go on closes its menus and window, so nothing hangs.
+void When(std::function<QWidget*()> find, std::function<void(QWidget&)> script) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, find, script] {
+    QWidget* widget = find();
+    if (!widget) return;
+    timer->stop();
+    timer->deleteLater();
+    try {
+      script(*widget);
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << e.what();
+      while (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+      widget->close();
+    }
+  });
+  timer->start(5);
+}
+
+template <class Widget>
+Widget* ActiveModal(const char* title = nullptr) {
+  auto* widget = qobject_cast<Widget*>(QApplication::activeModalWidget());
+  if (!widget || (title && widget->windowTitle() != title)) return nullptr;
+  return QApplication::activeWindow() == widget ? widget : nullptr;
+}
+
+template <class Widget>
+Widget& Child(QWidget& parent, const QString& name) {
+  auto* child = parent.findChild<Widget*>(name);
+  if (!child) throw std::runtime_error("no " + name.toStdString());
+  return *child;
+}
+
+QMenu& OpenMenu() {
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  if (!menu || !QTest::qWaitForWindowExposed(menu)) throw std::runtime_error("no menu open");
+  return *menu;
+}
+
+// The open menu's entries, "-" before a disabled one.
+std::string Entries(QMenu& menu) {
+  std::string entries;
+  for (QAction* action : menu.actions())
+    if (!action->isSeparator())
+      entries += (action->isEnabled() ? "" : "-") + action->text().toStdString() + "|";
+  return entries;
+}
+
+// Walks the open menu down with the arrow key to the entry and presses Enter.
+void Pick(const QString& entry) {
+  QMenu& menu = OpenMenu();
+  for (int step = 0; step < 20 && !(menu.activeAction() && menu.activeAction()->text() == entry);
+       ++step)
+    QTest::keyClick(&menu, Qt::Key_Down);
+  if (!menu.activeAction() || menu.activeAction()->text() != entry)
+    throw std::runtime_error("no entry " + entry.toStdString() + " in " + Entries(menu));
+  QTest::keyClick(&menu, Qt::Key_Return);
+  // The window is active again once the closed menus have given the focus back.
+  QApplication::processEvents();
+}
+
+std::string Texts(QTreeWidget& list, int column) {
+  std::string texts;
+  for (int row = 0; row < list.topLevelItemCount(); ++row)
+    texts += list.topLevelItem(row)->text(column).toStdString() + "|";
+  return texts;
+}
+
+std::string Buttons(QWidget& window) {
+  std::string texts;
+  for (auto* button : window.findChild<QWidget*>("IO_Expansion")->findChildren<QToolButton*>())
+    if (button->isVisible() && !button->icon().isNull()) texts += button->text().toStdString() + "|";
+  return texts;
+}
+
+// A key pressed in the window once it is active again after a menu or a
+// dialog; the offscreen platform has no window manager to give it back.
+void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers keys = {}) {
+  window.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, key, keys);
+}
+
+void Click(QTreeWidget& list, int row, Qt::MouseButton button, Qt::KeyboardModifiers keys = {}) {
+  EXPECT_TRUE(QTest::qWaitForWindowActive(list.window()));
+  const QRect where = list.visualItemRect(list.topLevelItem(row));
+  QTest::mouseClick(list.viewport(), button, keys, {where.left() + 24, where.center().y()});
+}
+
+std::string Matches(const std::string& text, const std::string& pattern) {
+  std::string found;
+  const std::regex expression(pattern);
+  for (std::sregex_iterator it(text.begin(), text.end(), expression), end; it != end; ++it)
+    found += (*it)[1].str() + "|";
+  return found;
+}
+
+class EditWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ui::widgets::EnsureApplication());
+    // Menus open at once, as keys expect them to, without an animation first.
+    for (auto effect : {Qt::UI_AnimateMenu, Qt::UI_FadeMenu, Qt::UI_AnimateCombo})
+      QApplication::setEffectEnabled(effect, false);
+    ASSERT_EQ(Tqhost(host::RunNew, {"-o", project, "--name", "Boiler room", "--modules",
+                                    "EB4AI2AO,EB8DIC"})
+                  .code,
+              0);
+  }
+  // Whether another command could take the project's lock now.
+  bool ProjectFree() const {
+    const int fd = ::open(project.c_str(), O_RDONLY);
+    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return free;
+  }
+  // Answers each message box with OK, noting "title|icon|text".
+  void AnswerMessages(std::string& seen) {
+    When([] { return ActiveModal<QMessageBox>(); },
+         [&seen](QWidget& box) {
+           auto& message = static_cast<QMessageBox&>(box);
+           seen += message.windowTitle().toStdString() + "|" + std::to_string(message.icon()) +
+                   "|" + message.text().toStdString();
+           QTest::keyClick(&message, Qt::Key_Return);
+         });
+  }
+
+  testing_support::TempDir dir;
+  std::string project = dir / "project.xml";
+};
+
+TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
+  QMainWindow* shown = nullptr;
+  int dialogs = 0;
+  std::string messages, opened;
+  When([] { return ActiveModal<QMainWindow>(); }, [&](QWidget& w) {
+    shown = static_cast<QMainWindow*>(&w);
+    std::string bar;
+    for (QAction* menu : shown->menuBar()->actions())
+      bar += (menu->isEnabled() ? "" : "-") + menu->text().toStdString() + "|";
+    EXPECT_EQ(w.windowTitle().toStdString() + "|" + bar, "TQ|&File|T&Q|&EB|-Channel|?|");
+    EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|");
+    auto& tabs = Child<QTabWidget>(w, "SSTab1");
+    std::string tabTexts;
+    for (int tab = 0; tab < tabs.count(); ++tab)
+      tabTexts += tabs.tabText(tab).toStdString() + (tabs.isTabEnabled(tab) ? "+|" : "-|");
+    EXPECT_EQ(tabTexts, "Analog Input+|Analog Output+|Digital Input+|Digital Output-|");
+    EXPECT_EQ(tabs.currentIndex(), 2) << "the last kind listed";
+    auto& ai = Child<QTreeWidget>(w, "lwAI");
+    EXPECT_EQ(ai.headerItem()->text(1) + ai.headerItem()->text(2) + ai.headerItem()->text(13),
+              "EB Modulesensortypelinear_span");
+    EXPECT_EQ(Texts(ai, 0), "Analog (0)|Analog (1)|Analog (2)|Analog (3)|");
+    EXPECT_FALSE(ai.topLevelItem(0)->icon(0).isNull());
+    EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lvDetails"), 0).substr(0, 14), "Name|Priority|");
+    EXPECT_FALSE(ProjectFree()) << "the project stays locked while the window is open";
+
+    // Add a module from the EB menu's Add sub-menu, with the keys.
+    Press(w, Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(Entries(OpenMenu()), "&Add|&Remove|");
+    Pick("&Add");
+    EXPECT_EQ(Entries(OpenMenu()), "EB 4AO|");
+    EXPECT_FALSE(OpenMenu().actions()[0]->icon().isNull());
+    Pick("EB 4AO");
+    EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|EB 4AO|");
+    EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lwAO"), 1), "EB1|EB1|EB3|EB3|EB3|EB3|");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
+
+    // Two rows selected, the parameter edited from the right button's menu:
+    // its dialog opens once per row.
+    QTest::mouseClick(tabs.tabBar(), Qt::LeftButton, {}, tabs.tabBar()->tabRect(0).center());
+    Click(ai, 0, Qt::LeftButton);
+    Click(ai, 1, Qt::LeftButton, Qt::ControlModifier);
+    Click(ai, 1, Qt::RightButton);
+    EXPECT_EQ(Entries(OpenMenu()), "Edit|");
+    Pick("Edit");
+    EXPECT_EQ(Entries(OpenMenu()).substr(0, 24), "sensortype|range|suppres");
+    std::function<void(QWidget&)> answer = [&](QWidget& d) {
+      auto& list = Child<QComboBox>(d, "cboEnum");
+      EXPECT_EQ(list.currentText(), "NI1000");
+      QTest::keyClick(&list, Qt::Key_Down);
+      QTest::keyClick(&d, Qt::Key_Return);
+      if (++dialogs < 2) When([] { return ActiveModal<QDialog>("Edit value"); }, answer);
+    };
+    When([] { return ActiveModal<QDialog>("Edit value"); }, answer);
+    Pick("sensortype");
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_EQ(Texts(ai, 2), "NI1000_EXT|NI1000_EXT|NI1000|NI1000|");
+
+    // Remove the last module, from the EB menu.
+    Press(w, Qt::Key_E, Qt::AltModifier);
+    Pick("&Remove");
+    EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|");
+    EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lwAO"), 1), "EB1|EB1|");
+
+    // The help menu, which has no mnemonic: F10 opens the bar, Left wraps to it.
+    Press(w, Qt::Key_F10);
+    QTest::keyClick(&OpenMenu(), Qt::Key_Left);
+    EXPECT_EQ(Entries(OpenMenu()), " View Data Sheet|About...|");
+    When([] { return ActiveModal<QDialog>("About TQ4600 Plug-In"); }, [](QWidget& about) {
+      EXPECT_EQ(Child<QLabel>(about, "lblTitle").text() + "|" +
+                    Child<QLabel>(about, "lblVersion").text(),
+                "TQ 4600 Plug-In|Version 1.0.0");
+      EXPECT_FALSE(Child<QLabel>(about, "ImgLogo").pixmap().isNull());
+      QTest::keyClick(&about, Qt::Key_Return);
+    });
+    Pick("About...");
+
+    // The data sheet: first without a viewer (a message box over the window),
+    // then with the desktop's opener.
+    const std::string bin = dir / "bin", savedPath = std::getenv("PATH");
+    std::filesystem::create_directory(bin);
+    setenv("PATH", bin.c_str(), 1);
+    AnswerMessages(messages);
+    Press(w, Qt::Key_F10);
+    QTest::keyClick(&OpenMenu(), Qt::Key_Left);
+    Pick(" View Data Sheet");
+    testing_support::WriteFile(bin + "/xdg-open", "#!/bin/sh\necho \"$1\" > " + (dir / "opened") + "\n");
+    ::chmod((bin + "/xdg-open").c_str(), 0755);
+    Press(w, Qt::Key_F10);
+    QTest::keyClick(&OpenMenu(), Qt::Key_Left);
+    Pick(" View Data Sheet");
+    setenv("PATH", savedPath.c_str(), 1);
+    opened = ReadFile(dir / "opened");
+
+    Press(w, Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(Entries(OpenMenu()), "&Show Documentation|&Save and Export|E&xit|");
+    Pick("E&xit");
+  });
+  const std::string before = ReadFile(project);
+  const Ran edit = Tqhost(host::RunEdit, {project});
+  ASSERT_TRUE(shown) << "no editor window\n" << edit.err;
+  EXPECT_FALSE(shown->isVisible());
+  EXPECT_EQ(edit.code, 0) << edit.err;
+  EXPECT_EQ(messages,
+            "O_TQ4600|0|Viewer not Available. Please install the viewer to see the documentation");
+  EXPECT_NE(opened.find("/DataSheets/pb_4600_TQ4600.pdf\n"), std::string::npos) << opened;
+
+  // The module added and removed again, the two edited rows' sensor type.
+  const std::string written = ReadFile(project);
+  EXPECT_NE(written, before);
+  EXPECT_EQ(Matches(written, "<(EB[0-9A-Z]+)>"), "EB4AI2AO|EB8DIC|");
+  EXPECT_EQ(Matches(written, "<sensortype>([0-9])</sensortype>"), "2|2|1|1|");
+  const Ran stream = Tqhost(host::RunStream, {project});
+  EXPECT_EQ(edit.out, stream.out);
+  EXPECT_EQ(edit.out.size(), 219u) << "one line of the stream";
+  EXPECT_TRUE(ProjectFree());
+}
+
+TEST_F(EditWindow, ClosedUnchangedLeavesTheProjectAndRefusesWithoutDisplay) {
+  struct stat before {};
+  ::stat(project.c_str(), &before);
+  const std::string text = ReadFile(project);
+  bool shown = false;
+  // The window's own close button.
+  When([] { return ActiveModal<QMainWindow>(); }, [&](QWidget& w) { shown = true, w.close(); });
+  const Ran edit = Tqhost(host::RunEdit, {project, "--object", "1"});
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(edit.code, 0) << edit.err;
+  EXPECT_EQ(edit.out, Tqhost(host::RunStream, {project}).out);
+  struct stat after {};
+  ::stat(project.c_str(), &after);
+  EXPECT_EQ(after.st_ino, before.st_ino) << "not written again";
+  EXPECT_EQ(ReadFile(project), text);
+
+  const Ran missing = Tqhost(host::RunEdit, {project, "--object", "2"});
+  EXPECT_EQ(missing.code, 1);
+  EXPECT_EQ(missing.err, "tqhost edit: " + project + " holds 1 object; there is no object 2\n");
+  // No display and no platform chosen (the suite's is offscreen), as on a server.
+  std::vector<std::pair<const char*, std::string>> saved;
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    if (const char* value = std::getenv(name)) saved.emplace_back(name, value), unsetenv(name);
+  const Ran headless = Tqhost(host::RunEdit, {project});
+  for (const auto& [name, value] : saved) setenv(name, value.c_str(), 1);
+  EXPECT_EQ(headless.code, 1);
+  EXPECT_EQ(headless.out + headless.err,
+            "tqhost edit: no display to show the editor window on (set DISPLAY or "
+            "WAYLAND_DISPLAY, or QT_QPA_PLATFORM)\n");
+  EXPECT_EQ(ReadFile(project), text);
+}
+
+}  // namespace
