@@ -19,12 +19,12 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include <cerrno>
 #include <fcntl.h>
+#include <unistd.h>
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <regex>
-#include <unistd.h>
 
 #include "host/Commands.h"
 #include "support/TempDir.h"
@@ -124,7 +124,8 @@ std::string Texts(QTreeWidget& list, int column) {
 std::string Buttons(QWidget& window) {
   std::string texts;
   for (auto* button : window.findChild<QWidget*>("IO_Expansion")->findChildren<QToolButton*>())
-    if (button->isVisible() && !button->icon().isNull()) texts += button->text().toStdString() + "|";
+    if (button->isVisible() && !button->icon().isNull())
+      texts += button->text().toStdString() + "|";
   return texts;
 }
 
@@ -157,8 +158,8 @@ class EditWindow : public ::testing::Test {
     // Menus open at once, as keys expect them to, without an animation first.
     for (auto effect : {Qt::UI_AnimateMenu, Qt::UI_FadeMenu, Qt::UI_AnimateCombo})
       QApplication::setEffectEnabled(effect, false);
-    ASSERT_EQ(Tqhost(host::RunNew, {"-o", project, "--name", "Boiler room", "--modules",
-                                    "EB4AI2AO,EB8DIC"})
+    ASSERT_EQ(Tqhost(host::RunNew,
+                     {"-o", project, "--name", "Boiler room", "--modules", "EB4AI2AO,EB8DIC"})
                   .code,
               0);
   }
@@ -188,99 +189,106 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
   QMainWindow* shown = nullptr;
   int dialogs = 0;
   std::string messages, opened;
-  When([] { return ActiveModal<QMainWindow>(); }, [&](QWidget& w) {
-    shown = static_cast<QMainWindow*>(&w);
-    std::string bar;
-    for (QAction* menu : shown->menuBar()->actions())
-      bar += (menu->isEnabled() ? "" : "-") + menu->text().toStdString() + "|";
-    EXPECT_EQ(w.windowTitle().toStdString() + "|" + bar, "TQ|&File|T&Q|&EB|-Channel|?|");
-    EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|");
-    auto& tabs = Child<QTabWidget>(w, "SSTab1");
-    std::string tabTexts;
-    for (int tab = 0; tab < tabs.count(); ++tab)
-      tabTexts += tabs.tabText(tab).toStdString() + (tabs.isTabEnabled(tab) ? "+|" : "-|");
-    EXPECT_EQ(tabTexts, "Analog Input+|Analog Output+|Digital Input+|Digital Output-|");
-    EXPECT_EQ(tabs.currentIndex(), 2) << "the last kind listed";
-    auto& ai = Child<QTreeWidget>(w, "lwAI");
-    EXPECT_EQ(ai.headerItem()->text(1) + ai.headerItem()->text(2) + ai.headerItem()->text(13),
-              "EB Modulesensortypelinear_span");
-    EXPECT_EQ(Texts(ai, 0), "Analog (0)|Analog (1)|Analog (2)|Analog (3)|");
-    EXPECT_FALSE(ai.topLevelItem(0)->icon(0).isNull());
-    EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lvDetails"), 0).substr(0, 14), "Name|Priority|");
-    EXPECT_FALSE(ProjectFree()) << "the project stays locked while the window is open";
+  When([] { return ActiveModal<QMainWindow>(); },
+       [&](QWidget& w) {
+         shown = static_cast<QMainWindow*>(&w);
+         std::string bar;
+         for (QAction* menu : shown->menuBar()->actions())
+           bar += (menu->isEnabled() ? "" : "-") + menu->text().toStdString() + "|";
+         EXPECT_EQ(w.windowTitle().toStdString() + "|" + bar, "TQ|&File|T&Q|&EB|-Channel|?|");
+         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|");
+         auto& tabs = Child<QTabWidget>(w, "SSTab1");
+         std::string tabTexts;
+         for (int tab = 0; tab < tabs.count(); ++tab)
+           tabTexts += tabs.tabText(tab).toStdString() + (tabs.isTabEnabled(tab) ? "+|" : "-|");
+         EXPECT_EQ(tabTexts, "Analog Input+|Analog Output+|Digital Input+|Digital Output-|");
+         EXPECT_EQ(tabs.currentIndex(), 2) << "the last kind listed";
+         auto& ai = Child<QTreeWidget>(w, "lwAI");
+         EXPECT_EQ(ai.headerItem()->text(1) + ai.headerItem()->text(2) + ai.headerItem()->text(13),
+                   "EB Modulesensortypelinear_span");
+         EXPECT_EQ(Texts(ai, 0), "Analog (0)|Analog (1)|Analog (2)|Analog (3)|");
+         EXPECT_FALSE(ai.topLevelItem(0)->icon(0).isNull());
+         EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lvDetails"), 0).substr(0, 14), "Name|Priority|");
+         EXPECT_FALSE(ProjectFree()) << "the project stays locked while the window is open";
 
-    // Add a module from the EB menu's Add sub-menu, with the keys.
-    Press(w, Qt::Key_E, Qt::AltModifier);
-    EXPECT_EQ(Entries(OpenMenu()), "&Add|&Remove|");
-    Pick("&Add");
-    EXPECT_EQ(Entries(OpenMenu()), "EB 4AO|");
-    EXPECT_FALSE(OpenMenu().actions()[0]->icon().isNull());
-    Pick("EB 4AO");
-    EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|EB 4AO|");
-    EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lwAO"), 1), "EB1|EB1|EB3|EB3|EB3|EB3|");
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
+         // Add a module from the EB menu's Add sub-menu, with the keys.
+         Press(w, Qt::Key_E, Qt::AltModifier);
+         EXPECT_EQ(Entries(OpenMenu()), "&Add|&Remove|");
+         Pick("&Add");
+         EXPECT_EQ(Entries(OpenMenu()), "EB 4AO|");
+         EXPECT_FALSE(OpenMenu().actions()[0]->icon().isNull());
+         Pick("EB 4AO");
+         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|EB 4AO|");
+         EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lwAO"), 1), "EB1|EB1|EB3|EB3|EB3|EB3|");
+         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
 
-    // Two rows selected, the parameter edited from the right button's menu:
-    // its dialog opens once per row.
-    QTest::mouseClick(tabs.tabBar(), Qt::LeftButton, {}, tabs.tabBar()->tabRect(0).center());
-    Click(ai, 0, Qt::LeftButton);
-    Click(ai, 1, Qt::LeftButton, Qt::ControlModifier);
-    Click(ai, 1, Qt::RightButton);
-    EXPECT_EQ(Entries(OpenMenu()), "Edit|");
-    Pick("Edit");
-    EXPECT_EQ(Entries(OpenMenu()).substr(0, 24), "sensortype|range|suppres");
-    std::function<void(QWidget&)> answer = [&](QWidget& d) {
-      auto& list = Child<QComboBox>(d, "cboEnum");
-      EXPECT_EQ(list.currentText(), "NI1000");
-      QTest::keyClick(&list, Qt::Key_Down);
-      QTest::keyClick(&d, Qt::Key_Return);
-      if (++dialogs < 2) When([] { return ActiveModal<QDialog>("Edit value"); }, answer);
-    };
-    When([] { return ActiveModal<QDialog>("Edit value"); }, answer);
-    Pick("sensortype");
-    EXPECT_EQ(dialogs, 2);
-    EXPECT_EQ(Texts(ai, 2), "NI1000_EXT|NI1000_EXT|NI1000|NI1000|");
+         // Two rows selected, the parameter edited from the right button's menu:
+         // its dialog opens once per row.
+         QTest::mouseClick(tabs.tabBar(), Qt::LeftButton, {}, tabs.tabBar()->tabRect(0).center());
+         Click(ai, 0, Qt::LeftButton);
+         Click(ai, 1, Qt::LeftButton, Qt::ControlModifier);
+         Click(ai, 1, Qt::RightButton);
+         EXPECT_EQ(Entries(OpenMenu()), "Edit|");
+         Pick("Edit");
+         EXPECT_EQ(Entries(OpenMenu()).substr(0, 24), "sensortype|range|suppres");
+         std::function<void(QWidget&)> answer = [&](QWidget& d) {
+           auto& list = Child<QComboBox>(d, "cboEnum");
+           EXPECT_EQ(list.currentText(), "NI1000");
+           QTest::keyClick(&list, Qt::Key_Down);
+           QTest::keyClick(&d, Qt::Key_Return);
+           if (++dialogs < 2) When([] { return ActiveModal<QDialog>("Edit value"); }, answer);
+         };
+         When([] { return ActiveModal<QDialog>("Edit value"); }, answer);
+         Pick("sensortype");
+         EXPECT_EQ(dialogs, 2);
+         EXPECT_EQ(Texts(ai, 2), "NI1000_EXT|NI1000_EXT|NI1000|NI1000|");
+         ai.activateWindow();
+         QTest::keyClick(&ai, Qt::Key_F10, Qt::ShiftModifier);  // the keyboard's context menu
+         EXPECT_EQ(Entries(OpenMenu()), "Edit|");
+         QTest::keyClick(&OpenMenu(), Qt::Key_Escape);
 
-    // Remove the last module, from the EB menu.
-    Press(w, Qt::Key_E, Qt::AltModifier);
-    Pick("&Remove");
-    EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|");
-    EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lwAO"), 1), "EB1|EB1|");
+         // Remove the last module, from the EB menu.
+         Press(w, Qt::Key_E, Qt::AltModifier);
+         Pick("&Remove");
+         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|");
+         EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lwAO"), 1), "EB1|EB1|");
 
-    // The help menu, which has no mnemonic: F10 opens the bar, Left wraps to it.
-    Press(w, Qt::Key_F10);
-    QTest::keyClick(&OpenMenu(), Qt::Key_Left);
-    EXPECT_EQ(Entries(OpenMenu()), " View Data Sheet|About...|");
-    When([] { return ActiveModal<QDialog>("About TQ4600 Plug-In"); }, [](QWidget& about) {
-      EXPECT_EQ(Child<QLabel>(about, "lblTitle").text() + "|" +
-                    Child<QLabel>(about, "lblVersion").text(),
-                "TQ 4600 Plug-In|Version 1.0.0");
-      EXPECT_FALSE(Child<QLabel>(about, "ImgLogo").pixmap().isNull());
-      QTest::keyClick(&about, Qt::Key_Return);
-    });
-    Pick("About...");
+         // The help menu, which has no mnemonic: F10 opens the bar, Left wraps to it.
+         Press(w, Qt::Key_F10);
+         QTest::keyClick(&OpenMenu(), Qt::Key_Left);
+         EXPECT_EQ(Entries(OpenMenu()), " View Data Sheet|About...|");
+         When([] { return ActiveModal<QDialog>("About TQ4600 Plug-In"); },
+              [](QWidget& about) {
+                EXPECT_EQ(Child<QLabel>(about, "lblTitle").text() + "|" +
+                              Child<QLabel>(about, "lblVersion").text(),
+                          "TQ 4600 Plug-In|Version 1.0.0");
+                EXPECT_FALSE(Child<QLabel>(about, "ImgLogo").pixmap().isNull());
+                QTest::keyClick(&about, Qt::Key_Return);
+              });
+         Pick("About...");
 
-    // The data sheet: first without a viewer (a message box over the window),
-    // then with the desktop's opener.
-    const std::string bin = dir / "bin", savedPath = std::getenv("PATH");
-    std::filesystem::create_directory(bin);
-    setenv("PATH", bin.c_str(), 1);
-    AnswerMessages(messages);
-    Press(w, Qt::Key_F10);
-    QTest::keyClick(&OpenMenu(), Qt::Key_Left);
-    Pick(" View Data Sheet");
-    testing_support::WriteFile(bin + "/xdg-open", "#!/bin/sh\necho \"$1\" > " + (dir / "opened") + "\n");
-    ::chmod((bin + "/xdg-open").c_str(), 0755);
-    Press(w, Qt::Key_F10);
-    QTest::keyClick(&OpenMenu(), Qt::Key_Left);
-    Pick(" View Data Sheet");
-    setenv("PATH", savedPath.c_str(), 1);
-    opened = ReadFile(dir / "opened");
+         // The data sheet: first without a viewer (a message box over the window),
+         // then with the desktop's opener.
+         const std::string bin = dir / "bin", savedPath = std::getenv("PATH");
+         std::filesystem::create_directory(bin);
+         setenv("PATH", bin.c_str(), 1);
+         AnswerMessages(messages);
+         Press(w, Qt::Key_F10);
+         QTest::keyClick(&OpenMenu(), Qt::Key_Left);
+         Pick(" View Data Sheet");
+         testing_support::WriteFile(bin + "/xdg-open",
+                                    "#!/bin/sh\necho \"$1\" > " + (dir / "opened") + "\n");
+         ::chmod((bin + "/xdg-open").c_str(), 0755);
+         Press(w, Qt::Key_F10);
+         QTest::keyClick(&OpenMenu(), Qt::Key_Left);
+         Pick(" View Data Sheet");
+         setenv("PATH", savedPath.c_str(), 1);
+         opened = ReadFile(dir / "opened");
 
-    Press(w, Qt::Key_F, Qt::AltModifier);
-    EXPECT_EQ(Entries(OpenMenu()), "&Show Documentation|&Save and Export|E&xit|");
-    Pick("E&xit");
-  });
+         Press(w, Qt::Key_F, Qt::AltModifier);
+         EXPECT_EQ(Entries(OpenMenu()), "&Show Documentation|&Save and Export|E&xit|");
+         Pick("E&xit");
+       });
   const std::string before = ReadFile(project);
   const Ran edit = Tqhost(host::RunEdit, {project});
   ASSERT_TRUE(shown) << "no editor window\n" << edit.err;

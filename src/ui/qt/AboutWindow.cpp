@@ -32,8 +32,8 @@ AboutWindow::AboutWindow(const AboutBox& about, QWidget* parent) : QDialog(paren
   bold.setPointSizeF(bold.pointSizeF() * 1.25);
   title->setFont(bold);
   auto* buttons = new QDialogButtonBox;
-  QPushButton* ok = buttons->addButton(QString::fromStdString(about.okCaption),
-                                       QDialogButtonBox::AcceptRole);
+  QPushButton* ok =
+      buttons->addButton(QString::fromStdString(about.okCaption), QDialogButtonBox::AcceptRole);
   ok->setObjectName("cmdOK");
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -54,8 +54,7 @@ QMenu* BandMenus::BandMenu(const QString& title, const std::string& band, QWidge
   auto* menu = new QMenu(title, parent);
   menu->setObjectName(Text(band));
   Fill(*menu, band, depth);
-  connect(menu, &QMenu::aboutToShow, this,
-          [this, menu, band, depth] { Fill(*menu, band, depth); });
+  connect(menu, &QMenu::aboutToShow, this, [this, menu, band, depth] { Fill(*menu, band, depth); });
   return menu;
 }
 

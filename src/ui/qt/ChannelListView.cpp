@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <vector>
@@ -80,8 +81,8 @@ void ChannelListView::RenderColumns() {
   // A new column is as wide as its title, and never narrower than a number.
   const QFontMetrics metrics(header()->font());
   for (int column = before; column < texts.size(); ++column)
-    setColumnWidth(column, std::max(metrics.horizontalAdvance(texts[column]) + 24,
-                                    column == 0 ? 120 : 72));
+    setColumnWidth(column,
+                   std::max(metrics.horizontalAdvance(texts[column]) + 24, column == 0 ? 120 : 72));
 }
 
 void ChannelListView::RenderRows(const std::string& key) {
@@ -149,10 +150,16 @@ void ChannelListView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ChannelListView::contextMenuEvent(QContextMenuEvent* event) {
-  // The mouse's context menu comes with the right button's release.
-  if (event->reason() != QContextMenuEvent::Keyboard) return event->accept();
+  // The mouse's context menu comes with the right button's release, the
+  // keyboard's with the key itself.
+  event->accept();
+}
+
+void ChannelListView::keyPressEvent(QKeyEvent* event) {
+  const bool menuKey = event->key() == Qt::Key_Menu ||
+                       (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
   QTreeWidgetItem* item = currentItem();
-  if (!item) return;
+  if (!menuKey || !item) return QTreeWidget::keyPressEvent(event);
   ForwardRowClick(item);
   popUp_(viewport()->mapToGlobal(visualItemRect(item).bottomLeft()));
 }

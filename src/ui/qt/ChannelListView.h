@@ -40,6 +40,8 @@ class ChannelListView : public QTreeWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // The menu key and Shift+F10 pop the channel menu up over the current row.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void RenderRow(int position, const QString& key);

@@ -9,8 +9,7 @@
 
 namespace ui::widgets {
 
-ExplorerPanel::ExplorerPanel(EditorWindowModel& model)
-    : model_(model), buttons_(new QVBoxLayout) {
+ExplorerPanel::ExplorerPanel(EditorWindowModel& model) : model_(model), buttons_(new QVBoxLayout) {
   setObjectName(ExplorerBand::kBandName);
   // A fixed part of the window: the panel cannot be closed, moved or floated.
   setFeatures(QDockWidget::NoDockWidgetFeatures);
@@ -42,12 +41,13 @@ void ExplorerPanel::Render() {
     button->setFocusPolicy(Qt::StrongFocus);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setEnabled(tool.enabled);
-    connect(button, &QToolButton::clicked, this, [this, id = tool.id, name = tool.name,
-                                                  tag = tool.tag] {
-      model_.ToolClick(id, name, tag);
-    });
+    connect(button, &QToolButton::clicked, this,
+            [this, id = tool.id, name = tool.name, tag = tool.tag] {
+              model_.ToolClick(id, name, tag);
+            });
     buttons_->addWidget(button);
-    if (!tool.visible) button->hide();
+    // A child added to a shown panel stays hidden until told otherwise.
+    button->setVisible(tool.visible);
   }
 }
 

@@ -24,8 +24,7 @@ namespace ui::widgets {
 namespace {
 
 constexpr ports::ChannelKind kKinds[kChannelTabCount] = {
-    ports::ChannelKind::AI, ports::ChannelKind::AO, ports::ChannelKind::DI,
-    ports::ChannelKind::DO};
+    ports::ChannelKind::AI, ports::ChannelKind::AO, ports::ChannelKind::DI, ports::ChannelKind::DO};
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -49,10 +48,8 @@ MainWindow::MainWindow(EditorWindowModel& model)
   tabs_->setObjectName("SSTab1");
   for (int tab = 0; tab < kChannelTabCount; ++tab) {
     const ports::ChannelKind kind = kKinds[tab];
-    lists_[static_cast<size_t>(tab)] =
-        new ChannelListView(model, kind, images_, [this](const QPoint& at) {
-          menus_->PopUp(tools::kChannelBand, at);
-        });
+    lists_[static_cast<size_t>(tab)] = new ChannelListView(
+        model, kind, images_, [this](const QPoint& at) { menus_->PopUp(tools::kChannelBand, at); });
     const std::string_view kindText = KindText(kind);
     lists_[static_cast<size_t>(tab)]->setObjectName(
         "lw" + QString::fromUtf8(kindText.data(), static_cast<qsizetype>(kindText.size())));
