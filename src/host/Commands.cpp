@@ -13,9 +13,4 @@ std::string Counted(size_t count, const std::string& noun) {
   return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
-std::string MissingObject(const std::string& path, size_t count, size_t number) {
-  return path + " holds " + Counted(count, "object") + "; there is no object " +
-         std::to_string(number);
-}
-
 }  // namespace host

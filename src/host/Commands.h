@@ -21,7 +21,4 @@ int Fail(const std::string& command, const std::string& text, int code);
 // A count with its noun as messages write it: "1 object", "2 objects".
 std::string Counted(size_t count, const std::string& noun);
 
-// Why --object N names nothing in the project at path, which holds count objects.
-std::string MissingObject(const std::string& path, size_t count, size_t number);
-
 }  // namespace host

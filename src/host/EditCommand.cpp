@@ -6,8 +6,7 @@
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
-#include "host/ProjectFile.h"
-#include "host/ProjectLock.h"
+#include "host/LockedProject.h"
 #include "ui/Display.h"
 
 namespace host {
@@ -71,12 +70,10 @@ int RunEdit(const std::vector<std::string>& words) {
   // Held while the window is open, so that no other command changes FILE
   // under the edit and none of its changes is lost when FILE is written.
   ProjectLock lock;
-  if (!lock.Acquire(path, error)) return Fail("edit", error, kExitInput);
   ProjectFile project;
-  if (!project.Read(path, error)) return Fail("edit", error, kExitInput);
+  if (!ReadLockedProject(path, *number, lock, project, error))
+    return Fail("edit", error, kExitInput);
   const size_t index = *number - 1;
-  if (index >= project.entries().size())
-    return Fail("edit", MissingObject(path, project.entries().size(), *number), kExitInput);
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("edit", error, kExitInput);
   auto object = LoadProjectObject(session, project, index, path, error);

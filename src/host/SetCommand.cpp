@@ -8,10 +8,9 @@
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
+#include "host/LockedProject.h"
 #include "host/ParameterAssignment.h"
 #include "host/ParameterType.h"
-#include "host/ProjectFile.h"
-#include "host/ProjectLock.h"
 #include "host/ValueChecker.h"
 
 namespace host {
@@ -128,12 +127,10 @@ int RunSet(const std::vector<std::string>& words) {
   // Held until FILE is replaced, so that a set running at the same time
   // neither is overwritten nor overwrites this one.
   ProjectLock lock;
-  if (!lock.Acquire(path, error)) return Fail("set", error, kExitInput);
   ProjectFile project;
-  if (!project.Read(path, error)) return Fail("set", error, kExitInput);
+  if (!ReadLockedProject(path, *number, lock, project, error))
+    return Fail("set", error, kExitInput);
   const size_t index = *number - 1;
-  if (index >= project.entries().size())
-    return Fail("set", MissingObject(path, project.entries().size(), *number), kExitInput);
   const std::string label = ObjectLabel(path, project, index);
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("set", error, kExitInput);

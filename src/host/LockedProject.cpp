@@ -1,0 +1,17 @@
+#include "host/LockedProject.h"
+
+#include "host/Commands.h"
+
+namespace host {
+
+bool ReadLockedProject(const std::string& path, size_t number, ProjectLock& lock,
+                       ProjectFile& project, std::string& error) {
+  if (!lock.Acquire(path, error) || !project.Read(path, error)) return false;
+  const size_t count = project.entries().size();
+  if (number >= 1 && number <= count) return true;
+  error = path + " holds " + Counted(count, "object") + "; there is no object " +
+          std::to_string(number);
+  return false;
+}
+
+}  // namespace host
