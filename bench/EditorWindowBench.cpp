@@ -52,7 +52,8 @@ qcom::ComPtr<CDBAppObject> PlacedObject(const bench::BundledData& data,
 
 // Shows the object's window with the real view and runs the script once the
 // window is up; the script's last act must close it.
-void WhileShown(CDBAppObject& object, std::function<void(ui::EditorWindowModel&, QWidget&)> script) {
+void WhileShown(CDBAppObject& object,
+                std::function<void(ui::EditorWindowModel&, QWidget&)> script) {
   ui::EditorWindowModel* model = nullptr;
   ui::SetMainWindowViewFactory([&](ui::EditorWindowModel& window) {
     model = &window;
