@@ -164,6 +164,7 @@ HRESULT ReportDocument::get_Text(BSTR* text) {
   });
 }
 
+// No row flags are defined; the report passes 0.
 HRESULT ReportDocument::AppendRow(LONG table, ULONG count, VARIANT* values, LONG) {
   return qcom::Guarded(kSource, "AppendRow", [&]() -> HRESULT {
     ReportTable* target = Table(table, "AppendRow");
