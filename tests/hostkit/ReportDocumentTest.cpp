@@ -88,8 +88,8 @@ TEST_F(DocumentComponent, FilledTemplateIsWrittenAsHtmlOdtAndPdf) {
   // DO and AI rows as long as their header and longer, a DI row shorter; no AO row.
   EXPECT_EQ(Row(5, {int16_t(1), "EB8DO-2", "Pulse type"}), S_OK);
   EXPECT_EQ(Row(4, {int16_t(3), "EB8DI-1"}), S_OK);
-  EXPECT_EQ(Row(2, {"1", "EB4AI2AO-1", "K47 Sensor", "Deg °C or °K", "0-20V", "No", "Enable",
-                    "ON:Filtered Value", "Enable", 2.5, "beyond the header"}),
+  EXPECT_EQ(Row(2, {"1", "EB4AI2AO-1", "K47 Sensor", "0-20V", "No", "Enable", "ON:Filtered Value",
+                    "Deg °C or °K", "Enable", 2.5, "beyond the header"}),
             S_OK);
   EXPECT_EQ(Row(2, {"2", "EB4AI2AO-1", "Linear"}), S_OK);
   for (int16_t channel = 4; channel < 44; ++channel) EXPECT_EQ(Row(4, {channel}), S_OK);
