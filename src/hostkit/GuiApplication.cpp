@@ -33,11 +33,8 @@ bool EnsureGuiApplication() {
   // What Qt says while it starts in a headless session (no runtime folder, no
   // display) is no business of the host's, whose standard error is its own.
   outerHandler = qInstallMessageHandler(QuietStart);
-  new QGuiApplication(argc, argv);
+  new QGuiApplication(argc, argv);  // lives as long as the process
   qInstallMessageHandler(outerHandler);
-  // It goes as the process ends, before Qt's own globals, as a program's own
-  // application would, so Qt shuts its font configuration down.
-  std::atexit([] { delete QCoreApplication::instance(); });
   return true;
 }
 
