@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 namespace hostkit {
 
@@ -33,7 +33,9 @@ bool EnsureGuiApplication() {
   // What Qt says while it starts in a headless session (no runtime folder, no
   // display) is no business of the host's, whose standard error is its own.
   outerHandler = qInstallMessageHandler(QuietStart);
-  new QGuiApplication(argc, argv);  // lives as long as the process
+  // A widget application, though documents need no widget: the process has
+  // one application for good, and the editor's windows may open in it later.
+  new QApplication(argc, argv);  // lives as long as the process
   qInstallMessageHandler(outerHandler);
   return true;
 }
