@@ -36,7 +36,8 @@ std::vector<NodePtr> ElementChildren(IXMLDOMNode* parent) {
   return elements;
 }
 
-// A placed object as a host makes it: created, given the catalogue, initialised.
+}  // namespace
+
 qcom::ComPtr<IAppObject> PlaceObject(IXMLDOMDocument* catalogue, BSTR type) {
   qcom::ComPtr<IAppObject> object(qcom::Make<CDBAppObject>().get());
   object->XmlSNVTDoc(catalogue);
@@ -47,8 +48,6 @@ qcom::ComPtr<IAppObject> PlaceObject(IXMLDOMDocument* catalogue, BSTR type) {
   object->Create();
   return object;
 }
-
-}  // namespace
 
 RoundResult RunRound(BSTR projectXml, IXMLDOMDocument* catalogue) {
   RoundResult result;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "com/Bstr.h"
+#include "faces/AppObject.h"
 #include "xml/Dom.h"
 
 // One round of the host's main job over a project, driven only through
@@ -23,6 +24,10 @@ struct RoundResult {
 };
 
 RoundResult RunRound(BSTR projectXml, IXMLDOMDocument* catalogue);
+
+// A placed object as a host makes it: created, given the catalogue, initialised
+// for its type and created; null when it cannot be initialised.
+qcom::ComPtr<IAppObject> PlaceObject(IXMLDOMDocument* catalogue, BSTR type);
 
 // The project text as the DOM writes it back after loading it, without any
 // object touching it: what a faithful round must save.

@@ -2,7 +2,8 @@
 # Sets everything up, builds, and runs the main job on the bundled data: a
 # project with one TQ4600 object and three expansion modules, a device and a
 # few channel parameters set, the configuration stream printed, and the
-# project saved in the normal and the simulator form (in BUILD/demo/).
+# project saved in the normal and the simulator form and its documentation
+# report written as a PDF (in BUILD/demo/).
 #   scripts/run.sh           the normal build in build/
 #   scripts/run.sh asan      the sanitizer build in build-asan/
 set -euo pipefail
@@ -36,3 +37,4 @@ tqhost set "$demo/demo.qor.xml" Priority=2 Behaviour_OnCommFailure=1 MaxTimeBetw
   EB2/DI/1/PulsesPerCount=10 EB3/AO/4/OutputMode=3
 tqhost stream "$demo/demo.qor.xml"
 tqhost save "$demo/demo.qor.xml" -o "$demo/demo.sim.xml" --form sim
+tqhost report "$demo/demo.qor.xml" -o "$demo/demo.pdf"

@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   locales
   qt6-base-dev fonts-dejavu-core
+  poppler-utils unzip
 )
 
 missing=()

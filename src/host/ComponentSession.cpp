@@ -40,7 +40,8 @@ std::vector<HelpRow> WithSessionOptions(std::vector<HelpRow> rows) {
   rows.push_back({"--plugins DIR",
                   "plug-in folder: use the component DIR/O_TQ4600/O_TQ4600.so\n"
                   "and the definitions beside it (default: the bundled plug-ins),\n"
-                  "and the unit service DIR/UnitManager/UnitManager.so if it is there"});
+                  "and the unit service DIR/UnitManager/UnitManager.so and the\n"
+                  "document component DIR/HZDoc/HZDoc.so if they are there"});
   rows.push_back(
       {"--snvt FILE", "SNVT catalogue handed to each object\n(default: the bundled one)"});
   rows.push_back(HelpOptionRow());
@@ -64,6 +65,10 @@ std::string ComponentPathIn(const std::string& pluginsFolder) {
 
 std::string UnitServicePathIn(const std::string& pluginsFolder) {
   return pluginsFolder + "/UnitManager/UnitManager.so";
+}
+
+std::string DocumentComponentPathIn(const std::string& pluginsFolder) {
+  return pluginsFolder + "/HZDoc/HZDoc.so";
 }
 
 std::string EnsureRegistered(const std::string& progId, const std::string& libraryPath) {
@@ -115,13 +120,16 @@ bool ComponentSession::Open(const Arguments& args, std::string& error) {
   // Without a bundled component the registry's registration is used as it is.
   if (present) error = EnsureComponentRegistered(component);
   if (!error.empty()) return false;
-  // The same for the unit service, which the plug-in folder may leave to the bundled one.
-  std::string unitService = UnitServicePathIn(pluginsFolder_);
-  if (!std::filesystem::is_regular_file(unitService, ec))
-    unitService = UnitServicePathIn(BundledPluginsFolder());
-  if (std::filesystem::is_regular_file(unitService, ec))
-    error = EnsureRegistered(kUnitServiceProgId, unitService);
-  return error.empty();
+  // The same for the tool family's unit service and document component, which
+  // the plug-in folder may leave to the bundled ones.
+  for (auto [progId, pathIn] : {std::pair{kUnitServiceProgId, &UnitServicePathIn},
+                                {kDocumentProgId, &DocumentComponentPathIn}}) {
+    std::string library = pathIn(pluginsFolder_);
+    if (!std::filesystem::is_regular_file(library, ec)) library = pathIn(BundledPluginsFolder());
+    if (std::filesystem::is_regular_file(library, ec)) error = EnsureRegistered(progId, library);
+    if (!error.empty()) return false;
+  }
+  return true;
 }
 
 ComponentSession::TypeDefinition& ComponentSession::Definition(const std::string& type) const {

@@ -20,6 +20,8 @@ namespace host {
 constexpr const char* kAppObjectProgId = "O_TQ4600.CAppObject";
 // The unit service the component's numeric dialog creates.
 constexpr const char* kUnitServiceProgId = "UnitManager.Converter";
+// The document component the object's report creates.
+constexpr const char* kDocumentProgId = "HZDoc.CDoc";
 
 // The description of the last recorded error, else the code as text; for a
 // registry that cannot be read, with how to rebuild it.
@@ -36,6 +38,9 @@ std::string ComponentPathIn(const std::string& pluginsFolder);
 
 // The unit service library inside a plug-in folder (DIR/UnitManager/UnitManager.so).
 std::string UnitServicePathIn(const std::string& pluginsFolder);
+
+// The document component library inside a plug-in folder (DIR/HZDoc/HZDoc.so).
+std::string DocumentComponentPathIn(const std::string& pluginsFolder);
 
 // Makes sure the ProgID resolves to the library at libraryPath, registering
 // the library when the registry lacks the ProgID or names another library.

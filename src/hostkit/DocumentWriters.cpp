@@ -1,0 +1,45 @@
+#include "hostkit/DocumentWriters.h"
+
+#include <QBuffer>
+#include <QSaveFile>
+#include <QTextDocumentWriter>
+#include <filesystem>
+
+#include "com/TextRules.h"
+#include "hostkit/PdfPages.h"
+
+namespace hostkit {
+
+std::optional<DocumentFormat> FormatOfPath(const std::string& path) {
+  const std::string extension = std::filesystem::path(path).extension().string();
+  using qcom::text::EqualsNoCase;
+  if (EqualsNoCase(extension, ".odt")) return DocumentFormat::kOdt;
+  if (EqualsNoCase(extension, ".pdf")) return DocumentFormat::kPdf;
+  if (EqualsNoCase(extension, ".html") || EqualsNoCase(extension, ".htm"))
+    return DocumentFormat::kHtml;
+  return std::nullopt;
+}
+
+std::string WriteDocument(const QTextDocument& document, const std::string& path,
+                          DocumentFormat format, const PageHeading& heading) {
+  // The writers close the device they write to, which a save file must not
+  // be, so they write into memory first.
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  bool written = false;
+  if (format == DocumentFormat::kPdf) {
+    written = PaintPdf(document, bytes, heading);
+  } else {
+    QTextDocumentWriter writer(&bytes, format == DocumentFormat::kOdt ? "odf" : "html");
+    written = writer.write(&document);
+  }
+  const std::string failed = "cannot write " + path + ": ";
+  if (!written) return failed + "the document could not be laid out";
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data()) != bytes.data().size() ||
+      !file.commit())
+    return failed + file.errorString().toStdString();
+  return {};
+}
+
+}  // namespace hostkit
