@@ -51,11 +51,10 @@ void ReportToPdf(benchmark::State& state) {
     return state.SkipWithError("no object or no document component");
   auto saved = qxml::CreateDocument();
   VARIANT_BOOL ok = VARIANT_FALSE;
-  saved->loadXML(
-      qcom::Bstr("<TQ4600><UserName>Boiler room</UserName><Modules><EB4AI2AO/><EB8DIC/>"
-                 "<EB4AO/></Modules></TQ4600>")
-          .get(),
-      &ok);
+  saved->loadXML(qcom::Bstr("<TQ4600><UserName>Boiler room</UserName><Modules><EB4AI2AO/><EB8DIC/>"
+                            "<EB4AO/></Modules></TQ4600>")
+                     .get(),
+                 &ok);
   qcom::ComPtr<IXMLDOMElement> root;
   saved->get_documentElement(root.put());
   object->XmlLoad(root.get());

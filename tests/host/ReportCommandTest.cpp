@@ -1,4 +1,5 @@
-// tqhost report: the documentation of each object in the three formats, read back as a reader sees it.
+// tqhost report: the documentation of each object in the three formats, read back as a reader sees
+// it.
 #include "host/TqhostRun.h"
 
 using testing_support::ReadFile;
@@ -11,7 +12,8 @@ class ReportCommand : public TqhostRun {
   // The text a reader of the file sees.
   std::string TextOf(const std::string& file) {
     if (file.ends_with(".pdf")) return RunProcess("/usr/bin/pdftotext", {"-layout", file, "-"}).out;
-    if (file.ends_with(".odt")) return RunProcess("/usr/bin/unzip", {"-p", file, "content.xml"}).out;
+    if (file.ends_with(".odt"))
+      return RunProcess("/usr/bin/unzip", {"-p", file, "content.xml"}).out;
     return ReadFile(file);
   }
 };
@@ -19,8 +21,8 @@ class ReportCommand : public TqhostRun {
 TEST_F(ReportCommand, WritesEachObjectsReportInTheFormatOfItsExtension) {
   const std::string project = dir / "p.xml";
   Expect({"new", "-o", project, "--name", "Boiler room", "--modules", "EB4AI2AO,EB8DIC,EB4AO"}, 0);
-  Expect({"set", project, "Powerline_Freq=1", "Behaviour_OnCommFailure=1",
-          "EB1/AI/2/sensortype=3", "EB2/DI/1/ContactType=1"},
+  Expect({"set", project, "Powerline_Freq=1", "Behaviour_OnCommFailure=1", "EB1/AI/2/sensortype=3",
+          "EB2/DI/1/ContactType=1"},
          0);
   for (const char* name : {"r.pdf", "r.odt", "r.html"}) {
     const std::string out = dir / name;
