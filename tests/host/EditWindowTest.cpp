@@ -279,16 +279,23 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          QTest::keyClick(&OpenMenu(), Qt::Key_Left);
          Pick(" View Data Sheet");
          testing_support::WriteFile(bin + "/xdg-open",
-                                    "#!/bin/sh\necho \"$1\" > " + (dir / "opened") + "\n");
+                                    "#!/bin/sh\necho \"$1\" >> " + (dir / "opened") + "\n");
          ::chmod((bin + "/xdg-open").c_str(), 0755);
          Press(w, Qt::Key_F10);
          QTest::keyClick(&OpenMenu(), Qt::Key_Left);
          Pick(" View Data Sheet");
+         // The report, made by the document component, saved in the user's
+         // documents folder and opened with the same viewer.
+         const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+         setenv("HOME", dir.path().c_str(), 1);
+         Press(w, Qt::Key_F, Qt::AltModifier);
+         EXPECT_EQ(Entries(OpenMenu()), "&Show Documentation|&Save and Export|E&xit|");
+         Pick("&Show Documentation");
+         setenv("HOME", home.c_str(), 1);
          setenv("PATH", savedPath.c_str(), 1);
          opened = ReadFile(dir / "opened");
 
          Press(w, Qt::Key_F, Qt::AltModifier);
-         EXPECT_EQ(Entries(OpenMenu()), "&Show Documentation|&Save and Export|E&xit|");
          Pick("E&xit");
        });
   const std::string before = ReadFile(project);
@@ -298,7 +305,9 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
   EXPECT_EQ(edit.code, 0) << edit.err;
   EXPECT_EQ(messages,
             "O_TQ4600|0|Viewer not Available. Please install the viewer to see the documentation");
+  const std::string report = Matches(opened, "(" + dir / "Documents/Boiler room [^\n]*\\.pdf)");
   EXPECT_NE(opened.find("/DataSheets/pb_4600_TQ4600.pdf\n"), std::string::npos) << opened;
+  EXPECT_EQ(ReadFile(report.substr(0, report.size() - 1)).substr(0, 5), "%PDF-") << opened;
 
   // The module added and removed again, the two edited rows' sensor type.
   const std::string written = ReadFile(project);
