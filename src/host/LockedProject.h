@@ -15,4 +15,9 @@ namespace host {
 bool ReadLockedProject(const std::string& path, size_t number, ProjectLock& lock,
                        ProjectFile& project, std::string& error);
 
+// Whether the read project holds object `number` (from 1); false with error
+// set to one line naming how many it holds.
+bool HoldsObject(const std::string& path, const ProjectFile& project, size_t number,
+                 std::string& error);
+
 }  // namespace host

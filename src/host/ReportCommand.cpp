@@ -10,6 +10,7 @@
 #include "host/ComponentSession.h"
 #include "host/DocumentApplication.h"
 #include "host/ExitCodes.h"
+#include "host/LockedProject.h"
 #include "host/ProjectFile.h"
 
 namespace host {
@@ -100,11 +101,7 @@ int RunReport(const std::vector<std::string>& words) {
   ProjectFile project;
   if (!project.Read(path, error)) return Fail("report", error, kExitInput);
   const size_t count = project.entries().size();
-  if (only && *only > count)
-    return Fail("report",
-                path + " holds " + Counted(count, "object") + "; there is no object " +
-                    std::to_string(*only),
-                kExitInput);
+  if (only && !HoldsObject(path, project, *only, error)) return Fail("report", error, kExitInput);
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("report", error, kExitInput);
   const size_t first = only ? *only - 1 : 0, last = only ? *only : count;
