@@ -14,6 +14,7 @@ int RunSave(const std::vector<std::string>& args);
 int RunSet(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
 int RunEdit(const std::vector<std::string>& args);
+int RunList(const std::vector<std::string>& args);
 
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);

@@ -185,7 +185,7 @@ bool ComponentSession::ServesType(const std::string& type, std::string& error) c
   return error.empty();
 }
 
-bool ComponentSession::HasTemplate(const std::string& templateId) const {
+const std::vector<std::string>& ComponentSession::TemplateIds() const {
   if (!templateIds_) {
     // The component takes every folder beside it as a template, except the
     // one of shared binaries, when the folder holds its template file.
@@ -198,8 +198,13 @@ bool ComponentSession::HasTemplate(const std::string& templateId) const {
       if (name != "Bin" && std::filesystem::is_regular_file(entry.path() / (name + ".xml"), ec))
         templateIds_->push_back(name);
     }
+    std::sort(templateIds_->begin(), templateIds_->end());
   }
-  for (const std::string& id : *templateIds_)
+  return *templateIds_;
+}
+
+bool ComponentSession::HasTemplate(const std::string& templateId) const {
+  for (const std::string& id : TemplateIds())
     if (qcom::text::EqualsNoCase(id, templateId)) return true;
   return false;
 }

@@ -91,6 +91,8 @@ class ComponentSession {
   // Whether the component has the module template (any letter case): a folder
   // beside the component holding the template file of the same name.
   bool HasTemplate(const std::string& templateId) const;
+  // The IDs of the component's module templates, in alphabetical order.
+  const std::vector<std::string>& TemplateIds() const;
   // The template file of a module the component placed (the folder beside
   // the component named by the template ID); null when it cannot be read.
   IXMLDOMDocument* Template(const std::string& templateId) const;

@@ -1,5 +1,7 @@
 #include "host/ConfigurationTree.h"
 
+#include <algorithm>
+
 #include "com/TextRules.h"
 #include "xml/Elements.h"
 
@@ -89,7 +91,14 @@ std::string ConfigurationTree::Check(std::vector<std::string>& chain) const {
       }
     if (found) continue;
     const std::string where = "position " + std::to_string(k + 1);
-    if (!Mentions(chain[k])) return "unknown module template " + chain[k] + " at " + where;
+    if (!Mentions(chain[k])) {
+      std::vector<std::string> known;
+      for (const std::string& name : all_)
+        if (std::find(known.begin(), known.end(), name) == known.end()) known.push_back(name);
+      std::sort(known.begin(), known.end());
+      return "unknown module template " + chain[k] + " at " + where +
+             "; the templates are: " + JoinNames(known, ", ");
+    }
     return "module template " + chain[k] + " cannot go at " + where +
            (placed.empty() ? std::string() : " after " + JoinNames(placed, " -> ")) +
            "; allowed there: " +

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "com/TextRules.h"
+#include "host/ConfigurationTree.h"
 #include "host/ProjectFile.h"
 
 namespace host {
@@ -53,6 +54,14 @@ std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std:
     error = a.text + ": " + problem;
     return std::nullopt;
   }
+  auto named = ParseParameterName(a.text, error);
+  if (named) named->value = a.value;
+  return named;
+}
+
+std::optional<ParameterAssignment> ParseParameterName(const std::string& name, std::string& error) {
+  ParameterAssignment a;
+  a.text = name;
   std::vector<std::string> fields = Fields(a.text);
   if (fields.size() == 1) {
     a.name = a.text;
@@ -112,10 +121,13 @@ qxml::ElementPtr FindChannelParameter(IXMLDOMElement* saved, const ParameterAssi
               std::to_string(a.position) + " (it has " + std::to_string(channels.size()) + ")";
     return nullptr;
   }
-  for (const qxml::ElementPtr& parameter : qxml::ChildElements(channels[a.position - 1].get()))
-    if (qcom::text::EqualsNoCase(qxml::NameOf(parameter.get()), a.name)) return parameter;
-  problem =
-      moduleKey + "/" + a.kind + "/" + std::to_string(a.position) + " has no parameter " + a.name;
+  std::vector<std::string> names;
+  for (const qxml::ElementPtr& parameter : qxml::ChildElements(channels[a.position - 1].get())) {
+    names.push_back(qxml::NameOf(parameter.get()));
+    if (qcom::text::EqualsNoCase(names.back(), a.name)) return parameter;
+  }
+  problem = moduleKey + "/" + a.kind + "/" + std::to_string(a.position) + " has no parameter " +
+            a.name + "; its parameters are: " + JoinNames(names, ", ");
   return nullptr;
 }
 

@@ -24,6 +24,9 @@ struct ParameterAssignment {
 // The value must not be empty, hold a second "=" or what a project file cannot hold.
 std::optional<ParameterAssignment> ParseAssignment(const std::string& word, std::string& error);
 
+// Parses a parameter's name alone, as the part of a word before "=".
+std::optional<ParameterAssignment> ParseParameterName(const std::string& name, std::string& error);
+
 // Whether two assignments name the same parameter (letter case aside, "EB01"
 // being "EB1").
 bool SameParameter(const ParameterAssignment& a, const ParameterAssignment& b);

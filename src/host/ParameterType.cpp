@@ -8,19 +8,6 @@ namespace host {
 
 namespace {
 
-// The first element child of a node with that name, letter case aside.
-qxml::ElementPtr Child(IXMLDOMNode* node, const std::string& name) {
-  if (!node) return nullptr;
-  for (const qxml::ElementPtr& child : qxml::ChildElements(node))
-    if (qcom::text::EqualsNoCase(qxml::BaseName(child.get()), name)) return child;
-  return nullptr;
-}
-
-// An element's text as the object reads it; empty when there is no element.
-std::string TextOf(IXMLDOMNode* element) {
-  return element ? qxml::Text(element).value_or("") : std::string();
-}
-
 // A catalogue length as a whole number, rounded half to even; 0 when it is no number.
 int32_t Length(const std::string& text) {
   qcom::Variant number(text);
@@ -31,18 +18,32 @@ int32_t Length(const std::string& text) {
 
 }  // namespace
 
+qxml::ElementPtr ChildNamed(IXMLDOMNode* node, const std::string& name) {
+  if (!node) return nullptr;
+  for (const qxml::ElementPtr& child : qxml::ChildElements(node))
+    if (qcom::text::EqualsNoCase(qxml::BaseName(child.get()), name)) return child;
+  return nullptr;
+}
+
+std::string TextIn(IXMLDOMNode* element) {
+  return element ? qxml::Text(element).value_or("") : std::string();
+}
+
 std::optional<ParameterType> ReadParameterType(IXMLDOMDocument* catalogue, const std::string& id) {
   qxml::NodePtr entry = qxml::FirstMatch(catalogue, "SNVTS/SNVT_" + id);
   if (!entry) return std::nullopt;
   ParameterType type;
   type.id = id;
-  type.name = TextOf(Child(entry.get(), "NAME").get());
-  type.kind = TextOf(Child(entry.get(), "TYPE").get());
-  type.length = Length(TextOf(Child(entry.get(), "LENGTH").get()));
+  type.name = TextIn(ChildNamed(entry.get(), "NAME").get());
+  type.kind = TextIn(ChildNamed(entry.get(), "TYPE").get());
+  type.length = Length(TextIn(ChildNamed(entry.get(), "LENGTH").get()));
+  type.unit = TextIn(ChildNamed(entry.get(), "UNIT").get());
+  type.min = TextIn(ChildNamed(entry.get(), "MIN").get());
+  type.max = TextIn(ChildNamed(entry.get(), "MAX").get());
   if (qxml::NodePtr members = qxml::FirstMatch(catalogue, "SNVTS/SNVT_" + id + "/Enums"))
     for (const qxml::ElementPtr& member : qxml::ChildElements(members.get()))
       type.members.push_back(
-          {qxml::BaseName(member.get()), qcom::text::Trim(TextOf(member.get()))});
+          {qxml::BaseName(member.get()), qcom::text::Trim(TextIn(member.get()))});
   return type;
 }
 
@@ -61,10 +62,10 @@ std::string ChannelParameterSnvtId(const ComponentSession& session, IXMLDOMEleme
   if (!module) return {};
   IXMLDOMDocument* moduleTemplate = session.Template(qxml::NameOf(module.get()));
   if (!moduleTemplate) return {};
-  qxml::ElementPtr definition = Child(qxml::RootOf(moduleTemplate).get(), kind);
-  qxml::ElementPtr attributes = Child(definition.get(), "Attributes");
-  qxml::ElementPtr entry = Child(attributes.get(), qxml::NameOf(parameter));
-  return TextOf(Child(entry.get(), "SNVTTYPE").get());
+  qxml::ElementPtr definition = ChildNamed(qxml::RootOf(moduleTemplate).get(), kind);
+  qxml::ElementPtr attributes = ChildNamed(definition.get(), "Attributes");
+  qxml::ElementPtr entry = ChildNamed(attributes.get(), qxml::NameOf(parameter));
+  return TextIn(ChildNamed(entry.get(), "SNVTTYPE").get());
 }
 
 }  // namespace host

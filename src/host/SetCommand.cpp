@@ -9,6 +9,7 @@
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
 #include "host/LockedProject.h"
+#include "host/ObjectEdit.h"
 #include "host/ParameterAssignment.h"
 #include "host/ParameterType.h"
 #include "host/ValueChecker.h"
@@ -56,42 +57,6 @@ std::string Help() {
               {"--force", "write values that fail the check, with a note for each"}}));
 }
 
-qcom::ComPtr<IAttribute> DeviceParameter(IAppObject* object, const std::string& name) {
-  qcom::ComPtr<IAttributes> attributes;
-  qcom::ComPtr<IAttribute> attribute;
-  if (FAILED(object->get_Attributes(attributes.put())) || !attributes) return nullptr;
-  attributes->get_Item(qcom::Variant(name).raw(), attribute.put());
-  // The collection also answers a position for a numeric key; only the name counts here.
-  qcom::Bstr found;
-  if (attribute) attribute->get_Name(found.out());
-  if (!attribute || !qcom::text::EqualsNoCase(found.utf8(), name)) return nullptr;
-  return attribute;
-}
-
-std::optional<hostkit::UnitSystem> UnitSystemNamed(const std::string& name) {
-  if (qcom::text::EqualsNoCase(name, "si")) return hostkit::UnitSystem::kSI;
-  if (qcom::text::EqualsNoCase(name, "us")) return hostkit::UnitSystem::kUS;
-  return std::nullopt;
-}
-
-// The parameter's value as the object holds it; nothing when it has no such parameter.
-std::optional<std::string> ReadBack(const PlacedObject& object, const ParameterAssignment& a,
-                                    std::string& problem) {
-  if (!a.channel) {
-    auto attribute = DeviceParameter(object.get(), a.name);
-    if (!attribute) {
-      problem = "no device parameter " + a.name;
-      return std::nullopt;
-    }
-    qcom::Bstr value;
-    attribute->get_Value(value.out());
-    return value.utf8();
-  }
-  qxml::ElementPtr element = FindChannelParameter(object.SavedElement().get(), a, problem);
-  if (!element) return std::nullopt;
-  return qxml::TextOf(element.get());
-}
-
 }  // namespace
 
 int RunSet(const std::vector<std::string>& words) {
@@ -130,72 +95,19 @@ int RunSet(const std::vector<std::string>& words) {
   ProjectFile project;
   if (!ReadLockedProject(path, *number, lock, project, error))
     return Fail("set", error, kExitInput);
-  const size_t index = *number - 1;
-  const std::string label = ObjectLabel(path, project, index);
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("set", error, kExitInput);
 
   // Each value is checked by its parameter's type first; what fails is
   // reported all at once, and then nothing is written unless forced.
   ValueChecker checker(session.catalogue(), *units);
-  std::vector<std::string> refusals;
-  auto checked = [&](const ParameterAssignment& a,
-                     const std::string& snvtId) -> std::optional<qcom::Bstr> {
-    ValueChecker::Checked value;
-    if (!checker.Check(snvtId, a.value, value, error)) return std::nullopt;
-    const std::string what = a.text + "=" + a.value;
-    if (!value.refusal.empty() && args.has("--force"))
-      std::fprintf(stderr, "tqhost set: note: %s is forced: %s\n", what.c_str(),
-                   value.refusal.c_str());
-    else if (!value.refusal.empty())
-      refusals.push_back(label + ": " + what + ": " + value.refusal);
-    return qcom::Bstr(value.stored);
-  };
-
-  // Device parameters are set on the loaded object; channel parameters in its
-  // saved element, which a fresh object then loads.
-  qxml::ElementPtr edited;
-  {
-    auto object = LoadProjectObject(session, project, index, path, error);
-    if (!object) return Fail("set", error, kExitInput);
-    for (const ParameterAssignment& a : assignments) {
-      if (a.channel) continue;
-      auto attribute = DeviceParameter(object->get(), a.name);
-      if (!attribute) return Fail("set", label + ": no device parameter " + a.name, kExitInput);
-      auto value = checked(a, DeviceParameterSnvtId(attribute.get()));
-      if (!value) return Fail("set", error, kExitInput);
-      attribute->put_Value(value->get());
-    }
-    edited = object->SavedElement();
-    for (const ParameterAssignment& a : assignments) {
-      if (!a.channel) continue;
-      std::string problem;
-      qxml::ElementPtr parameter = FindChannelParameter(edited.get(), a, problem);
-      if (!parameter) return Fail("set", label + ": " + problem, kExitInput);
-      auto value = checked(a, ChannelParameterSnvtId(session, parameter.get(), a.kind));
-      if (!value) return Fail("set", error, kExitInput);
-      parameter->put_text(value->get());
-    }
-  }
-  for (const std::string& refusal : refusals) Fail("set", refusal, kExitInput);
-  if (!refusals.empty()) return kExitInput;
-  auto object = PlacedObject::Place(session, project.entries()[index].identity, error);
-  if (!object) return Fail("set", label + ": " + error, kExitInput);
-  object->Load(edited.get());
-  for (const ParameterAssignment& a : assignments) {
-    std::string problem;
-    auto value = ReadBack(*object, a, problem);
-    if (!value)
-      return Fail("set", label + ": " + a.text + " does not read back: " + problem, kExitInput);
-    if (*value != a.value)
-      std::fprintf(stderr, "tqhost set: note: %s=%s is kept as \"%s\"\n", a.text.c_str(),
-                   a.value.c_str(), value->c_str());
-  }
-  std::string stream = object->Stream();
-  if (stream.empty())
-    return Fail("set",
-                label + ": no configuration stream with these values; " + path + " is unchanged",
-                kExitInput);
+  ObjectEdit edit(session, checker, "set", args.has("--force"));
+  std::string stream;
+  const size_t index = *number - 1;
+  auto object = edit.Apply(project, index, path, assignments, stream, error);
+  if (!object && !error.empty()) return Fail("set", error, kExitInput);
+  for (const std::string& refusal : edit.refusals()) Fail("set", refusal, kExitInput);
+  if (!object) return kExitInput;
   project.Replace(index, *object);
   if (!project.Write(path, error)) return Fail("set", error, kExitInput);
   std::printf("%s\n", stream.c_str());

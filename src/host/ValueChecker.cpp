@@ -79,6 +79,12 @@ std::string CheckBits(int32_t length, const std::string& value) {
 
 }  // namespace
 
+std::optional<hostkit::UnitSystem> UnitSystemNamed(const std::string& name) {
+  if (qcom::text::EqualsNoCase(name, "si")) return hostkit::UnitSystem::kSI;
+  if (qcom::text::EqualsNoCase(name, "us")) return hostkit::UnitSystem::kUS;
+  return std::nullopt;
+}
+
 ValueChecker::ValueChecker(IXMLDOMDocument* catalogue, hostkit::UnitSystem system)
     : catalogue_(catalogue), system_(system) {}
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "com/ComPtr.h"
@@ -14,6 +15,9 @@
 // system and stored through the unit service, as the numeric dialog stores
 // what the user typed.
 namespace host {
+
+// The unit system --units names: si or us, in any letter case.
+std::optional<hostkit::UnitSystem> UnitSystemNamed(const std::string& name);
 
 class ValueChecker {
  public:

@@ -44,10 +44,10 @@ struct Command {
   int (*run)(const std::vector<std::string>&);
 };
 
-const Command kCommands[] = {{"regsvr", host::RunRegsvr}, {"info", host::RunInfo},
-                             {"new", host::RunNew},       {"stream", host::RunStream},
-                             {"save", host::RunSave},     {"set", host::RunSet},
-                             {"report", host::RunReport}, {"edit", host::RunEdit}};
+const Command kCommands[] = {
+    {"regsvr", host::RunRegsvr}, {"info", host::RunInfo}, {"new", host::RunNew},
+    {"stream", host::RunStream}, {"save", host::RunSave}, {"set", host::RunSet},
+    {"report", host::RunReport}, {"edit", host::RunEdit}, {"list", host::RunList}};
 
 std::string Help() {
   return "usage: tqhost COMMAND [OPTIONS]\n"
@@ -67,6 +67,7 @@ std::string Help() {
               {"edit FILE [--object N]",
                "open the editor window on an object; write\n"
                "FILE back if it changed"},
+              {"list templates|parameters", "the module templates and chains, or the parameters"},
               {"help COMMAND", "the options of a command (as COMMAND --help)"},
               {"--version", "print tqhost's version"}},
              32) +

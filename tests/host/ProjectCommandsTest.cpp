@@ -78,7 +78,9 @@ TEST_F(ProjectCommands, NewRefusesChainsTheTreeDoesNotAllowAndWritesNothing) {
       {"EB4AI2AO,EB8DI,EB4AO,EB8DO",
        "module template EB8DO cannot go at position 4 after EB4AI2AO -> EB8DI -> EB4AO; "
        "allowed there: none, the chain is complete"},
-      {"EB8DI,EB8X", "unknown module template EB8X at position 2"}};
+      {"EB8DI,EB8X",
+       "unknown module template EB8X at position 2; the templates are: EB4AI2AO, EB4AO, EB4DI4DO, "
+       "EB8DI, EB8DIC, EB8DO"}};
   for (const auto& [modules, why] : refusals)
     EXPECT_EQ(Expect({"new", "-o", path, "--modules", modules}, 1, "tqhost new: " + why + "\n"),
               "");
@@ -154,10 +156,16 @@ TEST_F(ProjectCommands, NewPlacesModulesAndSetChangesTheirParametersAndTheStream
 TEST_F(ProjectCommands, SetRefusesWhatDoesNotExistAndLeavesTheFile) {
   const std::string path = NewProject("keep.xml", "EB4AI2AO,EB8DIC");
   const std::string original = ReadFile(path);
+  const std::string device =
+      "; the device parameters are: R5_Address, Priority, Powerline_Freq, "
+      "Behaviour_OnCommFailure, MaxTimeBetweenComm, DO_PulseTime";
   const std::pair<std::string, std::string> refusals[] = {
-      {"Colour=1", "no device parameter Colour"},
-      {"2=5", "no device parameter 2"},  // never a parameter by its position
-      {"EB1/AI/1/nope=1", "EB1/AI/1 has no parameter nope"},
+      {"Colour=1", "no device parameter Colour" + device},
+      {"2=5", "no device parameter 2" + device},  // never a parameter by its position
+      {"EB1/AI/1/nope=1",
+       "EB1/AI/1 has no parameter nope; its parameters are: sensortype, range, suppression, "
+       "square_root, alarm, unit_of_measure, filter_constant, diff_alarm_limit, "
+       "low_alarm_limit, high_alarm_limit, offset, linear_span"},
       {"EB1/AI/5/sensortype=1", "module EB1 (EB4AI2AO) has no AI 5 (it has 4)"},
       {"EB2/AI/1/sensortype=1", "module EB2 (EB8DIC) has no AI 1 (it has 0)"},
       {"EB3/AO/1/OutputMode=1", "the object has no module EB3 (it has 2)"}};
@@ -599,9 +607,10 @@ TEST_F(ProjectCommands, ThePluginFolderOptionUsesAnotherComponent) {
   std::filesystem::create_directory(plugins + "/O_TQ4600/EB9X");
   std::filesystem::copy(plugins + "/O_TQ4600/EB8DI/EB8DI.xml", plugins + "/O_TQ4600/EB9X/EB9X.xml");
   const std::string r = dir.Write("r.xml", "<TQ4600><Modules><EB8DI/><eb9x/></Modules></TQ4600>");
-  Expect(
-      {"stream", r, "--plugins", plugins}, 1,
-      "tqhost stream: " + r + ": object 1 (TQ4600): unknown module template eb9x at position 2\n");
+  Expect({"stream", r, "--plugins", plugins}, 1,
+         "tqhost stream: " + r +
+             ": object 1 (TQ4600): unknown module template eb9x at position 2; the templates are: "
+             "EB4AI2AO, EB4AO, EB4DI4DO, EB8DI, EB8DIC, EB8DO\n");
 }
 
 }  // namespace
