@@ -83,8 +83,8 @@ std::string ParameterTable(const std::vector<ParameterDefinition>& definitions) 
   for (const ParameterDefinition& d : definitions) {
     const bool typed = d.type.has_value();
     rows.push_back({d.name, d.snvtId + (typed ? " " + d.type->name : std::string()),
-                    typed ? d.type->kind : "not in the catalogue", typed ? d.type->unit : "",
-                    d.min, d.max, d.defaultValue, Members(d)});
+                    typed ? d.type->kind : "not in the catalogue", typed ? d.type->unit : "", d.min,
+                    d.max, d.defaultValue, Members(d)});
   }
   return TextTable(rows);
 }
@@ -102,8 +102,8 @@ int ListParameters(const ComponentSession& session, const Arguments& args,
     auto module = ReadModuleTemplate(session, *id);
     if (!module)
       return Fail("list",
-                  "unknown module template " + *id + "; the templates are: " +
-                      JoinNames(session.TemplateIds(), ", "),
+                  "unknown module template " + *id +
+                      "; the templates are: " + JoinNames(session.TemplateIds(), ", "),
                   kExitInput);
     std::printf("%s (%s): %s\n", module->id.c_str(), module->name.c_str(),
                 module->description.c_str());
@@ -133,9 +133,9 @@ int RunList(const std::vector<std::string>& words) {
   if (positional.size() != 1 || (positional[0] != what[0] && positional[0] != what[1]))
     return Fail("list",
                 positional.empty() ? "expected templates or parameters (see tqhost list --help)"
-                : positional.size() > 1 ? "unexpected argument " + positional[1]
-                                        : "cannot list " + positional[0] +
-                                              "; expected templates or parameters",
+                : positional.size() > 1
+                    ? "unexpected argument " + positional[1]
+                    : "cannot list " + positional[0] + "; expected templates or parameters",
                 kExitUsage);
   if (positional[0] == what[0] && args.has("--template"))
     return Fail("list", "--template belongs to list parameters", kExitUsage);

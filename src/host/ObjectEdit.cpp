@@ -44,14 +44,14 @@ std::optional<std::string> ReadBack(const PlacedObject& object, const ParameterA
 
 }  // namespace
 
-ObjectEdit::ObjectEdit(const ComponentSession& session, ValueChecker& checker,
-                       std::string command, bool force)
+ObjectEdit::ObjectEdit(const ComponentSession& session, ValueChecker& checker, std::string command,
+                       bool force)
     : session_(session), checker_(checker), command_(std::move(command)), force_(force) {}
 
-std::unique_ptr<PlacedObject> ObjectEdit::Apply(
-    const ProjectFile& project, size_t index, const std::string& path,
-    const std::vector<ParameterAssignment>& assignments, std::string& stream,
-    std::string& error) {
+std::unique_ptr<PlacedObject> ObjectEdit::Apply(const ProjectFile& project, size_t index,
+                                                const std::string& path,
+                                                const std::vector<ParameterAssignment>& assignments,
+                                                std::string& stream, std::string& error) {
   const std::string label = ObjectLabel(path, project, index);
   const size_t refusedBefore = refusals_.size();
   auto checked = [&](const ParameterAssignment& a,
@@ -75,8 +75,9 @@ std::unique_ptr<PlacedObject> ObjectEdit::Apply(
       if (a.channel) continue;
       auto attribute = DeviceParameter(object->get(), a.name);
       if (!attribute) {
-        error = label + ": no device parameter " + a.name + "; " +
-                ValidNames("device parameters", DeviceParameters(object->get(), session_.catalogue()));
+        error =
+            label + ": no device parameter " + a.name + "; " +
+            ValidNames("device parameters", DeviceParameters(object->get(), session_.catalogue()));
         return nullptr;
       }
       auto value = checked(a, DeviceParameterSnvtId(attribute.get()));

@@ -11,8 +11,8 @@ namespace host {
 namespace {
 
 bool IsNumberKind(const std::optional<ParameterType>& type) {
-  return type &&
-         (type->kind == "Float" || type->kind == "SignedNumeric" || type->kind == "UnsignedNumeric");
+  return type && (type->kind == "Float" || type->kind == "SignedNumeric" ||
+                  type->kind == "UnsignedNumeric");
 }
 
 std::string Text(IAttribute* attribute, HRESULT (IAttribute::*getter)(BSTR*)) {
@@ -31,7 +31,8 @@ ParameterDefinition ReadTemplateParameter(IXMLDOMDocument* catalogue, IXMLDOMEle
   std::optional<std::string> min, max;
   for (const qxml::ElementPtr& field : qxml::ChildElements(entry)) {
     const std::string name = qxml::NameOf(field.get());
-    if (qcom::text::EqualsNoCase(name, "DefaultValue")) definition.defaultValue = TextIn(field.get());
+    if (qcom::text::EqualsNoCase(name, "DefaultValue"))
+      definition.defaultValue = TextIn(field.get());
     if (name == "Min") min = TextIn(field.get());
     if (name == "Max") max = TextIn(field.get());
   }
@@ -52,8 +53,7 @@ int ChannelCount(IXMLDOMNode* kind) {
 
 }  // namespace
 
-std::vector<ParameterDefinition> DeviceParameters(IAppObject* object,
-                                                  IXMLDOMDocument* catalogue) {
+std::vector<ParameterDefinition> DeviceParameters(IAppObject* object, IXMLDOMDocument* catalogue) {
   std::vector<ParameterDefinition> definitions;
   qcom::ComPtr<IAttributes> attributes;
   LONG count = 0;
@@ -85,7 +85,8 @@ std::optional<ModuleTemplate> ReadModuleTemplate(const ComponentSession& session
   IXMLDOMDocument* document = id ? session.Template(*id) : nullptr;
   if (!document) return std::nullopt;
   qxml::ElementPtr root = qxml::RootOf(document);
-  ModuleTemplate module{*id, TextIn(ChildNamed(root.get(), "NAME").get()),
+  ModuleTemplate module{*id,
+                        TextIn(ChildNamed(root.get(), "NAME").get()),
                         TextIn(ChildNamed(root.get(), "DESCRIPTION").get()),
                         {}};
   for (const char* kind : kChannelKinds) {

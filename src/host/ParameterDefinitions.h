@@ -42,8 +42,7 @@ struct ModuleTemplate {
 inline constexpr const char* kChannelKinds[] = {"AI", "AO", "DI", "DO"};
 
 // The device parameters of a placed object, in the object's order.
-std::vector<ParameterDefinition> DeviceParameters(IAppObject* object,
-                                                  IXMLDOMDocument* catalogue);
+std::vector<ParameterDefinition> DeviceParameters(IAppObject* object, IXMLDOMDocument* catalogue);
 
 // The module template of that ID (any letter case); nothing when the session
 // has no such template or cannot read it.

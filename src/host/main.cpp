@@ -44,10 +44,18 @@ struct Command {
   int (*run)(const std::vector<std::string>&);
 };
 
+// One command per line, so that a command is added without touching the others.
 const Command kCommands[] = {
-    {"regsvr", host::RunRegsvr}, {"info", host::RunInfo}, {"new", host::RunNew},
-    {"stream", host::RunStream}, {"save", host::RunSave}, {"set", host::RunSet},
-    {"report", host::RunReport}, {"edit", host::RunEdit}, {"list", host::RunList}};
+    {"regsvr", host::RunRegsvr},
+    {"info", host::RunInfo},
+    {"new", host::RunNew},
+    {"stream", host::RunStream},
+    {"save", host::RunSave},
+    {"set", host::RunSet},
+    {"report", host::RunReport},
+    {"edit", host::RunEdit},
+    {"list", host::RunList},
+};
 
 std::string Help() {
   return "usage: tqhost COMMAND [OPTIONS]\n"
