@@ -45,6 +45,7 @@ struct Command {
 };
 
 // One command per line, so that a command is added without touching the others.
+// clang-format off
 const Command kCommands[] = {
     {"regsvr", host::RunRegsvr},
     {"info", host::RunInfo},
@@ -55,7 +56,9 @@ const Command kCommands[] = {
     {"report", host::RunReport},
     {"edit", host::RunEdit},
     {"list", host::RunList},
+    {"get", host::RunGet},
 };
+// clang-format on
 
 std::string Help() {
   return "usage: tqhost COMMAND [OPTIONS]\n"
@@ -76,6 +79,7 @@ std::string Help() {
                "open the editor window on an object; write\n"
                "FILE back if it changed"},
               {"list templates|parameters", "the module templates and chains, or the parameters"},
+              {"get FILE [--object N] [NAME ...]", "print an object's parameter values and points"},
               {"help COMMAND", "the options of a command (as COMMAND --help)"},
               {"--version", "print tqhost's version"}},
              32) +
