@@ -16,6 +16,8 @@ int RunReport(const std::vector<std::string>& args);
 int RunEdit(const std::vector<std::string>& args);
 int RunList(const std::vector<std::string>& args);
 int RunGet(const std::vector<std::string>& args);
+int RunExport(const std::vector<std::string>& args);
+int RunImport(const std::vector<std::string>& args);
 
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);

@@ -25,7 +25,7 @@ bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, std::string
   const std::string_view first = text.substr(0, text.find('\n'));
   const char separator =
       first.find(';') != std::string_view::npos && first.find(',') == std::string_view::npos ? ';'
-                                                                                            : ',';
+                                                                                             : ',';
   size_t line = 1, i = 0;
   while (i < text.size()) {
     CsvRecord record{line, {""}};

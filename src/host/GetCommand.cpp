@@ -95,8 +95,8 @@ void PrintText(const std::string& label, const std::vector<ParameterValue>& valu
                const std::vector<Point>& points) {
   std::vector<std::vector<std::string>> rows = {{"Parameter", "Value", "Unit", "Default", ""}};
   for (const ParameterValue& v : values)
-    rows.push_back({v.address.text, v.address.value, v.unit(), DefaultOf(v),
-                    v.Changed() ? "*" : ""});
+    rows.push_back(
+        {v.address.text, v.address.value, v.unit(), DefaultOf(v), v.Changed() ? "*" : ""});
   std::printf("%s\n%s", label.c_str(), TextTable(rows).c_str());
   if (points.empty()) return;
   rows = {{"Point", "Name", "SNVT", "Connection"}};
@@ -110,8 +110,7 @@ void PrintCsv(const std::vector<ParameterValue>& values, const std::vector<Point
       CsvLine({"kind", "name", "value", "unit", "default", "changed", "snvt", "connected"});
   for (const ParameterValue& v : values)
     out += CsvLine({"parameter", v.address.text, v.address.value, v.unit(), DefaultOf(v),
-                    v.Changed() ? "yes" : "no",
-                    v.definition ? v.definition->snvtId : "", ""});
+                    v.Changed() ? "yes" : "no", v.definition ? v.definition->snvtId : "", ""});
   for (const Point& p : points)
     out += CsvLine({p.direction, p.name, "", "", "", "", p.snvt, p.connected ? "yes" : "no"});
   std::fputs(out.c_str(), stdout);
@@ -189,14 +188,7 @@ int RunGet(const std::vector<std::string>& words) {
         chosen.push_back(*value);
         continue;
       }
-      std::string problem;
-      if (name.channel)
-        FindChannelParameter(object->SavedElement().get(), name, problem);
-      else
-        problem = "no device parameter " + name.name + "; " +
-                  ValidNames("device parameters", DeviceParameters(object->get(),
-                                                                   session.catalogue()));
-      return Fail("get", label + ": " + problem, kExitInput);
+      return Fail("get", label + ": " + NoSuchParameter(values, *object, name), kExitInput);
     }
     values = std::move(chosen);
     points.clear();

@@ -5,7 +5,7 @@
 
 #include "com/TextRules.h"
 #include "com/Variant.h"
-#include "host/ParameterDefinitions.h"
+#include "host/ObjectParameters.h"
 #include "host/ParameterType.h"
 
 namespace host {
@@ -75,9 +75,7 @@ std::unique_ptr<PlacedObject> ObjectEdit::Apply(const ProjectFile& project, size
       if (a.channel) continue;
       auto attribute = DeviceParameter(object->get(), a.name);
       if (!attribute) {
-        error =
-            label + ": no device parameter " + a.name + "; " +
-            ValidNames("device parameters", DeviceParameters(object->get(), session_.catalogue()));
+        error = label + ": " + NoSuchParameter(ReadParameterValues(session_, *object), *object, a);
         return nullptr;
       }
       auto value = checked(a, DeviceParameterSnvtId(attribute.get()));

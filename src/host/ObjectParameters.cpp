@@ -5,6 +5,7 @@
 
 #include "com/TextRules.h"
 #include "com/Variant.h"
+#include "host/ConfigurationTree.h"
 
 namespace host {
 
@@ -87,8 +88,8 @@ std::vector<ParameterValue> ReadParameterValues(const ComponentSession& session,
         a.kind = kind;
         a.position = position;
         a.name = qxml::NameOf(parameter.get());
-        a.text = "EB" + std::to_string(moduleNumber) + "/" + kind + "/" +
-                 std::to_string(position) + "/" + a.name;
+        a.text = "EB" + std::to_string(moduleNumber) + "/" + kind + "/" + std::to_string(position) +
+                 "/" + a.name;
         a.value = qxml::TextOf(parameter.get());
         if (definitions)
           if (const ParameterDefinition* d = FindDefinition(definitions->parameters, a.name))
@@ -105,6 +106,20 @@ const ParameterValue* FindValue(const std::vector<ParameterValue>& values,
   for (const ParameterValue& value : values)
     if (SameParameter(value.address, address)) return &value;
   return nullptr;
+}
+
+std::string NoSuchParameter(const std::vector<ParameterValue>& values, const PlacedObject& object,
+                            const ParameterAssignment& address) {
+  std::string problem;
+  if (address.channel) {
+    FindChannelParameter(object.SavedElement().get(), address, problem);
+    return problem;
+  }
+  std::vector<std::string> names;
+  for (const ParameterValue& value : values)
+    if (!value.address.channel) names.push_back(value.address.name);
+  return "no device parameter " + address.name +
+         "; the device parameters are: " + JoinNames(names, ", ");
 }
 
 }  // namespace host

@@ -34,4 +34,8 @@ std::vector<ParameterValue> ReadParameterValues(const ComponentSession& session,
 const ParameterValue* FindValue(const std::vector<ParameterValue>& values,
                                 const ParameterAssignment& address);
 
+// Why the object has none of the values of that name, with the names there are.
+std::string NoSuchParameter(const std::vector<ParameterValue>& values, const PlacedObject& object,
+                            const ParameterAssignment& address);
+
 }  // namespace host

@@ -4,7 +4,6 @@
 
 #include "com/TextRules.h"
 #include "com/Variant.h"
-#include "host/ConfigurationTree.h"
 
 namespace host {
 
@@ -28,15 +27,15 @@ ParameterDefinition ReadTemplateParameter(IXMLDOMDocument* catalogue, IXMLDOMEle
   definition.name = qxml::NameOf(entry);
   definition.snvtId = TextIn(ChildNamed(entry, "SNVTTYPE").get());
   definition.type = ReadParameterType(catalogue, definition.snvtId);
-  std::optional<std::string> min, max;
+  std::optional<std::string> min, max, fallback;
   for (const qxml::ElementPtr& field : qxml::ChildElements(entry)) {
     const std::string name = qxml::NameOf(field.get());
-    if (qcom::text::EqualsNoCase(name, "DefaultValue"))
-      definition.defaultValue = TextIn(field.get());
+    if (qcom::text::EqualsNoCase(name, "DefaultValue")) fallback = TextIn(field.get());
     if (name == "Min") min = TextIn(field.get());
     if (name == "Max") max = TextIn(field.get());
   }
-  if (definition.defaultValue.empty()) definition.defaultValue = "0";
+  // An object stores 0 for a parameter whose definition gives no default.
+  definition.defaultValue = fallback && !fallback->empty() ? *fallback : std::string(1, '0');
   if (IsNumberKind(definition.type)) {
     definition.min = min && !min->empty() ? *min : definition.type->min;
     definition.max = max && !max->empty() ? *max : definition.type->max;
@@ -106,12 +105,6 @@ const ParameterDefinition* FindDefinition(const std::vector<ParameterDefinition>
   for (const ParameterDefinition& definition : definitions)
     if (qcom::text::EqualsNoCase(definition.name, name)) return &definition;
   return nullptr;
-}
-
-std::string ValidNames(const std::string& what, const std::vector<ParameterDefinition>& list) {
-  std::vector<std::string> names;
-  for (const ParameterDefinition& definition : list) names.push_back(definition.name);
-  return "the " + what + " are: " + JoinNames(names, ", ");
 }
 
 }  // namespace host

@@ -53,7 +53,4 @@ std::optional<ModuleTemplate> ReadModuleTemplate(const ComponentSession& session
 const ParameterDefinition* FindDefinition(const std::vector<ParameterDefinition>& definitions,
                                           const std::string& name);
 
-// "the device parameters are: A, B, C", what a refusal of an unknown name adds.
-std::string ValidNames(const std::string& what, const std::vector<ParameterDefinition>& list);
-
 }  // namespace host

@@ -72,6 +72,33 @@ bool PrintXml(IXMLDOMDocument* document, std::string& error) {
   return true;
 }
 
+bool WriteTextOutput(const std::string& output, std::string_view text, std::string& error) {
+  if (output == kStandardOutput) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return true;
+  }
+  qcom::ClearErrorRecord();
+  HRESULT hr = qxml::ReplaceFile(output, text);
+  if (SUCCEEDED(hr)) return true;
+  error = WriteFailure(hr, output);
+  return false;
+}
+
+bool ReadTextInput(const std::string& input, std::string& text, std::string& error) {
+  if (input == kStandardOutput) {
+    char buffer[65536];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) text.append(buffer, n);
+    if (!std::ferror(stdin)) return true;
+    error = "cannot read standard input";
+    return false;
+  }
+  std::string reason;
+  if (SUCCEEDED(qxml::ReadWholeFile(input, text, reason))) return true;
+  error = input + ": " + reason;
+  return false;
+}
+
 std::string BundledCatalogue() {
   return InstallFolder() + "/snvt/snvt.xml";
 }

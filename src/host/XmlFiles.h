@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "com/ComPtr.h"
 #include "xml/Dom.h"
@@ -27,6 +28,14 @@ constexpr const char* kStandardOutput = "-";
 // Prints the document as WriteXmlFile writes it to a file. Whether standard
 // output took the text shows when tqhost flushes it at the end.
 bool PrintXml(IXMLDOMDocument* document, std::string& error);
+
+// Writes a text file as WriteXmlFile writes a document (replaced whole, the
+// same refusals), or prints the text for "-".
+bool WriteTextOutput(const std::string& output, std::string_view text, std::string& error);
+
+// Reads a whole text file, or standard input for "-". False with error set to
+// one line naming the file and why.
+bool ReadTextInput(const std::string& input, std::string& text, std::string& error);
 
 // The host's bundled SNVT catalogue (bin/../snvt/snvt.xml).
 std::string BundledCatalogue();

@@ -57,6 +57,8 @@ const Command kCommands[] = {
     {"edit", host::RunEdit},
     {"list", host::RunList},
     {"get", host::RunGet},
+    {"export", host::RunExport},
+    {"import", host::RunImport},
 };
 // clang-format on
 
@@ -80,6 +82,8 @@ std::string Help() {
                "FILE back if it changed"},
               {"list templates|parameters", "the module templates and chains, or the parameters"},
               {"get FILE [--object N] [NAME ...]", "print an object's parameter values and points"},
+              {"export FILE -o OUT", "write the parameter values as CSV, for import"},
+              {"import FILE CSV", "set the parameter values a CSV file holds"},
               {"help COMMAND", "the options of a command (as COMMAND --help)"},
               {"--version", "print tqhost's version"}},
              32) +

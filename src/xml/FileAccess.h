@@ -18,7 +18,7 @@ QXML_API std::string SpecialFileKind(const std::string& path);
 
 // The whole file; on failure a failing code and a sentence saying why. Only a
 // regular file is read: anything else is refused without waiting on it.
-HRESULT ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason);
+QXML_API HRESULT ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason);
 
 // Writes the bytes to a new file beside path and renames it over path, so the
 // target is either the old file or the whole new one, never a truncated one.
@@ -26,6 +26,6 @@ HRESULT ReadWholeFile(const std::string& path, std::string& bytes, std::string& 
 // A symbolic link is followed to the file it finally names, which is replaced
 // while the links stay. Only a regular file the caller may write is replaced;
 // anything else is refused with E_ACCESSDENIED and left as it is.
-HRESULT ReplaceFile(const std::string& path, std::string_view bytes);
+QXML_API HRESULT ReplaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace qxml
