@@ -175,10 +175,7 @@ int RunImport(const std::vector<std::string>& words) {
   }
   for (const std::string& problem : problems) Fail("import", problem, kExitInput);
   for (const std::string& refusal : edit.refusals()) Fail("import", refusal, kExitInput);
-  if (!problems.empty() || !edit.refusals().empty()) {
-    std::fprintf(stderr, "tqhost import: %s is unchanged\n", path.c_str());
-    return kExitInput;
-  }
+  if (!problems.empty() || !edit.refusals().empty()) return kExitInput;
   if (changedValues == 0) {
     std::printf("%s: no value differs; %s is unchanged\n", csvPath.c_str(), path.c_str());
     return kExitOk;

@@ -8,7 +8,7 @@
 // parameter as set names it.
 namespace host {
 
-inline const std::vector<std::string> kParameterCsvHeader = {"object", "name", "parameter",
-                                                             "value", "unit"};
+inline const std::vector<std::string> kParameterCsvHeader = {"object", "name", "parameter", "value",
+                                                             "unit"};
 
 }  // namespace host
