@@ -61,6 +61,17 @@ bool HeaderMatches(const std::vector<std::string>& fields) {
   return true;
 }
 
+// Whether the value is the current one, as typed or as set would store it
+// (a member's name as its code, a number in the catalogue's unit).
+bool Unchanged(ValueChecker& checker, const ParameterValue& current, const std::string& value,
+               std::string& error) {
+  if (value == current.address.value) return true;
+  if (!current.definition) return false;
+  ValueChecker::Checked checked;
+  return checker.Check(current.definition->snvtId, value, checked, error) &&
+         checked.refusal.empty() && checked.stored == current.address.value;
+}
+
 }  // namespace
 
 int RunImport(const std::vector<std::string>& words) {
@@ -160,8 +171,9 @@ int RunImport(const std::vector<std::string>& words) {
           problems.push_back(csvPath + ": line " + std::to_string(object.lines[k]) + ": " +
                              ObjectLabel(path, project, index) + ": " +
                              NoSuchParameter(values, *current, a));
-        else if (value->address.value != a.value)
+        else if (!Unchanged(checker, *value, a.value, error) && error.empty())
           differing.push_back(a);
+        if (!error.empty()) return Fail("import", error, kExitInput);
       }
     }
     if (differing.empty() || !problems.empty()) continue;

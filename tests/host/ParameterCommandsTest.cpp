@@ -39,9 +39,10 @@ TEST_F(ParameterCommands, ListShowsTemplatesChainsAndParametersAndNamesTheValidT
             "  EB4AI2AO\n"
             "    EB8DI\n"
             "      EB4AO\n");
-  EXPECT_EQ(LinesWith(chains, "  EB4AO\n"), "      EB4AO\n      EB4AO\n      EB4AO\n"
-                                             "      EB4AO\n    EB4AO\n  EB4AO\n    EB4AO\n"
-                                             "    EB4AO\n    EB4AO\n    EB4AO\n");
+  EXPECT_EQ(LinesWith(chains, "  EB4AO\n"),
+            "      EB4AO\n      EB4AO\n      EB4AO\n"
+            "      EB4AO\n    EB4AO\n  EB4AO\n    EB4AO\n"
+            "    EB4AO\n    EB4AO\n    EB4AO\n");
 
   EXPECT_EQ(Expect({"list", "parameters", "--template", "eb4ao"}, 0),
             "EB4AO (EB 4AO): Analog output module: 4 analog outputs\n"
@@ -52,13 +53,14 @@ TEST_F(ParameterCommands, ListShowsTemplatesChainsAndParametersAndNamesTheValidT
             "AO_2_10V (1), AO_0_20MA (2), AO_4_20MA (3)\n");
   const std::string all = Expect({"list", "parameters"}, 0);
   // The definition's own limits of a number, else its type's, and the catalogue's unit.
-  EXPECT_EQ(LinesWith(all, "  Priority ") + LinesWith(all, "DO_PulseTime") +
-                LinesWith(all, "filter_constant") + LinesWith(all, "Powerline_Freq"),
-            "  Priority                 7 SNVT_char_ascii  UnsignedNumeric        1       8      4\n"
-            "  DO_PulseTime             107 SNVT_time_sec  UnsignedNumeric  sec   0.1     25     1\n"
-            "  filter_constant   107 SNVT_time_sec     UnsignedNumeric  sec   0       60     2\n"
-            "  Powerline_Freq           1000 TQ_line_freq  Enum                                  0"
-            "        HZ_50 (0), HZ_60 (1)\n");
+  EXPECT_EQ(
+      LinesWith(all, "  Priority ") + LinesWith(all, "DO_PulseTime") +
+          LinesWith(all, "filter_constant") + LinesWith(all, "Powerline_Freq"),
+      "  Priority                 7 SNVT_char_ascii  UnsignedNumeric        1       8      4\n"
+      "  DO_PulseTime             107 SNVT_time_sec  UnsignedNumeric  sec   0.1     25     1\n"
+      "  filter_constant   107 SNVT_time_sec     UnsignedNumeric  sec   0       60     2\n"
+      "  Powerline_Freq           1000 TQ_line_freq  Enum                                  0"
+      "        HZ_50 (0), HZ_60 (1)\n");
   for (const char* heading : {"EB4AI2AO AI channels (4):", "EB4AI2AO AO channels (2):",
                               "EB4DI4DO DO channels (4):", "EB8DIC DI channels (8):"})
     EXPECT_NE(all.find(heading), std::string::npos) << heading;
@@ -66,7 +68,8 @@ TEST_F(ParameterCommands, ListShowsTemplatesChainsAndParametersAndNamesTheValidT
   Expect({"list", "parameters", "--template", "EB9"}, 1,
          "tqhost list: unknown module template EB9; the templates are: EB4AI2AO, EB4AO, "
          "EB4DI4DO, EB8DI, EB8DIC, EB8DO\n");
-  Expect({"list", "modules"}, 2, "tqhost list: cannot list modules; expected templates or parameters\n");
+  Expect({"list", "modules"}, 2,
+         "tqhost list: cannot list modules; expected templates or parameters\n");
   Expect({"list"}, 2, "tqhost list: expected templates or parameters (see tqhost list --help)\n");
   Expect({"list", "templates", "--template", "EB4AO"}, 2,
          "tqhost list: --template belongs to list parameters\n");
@@ -77,8 +80,8 @@ TEST_F(ParameterCommands, GetShowsValuesMarksChangesInEachFormatAndNamesTheValid
   Expect({"set", path, "Priority=3", "EB1/AI/2/sensortype=PT1000", "EB1/AI/2/offset=0.0"}, 0,
          "tqhost set: note: EB1/AI/2/sensortype=PT1000 is kept as \"4\"\n");
   // Given names in their order, any letter case; 0.0 is the default 0.
-  const std::vector<std::string> names = {"get", path, "eb1/ai/2/SENSORTYPE", "priority",
-                                          "MaxTimeBetweenComm", "EB1/AI/2/offset"};
+  const std::vector<std::string> names = {
+      "get", path, "eb1/ai/2/SENSORTYPE", "priority", "MaxTimeBetweenComm", "EB1/AI/2/offset"};
   auto with = [&](std::vector<std::string> extra) {
     std::vector<std::string> words = names;
     words.insert(words.end(), extra.begin(), extra.end());
@@ -163,6 +166,9 @@ TEST_F(ParameterCommands, ExportThenImportChangesExactlyTheEditedValues) {
   EXPECT_EQ(Expect({"import", path, dir.Write("e.csv", semicolons)}, 0,
                    "tqhost import: note: Powerline_Freq=HZ_60 is kept as \"1\"\n"),
             path + ": 2 values of 2 objects changed\n");
+  // Again: the name is the stored code, so nothing differs now.
+  EXPECT_EQ(Expect({"import", path, dir / "e.csv"}, 0),
+            dir / "e.csv: no value differs; " + path + " is unchanged\n");
   edit("Powerline_Freq,HZ_60,", "Powerline_Freq,1,");
   EXPECT_EQ(Expect({"export", path, "-o", "-"}, 0), edited);
   // The project is what set makes of the same changes, byte for byte.
@@ -181,12 +187,14 @@ TEST_F(ParameterCommands, ImportRefusesEveryBadRowAndWritesNothing) {
       {"object,name,value\n" + good,
        "c.csv: line 1: expected the header object,name,parameter,value,unit"},
       {header + good + "1,TQ4600_1,Priority\n", "c.csv: line 3: expected 5 fields, not 3"},
-      {header + good + "3,TQ4600_3,Priority,1,\n", "c.csv: line 3: p.xml has no object with the ID 3"},
+      {header + good + "3,TQ4600_3,Priority,1,\n",
+       "c.csv: line 3: p.xml has no object with the ID 3"},
       {header + good + "2,Boiler,Priority,1,\n",
        "c.csv: line 3: the object with the ID 2 is named \"TQ4600_2\" in p.xml, not \"Boiler\""},
       {header + good + "1,TQ4600_1,PRIORITY,3,\n",
        "c.csv: line 3: PRIORITY of the object with the ID 1 is also on line 2"},
-      {header + good + "1,TQ4600_1,EB1/AI/1/offset,,\n", "c.csv: line 3: EB1/AI/1/offset: the value is empty"},
+      {header + good + "1,TQ4600_1,EB1/AI/1/offset,,\n",
+       "c.csv: line 3: EB1/AI/1/offset: the value is empty"},
       {header + good + "1,\"TQ4600_1,Priority,3,\n", "c.csv: line 3: a quoted field is not closed"},
       {header + good + "2,TQ4600_2,Colour,1,\n",
        "c.csv: line 3: p.xml: object 2 (TQ4600): no device parameter Colour; " + kDevice},
@@ -197,7 +205,8 @@ TEST_F(ParameterCommands, ImportRefusesEveryBadRowAndWritesNothing) {
   // The messages name the files as the command line does.
   auto paths = [&](std::string text) {
     for (const char* name : {"c.csv", "p.xml"})
-      for (size_t at = 0; (at = text.find(name, at)) != std::string::npos; at += dir.path().size() + 6)
+      for (size_t at = 0; (at = text.find(name, at)) != std::string::npos;
+           at += dir.path().size() + 6)
         text.replace(at, 5, dir / name);
     return text;
   };
