@@ -14,6 +14,9 @@ int RunSave(const std::vector<std::string>& args);
 int RunSet(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
 int RunEdit(const std::vector<std::string>& args);
+int RunExplain(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);
+int RunDiff(const std::vector<std::string>& args);
 
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);

@@ -44,10 +44,11 @@ struct Command {
   int (*run)(const std::vector<std::string>&);
 };
 
-const Command kCommands[] = {{"regsvr", host::RunRegsvr}, {"info", host::RunInfo},
-                             {"new", host::RunNew},       {"stream", host::RunStream},
-                             {"save", host::RunSave},     {"set", host::RunSet},
-                             {"report", host::RunReport}, {"edit", host::RunEdit}};
+const Command kCommands[] = {
+    {"regsvr", host::RunRegsvr}, {"info", host::RunInfo}, {"new", host::RunNew},
+    {"stream", host::RunStream}, {"save", host::RunSave}, {"set", host::RunSet},
+    {"report", host::RunReport}, {"edit", host::RunEdit}, {"explain", host::RunExplain},
+    {"check", host::RunCheck},   {"diff", host::RunDiff}};
 
 std::string Help() {
   return "usage: tqhost COMMAND [OPTIONS]\n"
@@ -67,6 +68,10 @@ std::string Help() {
               {"edit FILE [--object N]",
                "open the editor window on an object; write\n"
                "FILE back if it changed"},
+              {"explain FILE [--object N]", "the configuration stream field by field"},
+              {"check FILE", "check every object before download"},
+              {"diff A B",
+               "the objects, modules, parameters and stream\nbytes in which two projects differ"},
               {"help COMMAND", "the options of a command (as COMMAND --help)"},
               {"--version", "print tqhost's version"}},
              32) +

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/ComponentSession.h"
+#include "host/PlacedObject.h"
+
+namespace host {
+
+// One parameter of a loaded object as tqhost names it: a device parameter by
+// its name, a channel parameter as EB1/AI/2/name.
+struct ObjectParameter {
+  std::string path;
+  std::string value;
+  std::string snvtId;  // empty when neither the object nor the template gives one
+};
+
+// The device parameters in collection order, then the channel parameters of
+// every module in set order (channels by kind AI, AO, DI, DO).
+std::vector<ObjectParameter> ObjectParameters(const ComponentSession& session,
+                                              const PlacedObject& object);
+
+}  // namespace host
