@@ -82,8 +82,7 @@ int RunCheck(const std::vector<std::string>& words) {
     for (const ObjectParameter& parameter : ObjectParameters(session, *object)) {
       if (parameter.snvtId.empty()) continue;
       if (!explainer.Type(parameter.snvtId).known) {
-        findings.push_back(
-            {i, parameter.path, "the catalogue has no SNVT_" + parameter.snvtId});
+        findings.push_back({i, parameter.path, "the catalogue has no SNVT_" + parameter.snvtId});
         continue;
       }
       ValueChecker::Checked checked;
@@ -97,8 +96,9 @@ int RunCheck(const std::vector<std::string>& words) {
       if (!field.flag.empty() && field.flag != "no SNVT type")
         findings.push_back({i, field.name,
                             field.stored + ": " + field.flag + " in the stream" +
-                                (field.hex.empty() ? "" : " (" + field.hex + " reads back as " +
-                                                              field.readBack + ")")});
+                                (field.hex.empty() ? ""
+                                                   : " (" + field.hex + " reads back as " +
+                                                         field.readBack + ")")});
     const size_t bytes = explained.stream.size() / 2;
     if (explained.stream.empty())
       findings.push_back({i, "stream", "the object builds no configuration stream"});

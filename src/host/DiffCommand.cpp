@@ -50,7 +50,8 @@ std::vector<std::optional<size_t>> Match(const ProjectFile& a, const ProjectFile
   }
   for (size_t i = 0; i < a.entries().size(); ++i)
     if (!matched[i] && i < b.entries().size() && !taken[i] &&
-        (a.entries()[i].identity.uniqueId.empty() || idsB.count(a.entries()[i].identity.uniqueId) == 0)) {
+        (a.entries()[i].identity.uniqueId.empty() ||
+         idsB.count(a.entries()[i].identity.uniqueId) == 0)) {
       matched[i] = i;
       taken[i] = true;
     }

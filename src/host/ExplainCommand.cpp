@@ -27,9 +27,9 @@ std::string Help() {
          "a number. The exit code is 1 when an object builds no stream or its\n"
          "stream does not split into its fields.\n" +
          std::string(kPlacingChecksHelp) + "\n" +
-         HelpColumns(WithSessionOptions(
-             {{"--object N", "which object of the project, from 1 in file order;\n"
-                             "default: every object"}}));
+         HelpColumns(WithSessionOptions({{"--object N",
+                                          "which object of the project, from 1 in file order;\n"
+                                          "default: every object"}}));
 }
 
 // The columns of the table, each as wide as its widest cell.

@@ -224,7 +224,8 @@ const StreamType& StreamExplainer::Type(const std::string& id) {
   type.length = parameterType->length;
   for (const auto& member : parameterType->members) type.members[member.code] = member.name;
   auto field = [&](const char* name) {
-    return qxml::TextOf(qxml::FirstMatch(session_.catalogue(), "SNVTS/SNVT_" + id + "/" + name).get());
+    return qxml::TextOf(
+        qxml::FirstMatch(session_.catalogue(), "SNVTS/SNVT_" + id + "/" + name).get());
   };
   auto coefficient = [&](const char* name, int16_t fallback) {
     auto n = StoredNumber(field(name));
@@ -317,7 +318,8 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object) {
     planned.push_back(HexField("device", "tag of the last module", stored, 3, expected));
   }
   {
-    const double powerline = StoredNumber(AttributeText(attributes.get(), "Powerline_Freq")).value_or(0);
+    const double powerline =
+        StoredNumber(AttributeText(attributes.get(), "Powerline_Freq")).value_or(0);
     const double behaviour =
         StoredNumber(AttributeText(attributes.get(), "Behaviour_OnCommFailure")).value_or(0);
     planned.push_back(NumberField("device", "Powerline_Freq + 2 x Behaviour_OnCommFailure",
@@ -343,9 +345,8 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object) {
     input->get_Value(value.out());
     const size_t width = extended ? 3 : 2;
     const std::string reference = value.utf8();
-    planned.push_back(HexField("inputs", name.utf8(),
-                               reference.empty() ? "unconnected" : reference, width,
-                               reference.empty() ? std::string(2 * width, '0') : reference));
+    planned.push_back(HexField("inputs", name.utf8(), reference.empty() ? "unconnected" : reference,
+                               width, reference.empty() ? std::string(2 * width, '0') : reference));
   }
 
   if (nai > 0)
@@ -365,9 +366,10 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object) {
         std::string names;
         for (size_t k = 1; k <= 5 && k < ai.parameters.size(); ++k)
           names += (k > 1 ? "," : "") + qxml::NameOf(ai.parameters[k].get());
-        planned.push_back(NumberField("AI", "EB" + std::to_string(module.slot) + "/AI/" +
-                                                std::to_string(position) + "/" + names,
-                                      flags, 1, stored));
+        planned.push_back(NumberField(
+            "AI",
+            "EB" + std::to_string(module.slot) + "/AI/" + std::to_string(position) + "/" + names,
+            flags, 1, stored));
         for (size_t i = 6; i < 12; ++i) channelField("AI", module, ai, position, i);
       }
     }
@@ -378,8 +380,8 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object) {
         for (const Channel& channel : module.channels)
           if (channel.kind == kind)
             sum += channelNumber(channel, 0) * std::ldexp(1.0, channel.number - 8 * (slot - 1));
-    planned.push_back(NumberField(row, std::string(kind) + " bitmap of slot " + std::to_string(slot),
-                                  sum, 1));
+    planned.push_back(
+        NumberField(row, std::string(kind) + " bitmap of slot " + std::to_string(slot), sum, 1));
   };
   if (ndi > 0) {
     bitmap("DI", 1, "DI bitmaps");
