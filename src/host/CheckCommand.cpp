@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -70,6 +71,7 @@ int RunCheck(const std::vector<std::string>& words) {
   StreamExplainer explainer(session);
   ValueChecker checker(session.catalogue(), hostkit::UnitSystem::kSI);
   std::vector<Finding> findings;
+  std::map<std::string, std::string> refusals;
   for (size_t i = 0; i < project.entries().size(); ++i) {
     const std::string label = ObjectLabel(path, project, i);
     auto object = LoadProjectObject(session, project, i, path, error);
@@ -79,19 +81,23 @@ int RunCheck(const std::vector<std::string>& words) {
       findings.push_back({i, "modules", AfterLabel(error, label)});
       continue;
     }
-    for (const ObjectParameter& parameter : ObjectParameters(session, *object)) {
+    qxml::ElementPtr saved = object->SavedElement();
+    for (const ObjectParameter& parameter : ObjectParameters(explainer, *object, saved.get())) {
       if (parameter.snvtId.empty()) continue;
       if (!explainer.Type(parameter.snvtId).known) {
         findings.push_back({i, parameter.path, "the catalogue has no SNVT_" + parameter.snvtId});
         continue;
       }
+      // Projects repeat their values: each is checked once per type.
+      auto [refusal, fresh] = refusals.try_emplace(parameter.snvtId + "\n" + parameter.value);
       ValueChecker::Checked checked;
-      if (!checker.Check(parameter.snvtId, parameter.value, checked, error))
+      if (fresh && !checker.Check(parameter.snvtId, parameter.value, checked, error))
         return Fail("check", error, kExitInput);
-      if (!checked.refusal.empty())
-        findings.push_back({i, parameter.path, parameter.value + ": " + checked.refusal});
+      if (fresh) refusal->second = checked.refusal;
+      if (!refusal->second.empty())
+        findings.push_back({i, parameter.path, parameter.value + ": " + refusal->second});
     }
-    StreamExplanation explained = explainer.Explain(*object);
+    StreamExplanation explained = explainer.Explain(*object, saved.get());
     for (const StreamField& field : explained.fields)
       if (!field.flag.empty() && field.flag != "no SNVT type")
         findings.push_back({i, field.name,

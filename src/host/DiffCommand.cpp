@@ -67,6 +67,12 @@ std::vector<std::string> ModuleIds(IXMLDOMElement* saved) {
   return ids;
 }
 
+std::string XmlOf(IXMLDOMElement* element) {
+  qcom::Bstr xml;
+  if (element) element->get_xml(xml.out());
+  return xml.utf8();
+}
+
 std::string ObjectName(const ProjectFile& project, size_t i) {
   return "object " + std::to_string(i + 1) + " (" + project.entries()[i].identity.type + " \"" +
          project.entries()[i].identity.userName + "\")";
@@ -102,14 +108,17 @@ int RunDiff(const std::vector<std::string>& words) {
     }
     const size_t j = *matched[i];
     inA[j] = true;
+    // An object saved alike in both files loads alike: nothing differs.
+    if (XmlOf(a.entries()[i].saved.get()) == XmlOf(b.entries()[j].saved.get())) continue;
     auto objectA = LoadProjectObject(session, a, i, pathA, error);
     if (!objectA) return Fail("diff", error, kExitInput);
     auto objectB = LoadProjectObject(session, b, j, pathB, error);
     if (!objectB) return Fail("diff", error, kExitInput);
     const std::string label = ObjectName(b, j) + ": ";
 
-    std::vector<std::string> modulesA = ModuleIds(objectA->SavedElement().get());
-    std::vector<std::string> modulesB = ModuleIds(objectB->SavedElement().get());
+    qxml::ElementPtr savedA = objectA->SavedElement(), savedB = objectB->SavedElement();
+    std::vector<std::string> modulesA = ModuleIds(savedA.get());
+    std::vector<std::string> modulesB = ModuleIds(savedB.get());
     for (size_t k = 0; k < std::max(modulesA.size(), modulesB.size()); ++k) {
       const std::string key = "EB" + std::to_string(k + 1);
       if (k >= modulesB.size())
@@ -121,15 +130,16 @@ int RunDiff(const std::vector<std::string>& words) {
     }
 
     std::map<std::string, std::string> valuesA;
-    for (const ObjectParameter& p : ObjectParameters(session, *objectA)) valuesA[p.path] = p.value;
-    for (const ObjectParameter& p : ObjectParameters(session, *objectB)) {
+    for (const ObjectParameter& p : ObjectParameters(explainer, *objectA, savedA.get()))
+      valuesA[p.path] = p.value;
+    for (const ObjectParameter& p : ObjectParameters(explainer, *objectB, savedB.get())) {
       auto found = valuesA.find(p.path);
       if (found != valuesA.end() && found->second != p.value)
         lines.push_back(label + p.path + ": " + found->second + " -> " + p.value);
     }
 
-    StreamExplanation streamA = explainer.Explain(*objectA);
-    StreamExplanation streamB = explainer.Explain(*objectB);
+    StreamExplanation streamA = explainer.Explain(*objectA, savedA.get());
+    StreamExplanation streamB = explainer.Explain(*objectB, savedB.get());
     if (streamA.stream == streamB.stream) continue;
     std::map<std::string, const StreamField*> fieldsA;
     for (const StreamField& f : streamA.fields) fieldsA[f.row + "\n" + f.name] = &f;

@@ -92,7 +92,7 @@ int RunExplain(const std::vector<std::string>& words) {
     auto object = LoadProjectObject(session, project, i, path, error);
     if (!object) return Fail("explain", error, kExitInput);
     const std::string label = ObjectLabel(path, project, i);
-    StreamExplanation explained = explainer.Explain(*object);
+    StreamExplanation explained = explainer.Explain(*object, object->SavedElement().get());
     if (i > 0 && !only) std::printf("\n");
     PrintExplanation(label, explained);
     if (!explained.mismatch.empty()) {

@@ -6,8 +6,8 @@
 
 namespace host {
 
-std::vector<ObjectParameter> ObjectParameters(const ComponentSession& session,
-                                              const PlacedObject& object) {
+std::vector<ObjectParameter> ObjectParameters(StreamExplainer& explainer,
+                                              const PlacedObject& object, IXMLDOMElement* saved) {
   std::vector<ObjectParameter> parameters;
   qcom::ComPtr<IAttributes> attributes;
   object.get()->get_Attributes(attributes.put());
@@ -22,9 +22,8 @@ std::vector<ObjectParameter> ObjectParameters(const ComponentSession& session,
     attribute->get_Value(value.out());
     parameters.push_back({name.utf8(), value.utf8(), DeviceParameterSnvtId(attribute.get())});
   }
-  qxml::ElementPtr saved = object.SavedElement();
   int module = 0;
-  for (const qxml::ElementPtr& child : qxml::ChildElements(saved.get())) {
+  for (const qxml::ElementPtr& child : qxml::ChildElements(saved)) {
     if (qxml::UpperBaseName(child.get()) != "MODULES") continue;
     for (const qxml::ElementPtr& element : qxml::ChildElements(child.get())) {
       ++module;
@@ -34,11 +33,10 @@ std::vector<ObjectParameter> ObjectParameters(const ComponentSession& session,
           if (qxml::NameOf(channel.get()) != kind) continue;
           ++position;
           for (const qxml::ElementPtr& parameter : qxml::ChildElements(channel.get()))
-            parameters.push_back({"EB" + std::to_string(module) + "/" + kind + "/" +
-                                      std::to_string(position) + "/" +
-                                      qxml::NameOf(parameter.get()),
-                                  qxml::TextOf(parameter.get()),
-                                  ChannelParameterSnvtId(session, parameter.get(), kind)});
+            parameters.push_back(
+                {"EB" + std::to_string(module) + "/" + kind + "/" + std::to_string(position) + "/" +
+                     qxml::NameOf(parameter.get()),
+                 qxml::TextOf(parameter.get()), explainer.ChannelSnvtId(parameter.get(), kind)});
         }
       }
     }

@@ -5,6 +5,7 @@
 
 #include "host/ComponentSession.h"
 #include "host/PlacedObject.h"
+#include "host/StreamLayout.h"
 
 namespace host {
 
@@ -17,8 +18,10 @@ struct ObjectParameter {
 };
 
 // The device parameters in collection order, then the channel parameters of
-// every module in set order (channels by kind AI, AO, DI, DO).
-std::vector<ObjectParameter> ObjectParameters(const ComponentSession& session,
-                                              const PlacedObject& object);
+// every module in set order (channels by kind AI, AO, DI, DO); saved is the
+// object's saved element (PlacedObject::SavedElement); the explainer looks
+// the channel parameters' SNVT numbers up.
+std::vector<ObjectParameter> ObjectParameters(StreamExplainer& explainer,
+                                              const PlacedObject& object, IXMLDOMElement* saved);
 
 }  // namespace host

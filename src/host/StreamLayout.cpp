@@ -238,12 +238,23 @@ const StreamType& StreamExplainer::Type(const std::string& id) {
   return type;
 }
 
-StreamExplanation StreamExplainer::Explain(const PlacedObject& object) {
+const std::string& StreamExplainer::ChannelSnvtId(IXMLDOMElement* parameter,
+                                                  const std::string& kind) {
+  qcom::ComPtr<IXMLDOMNode> channel, module;
+  parameter->get_parentNode(channel.put());
+  if (channel) channel->get_parentNode(module.put());
+  const std::string key =
+      (module ? qxml::NameOf(module.get()) : "") + "/" + kind + "/" + qxml::NameOf(parameter);
+  auto [id, fresh] = channelSnvtIds_.try_emplace(key);
+  if (fresh) id->second = ChannelParameterSnvtId(session_, parameter, kind);
+  return id->second;
+}
+
+StreamExplanation StreamExplainer::Explain(const PlacedObject& object, IXMLDOMElement* saved) {
   StreamExplanation result;
   result.stream = object.Stream();
   IAppObject* app = object.get();
-  qxml::ElementPtr saved = object.SavedElement();
-  std::vector<Module> modules = SavedModules(session_, saved.get());
+  std::vector<Module> modules = SavedModules(session_, saved);
   qcom::ComPtr<IAttributes> attributes;
   app->get_Attributes(attributes.put());
 
@@ -275,7 +286,7 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object) {
     const std::string path = "EB" + std::to_string(module.slot) + "/" + channel.kind + "/" +
                              std::to_string(position) + "/" + qxml::NameOf(parameter);
     planned.push_back(TypedField(row, path, qxml::TextOf(parameter),
-                                 Type(ChannelParameterSnvtId(session_, parameter, channel.kind))));
+                                 Type(ChannelSnvtId(parameter, channel.kind))));
   };
 
   // Header: the lengths are what the object counted; the CDB length is

@@ -50,15 +50,20 @@ class StreamExplainer {
  public:
   explicit StreamExplainer(const ComponentSession& session) : session_(session) {}
 
-  // Builds the fields of the object's stream and splits its stream among them.
-  StreamExplanation Explain(const PlacedObject& object);
+  // Builds the fields of the object's stream and splits its stream among
+  // them; saved is the object's saved element (PlacedObject::SavedElement).
+  StreamExplanation Explain(const PlacedObject& object, IXMLDOMElement* saved);
 
   // The type of SNVT number id, read once per session.
   const StreamType& Type(const std::string& id);
+  // The SNVT number of a channel parameter of a saved element (see
+  // ChannelParameterSnvtId), looked up once per template, kind and name.
+  const std::string& ChannelSnvtId(IXMLDOMElement* parameter, const std::string& kind);
 
  private:
   const ComponentSession& session_;
   std::map<std::string, StreamType> types_;
+  std::map<std::string, std::string> channelSnvtIds_;
 };
 
 }  // namespace host

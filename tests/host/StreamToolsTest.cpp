@@ -44,9 +44,14 @@ class StreamTools : public TqhostRun {
 // Every field's bytes, in order, make the stream; every typed value reads back
 // as stored, on the demo and with every parameter at its minimum and maximum.
 TEST_F(StreamTools, ExplainReadsBackEveryFieldAsTheStreamCarriesIt) {
-  const Names demo = {"Priority=2", "Behaviour_OnCommFailure=1", "MaxTimeBetweenComm=120",
-                      "EB1/AI/2/sensortype=0", "EB1/AI/2/range=1", "EB1/AI/2/linear_span=50",
-                      "EB2/DI/1/PulsesPerCount=10", "EB3/AO/4/OutputMode=3"};
+  const Names demo = {"Priority=2",
+                      "Behaviour_OnCommFailure=1",
+                      "MaxTimeBetweenComm=120",
+                      "EB1/AI/2/sensortype=0",
+                      "EB1/AI/2/range=1",
+                      "EB1/AI/2/linear_span=50",
+                      "EB2/DI/1/PulsesPerCount=10",
+                      "EB3/AO/4/OutputMode=3"};
   auto limits = [](bool max) -> Names {
     const char* ai = "EB1/AI/1/";
     return {std::string("Priority=") + (max ? "8" : "1"),
@@ -69,9 +74,8 @@ TEST_F(StreamTools, ExplainReadsBackEveryFieldAsTheStreamCarriesIt) {
             std::string("EB2/DI/1/PulsesPerCount=") + (max ? "10000" : "1"),
             std::string("EB3/AO/1/OutputMode=") + (max ? "3" : "0")};
   };
-  for (const auto& [name, values] :
-       std::vector<std::pair<std::string, Names>>{{"demo", demo}, {"min", limits(false)},
-                                                  {"max", limits(true)}}) {
+  for (const auto& [name, values] : std::vector<std::pair<std::string, Names>>{
+           {"demo", demo}, {"min", limits(false)}, {"max", limits(true)}}) {
     SCOPED_TRACE(name);
     const std::string path = Demo(name + ".xml", values);
     const std::string stream = Expect({"stream", path}, 0);
@@ -127,7 +131,8 @@ TEST_F(StreamTools, CheckFindsValuesChainsTypesAndShortStreams) {
                 "Priority: 300: clamped in the stream (FF reads back as 255)\n" + label +
                 "stream: the stream has 119 bytes; its types promise 121\n");
   const std::string explained = Expect({"explain", bad}, 0);
-  EXPECT_NE(explained.find("71      -         AI          EB1/AI/2/linear_span"), std::string::npos);
+  EXPECT_NE(explained.find("71      -         AI          EB1/AI/2/linear_span"),
+            std::string::npos);
 
   const std::string chain = dir / "chain.xml";
   Expect({"new", "-o", chain, "--modules", "EB8DI,EB8DO"}, 0);
@@ -167,9 +172,9 @@ TEST_F(StreamTools, DiffListsObjectsModulesParametersAndStreamBytes) {
   std::string text = ReadFile(a);
   std::smatch object;
   ASSERT_TRUE(std::regex_search(text, object, std::regex("  <Object [^]*?</Object>\n")));
-  std::ofstream(two) << text.insert(object.position() + object.length(),
-                                    std::regex_replace(object.str(), std::regex("uniqueId=\"1\""),
-                                                       "uniqueId=\"2\""));
+  std::ofstream(two) << text.insert(
+      object.position() + object.length(),
+      std::regex_replace(object.str(), std::regex("uniqueId=\"1\""), "uniqueId=\"2\""));
   EXPECT_EQ(Expect({"diff", a, two}, 1), "+ object 2 (TQ4600 \"TQ4600_1\") only in " + two + "\n");
   EXPECT_EQ(Expect({"diff", two, a}, 1), "- object 2 (TQ4600 \"TQ4600_1\") only in " + two + "\n");
   Expect({"diff", a}, 2, "tqhost diff: expected two project files (see tqhost diff --help)\n");
