@@ -18,6 +18,9 @@ int RunList(const std::vector<std::string>& args);
 int RunGet(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
 int RunImport(const std::vector<std::string>& args);
+int RunExplain(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);
+int RunDiff(const std::vector<std::string>& args);
 
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);

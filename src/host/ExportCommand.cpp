@@ -8,8 +8,8 @@
 #include "host/CsvText.h"
 #include "host/ExitCodes.h"
 #include "host/LockedProject.h"
-#include "host/ObjectParameters.h"
 #include "host/ParameterCsv.h"
+#include "host/ParameterValues.h"
 #include "host/ProjectFile.h"
 #include "host/XmlFiles.h"
 

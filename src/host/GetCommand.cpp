@@ -10,8 +10,8 @@
 #include "host/CsvText.h"
 #include "host/ExitCodes.h"
 #include "host/JsonText.h"
-#include "host/ObjectParameters.h"
 #include "host/ParameterDefinitions.h"
+#include "host/ParameterValues.h"
 #include "host/ProjectFile.h"
 #include "host/TextTable.h"
 

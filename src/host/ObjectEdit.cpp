@@ -5,8 +5,8 @@
 
 #include "com/TextRules.h"
 #include "com/Variant.h"
-#include "host/ObjectParameters.h"
 #include "host/ParameterType.h"
+#include "host/ParameterValues.h"
 
 namespace host {
 

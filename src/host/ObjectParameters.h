@@ -1,41 +1,27 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "host/ComponentSession.h"
-#include "host/ParameterAssignment.h"
-#include "host/ParameterDefinitions.h"
 #include "host/PlacedObject.h"
+#include "host/StreamLayout.h"
 
-// The current values of a placed object's parameters, as get and export show
-// them: the device parameters as the object's attributes hold them, then the
-// channel parameters as the object saves them, module by module, each with
-// its definition.
 namespace host {
 
-struct ParameterValue {
-  // The parameter's name as set takes it (Priority, EB1/AI/2/sensortype),
-  // with its current value as stored.
-  ParameterAssignment address;
-  // Nothing for a channel parameter its module's template does not define.
-  std::optional<ParameterDefinition> definition;
-
-  std::string unit() const { return definition && definition->type ? definition->type->unit : ""; }
-  // Whether the value is not the default (numbers compared as numbers).
-  bool Changed() const;
+// One parameter of a loaded object as tqhost names it: a device parameter by
+// its name, a channel parameter as EB1/AI/2/name.
+struct ObjectParameter {
+  std::string path;
+  std::string value;
+  std::string snvtId;  // empty when neither the object nor the template gives one
 };
 
-std::vector<ParameterValue> ReadParameterValues(const ComponentSession& session,
-                                                const PlacedObject& object);
-
-// The value of that name (as set takes it) among the values; null when none.
-const ParameterValue* FindValue(const std::vector<ParameterValue>& values,
-                                const ParameterAssignment& address);
-
-// Why the object has none of the values of that name, with the names there are.
-std::string NoSuchParameter(const std::vector<ParameterValue>& values, const PlacedObject& object,
-                            const ParameterAssignment& address);
+// The device parameters in collection order, then the channel parameters of
+// every module in set order (channels by kind AI, AO, DI, DO); saved is the
+// object's saved element (PlacedObject::SavedElement); the explainer looks
+// the channel parameters' SNVT numbers up.
+std::vector<ObjectParameter> ObjectParameters(StreamExplainer& explainer,
+                                              const PlacedObject& object, IXMLDOMElement* saved);
 
 }  // namespace host

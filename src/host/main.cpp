@@ -59,6 +59,9 @@ const Command kCommands[] = {
     {"get", host::RunGet},
     {"export", host::RunExport},
     {"import", host::RunImport},
+    {"explain", host::RunExplain},
+    {"check", host::RunCheck},
+    {"diff", host::RunDiff},
 };
 // clang-format on
 
@@ -84,6 +87,10 @@ std::string Help() {
               {"get FILE [--object N] [NAME ...]", "print an object's parameter values and points"},
               {"export FILE -o OUT", "write the parameter values as CSV, for import"},
               {"import FILE CSV", "set the parameter values a CSV file holds"},
+              {"explain FILE [--object N]", "the configuration stream field by field"},
+              {"check FILE", "check every object before download"},
+              {"diff A B",
+               "the objects, modules, parameters and stream\nbytes in which two projects differ"},
               {"help COMMAND", "the options of a command (as COMMAND --help)"},
               {"--version", "print tqhost's version"}},
              32) +

@@ -11,14 +11,11 @@
 #include "values/MMain.h"
 #include "values/NumberRules.h"
 #include "values/ShortFloat.h"
+#include "values/StreamReadBack.h"
 
 namespace values {
 
 namespace {
-
-bool IsScaledKind(std::string_view genType) {
-  return genType == "SignedNumeric" || genType == "UnsignedNumeric";
-}
 
 bool IsIntegerKind(std::string_view genType) {
   return IsScaledKind(genType) || genType == "Bitfield";
@@ -107,7 +104,7 @@ std::string ValueToStreamHex(std::string_view value, std::string_view genType, i
       if (!parsed) return {};
       v = *parsed;
     }
-    double raw = (v * std::pow(10.0, -static_cast<int32_t>(b))) / a - c;
+    double raw = ScaledToRaw(v, a, b, c);
     std::optional<float> single = RoundToSingle(raw);
     if (!single) return {};
     text = SingleText(*single);

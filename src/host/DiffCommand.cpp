@@ -1,0 +1,161 @@
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/Arguments.h"
+#include "host/Commands.h"
+#include "host/ComponentSession.h"
+#include "host/ExitCodes.h"
+#include "host/ObjectParameters.h"
+#include "host/ProjectFile.h"
+#include "host/StreamLayout.h"
+#include "xml/Elements.h"
+
+namespace host {
+
+namespace {
+std::string Help() {
+  return "usage: tqhost diff A B [--plugins DIR] [--snvt FILE]\n"
+         "\n"
+         "Compares the projects A and B object by object: objects are matched by\n"
+         "their unique ID when it is unique in both files, else by position. Prints\n"
+         "the objects only one of them holds, the modules added or removed, the\n"
+         "parameters whose values differ (A's value, then B's) and the stream bytes\n"
+         "that differ with the field they belong to. Exit code 0 when the projects\n"
+         "do not differ, 1 when they do (or one cannot be read).\n"
+         "\n" +
+         HelpColumns(WithSessionOptions({}));
+}
+
+// The object of B each object of A is matched with; B's objects no one
+// matches were added.
+std::vector<std::optional<size_t>> Match(const ProjectFile& a, const ProjectFile& b) {
+  auto byId = [](const ProjectFile& project) {
+    std::map<std::string, std::vector<size_t>> ids;
+    for (size_t i = 0; i < project.entries().size(); ++i)
+      ids[project.entries()[i].identity.uniqueId].push_back(i);
+    return ids;
+  };
+  auto idsA = byId(a), idsB = byId(b);
+  std::vector<std::optional<size_t>> matched(a.entries().size());
+  std::vector<bool> taken(b.entries().size());
+  for (size_t i = 0; i < a.entries().size(); ++i) {
+    const std::string& id = a.entries()[i].identity.uniqueId;
+    auto other = idsB.find(id);
+    if (!id.empty() && idsA[id].size() == 1 && other != idsB.end() && other->second.size() == 1) {
+      matched[i] = other->second.front();
+      taken[other->second.front()] = true;
+    }
+  }
+  for (size_t i = 0; i < a.entries().size(); ++i)
+    if (!matched[i] && i < b.entries().size() && !taken[i] &&
+        (a.entries()[i].identity.uniqueId.empty() ||
+         idsB.count(a.entries()[i].identity.uniqueId) == 0)) {
+      matched[i] = i;
+      taken[i] = true;
+    }
+  return matched;
+}
+
+std::vector<std::string> ModuleIds(IXMLDOMElement* saved) {
+  std::vector<std::string> ids;
+  for (const qxml::ElementPtr& child : qxml::ChildElements(saved))
+    if (qxml::UpperBaseName(child.get()) == "MODULES")
+      for (const qxml::ElementPtr& module : qxml::ChildElements(child.get()))
+        ids.push_back(qxml::BaseName(module.get()));
+  return ids;
+}
+
+std::string XmlOf(IXMLDOMElement* element) {
+  qcom::Bstr xml;
+  if (element) element->get_xml(xml.out());
+  return xml.utf8();
+}
+
+std::string ObjectName(const ProjectFile& project, size_t i) {
+  return "object " + std::to_string(i + 1) + " (" + project.entries()[i].identity.type + " \"" +
+         project.entries()[i].identity.userName + "\")";
+}
+
+}  // namespace
+
+int RunDiff(const std::vector<std::string>& words) {
+  Arguments args("diff", words, {"--plugins", "--snvt"}, {"--help"});
+  if (args.has("--help")) {
+    std::fputs(Help().c_str(), stdout);
+    return kExitOk;
+  }
+  if (!args.ok()) return Fail("diff", args.error(), kExitUsage);
+  if (args.positional().size() != 2)
+    return Fail("diff", "expected two project files (see tqhost diff --help)", kExitUsage);
+  const std::string& pathA = args.positional()[0];
+  const std::string& pathB = args.positional()[1];
+  std::string error;
+  ProjectFile a, b;
+  if (!a.Read(pathA, error) || !b.Read(pathB, error)) return Fail("diff", error, kExitInput);
+  ComponentSession session;
+  if (!session.Open(args, error)) return Fail("diff", error, kExitInput);
+  StreamExplainer explainer(session);
+
+  std::vector<std::string> lines;
+  std::vector<std::optional<size_t>> matched = Match(a, b);
+  std::vector<bool> inA(b.entries().size());
+  for (size_t i = 0; i < a.entries().size(); ++i) {
+    if (!matched[i]) {
+      lines.push_back("- " + ObjectName(a, i) + " only in " + pathA);
+      continue;
+    }
+    const size_t j = *matched[i];
+    inA[j] = true;
+    // An object saved alike in both files loads alike: nothing differs.
+    if (XmlOf(a.entries()[i].saved.get()) == XmlOf(b.entries()[j].saved.get())) continue;
+    auto objectA = LoadProjectObject(session, a, i, pathA, error);
+    if (!objectA) return Fail("diff", error, kExitInput);
+    auto objectB = LoadProjectObject(session, b, j, pathB, error);
+    if (!objectB) return Fail("diff", error, kExitInput);
+    const std::string label = ObjectName(b, j) + ": ";
+
+    qxml::ElementPtr savedA = objectA->SavedElement(), savedB = objectB->SavedElement();
+    std::vector<std::string> modulesA = ModuleIds(savedA.get());
+    std::vector<std::string> modulesB = ModuleIds(savedB.get());
+    for (size_t k = 0; k < std::max(modulesA.size(), modulesB.size()); ++k) {
+      const std::string key = "EB" + std::to_string(k + 1);
+      if (k >= modulesB.size())
+        lines.push_back(label + key + " " + modulesA[k] + " removed");
+      else if (k >= modulesA.size())
+        lines.push_back(label + key + " " + modulesB[k] + " added");
+      else if (modulesA[k] != modulesB[k])
+        lines.push_back(label + key + " " + modulesA[k] + " replaced by " + modulesB[k]);
+    }
+
+    std::map<std::string, std::string> valuesA;
+    for (const ObjectParameter& p : ObjectParameters(explainer, *objectA, savedA.get()))
+      valuesA[p.path] = p.value;
+    for (const ObjectParameter& p : ObjectParameters(explainer, *objectB, savedB.get())) {
+      auto found = valuesA.find(p.path);
+      if (found != valuesA.end() && found->second != p.value)
+        lines.push_back(label + p.path + ": " + found->second + " -> " + p.value);
+    }
+
+    StreamExplanation streamA = explainer.Explain(*objectA, savedA.get());
+    StreamExplanation streamB = explainer.Explain(*objectB, savedB.get());
+    if (streamA.stream == streamB.stream) continue;
+    std::map<std::string, const StreamField*> fieldsA;
+    for (const StreamField& f : streamA.fields) fieldsA[f.row + "\n" + f.name] = &f;
+    for (const StreamField& f : streamB.fields) {
+      auto found = fieldsA.find(f.row + "\n" + f.name);
+      const std::string before = found == fieldsA.end() ? "(none)" : found->second->hex;
+      if (found != fieldsA.end() && before == f.hex) continue;
+      lines.push_back(label + "stream byte " + std::to_string(f.offset) + ", " + f.row + " " +
+                      f.name + ": " + (before.empty() ? "-" : before) + " -> " +
+                      (f.hex.empty() ? "-" : f.hex));
+    }
+  }
+  for (size_t j = 0; j < b.entries().size(); ++j)
+    if (!inA[j]) lines.push_back("+ " + ObjectName(b, j) + " only in " + pathB);
+  for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+  return lines.empty() ? kExitOk : kExitInput;
+}
+
+}  // namespace host
