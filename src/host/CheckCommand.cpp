@@ -54,11 +54,7 @@ std::string AfterLabel(const std::string& error, const std::string& label) {
 
 int RunCheck(const std::vector<std::string>& words) {
   Arguments args("check", words, {"--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("check", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("check", args, Help())) return *done;
   if (args.positional().size() != 1)
     return Fail("check", "expected one project file (see tqhost check --help)", kExitUsage);
   const std::string& path = args.positional()[0];

@@ -2,11 +2,23 @@
 
 #include <cstdio>
 
+#include "host/ExitCodes.h"
+
 namespace host {
 
 int Fail(const std::string& command, const std::string& text, int code) {
   std::fprintf(stderr, "tqhost %s: %s\n", command.c_str(), text.c_str());
   return code;
+}
+
+std::optional<int> HelpOrUsageError(const std::string& command, const Arguments& args,
+                                    const std::string& help) {
+  if (args.has("--help")) {
+    std::fputs(help.c_str(), stdout);
+    return kExitOk;
+  }
+  if (!args.ok()) return Fail(command, args.error(), kExitUsage);
+  return std::nullopt;
 }
 
 std::string Counted(size_t count, const std::string& noun) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "host/Arguments.h"
 
 // The tqhost commands; each takes the words after its name and returns an exit code.
 namespace host {
@@ -21,6 +24,12 @@ int RunImport(const std::vector<std::string>& args);
 int RunExplain(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunDiff(const std::vector<std::string>& args);
+
+// What every command does first with its words: --help prints the command's
+// help and ends it (exit 0); words it cannot read end it with the usage error.
+// Nothing when the command goes on.
+std::optional<int> HelpOrUsageError(const std::string& command, const Arguments& args,
+                                    const std::string& help);
 
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);

@@ -82,11 +82,7 @@ std::string ObjectName(const ProjectFile& project, size_t i) {
 
 int RunDiff(const std::vector<std::string>& words) {
   Arguments args("diff", words, {"--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("diff", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("diff", args, Help())) return *done;
   if (args.positional().size() != 2)
     return Fail("diff", "expected two project files (see tqhost diff --help)", kExitUsage);
   const std::string& pathA = args.positional()[0];

@@ -46,11 +46,7 @@ std::string SavedText(const PlacedObject& object) {
 
 int RunEdit(const std::vector<std::string>& words) {
   Arguments args("edit", words, {"--object", "--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("edit", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("edit", args, Help())) return *done;
   if (args.positional().size() != 1)
     return Fail("edit", "expected one project file (see tqhost edit --help)", kExitUsage);
   const std::string& path = args.positional()[0];

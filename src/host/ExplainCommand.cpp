@@ -65,11 +65,7 @@ void PrintExplanation(const std::string& label, const StreamExplanation& explain
 
 int RunExplain(const std::vector<std::string>& words) {
   Arguments args("explain", words, {"--object", "--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("explain", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("explain", args, Help())) return *done;
   if (args.positional().size() != 1)
     return Fail("explain", "expected one project file (see tqhost explain --help)", kExitUsage);
   const std::string& path = args.positional()[0];

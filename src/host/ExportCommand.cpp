@@ -36,11 +36,7 @@ std::string Help() {
 
 int RunExport(const std::vector<std::string>& words) {
   Arguments args("export", words, {"-o", "--object", "--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("export", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("export", args, Help())) return *done;
   if (args.positional().size() != 1)
     return Fail("export", "expected one project file (see tqhost export --help)", kExitUsage);
   auto output = args.value("-o");

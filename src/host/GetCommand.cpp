@@ -143,11 +143,7 @@ void PrintJson(const ProjectEntry& entry, size_t number, const std::vector<Param
 
 int RunGet(const std::vector<std::string>& words) {
   Arguments args("get", words, {"--object", "--format", "--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("get", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("get", args, Help())) return *done;
   if (args.positional().empty())
     return Fail("get", "expected a project file (see tqhost get --help)", kExitUsage);
   const std::string& path = args.positional()[0];

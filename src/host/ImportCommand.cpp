@@ -76,11 +76,7 @@ bool Unchanged(ValueChecker& checker, const ParameterValue& current, const std::
 
 int RunImport(const std::vector<std::string>& words) {
   Arguments args("import", words, {"--units", "--plugins", "--snvt"}, {"--force", "--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("import", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("import", args, Help())) return *done;
   if (args.positional().size() != 2)
     return Fail("import", "expected a project file and a CSV file (see tqhost import --help)",
                 kExitUsage);

@@ -105,11 +105,7 @@ void PrintPoints(IAppObject* object) {
 
 int RunInfo(const std::vector<std::string>& words) {
   Arguments args("info", words, {"--type", "--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("info", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("info", args, Help())) return *done;
   if (!args.positional().empty())
     return Fail("info", "unexpected argument " + args.positional()[0], kExitUsage);
   std::string type = args.value("--type").value_or("TQ4600");

@@ -123,11 +123,7 @@ int ListParameters(const ComponentSession& session, const Arguments& args,
 
 int RunList(const std::vector<std::string>& words) {
   Arguments args("list", words, {"--template", "--type", "--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("list", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("list", args, Help())) return *done;
   const std::vector<std::string> what = {"templates", "parameters"};
   const std::vector<std::string>& positional = args.positional();
   if (positional.size() != 1 || (positional[0] != what[0] && positional[0] != what[1]))

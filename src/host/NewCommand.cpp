@@ -108,11 +108,7 @@ std::string CheckPlaced(const PlacedObject& object, const std::vector<std::strin
 int RunNew(const std::vector<std::string>& words) {
   Arguments args("new", words, {"-o", "--name", "--modules", "--type", "--plugins", "--snvt"},
                  {"--help", "--force"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("new", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("new", args, Help())) return *done;
   if (!args.positional().empty())
     return Fail("new", "unexpected argument " + args.positional()[0], kExitUsage);
   auto output = args.value("-o");

@@ -26,11 +26,7 @@ std::string Help() {
 
 int RunRegsvr(const std::vector<std::string>& words) {
   Arguments args("regsvr", words, {}, {"-u", "--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("regsvr", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("regsvr", args, Help())) return *done;
   if (args.positional().size() != 1)
     return Fail("regsvr", "expected one library path (see tqhost regsvr --help)", kExitUsage);
 

@@ -78,11 +78,7 @@ bool WriteReport(const PlacedObject& object, const std::string& out, std::string
 
 int RunReport(const std::vector<std::string>& words) {
   Arguments args("report", words, {"-o", "--object", "--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("report", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("report", args, Help())) return *done;
   if (args.positional().size() != 1 || !args.value("-o"))
     return Fail("report", "expected a project file and -o OUT (see tqhost report --help)",
                 kExitUsage);

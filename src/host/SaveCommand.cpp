@@ -42,11 +42,7 @@ std::string Help() {
 
 int RunSave(const std::vector<std::string>& words) {
   Arguments args("save", words, {"-o", "--form", "--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("save", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("save", args, Help())) return *done;
   if (args.positional().size() != 1)
     return Fail("save", "expected one project file (see tqhost save --help)", kExitUsage);
   auto output = args.value("-o");

@@ -62,11 +62,7 @@ std::string Help() {
 int RunSet(const std::vector<std::string>& words) {
   Arguments args("set", words, {"--object", "--units", "--plugins", "--snvt"},
                  {"--force", "--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("set", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("set", args, Help())) return *done;
   if (args.positional().size() < 2)
     return Fail("set", "expected a project file and NAME=VALUE (see tqhost set --help)",
                 kExitUsage);

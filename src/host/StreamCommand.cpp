@@ -26,11 +26,7 @@ std::string Help() {
 
 int RunStream(const std::vector<std::string>& words) {
   Arguments args("stream", words, {"--plugins", "--snvt"}, {"--help"});
-  if (args.has("--help")) {
-    std::fputs(Help().c_str(), stdout);
-    return kExitOk;
-  }
-  if (!args.ok()) return Fail("stream", args.error(), kExitUsage);
+  if (auto done = HelpOrUsageError("stream", args, Help())) return *done;
   if (args.positional().size() != 1)
     return Fail("stream", "expected one project file (see tqhost stream --help)", kExitUsage);
   const std::string& path = args.positional()[0];
