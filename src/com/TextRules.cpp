@@ -62,6 +62,21 @@ std::string Lower(std::string_view s) {
 }
 
 int CompareNoCase(std::string_view a, std::string_view b) {
+  auto ascii = [](std::string_view s) {
+    for (char ch : s)
+      if (static_cast<unsigned char>(ch) >= 0x80) return false;
+    return true;
+  };
+  if (ascii(a) && ascii(b)) {
+    // One byte is one unit: the same order without converting.
+    size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (size_t i = 0; i < n; ++i) {
+      char16_t ca = UpperUnit(static_cast<char16_t>(a[i])),
+               cb = UpperUnit(static_cast<char16_t>(b[i]));
+      if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+  }
   std::u16string ua = ToUtf16(a), ub = ToUtf16(b);
   size_t n = ua.size() < ub.size() ? ua.size() : ub.size();
   for (size_t i = 0; i < n; ++i) {

@@ -1,35 +1,17 @@
 #include "modules/DefinitionFiles.h"
 
-#include <sys/stat.h>
-
 #include <cstdint>
 #include <unordered_map>
 
 #include "com/Variant.h"
+#include "platform/FileIdentity.h"
 #include "platform/MessagePump.h"
 
 namespace modules {
 namespace {
 
-// What tells one version of a file from another without reading it.
-struct FileIdentity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  int64_t modifiedSeconds = 0;
-  int64_t modifiedNanoseconds = 0;
-  bool operator==(const FileIdentity&) const = default;
-};
-
-bool Identify(const std::string& path, FileIdentity& identity) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) return false;
-  identity = {info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
-  return true;
-}
-
 struct Kept {
-  FileIdentity identity;
+  platform::FileIdentity identity;
   uint64_t stamp = 0;  // the document's state when it was loaded
   qcom::ComPtr<IXMLDOMDocument> document;
 };
@@ -54,20 +36,20 @@ DefinitionFile Parse(const std::string& path) {
 
 DefinitionFile LoadDefinitionFile(const std::string& path) {
   auto& kept = KeptFiles();
-  FileIdentity identity;
-  if (!Identify(path, identity)) {
+  const std::optional<platform::FileIdentity> identity = platform::IdentifyFile(path);
+  if (!identity) {
     kept.erase(path);
     return Parse(path);
   }
   if (auto found = kept.find(path); found != kept.end()) {
     const Kept& entry = found->second;
-    if (entry.identity == identity && qxml::ContentStamp(entry.document.get()) == entry.stamp)
+    if (entry.identity == *identity && qxml::ContentStamp(entry.document.get()) == entry.stamp)
       return {entry.document, true};
     kept.erase(found);
   }
   DefinitionFile file = Parse(path);
   if (file.loaded)
-    kept[path] = Kept{identity, qxml::ContentStamp(file.document.get()), file.document};
+    kept[path] = Kept{*identity, qxml::ContentStamp(file.document.get()), file.document};
   return file;
 }
 

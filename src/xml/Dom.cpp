@@ -15,6 +15,18 @@ uint64_t ContentStamp(IXMLDOMNode* node) {
   return impl ? impl->Doc().Store().Stamp() : 0;
 }
 
+NodeIdentity IdentityOf(IXMLDOMNode* node) {
+  DomNodeBase* impl = Implementation(node);
+  if (!impl) return {};
+  return {impl->Doc().Store().Stamp(), impl->Handle().Key()};
+}
+
+HRESULT AppendChildElement(IXMLDOMNode* parent, std::string_view name, IXMLDOMElement** element) {
+  DomNodeBase* impl = Implementation(parent);
+  if (!impl) return E_NOINTERFACE;
+  return qcom::Guarded([&] { return node_ops::AppendElement(*impl, name, element); });
+}
+
 HRESULT AppendTextElement(IXMLDOMNode* parent, std::string_view name, std::string_view text) {
   DomNodeBase* impl = Implementation(parent);
   if (!impl) return E_NOINTERFACE;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,21 @@ QXML_API qcom::ComPtr<IXMLDOMDocument> CreateDocument();
 // ever had; 0 for a null node or a node of another implementation. A reader
 // may keep what it read from a document for as long as the stamp is the same.
 QXML_API uint64_t ContentStamp(IXMLDOMNode* node);
+
+// One node of one state of a document: equal identities name the same node
+// with the same content, whichever node object stands for it. Empty (stamp 0)
+// for a null node or a node of another implementation.
+struct NodeIdentity {
+  uint64_t stamp = 0;
+  const void* node = nullptr;
+  bool operator==(const NodeIdentity&) const = default;
+};
+QXML_API NodeIdentity IdentityOf(IXMLDOMNode* node);
+struct NodeIdentityHash {
+  size_t operator()(const NodeIdentity& identity) const {
+    return std::hash<const void*>()(identity.node) ^ (std::hash<uint64_t>()(identity.stamp) * 31);
+  }
+};
 
 // A child node as plain values: its type, its base name, and the node value of
 // its own first child (which loaders take as an element's text).
@@ -50,6 +66,13 @@ QXML_API std::optional<std::vector<AttributeFacts>> ReadAttributeFacts(IXMLDOMNo
 // null or of another implementation (nothing changed: use the members).
 QXML_API HRESULT AppendTextElement(IXMLDOMNode* parent, std::string_view name,
                                    std::string_view text);
+
+// Appends <name/> as the last child of parent and hands it back, with exactly
+// the checks and the tree createElement and appendChild give, without the
+// detour through a detached node. E_NOINTERFACE when parent is null or of
+// another implementation (nothing changed: use the members).
+QXML_API HRESULT AppendChildElement(IXMLDOMNode* parent, std::string_view name,
+                                    IXMLDOMElement** element);
 
 // Puts each child of an element that holds only elements and comments on its
 // own line, indented two blanks per level, down the whole subtree; elements

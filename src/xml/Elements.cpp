@@ -135,6 +135,11 @@ ElementPtr RootOf(IXMLDOMDocument* document) {
 ElementPtr AppendElement(IXMLDOMDocument* document, IXMLDOMNode* parent, std::string_view name) {
   if (!document) return nullptr;
   ElementPtr element;
+  // A parent in the document itself takes the element straight into its tree.
+  if (parent && qxml::ContentStamp(parent) != 0 &&
+      qxml::ContentStamp(document) == qxml::ContentStamp(parent) &&
+      SUCCEEDED(AppendChildElement(parent, name, element.put())) && element)
+    return element;
   qcom::Bstr tag(name);
   if (FAILED(document->createElement(tag.get(), element.put())) || !element) return nullptr;
   if (!parent) return element;

@@ -353,24 +353,55 @@ HRESULT RemoveChild(DomNodeBase& self, IXMLDOMNode* child, IXMLDOMNode** removed
   return removed ? ReturnNode(same, removed) : S_OK;
 }
 
-HRESULT AppendTextElement(DomNodeBase& self, std::string_view name, std::string_view text) {
-  if (!IsXmlName(name)) return E_INVALIDARG;
+namespace {
+
+// Appends an element named name as the last child of the node, as
+// createElement and appendChild would; empty (with the failure) when they
+// would refuse.
+pugi::xml_node AppendNamedElement(DomNodeBase& self, std::string_view name, HRESULT& result) {
+  result = S_OK;
+  if (!IsXmlName(name)) return result = E_INVALIDARG, pugi::xml_node();
   NodeHandle target = self.Handle();
-  if (target.IsAttribute() || !CanHoldChildren(target.node)) return E_FAIL;
+  if (target.IsAttribute() || !CanHoldChildren(target.node))
+    return result = E_FAIL, pugi::xml_node();
   if (target.node.type() == pugi::node_document)
     for (pugi::xml_node n : target.node.children())
-      if (n.type() == pugi::node_element) return E_FAIL;  // a document holds one element
-  const std::string tag(name), data(text);
+      if (n.type() == pugi::node_element)
+        return result = E_FAIL, pugi::xml_node();  // a document holds one element
+  const std::string tag(name);
   pugi::xml_node element = target.node.append_child(pugi::node_element);
-  if (!element) return E_OUTOFMEMORY;
+  if (!element) return result = E_OUTOFMEMORY, pugi::xml_node();
   self.Doc().Store().Touch();
-  pugi::xml_node textNode =
-      element.set_name(tag.c_str()) ? element.append_child(pugi::node_pcdata) : pugi::xml_node();
-  if (!textNode || (!data.empty() && !textNode.set_value(data.c_str()))) {
+  if (!element.set_name(tag.c_str())) {
     target.node.remove_child(element);
+    return result = E_OUTOFMEMORY, pugi::xml_node();
+  }
+  return element;
+}
+
+}  // namespace
+
+HRESULT AppendTextElement(DomNodeBase& self, std::string_view name, std::string_view text) {
+  HRESULT result = S_OK;
+  pugi::xml_node element = AppendNamedElement(self, name, result);
+  if (!element) return result;
+  const std::string data(text);
+  pugi::xml_node textNode = element.append_child(pugi::node_pcdata);
+  if (!textNode || (!data.empty() && !textNode.set_value(data.c_str()))) {
+    element.parent().remove_child(element);
     return E_OUTOFMEMORY;
   }
   return S_OK;
+}
+
+HRESULT AppendElement(DomNodeBase& self, std::string_view name, IXMLDOMElement** element) {
+  if (!element) return E_POINTER;
+  *element = nullptr;
+  HRESULT result = S_OK;
+  pugi::xml_node appended = AppendNamedElement(self, name, result);
+  if (!appended) return result;
+  *element = self.Doc().Wrap(NodeHandle{appended, {}}).As<IXMLDOMElement>().detach();
+  return *element ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT ElementsByPath(DomNodeBase& self, BSTR path, IXMLDOMNodeList** list) {

@@ -44,6 +44,7 @@ HRESULT RemoveChild(DomNodeBase& self, IXMLDOMNode* child, IXMLDOMNode** removed
 // createElement, createTextNode and two appendChild calls in one step, with
 // their checks and their result, without node objects.
 HRESULT AppendTextElement(DomNodeBase& self, std::string_view name, std::string_view text);
+HRESULT AppendElement(DomNodeBase& self, std::string_view name, IXMLDOMElement** element);
 
 // getElementsByTagName of elements and documents.
 HRESULT ElementsByPath(DomNodeBase& self, BSTR path, IXMLDOMNodeList** list);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/Api.h"
+
+namespace platform {
+
+// What tells one version of a file (or folder) from another without reading
+// it: a reader may keep what it read while the identity stays the same.
+struct FileIdentity {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  int64_t size = 0;
+  int64_t modifiedSeconds = 0;
+  int64_t modifiedNanoseconds = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+// Nothing when the path names nothing (or cannot be examined).
+QPLATFORM_API std::optional<FileIdentity> IdentifyFile(const std::string& path);
+
+// Whether the file changed so recently that another change within the same
+// tick of the file system's clock could leave its identity as it is: what is
+// read from such a file is not kept.
+QPLATFORM_API bool RecentlyChanged(const FileIdentity& identity);
+
+}  // namespace platform
