@@ -3,14 +3,12 @@
 #include "com/Bstr.h"
 #include "com/TextRules.h"
 #include "com/Variant.h"
+#include "modules/ChannelRecipe.h"
 #include "platform/MessageBox.h"
 #include "platform/MessagePump.h"
 #include "xml/Elements.h"
 
 namespace {
-
-using qxml::BaseName;
-using qxml::Children;
 
 // Whether one of the named points of a host collection is connected, directly
 // or through a macro. Outputs and inputs are asked the same way.
@@ -58,18 +56,19 @@ bool ChannelCore::Create(IXMLDOMNode* definition, IAppObjectServices& services,
                          bool manageShortFloat, int32_t channelIndex, int32_t positionInModule,
                          IAppObject* owner, IChannelLink* self) {
   if (!definition) return false;
+  const auto recipe = modules::ChannelRecipeOf(definition);
   // The parameters come before the name: a problem in their section is
   // reported while the channel is still unnamed.
-  LoadAttributes(definition, manageShortFloat);
+  LoadParameters(*recipe, manageShortFloat);
   name = std::string(kind_.namePrefix) + std::to_string(channelIndex) + ")";
   index = channelIndex;
   indexInModule = positionInModule;
   SetAppObject(owner);
 
   const std::string section = qcom::text::Upper(kind_.referenceSection);
-  for (const auto& child : Children(definition)) {
-    if (qxml::UpperBaseName(child.get()) != section) continue;
-    for (const auto& reference : qxml::Fields(child.get()))
+  for (const auto& [childName, fields] : recipe->sections) {
+    if (childName != section) continue;
+    for (const auto& reference : fields)
       if (!CreatePoint(reference, services, self)) return false;
   }
   return true;
@@ -105,15 +104,13 @@ bool ChannelCore::AddReference(const std::string& pointName) {
 }
 
 void ChannelCore::LoadAttributes(IXMLDOMNode* channelNode, bool manageShortFloat) {
-  qcom::ComPtr<IXMLDOMNodeList> lastSection;
-  for (const auto& child : Children(channelNode)) {
-    if (BaseName(child.get()) != "Attributes") continue;
-    lastSection = nullptr;
-    child->get_childNodes(lastSection.put());
-    for (const auto& definition : Children(child.get())) {
-      if (!attributes_) attributes_ = qcom::Make<CDBAttributes>();
-      attributes_->AddFromXML(BaseName(definition.get()), definition.get());
-    }
+  LoadParameters(*modules::ChannelRecipeOf(channelNode), manageShortFloat);
+}
+
+void ChannelCore::LoadParameters(const modules::ChannelRecipe& recipe, bool manageShortFloat) {
+  for (const auto& [parameterName, reading] : recipe.parameters) {
+    if (!attributes_) attributes_ = qcom::Make<CDBAttributes>();
+    attributes_->AddDefined(parameterName, *reading);
   }
   if (manageShortFloat && attributes_)
     for (const auto& entry : attributes_->Items()) entry.item->ForceShortFloat();
@@ -121,11 +118,9 @@ void ChannelCore::LoadAttributes(IXMLDOMNode* channelNode, bool manageShortFloat
   // Every node of the section counts, comments included: a section whose
   // nodes did not all become parameters (a comment, a name used twice) is
   // reported, and loading goes on.
-  if (!lastSection) return;
-  LONG nodes = 0;
-  lastSection->get_length(&nodes);
+  if (!recipe.hasSection) return;
   const size_t held = attributes_ ? attributes_->Count() : 0;
-  if (nodes > 0 && static_cast<size_t>(nodes) != held)
+  if (recipe.lastSectionNodes > 0 && static_cast<size_t>(recipe.lastSectionNodes) != held)
     platform::ShowMessage("Error: Problems in the Attribute section of the XML file of " + name +
                           " ");
 }
@@ -160,9 +155,7 @@ void ChannelCore::Save(IXMLDOMNode* parent, IXMLDOMDocument* document, bool simu
   if (!attributes_) return;
   for (const auto& entry : attributes_->Items()) {
     platform::PumpMessages();
-    qcom::Bstr value;
-    entry.item->get_Value(value.out());
-    AppendValueElement(document, element.get(), entry.item->NameText(), value.utf8());
+    AppendValueElement(document, element.get(), entry.item->NameText(), entry.item->ValueText());
   }
 }
 

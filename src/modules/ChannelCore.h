@@ -7,6 +7,7 @@
 #include "com/ComPtr.h"
 #include "faces/AppObject.h"
 #include "modules/ChannelKindInfo.h"
+#include "modules/ChannelRecipe.h"
 #include "ports/AppObjectServices.h"
 #include "ports/ChannelLink.h"
 #include "ports/EditorView.h"
@@ -66,6 +67,7 @@ class ChannelCore {
   bool isCounter = false;
 
  private:
+  void LoadParameters(const modules::ChannelRecipe& recipe, bool manageShortFloat);
   bool AddReference(const std::string& pointName);
   // Creates the point for one reference element; false when that fails.
   bool CreatePoint(const qxml::Field& reference, IAppObjectServices& services, IChannelLink* self);

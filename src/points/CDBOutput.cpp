@@ -11,12 +11,13 @@ using qcom::ReturnBool;
 using qcom::ReturnText;
 using qcom::ReturnValue;
 
-CDBOutput::CDBOutput()
-    : compatible_(qcom::Make<CDBCompatibleSNVT>()), snvtType_(qcom::Make<CDBSNVTType>()) {}
+CDBOutput::CDBOutput() = default;
 
 void CDBOutput::SetType(const std::string& id) {
-  compatible_->SetID(id);
-  snvtType_->LoadFromCatalogue(id);
+  snvtId_ = id;
+  typeRecord_ = CDBSNVTType::LoadedRecord(id);
+  if (compatible_) compatible_->SetID(id);
+  if (snvtType_) snvtType_->Share(typeRecord_);
 }
 
 std::string CDBOutput::GetChannelGlobalKey() {
@@ -61,10 +62,19 @@ HRESULT CDBOutput::get_Index(LONG* index) {
   return ReturnValue(index_, index);
 }
 HRESULT CDBOutput::get_SNVTCompatible(ICompatibleSNVT** type) {
-  return qcom::ReturnObject<ICompatibleSNVT>(compatible_, type);
+  return Guarded([&] {
+    if (!compatible_) {
+      compatible_ = qcom::Make<CDBCompatibleSNVT>();
+      compatible_->SetID(snvtId_);
+    }
+    return qcom::ReturnObject<ICompatibleSNVT>(compatible_, type);
+  });
 }
 HRESULT CDBOutput::get_SNVTType(ISNVType** type) {
-  return qcom::ReturnObject<ISNVType>(snvtType_, type);
+  return Guarded([&] {
+    if (!snvtType_) snvtType_ = qcom::Make<CDBSNVTType>(typeRecord_);
+    return qcom::ReturnObject<ISNVType>(snvtType_, type);
+  });
 }
 HRESULT CDBOutput::get_Parent(IDispatch** appObject) {
   return qcom::ReturnObject(parent_.get(), appObject);

@@ -71,8 +71,7 @@ class CDBOutput final : public qcom::ComObject<_CDBOutput, points::detail::Outpu
   bool IsDisplayWritable() const { return displayWritable_; }
   bool IsConnectedFlag() const { return connection_.IsConnected(); }
   int32_t ConnectionCount() const { return connection_.Count(); }
-  const std::string& SnvtId() const { return compatible_->Id(); }
-  CDBSNVTType& Type() const { return *snvtType_; }
+  const std::string& SnvtId() const { return snvtId_; }
   IChannelLink* Channel() const { return channel_.get(); }
 
   // IOutput, in slot order (get_Name, get_GlobalKey, get_SNVTType and
@@ -124,6 +123,10 @@ class CDBOutput final : public qcom::ComObject<_CDBOutput, points::detail::Outpu
   std::string globalKey_;
   std::string extendedKey_;
   std::string name_;
+  // The type as its number and its shared record; the objects a host asks for
+  // are made when first asked for (most outputs are never asked).
+  std::string snvtId_;
+  std::shared_ptr<const values::SnvtFields> typeRecord_;
   qcom::ComPtr<CDBCompatibleSNVT> compatible_;
   qcom::ComPtr<CDBSNVTType> snvtType_;
   bool displayWritable_ = false;

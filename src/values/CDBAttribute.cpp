@@ -18,123 +18,116 @@ using qcom::ReturnValue;
 
 namespace {
 
-// The dialog a parameter of the given SNVT kind is edited with.
-ports::DialogKind DialogKindFor(std::string_view genType) {
-  using ports::DialogKind;
-  if (genType == "SignedNumeric" || genType == "UnsignedNumeric" || genType == "Float")
-    return DialogKind::Numeric;
-  if (genType == "Enum") return DialogKind::Enumeration;
-  if (genType == "Bitfield") return DialogKind::BitField;
-  if (genType == "Textual") return DialogKind::Text;
-  return DialogKind::None;
+// The definition of a parameter read from no element: no type, no limits.
+const std::shared_ptr<const values::ParameterDefinition>& NoDefinition() {
+  static const auto none = [] {
+    values::ParameterDefinition definition;
+    definition.type = std::make_shared<const values::SnvtFields>();
+    return std::make_shared<const values::ParameterDefinition>(std::move(definition));
+  }();
+  return none;
 }
 
 }  // namespace
 
-CDBAttribute::CDBAttribute() : snvtType_(qcom::Make<CDBSNVTType>()) {}
+CDBAttribute::CDBAttribute() : definition_(NoDefinition()) {}
 
 CDBAttribute::~CDBAttribute() {
-  snvtType_ = nullptr;
-  parent_ = nullptr;
-  callBacks_.Clear();
-  editDialog_.reset();
+  if (!extras_) return;
+  extras_->snvtType = nullptr;
+  extras_->parent = nullptr;
+  extras_->callBacks.Clear();
+  extras_->editDialog.reset();
 }
 
-void CDBAttribute::Warn(const char* what) const {
-  platform::ShowMessage(name_ + what, platform::kMessageCritical, "Warning");
+CDBAttribute::Extras& CDBAttribute::More() const {
+  if (!extras_) extras_ = std::make_unique<Extras>();
+  return *extras_;
+}
+
+const std::string& CDBAttribute::GlobalKeyText() const {
+  static const std::string none;
+  return extras_ ? extras_->globalKey : none;
 }
 
 bool CDBAttribute::IsNumericKind() const {
-  const std::string& kind = snvtType_->GenType();
+  const std::string& kind = TypeFields().genType;
   return kind == "Float" || kind == "SignedNumeric" || kind == "UnsignedNumeric";
 }
 
 void CDBAttribute::LoadFromXML(IXMLDOMNode* node) {
-  const auto fields = qxml::Fields(node);
-  for (const auto& field : fields) {
-    std::string name = qcom::text::Upper(field.name);
-    // A child without text reads as the empty text.
-    std::string text = field.text.value_or("");
-    if (name == "DESCRIPTION") {
-      description_ = text;
-    } else if (name == "CDBORDERINPOSITION") {
-      if (text.empty()) Warn(": CDBOrderingPosition not defined into the XML file of the object.");
-      orderPosition_ = values::RoundToInt32(values::PlainParse(text)).value_or(orderPosition_);
-    } else if (name == "VISIBLE") {
-      visible_ = values::PlainParse(text) != 0;
-    } else if (name == "SNVTTYPE") {
-      snvtTypeId_ = text;
-      if (text.empty()) Warn(": SNVTType not defined into the XML file of the object.");
-    } else if (name == "DEFAULTVALUE") {
-      value_ = text.empty() ? "0" : text;
-      defaultValue_ = value_;
-      if (text.empty()) Warn(": Default value not defined into the XML file of the object.");
-    }
-  }
+  Define(*values::ReadParameterDefinition(name_, node));
+}
 
-  snvtType_->LoadFromCatalogue(snvtTypeId_);
-  if (!IsNumericKind()) return;
+void CDBAttribute::Define(const values::ParameterReading& reading) {
+  for (const auto& message : reading.messages)
+    platform::ShowMessage(message.text, message.style, message.title);
+  definition_ = reading.definition;
+  value_ = definition_->initialValue;
+  if (extras_ && extras_->snvtType) extras_->snvtType->Share(definition_->type);
+}
 
-  // Numeric kinds: the exactly spelled elements override the default and the type's limits.
-  auto lastExactly = [&](std::string_view spelled) -> std::optional<std::string> {
-    std::optional<std::string> found;
-    for (const auto& field : fields)
-      if (field.name == spelled) found = field.text.value_or("");
-    return found;
-  };
-  defaultValue_ = values::LocaliseNumberText(lastExactly("DefaultValue").value_or(""));
-  if (auto min = lastExactly("Min"); min && !min->empty())
-    snvtType_->SetMin(values::LocaliseNumberText(*min));
-  min_ = snvtType_->DisplayMin();
-  if (auto max = lastExactly("Max"); max && !max->empty())
-    snvtType_->SetMax(values::LocaliseNumberText(*max));
-  max_ = snvtType_->DisplayMax();
+CDBSNVTType& CDBAttribute::Type() const {
+  auto& type = More().snvtType;
+  if (!type) type = qcom::Make<CDBSNVTType>(definition_->type);
+  return *type;
 }
 
 void CDBAttribute::CreateEditDialog() {
-  dialogKind_ = DialogKindFor(snvtType_->GenType());
-  editDialog_ = ports::MakeEditDialog(dialogKind_);
+  More().editDialog = ports::MakeEditDialog(definition_->dialogKind);
 }
 
 void CDBAttribute::Edit() {
-  if (!editDialog_) return;
-  editDialog_->SetDataPoint(this);
-  editDialog_->ShowModal();
+  if (!extras_ || !extras_->editDialog) CreateEditDialog();
+  auto& dialog = extras_->editDialog;
+  if (!dialog) return;
+  dialog->SetDataPoint(this);
+  dialog->ShowModal();
 }
 
 std::optional<std::string> CDBAttribute::StreamValue() const {
-  auto a = values::RoundToInt16(snvtType_->ACoef());
-  auto b = values::RoundToInt16(snvtType_->BCoef());
-  auto c = values::RoundToInt16(snvtType_->CCoef());
+  const values::SnvtFields& type = TypeFields();
+  auto a = values::RoundToInt16(type.aCoef);
+  auto b = values::RoundToInt16(type.bCoef);
+  auto c = values::RoundToInt16(type.cCoef);
   if (!a || !b || !c) return std::nullopt;
-  return values::ValueToStreamHex(value_, snvtType_->GenType(), snvtType_->Length(), *a, *b, *c);
+  return values::ValueToStreamHex(value_, type.genType, type.length, *a, *b, *c);
 }
 
 void CDBAttribute::ForceShortFloat() {
-  if (snvtType_->GenType() == "Float") snvtType_->SetLength(2);
+  if (TypeFields().genType != "Float") return;
+  // A float definition without a shortened form is already 2 bytes long.
+  if (!definition_->shortFloat) return;
+  definition_ = definition_->shortFloat;
+  if (extras_ && extras_->snvtType) extras_->snvtType->Share(definition_->type);
+}
+
+std::string CDBAttribute::ValueText() const {
+  return values::LocaliseNumberText(value_);
 }
 
 void CDBAttribute::SetValueText(std::string_view value) {
   value_ =
-      snvtType_->GenType() == "Textual" ? std::string(value) : values::LocaliseNumberText(value);
+      TypeFields().genType == "Textual" ? std::string(value) : values::LocaliseNumberText(value);
 }
 
 std::string CDBAttribute::DisplayText(const std::string& text) const {
-  const std::string& kind = snvtType_->GenType();
+  const values::SnvtFields& type = TypeFields();
+  const std::string& kind = type.genType;
   if (kind == "Textual" || kind == "Bitfield") return qcom::text::Trim(text);
-  if (kind == "Enum")
-    return values::EnumNameOf(values::LocaliseNumberText(text), snvtType_->EnumDesc());
-  if (IsNumericKind()) return values::LocaliseNumberText(text) + " " + snvtType_->Units();
+  if (kind == "Enum") return values::EnumNameOf(values::LocaliseNumberText(text), type.enumDesc);
+  if (IsNumericKind()) return values::LocaliseNumberText(text) + " " + type.units;
   return values::LocaliseNumberText(text);
 }
 
 std::string CDBAttribute::DisplayLimit(const std::string& limit) const {
-  if (IsNumericKind()) return values::LocaliseNumberText(limit) + " " + snvtType_->Units();
+  if (IsNumericKind()) return values::LocaliseNumberText(limit) + " " + TypeFields().units;
   return values::LocaliseNumberText(limit);
 }
 
 bool CDBAttribute::SearchMacros() const {
-  return values::MacroParameterReferences(parent_.get(), globalKey_);
+  return values::MacroParameterReferences(extras_ ? extras_->parent.get() : nullptr,
+                                          GlobalKeyText());
 }
 
 // ---- interfaces ----
@@ -147,10 +140,10 @@ HRESULT CDBAttribute::ResetValue() {
   return S_OK;
 }
 HRESULT CDBAttribute::get_Parent(IDispatch** appObject) {
-  return qcom::ReturnObject(parent_.get(), appObject);
+  return qcom::ReturnObject(extras_ ? extras_->parent.get() : nullptr, appObject);
 }
 HRESULT CDBAttribute::get_Visible(VARIANT_BOOL* visible) {
-  return ReturnBool(visible_, visible);
+  return ReturnBool(definition_->visible, visible);
 }
 HRESULT CDBAttribute::SetValue() {
   return Guarded([&] { Edit(); });
@@ -159,22 +152,22 @@ HRESULT CDBAttribute::get_IsUnit(VARIANT_BOOL* is) {
   return ReturnBool(false, is);
 }
 HRESULT CDBAttribute::get_Description(BSTR* text) {
-  return ReturnText(description_, text);
+  return ReturnText(definition_->description, text);
 }
 HRESULT CDBAttribute::get_Value(BSTR* value) {
-  return Guarded([&] { return ReturnText(values::LocaliseNumberText(value_), value); });
+  return Guarded([&] { return ReturnText(ValueText(), value); });
 }
 HRESULT CDBAttribute::get_DispValue(BSTR* text) {
   return Guarded([&] { return ReturnText(DisplayText(value_), text); });
 }
 HRESULT CDBAttribute::get_DispMin(BSTR* text) {
-  return Guarded([&] { return ReturnText(DisplayLimit(min_), text); });
+  return Guarded([&] { return ReturnText(DisplayLimit(definition_->min), text); });
 }
 HRESULT CDBAttribute::get_DispMax(BSTR* text) {
-  return Guarded([&] { return ReturnText(DisplayLimit(max_), text); });
+  return Guarded([&] { return ReturnText(DisplayLimit(definition_->max), text); });
 }
 HRESULT CDBAttribute::get_DispDefault(BSTR* text) {
-  return Guarded([&] { return ReturnText(DisplayText(defaultValue_), text); });
+  return Guarded([&] { return ReturnText(DisplayText(definition_->defaultValue), text); });
 }
 HRESULT CDBAttribute::put_Value(BSTR value) {
   return Guarded([&] { SetValueText(qcom::BstrToUtf8(value)); });
@@ -186,28 +179,28 @@ HRESULT CDBAttribute::get_NodeType(LONG* type) {
   return ReturnValue(9, type);
 }
 HRESULT CDBAttribute::get_GlobalKey(BSTR* key) {
-  return ReturnText(globalKey_, key);
+  return ReturnText(GlobalKeyText(), key);
 }
 HRESULT CDBAttribute::get_SNVTType(ISNVType** type) {
-  return qcom::ReturnObject(snvtType_, type);
+  return Guarded([&] { return qcom::ReturnObject(&Type(), type); });
 }
 HRESULT CDBAttribute::BackToDefault() {
-  return Guarded([&] { value_ = defaultValue_; });
+  return Guarded([&] { value_ = definition_->defaultValue; });
 }
 HRESULT CDBAttribute::get_DefaultValue(BSTR* value) {
-  return ReturnText(defaultValue_, value);
+  return ReturnText(definition_->defaultValue, value);
 }
 HRESULT CDBAttribute::get_Tag(BSTR* tag) {
-  return ReturnText(tag_, tag);
+  return ReturnText(extras_ ? extras_->tag : std::string(), tag);
 }
 HRESULT CDBAttribute::put_Tag(BSTR tag) {
-  return qcom::StoreText(tag, tag_);
+  return Guarded([&] { return qcom::StoreText(tag, More().tag); });
 }
 HRESULT CDBAttribute::get_Fields(IDispatch** fields) {
   return qcom::ReturnObject<IDispatch, IDispatch>(nullptr, fields);
 }
 HRESULT CDBAttribute::put_CallBack(IcbkAppObject* sink) {
-  return Guarded([&] { callBacks_.Add(sink); });
+  return Guarded([&] { More().callBacks.Add(sink); });
 }
 HRESULT CDBAttribute::get_CDBPosition(LONG* position) {
   return ReturnValue(0, position);
@@ -234,13 +227,13 @@ HRESULT CDBAttribute::get_IsType(VARIANT_BOOL* is) {
   return ReturnBool(false, is);
 }
 HRESULT CDBAttribute::get_Min(BSTR* min) {
-  return ReturnText(min_, min);
+  return ReturnText(definition_->min, min);
 }
 HRESULT CDBAttribute::get_Max(BSTR* max) {
-  return ReturnText(max_, max);
+  return ReturnText(definition_->max, max);
 }
 HRESULT CDBAttribute::get_ExtendedKey(BSTR* key) {
-  return ReturnText(extendedKey_, key);
+  return ReturnText(extras_ ? extras_->extendedKey : std::string(), key);
 }
 HRESULT CDBAttribute::get_IsMacroConnected(VARIANT_BOOL* connected) {
   return Guarded([&] { return ReturnBool(SearchMacros(), connected); });

@@ -11,6 +11,7 @@
 #include "faces/CallbackList.h"
 #include "ports/EditDialog.h"
 #include "values/CDBSNVTType.h"
+#include "values/ParameterDefinition.h"
 #include "xml/Dom.h"
 
 // Own dispatch interface of CDBAttribute.
@@ -36,15 +37,18 @@ struct _CDBAttribute : IDispatch {
   ~_CDBAttribute() = default;
 };
 
-// One configuration parameter: its definition, its current value as text in
-// engineering units, its SNVT type, and the keys the host knows it by.
+// One configuration parameter: its definition (shared with every parameter of
+// the same definition element), its current value as text in engineering
+// units, and the keys the host knows it by.
 class CDBAttribute final : public qcom::ComObject<_CDBAttribute, IAttribute> {
  public:
   CDBAttribute();
 
   // Reads the parameter's definition element; warnings go to the user.
   void LoadFromXML(IXMLDOMNode* node);
-  // Chooses the edit dialog by the type's kind.
+  // Takes a definition already read, showing its warnings as reading it would.
+  void Define(const values::ParameterReading& reading);
+  // Makes the edit dialog the type's kind asks for (Edit makes it when needed).
   void CreateEditDialog();
   // Opens the edit dialog for this parameter, if it has one.
   void Edit();
@@ -53,8 +57,8 @@ class CDBAttribute final : public qcom::ComObject<_CDBAttribute, IAttribute> {
   std::optional<std::string> StreamValue() const;
   // Shortens a float type to the 2-byte short float of the stream.
   void ForceShortFloat();
-  void SetGlobalKey(std::string key) { globalKey_ = std::move(key); }
-  void SetExtendedKey(std::string key) { extendedKey_ = std::move(key); }
+  void SetGlobalKey(std::string key) { More().globalKey = std::move(key); }
+  void SetExtendedKey(std::string key) { More().extendedKey = std::move(key); }
   void SetName(std::string name) { name_ = std::move(name); }
   // Stores a value as the host's Value put does.
   void SetValueText(std::string_view value);
@@ -62,10 +66,14 @@ class CDBAttribute final : public qcom::ComObject<_CDBAttribute, IAttribute> {
   const std::string& NameText() const { return name_; }
   // The stored value, before display localisation.
   const std::string& StoredValue() const { return value_; }
-  const std::string& GlobalKeyText() const { return globalKey_; }
-  CDBSNVTType& Type() const { return *snvtType_; }
-  ports::DialogKind EditDialogKind() const { return dialogKind_; }
+  const std::string& GlobalKeyText() const;
+  // The type object the host is handed; made when first asked for.
+  CDBSNVTType& Type() const;
+  const values::SnvtFields& TypeFields() const { return *definition_->type; }
+  ports::DialogKind EditDialogKind() const { return definition_->dialogKind; }
   std::string DisplayValue() const { return DisplayText(value_); }
+  // The value as the host reads it (Value), in the user's decimal separator.
+  std::string ValueText() const;
 
   // _CDBAttribute (own members; shared names are declared once below)
   HRESULT put_Name(BSTR name) override;
@@ -108,26 +116,23 @@ class CDBAttribute final : public qcom::ComObject<_CDBAttribute, IAttribute> {
 
  private:
   ~CDBAttribute() override;
-  void Warn(const char* what) const;
   std::string DisplayText(const std::string& text) const;
   std::string DisplayLimit(const std::string& limit) const;
   bool IsNumericKind() const;
   bool SearchMacros() const;
 
-  bool visible_ = false;
-  std::string snvtTypeId_;
+  std::shared_ptr<const values::ParameterDefinition> definition_;
   std::string name_;
-  int32_t orderPosition_ = 0;
   std::string value_;
-  std::string defaultValue_;
-  std::string globalKey_;
-  std::string tag_;
-  std::string description_;
-  qcom::ComPtr<CDBSNVTType> snvtType_;
-  std::string min_, max_;
-  ports::DialogKind dialogKind_ = ports::DialogKind::None;
-  std::unique_ptr<ports::EditDialog> editDialog_;
-  qcom::WeakRef<IDispatch> parent_;
-  std::string extendedKey_;
-  faces::CallbackList callBacks_;
+  // What few parameters ever get, made when first needed: a project holds
+  // tens of thousands of parameters.
+  struct Extras {
+    std::string globalKey, extendedKey, tag;
+    qcom::ComPtr<CDBSNVTType> snvtType;
+    std::unique_ptr<ports::EditDialog> editDialog;
+    qcom::WeakRef<IDispatch> parent;
+    faces::CallbackList callBacks;
+  };
+  Extras& More() const;
+  mutable std::unique_ptr<Extras> extras_;
 };

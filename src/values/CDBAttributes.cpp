@@ -5,11 +5,16 @@
 #include "com/OutParam.h"
 
 qcom::ComPtr<CDBAttribute> CDBAttributes::AddFromXML(const std::string& name, IXMLDOMNode* node) {
+  return AddDefined(name, *values::ReadParameterDefinition(name, node));
+}
+
+qcom::ComPtr<CDBAttribute> CDBAttributes::AddDefined(const std::string& name,
+                                                     const values::ParameterReading& reading) {
   auto parameter = qcom::Make<CDBAttribute>();
   parameter->SetName(name);
-  parameter->LoadFromXML(node);
+  parameter->Define(reading);
+  // The edit dialog is made when the parameter is first edited: most never are.
   if (!items_.Add(name, parameter)) return nullptr;
-  parameter->CreateEditDialog();
   return parameter;
 }
 

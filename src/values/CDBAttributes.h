@@ -25,6 +25,9 @@ class CDBAttributes final : public qcom::ComObject<_CDBAttributes, IAttributes> 
   // Creates a parameter from its definition element and adds it under name;
   // null when the name is already taken (the new parameter is dropped).
   qcom::ComPtr<CDBAttribute> AddFromXML(const std::string& name, IXMLDOMNode* node);
+  // The same from a definition already read.
+  qcom::ComPtr<CDBAttribute> AddDefined(const std::string& name,
+                                        const values::ParameterReading& reading);
   size_t Count() const { return items_.Count(); }
   // By name, else by 1-based position read from the key; null when neither.
   qcom::ComPtr<CDBAttribute> Item(std::string_view key) const { return items_.Item(key); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "com/ComObject.h"
@@ -17,26 +18,28 @@ struct _CDBSNVTType : IDispatch {
 };
 
 // The record of one network variable type, read from the host's SNVT catalogue.
-// It decides how a value of the type is edited, displayed and encoded.
+// It decides how a value of the type is edited, displayed and encoded. The
+// record itself is shared, unchanged, by every object of the same reading.
 class CDBSNVTType final : public qcom::ComObject<_CDBSNVTType, ISNVType> {
  public:
+  CDBSNVTType();
+  explicit CDBSNVTType(std::shared_ptr<const values::SnvtFields> fields);
+
   // Loads the type numbered id from the current catalogue (the shared SNVT
   // document); problems are shown as messages, never passed to the caller.
   void LoadFromCatalogue(const std::string& id);
-  void SetLength(int32_t length) { fields_.length = length; }
-  void SetMin(std::string min) { fields_.min = std::move(min); }
-  void SetMax(std::string max) { fields_.max = std::move(max); }
+  // The record a new object of type id takes from the current catalogue; the
+  // entry's problems are shown as loading it would show them.
+  static std::shared_ptr<const values::SnvtFields> LoadedRecord(const std::string& id);
+  // Takes another shared record.
+  void Share(std::shared_ptr<const values::SnvtFields> fields) { fields_ = std::move(fields); }
+  void SetLength(int32_t length);
 
-  const std::string& Id() const { return fields_.id; }
-  const std::string& GenType() const { return fields_.genType; }
-  const std::string& LuiType() const { return fields_.luiType; }
-  const std::string& EnumDesc() const { return fields_.enumDesc; }
-  const std::string& Units() const { return fields_.units; }
-  const std::string& Name() const { return fields_.name; }
-  int32_t Length() const { return fields_.length; }
-  int32_t ACoef() const { return fields_.aCoef; }
-  int32_t BCoef() const { return fields_.bCoef; }
-  int32_t CCoef() const { return fields_.cCoef; }
+  const values::SnvtFields& Fields() const { return *fields_; }
+  const std::string& Id() const { return fields_->id; }
+  const std::string& GenType() const { return fields_->genType; }
+  const std::string& EnumDesc() const { return fields_->enumDesc; }
+  int32_t Length() const { return fields_->length; }
   // The limits in display form (the user's decimal separator).
   std::string DisplayMin() const;
   std::string DisplayMax() const;
@@ -61,5 +64,5 @@ class CDBSNVTType final : public qcom::ComObject<_CDBSNVTType, ISNVType> {
   HRESULT get_HasField(VARIANT_BOOL* has) override;
 
  private:
-  values::SnvtFields fields_;
+  std::shared_ptr<const values::SnvtFields> fields_;
 };

@@ -60,6 +60,12 @@ class KeyedCollection {
     return pos ? entries_[pos - 1].item : nullptr;
   }
 
+  // 1-based, without a new reference; null outside the list.
+  T* Get(int64_t position) const {
+    if (position < 1 || position > static_cast<int64_t>(entries_.size())) return nullptr;
+    return entries_[static_cast<size_t>(position - 1)].item.get();
+  }
+
   qcom::ComPtr<T> At(int64_t position) const {
     if (position < 1 || position > static_cast<int64_t>(entries_.size())) return nullptr;
     return entries_[static_cast<size_t>(position - 1)].item;

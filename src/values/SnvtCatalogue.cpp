@@ -140,21 +140,52 @@ SnvtReading ReadSnvtEntry(IXMLDOMDocument* catalogue, const std::string& id) {
   return SnvtReader(catalogue, id).Read();
 }
 
-const SnvtReading& CatalogueReading(const std::string& id) {
+namespace {
+
+// The readings of the current catalogue, emptied when the catalogue or the
+// decimal separator has changed since they were made.
+SnvtReadingCache& CurrentReadings() {
   MMain& shared = Shared();
-  IXMLDOMDocument* catalogue = shared.snvtDocument.get();
   SnvtReadingCache& cache = shared.snvtReadings;
   // A catalogue of another implementation has no stamp: it is read every time.
-  const uint64_t stamp = qxml::ContentStamp(catalogue);
+  const uint64_t stamp = qxml::ContentStamp(shared.snvtDocument.get());
   if (stamp == 0 || cache.catalogueStamp != stamp ||
       cache.separator != shared.localeDecimalSeparator) {
     cache.byId.clear();
+    cache.recordsById.clear();
     cache.catalogueStamp = stamp;
     cache.separator = shared.localeDecimalSeparator;
+    ++cache.generation;
   }
+  return cache;
+}
+
+}  // namespace
+
+const SnvtReading& CatalogueReading(const std::string& id) {
+  SnvtReadingCache& cache = CurrentReadings();
   auto found = cache.byId.find(id);
-  if (found == cache.byId.end()) found = cache.byId.emplace(id, ReadSnvtEntry(catalogue, id)).first;
+  if (found == cache.byId.end())
+    found = cache.byId.emplace(id, ReadSnvtEntry(Shared().snvtDocument.get(), id)).first;
   return found->second;
+}
+
+std::shared_ptr<const SnvtRecord> CatalogueRecord(const std::string& id) {
+  const SnvtReading& reading = CatalogueReading(id);
+  auto& records = Shared().snvtReadings.recordsById;
+  if (auto found = records.find(id); found != records.end()) return found->second;
+  SnvtFields fields;
+  auto record = std::make_shared<SnvtRecord>();
+  record->problems = reading.ApplyTo(fields);
+  record->fields = std::make_shared<const SnvtFields>(std::move(fields));
+  // A catalogue that cannot be kept is read anew each time.
+  if (Shared().snvtReadings.catalogueStamp != 0) records.emplace(id, record);
+  return record;
+}
+
+uint64_t CatalogueGeneration() {
+  SnvtReadingCache& cache = CurrentReadings();
+  return cache.catalogueStamp == 0 ? 0 : cache.generation;
 }
 
 }  // namespace values

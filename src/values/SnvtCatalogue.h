@@ -15,4 +15,14 @@ SnvtReading ReadSnvtEntry(IXMLDOMDocument* catalogue, const std::string& id);
 // made once for each state of the catalogue and decimal separator.
 const SnvtReading& CatalogueReading(const std::string& id);
 
+// Changes whenever the readings above are made anew (another state of the
+// catalogue, another decimal separator): what is built from them may be kept
+// while it stays the same. 0 when nothing may be kept (a catalogue of another
+// implementation is read every time).
+uint64_t CatalogueGeneration();
+
+// The reading of type id applied to a new type object, made once for each
+// state of the catalogue and decimal separator like the reading itself.
+std::shared_ptr<const SnvtRecord> CatalogueRecord(const std::string& id);
+
 }  // namespace values

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -49,12 +50,22 @@ class SnvtReading {
   std::vector<Step> steps_;
 };
 
+// A reading applied to a new type object: the record every such object shares,
+// and the problems each load shows.
+struct SnvtRecord {
+  std::shared_ptr<const SnvtFields> fields;
+  std::vector<std::string> problems;
+};
+
 // Readings already made from one state of the catalogue under one decimal
 // separator.
 struct SnvtReadingCache {
   uint64_t catalogueStamp = 0;
   std::string separator;
+  // Counts the times the readings were dropped.
+  uint64_t generation = 0;
   std::unordered_map<std::string, SnvtReading> byId;
+  std::unordered_map<std::string, std::shared_ptr<const SnvtRecord>> recordsById;
 };
 
 }  // namespace values

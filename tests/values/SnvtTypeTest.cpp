@@ -56,7 +56,5 @@ TEST_F(SnvtType, KeptReadingsFollowTheCatalogueAndReplayTheirProblems) {
   UseSeparator(".");
   EXPECT_EQ(Text(*Load("3"), &T::get_Max), "1,000.5");
   EXPECT_EQ(Text(*comma, &T::get_Min), "12.5");
-  comma->SetMin("7,25");
-  EXPECT_EQ(Text(*comma, &T::get_Min), "7.25");
   EXPECT_TRUE(messages->Messages().empty());
 }
