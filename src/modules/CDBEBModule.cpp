@@ -7,24 +7,14 @@
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
 #include "modules/CDBDOs.h"
-#include "modules/ComponentLocation.h"
-#include "modules/DefinitionFiles.h"
 #include "platform/MessageBox.h"
 #include "platform/MessagePump.h"
-#include "platform/ResourceIcons.h"
 #include "points/CDBInputs.h"
 #include "points/CDBOutputs.h"
 #include "ports/AppObjectServices.h"
-#include "values/NumberRules.h"
 #include "xml/Elements.h"
 
 namespace {
-
-int32_t CountOf(IXMLDOMDocument* document, const char* path) {
-  auto text = qxml::Text(qxml::FirstMatch(document, path).get());
-  if (!text) return 0;
-  return values::RoundToInt32(values::PlainParse(*text)).value_or(0);
-}
 
 // Creates the channels of one kind: numbers run on from the module's counter.
 template <class Collection>
@@ -74,33 +64,25 @@ CDBEBModule::~CDBEBModule() {
   RemoveChannels();
 }
 
+const std::string& CDBEBModule::NoText() {
+  static const std::string none;
+  return none;
+}
+
 bool CDBEBModule::LoadTemplate(const std::string& templateId) {
   templateId_ = templateId;
-  templatePath_ = modules::ComponentFolder() + templateId + "/";
-  auto file = modules::LoadDefinitionFile(templatePath_ + templateId + ".xml");
-  templateDoc_ = file.document;
-  if (!file.loaded) {
+  auto facts = modules::LoadTemplateFacts(templateId);
+  if (!facts) {
     platform::ShowMessage("Error: The object " + templateId +
                           " is not available; Please verify its name.");
     return false;
   }
-
-  icon_ = platform::LoadPictureFromFile(templatePath_ + templateId + ".ico");
-  if (!icon_) icon_ = platform::LoadResourcePicture("EBMODULE");
-
-  auto header = qxml::FirstMatch(templateDoc_.get(), "EB");
-  for (const auto& field : qxml::Fields(header.get())) {
-    if (!field.text) continue;
-    std::string name = qcom::text::Upper(field.name);
-    if (name == "NAME")
-      name_ = *field.text;
-    else if (name == "DESCRIPTION")
-      description_ = *field.text;
-  }
-  diCount_ = CountOf(templateDoc_.get(), "EB/DI/Number");
-  doCount_ = CountOf(templateDoc_.get(), "EB/DO/Number");
-  aiCount_ = CountOf(templateDoc_.get(), "EB/AI/Number");
-  aoCount_ = CountOf(templateDoc_.get(), "EB/AO/Number");
+  facts_ = std::move(facts);
+  icon_ = facts_->icon;
+  diCount_ = facts_->diCount;
+  doCount_ = facts_->doCount;
+  aiCount_ = facts_->aiCount;
+  aoCount_ = facts_->aoCount;
   return true;
 }
 
@@ -130,13 +112,13 @@ int32_t CDBEBModule::CounterCount() const {
 }
 
 void CDBEBModule::CreateChannels() {
-  IXMLDOMDocument* doc = templateDoc_.get();
+  if (!facts_) return;
+  IXMLDOMDocument* doc = facts_->document.get();
   IAppObject* app = appObject_.get();
   ais_ = CreateKind<CDBAIs>(aiCount_, doc, "EB/AI", app, slot_, slotBase_, channelCounter_);
   aos_ = CreateKind<CDBAOs>(aoCount_, doc, "EB/AO", app, slot_, slotBase_, channelCounter_);
   dis_ = CreateKind<CDBDIs>(diCount_, doc, "EB/DI", app, slot_, slotBase_, channelCounter_);
   dos_ = CreateKind<CDBDOs>(doCount_, doc, "EB/DO", app, slot_, slotBase_, channelCounter_);
-  ReleaseTemplateDocument();
 }
 
 void CDBEBModule::RemoveChannels() {
@@ -153,7 +135,6 @@ void CDBEBModule::RemoveChannels() {
     RemoveKind(aos_, aoCount_, inputs);
     RemoveKind(dos_, doCount_, inputs);
   }
-  templateDoc_ = nullptr;
   icon_ = nullptr;
   appObject_ = nullptr;
 }
@@ -242,7 +223,7 @@ void CDBEBModule::XmlLoad(IXMLDOMNode* moduleElement) {
 }
 
 HRESULT CDBEBModule::get_Name(BSTR* name) {
-  return qcom::ReturnText(name_, name);
+  return qcom::ReturnText(NameText(), name);
 }
 HRESULT CDBEBModule::get_AIs(IDispatch** channels) {
   return qcom::ReturnObject<IDispatch>(ais_, channels);
@@ -257,7 +238,7 @@ HRESULT CDBEBModule::get_DOs(IDispatch** channels) {
   return qcom::ReturnObject<IDispatch>(dos_, channels);
 }
 HRESULT CDBEBModule::get_Description(BSTR* text) {
-  return qcom::ReturnText(description_, text);
+  return qcom::ReturnText(DescriptionText(), text);
 }
 HRESULT CDBEBModule::StringID(BSTR templateId, VARIANT_BOOL* ok) {
   return qcom::Guarded(

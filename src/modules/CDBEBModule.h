@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include <memory>
+
 #include "com/ComObject.h"
 #include "com/Members.h"
 #include "faces/AppObject.h"
+#include "modules/TemplateFacts.h"
 #include "platform/Picture.h"
 #include "xml/Dom.h"
 
@@ -37,16 +40,13 @@ class CDBEBModule final : public qcom::ComObject<_CDBEBModule> {
  public:
   CDBEBModule();
 
-  // Loads the template of that ID from its folder next to the component.
+  // Takes the template of that ID from its folder next to the component (the
+  // facts every module of the template shares).
   bool LoadTemplate(const std::string& templateId);
-  // Lets the template document go. A catalogue entry needs nothing of it once
-  // loaded, and a placed module only to create its channels; a parsed document
-  // costs tens of kilobytes and every placed object holds a whole catalogue.
-  void ReleaseTemplateDocument() { templateDoc_ = nullptr; }
 
   const std::string& TemplateID() const { return templateId_; }
-  const std::string& NameText() const { return name_; }
-  const std::string& DescriptionText() const { return description_; }
+  const std::string& NameText() const { return facts_ ? facts_->name : NoText(); }
+  const std::string& DescriptionText() const { return facts_ ? facts_->description : NoText(); }
   IPicture* Icon() const { return icon_.get(); }
   int32_t AICount() const { return aiCount_; }
   int32_t AOCount() const { return aoCount_; }
@@ -93,12 +93,10 @@ class CDBEBModule final : public qcom::ComObject<_CDBEBModule> {
   ~CDBEBModule() override;
   template <class Save>
   void SaveChannels(IXMLDOMNode* parent, IXMLDOMDocument* document, Save save) const;
+  static const std::string& NoText();
 
-  std::string name_;
-  std::string description_;
   std::string templateId_;
-  std::string templatePath_;
-  qcom::ComPtr<IXMLDOMDocument> templateDoc_;
+  std::shared_ptr<const modules::TemplateFacts> facts_;
   qcom::ComPtr<IPicture> icon_;
   qcom::ComPtr<CDBAIs> ais_;
   qcom::ComPtr<CDBAOs> aos_;

@@ -3,20 +3,15 @@
 #include "com/Boundary.h"
 #include "com/EnumVariant.h"
 #include "com/OutParam.h"
-#include "modules/ComponentLocation.h"
-#include "platform/Folders.h"
+#include "modules/TemplateFacts.h"
 
 void CDBEBTemplates::Build() {
   // Every folder beside the component is a module kind, except the one that
   // holds shared binaries ("Bin", exactly so spelled).
-  for (const std::string& entry :
-       platform::ListFolder(modules::ComponentFolder(), "*", platform::EntryKind::Folders)) {
+  for (const std::string& entry : modules::TemplateFolders()) {
     if (entry == "Bin") continue;
     auto module = qcom::Make<CDBEBModule>();
     if (!module->LoadTemplate(entry)) continue;
-    // The entry only describes the kind: placing a module reads the template
-    // again (from the parsed file every load shares).
-    module->ReleaseTemplateDocument();
     items_.Add(entry, module);
   }
 }

@@ -5,9 +5,9 @@
 #include "com/TextRules.h"
 #include "modules/ComponentLocation.h"
 #include "modules/DefinitionFiles.h"
-#include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "plugin/CDBAppObject.h"
+#include "plugin/DatasheetSearch.h"
 #include "values/NumberRules.h"
 #include "xml/Elements.h"
 
@@ -81,23 +81,11 @@ void CDBAppObject::LoadObjectDefinition() {
 }
 
 void CDBAppObject::FindDatasheet() {
-  const std::string base = modules::ComponentFolder() + "../";
-  const std::string ownFolder = base + uniqueIdString_ + "/";
-  std::string file = platform::FirstMatch(ownFolder, "*.pdf");
-  if (file.empty()) file = platform::FirstMatch(ownFolder, "*.doc");
-  if (!file.empty()) {
-    datasheetAvailable_ = true;
-    datasheetPath_ = ownFolder + file;
-    return;
-  }
-  if (id_.empty()) return;
-  const std::string sheets = base + "DataSheets/";
-  file = platform::FirstMatch(sheets, "pb_" + id_ + "_*.pdf");
-  if (file.empty()) file = platform::FirstMatch(sheets, "pb_" + id_ + "_*.doc");
-  if (!file.empty()) {
-    datasheetAvailable_ = true;
-    datasheetPath_ = sheets + file;
-  }
+  std::string path =
+      plugin::FindDatasheetPath(modules::ComponentFolder() + "../", uniqueIdString_, id_);
+  if (path.empty()) return;
+  datasheetAvailable_ = true;
+  datasheetPath_ = std::move(path);
 }
 
 void CDBAppObject::LoadFixedAttributes() {

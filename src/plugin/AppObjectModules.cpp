@@ -5,21 +5,11 @@
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
 #include "modules/CDBDOs.h"
+#include "plugin/AddableChoices.h"
 #include "plugin/CDBAppObject.h"
 #include "values/NumberRules.h"
 #include "values/SnvtDataConversion.h"
 #include "xml/Elements.h"
-
-namespace {
-
-// The value of the first attribute whose name is upperName in upper case.
-std::string AttributeText(const std::vector<qxml::Field>& attributes, const char* upperName) {
-  for (const auto& attribute : attributes)
-    if (qcom::text::Upper(attribute.name) == upperName) return attribute.text.value_or("");
-  return {};
-}
-
-}  // namespace
 
 bool CDBAppObject::ChainLeftTree() const {
   return modules_ && deadChainEnd_ && modules_->Count() >= deadChainLength_ &&
@@ -31,34 +21,24 @@ void CDBAppObject::UpdateAddableTemplates() {
   if (!templates_) return;
   templates_->ClearAddable();
   // The placed chain selects a node of the tree; its slot elements list what may come next.
-  qcom::ComPtr<IXMLDOMNode> node;
   if (!ChainLeftTree()) {
     std::string path = "AppObject/Configurations";
     if (modules_)
       for (const auto& entry : modules_->Modules())
         path += "/Slot" + std::to_string(entry.item->Slot()) + "/" + entry.item->TemplateID();
-    node = qxml::FirstMatch(definitionDoc_.get(), path);
+    const plugin::AddableChoices& next = plugin::ChoicesAt(definitionDoc_.get(), path);
     // A chain that selects no node has left the tree: so does every chain it begins.
     deadChainEnd_ = nullptr;
-    if (!node && modules_ && modules_->Count() > 0) {
+    if (!next.found && modules_ && modules_->Count() > 0) {
       deadChainLength_ = modules_->Count();
       deadChainEnd_ = qcom::WeakRef<CDBEBModule>(
           modules_->Modules().At(static_cast<int64_t>(deadChainLength_)).get());
     }
-  }
-  for (const auto& slotElement : qxml::Children(node.get())) {
-    std::string slotName = qxml::UpperBaseName(slotElement.get());
-    if (slotName.rfind("SLOT", 0) != 0) continue;
-    auto slot = values::RoundToInt32(values::PlainParse(slotName.substr(4)));
-    if (!slot) continue;
-    for (const auto& templateElement : qxml::Children(slotElement.get())) {
-      auto entry = templates_->Items().ByKey(qxml::BaseName(templateElement.get()));
+    for (const plugin::AddableChoice& choice : next.choices) {
+      auto entry = templates_->Items().ByKey(choice.templateName);
       if (!entry) continue;  // a template the catalogue does not hold
-      entry->MarkAddable(*slot);
-      const auto attributes = qxml::AttributeFields(templateElement.get());
-      entry->SetMapTypModTag(AttributeText(attributes, "TQIOMAP") +
-                             AttributeText(attributes, "TQIOTYP") +
-                             AttributeText(attributes, "TQIOMOD"));
+      entry->MarkAddable(choice.slot);
+      entry->SetMapTypModTag(choice.tag);
     }
   }
   if (editor_) editor_->UpdateAddMenu();

@@ -71,9 +71,7 @@ NodePtr CDBAppObject::SaveHeader(IXMLDOMNode* parent, IXMLDOMDocument* document,
     NodePtr list = AppendElement(document, element.get(), "Attributes");
     for (const auto& entry : attributes_->Items()) {
       platform::PumpMessages();
-      qcom::Bstr value;
-      entry.item->get_Value(value.out());
-      AppendTextElement(document, list.get(), entry.item->NameText(), value.utf8());
+      AppendTextElement(document, list.get(), entry.item->NameText(), entry.item->ValueText());
     }
   }
   return element;

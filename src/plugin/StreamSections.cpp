@@ -20,7 +20,7 @@ using values::WordToHex;
 // The i-th parameter (1-based, definition order) of a channel; null without one.
 CDBAttribute* ParameterOf(const ChannelCore& channel, int i) {
   CDBAttributes* parameters = channel.Attributes();
-  return parameters ? parameters->Items().At(i).get() : nullptr;
+  return parameters ? parameters->Items().Get(i) : nullptr;
 }
 
 std::string Encoded(const CDBAttribute* parameter) {
