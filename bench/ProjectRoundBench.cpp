@@ -248,7 +248,16 @@ void Prepare(Setup& setup) {
 
 }  // namespace
 
+namespace bench {
+// Measures one project size for the scale benchmark and prints its figures.
+int RunScaleMeasurement(int objects);
+}  // namespace bench
+
 int main(int argc, char** argv) {
+  // A run of its own for one size of the scale benchmark.
+  constexpr const char* kScaleFlag = "--tq_scale_objects=";
+  if (argc == 2 && std::strncmp(argv[1], kScaleFlag, std::strlen(kScaleFlag)) == 0)
+    return bench::RunScaleMeasurement(std::atoi(argv[1] + std::strlen(kScaleFlag)));
   Setup& setup = State();
   if (!TakeObjectCount(argc, argv, setup.objects)) {
     std::fprintf(stderr, "--tq_objects takes a count from 1 to 1000000\n");

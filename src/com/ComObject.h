@@ -50,7 +50,11 @@ class ComObject : public DualInterface<First>, public DualInterface<Rest>... {
   HRESULT QueryInterface(REFIID iid, void** ppv) {
     if (!ppv) return E_POINTER;
     *ppv = Find<First, Rest...>(iid);
-    if (!*ppv && iid == IWeakSource::iid) *ppv = &weakSource_;
+    if (!*ppv && iid == IWeakSource::iid) {
+      // Made when first asked for: few objects are ever held weakly.
+      if (!weakSource_) weakSource_ = std::make_unique<WeakSource>(this);
+      *ppv = weakSource_.get();
+    }
     if (!*ppv) *ppv = QueryExtra(iid);
     if (!*ppv) return E_NOINTERFACE;
     AddRef();
@@ -61,7 +65,7 @@ class ComObject : public DualInterface<First>, public DualInterface<Rest>... {
     ULONG left = refs_.fetch_sub(1) - 1;
     if (left == 0) {
       // Weak references see the object gone before its members go.
-      if (liveness_) liveness_->alive.store(false);
+      if (weakSource_ && weakSource_->liveness) weakSource_->liveness->alive.store(false);
       delete this;
     }
     return left;
@@ -94,15 +98,15 @@ class ComObject : public DualInterface<First>, public DualInterface<Rest>... {
     ULONG AddRef() override { return owner->AddRef(); }
     ULONG Release() override { return owner->Release(); }
     std::shared_ptr<Liveness> LivenessToken() override {
-      if (!owner->liveness_) owner->liveness_ = std::make_shared<Liveness>();
-      return owner->liveness_;
+      if (!liveness) liveness = std::make_shared<Liveness>();
+      return liveness;
     }
     ComObject* owner;
+    std::shared_ptr<Liveness> liveness;
   };
 
   std::atomic<ULONG> refs_{0};
-  std::shared_ptr<Liveness> liveness_;
-  WeakSource weakSource_{this};
+  std::unique_ptr<WeakSource> weakSource_;
 };
 
 // Creates an object with one reference, owned by the returned pointer.

@@ -109,7 +109,10 @@ void ChannelCore::LoadAttributes(IXMLDOMNode* channelNode, bool manageShortFloat
 
 void ChannelCore::LoadParameters(const modules::ChannelRecipe& recipe, bool manageShortFloat) {
   for (const auto& [parameterName, reading] : recipe.parameters) {
-    if (!attributes_) attributes_ = qcom::Make<CDBAttributes>();
+    if (!attributes_) {
+      attributes_ = qcom::Make<CDBAttributes>();
+      attributes_->Reserve(recipe.parameters.size());
+    }
     attributes_->AddDefined(parameterName, *reading);
   }
   if (manageShortFloat && attributes_)

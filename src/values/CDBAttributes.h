@@ -29,6 +29,8 @@ class CDBAttributes final : public qcom::ComObject<_CDBAttributes, IAttributes> 
   qcom::ComPtr<CDBAttribute> AddDefined(const std::string& name,
                                         const values::ParameterReading& reading);
   size_t Count() const { return items_.Count(); }
+  // Room for that many parameters in all.
+  void Reserve(size_t count) { items_.Reserve(count); }
   // By name, else by 1-based position read from the key; null when neither.
   qcom::ComPtr<CDBAttribute> Item(std::string_view key) const { return items_.Item(key); }
   const values::KeyedCollection<CDBAttribute>& Items() const { return items_; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,16 +33,21 @@ class KeyedCollection {
   bool Add(std::string_view key, qcom::ComPtr<T> item, size_t before = 0) {
     std::string upper = qcom::text::Upper(key);
     if (Contains(upper)) return false;
-    if (!index_.empty()) index_.emplace(upper, item.get());
+    if (index_) index_->emplace(upper, item.get());
     Entry e{std::string(key), std::move(upper), std::move(item)};
     if (before >= 1 && before <= entries_.size())
       entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(before - 1), std::move(e));
     else
       entries_.push_back(std::move(e));
-    if (index_.empty() && entries_.size() >= kIndexedFrom)
-      for (const Entry& entry : entries_) index_.emplace(entry.upperKey, entry.item.get());
+    if (!index_ && entries_.size() >= kIndexedFrom) {
+      index_ = std::make_unique<std::unordered_map<std::string, T*>>();
+      for (const Entry& entry : entries_) index_->emplace(entry.upperKey, entry.item.get());
+    }
     return true;
   }
+
+  // Room for that many entries in all.
+  void Reserve(size_t count) { entries_.reserve(count); }
 
   // 1-based position of the key, 0 when absent.
   size_t PositionOf(std::string_view key) const {
@@ -52,9 +58,9 @@ class KeyedCollection {
   }
 
   qcom::ComPtr<T> ByKey(std::string_view key) const {
-    if (!index_.empty()) {
-      auto found = index_.find(qcom::text::Upper(key));
-      return found == index_.end() ? nullptr : qcom::ComPtr<T>(found->second);
+    if (index_) {
+      auto found = index_->find(qcom::text::Upper(key));
+      return found == index_->end() ? nullptr : qcom::ComPtr<T>(found->second);
     }
     size_t pos = PositionOf(key);
     return pos ? entries_[pos - 1].item : nullptr;
@@ -100,14 +106,14 @@ class KeyedCollection {
   bool Remove(std::string_view key) {
     size_t pos = PositionOf(key);
     if (!pos) return false;
-    index_.erase(entries_[pos - 1].upperKey);
+    if (index_) index_->erase(entries_[pos - 1].upperKey);
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(pos - 1));
     return true;
   }
 
   void Clear() {
     entries_.clear();
-    index_.clear();
+    index_.reset();
   }
 
   const std::vector<Entry>& Entries() const { return entries_; }
@@ -121,15 +127,15 @@ class KeyedCollection {
   static constexpr size_t kIndexedFrom = 16;
 
   bool Contains(const std::string& upper) const {
-    if (!index_.empty()) return index_.count(upper) != 0;
+    if (index_) return index_->count(upper) != 0;
     for (const Entry& e : entries_)
       if (e.upperKey == upper) return true;
     return false;
   }
 
   std::vector<Entry> entries_;
-  // Upper-cased key -> item; empty while the collection is small.
-  std::unordered_map<std::string, T*> index_;
+  // Upper-cased key -> item; none while the collection is small.
+  std::unique_ptr<std::unordered_map<std::string, T*>> index_;
 };
 
 }  // namespace values
