@@ -26,7 +26,7 @@ component="$prefix/lib/tq4600/plugins/O_TQ4600/O_TQ4600.so"
 catalogue="$prefix/share/tq4600/snvt/snvt.xml"
 for file in "$prefix/bin/tqhost" "$prefix"/lib/*.so.* "$prefix"/lib/tq4600/plugins/*/*.so; do
   [ -L "$file" ] && continue
-  readelf -d "$file" | grep -q "$build" && fail "$file names the build tree $build"
+  readelf -d "$file" | grep "$build" >/dev/null && fail "$file names the build tree $build"
 done
 
 export QORDB_REGISTRY="$work/registry.xml"
