@@ -11,6 +11,7 @@ packages=(
   locales
   qt6-base-dev fonts-dejavu-core
   poppler-utils unzip
+  dpkg-dev file binutils
 )
 
 missing=()

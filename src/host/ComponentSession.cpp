@@ -1,30 +1,17 @@
 #include "host/ComponentSession.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <climits>
 #include <filesystem>
 
 #include "com/Creation.h"
 #include "com/ErrorRecord.h"
 #include "com/Registry.h"
 #include "com/TextRules.h"
+#include "host/BundledFiles.h"
 #include "host/XmlFiles.h"
 #include "xml/Elements.h"
 
 namespace host {
-
-namespace {
-std::string ExecutableFolder() {
-  char buf[PATH_MAX];
-  ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return {};
-  buf[n] = '\0';
-  return std::filesystem::path(buf).parent_path().string();
-}
-
-}  // namespace
 
 std::string LastErrorText(HRESULT hr) {
   std::string text = "error " + qcom::HresultText(hr);
@@ -46,17 +33,6 @@ std::vector<HelpRow> WithSessionOptions(std::vector<HelpRow> rows) {
       {"--snvt FILE", "SNVT catalogue handed to each object\n(default: the bundled one)"});
   rows.push_back(HelpOptionRow());
   return rows;
-}
-
-std::string InstallFolder() {
-  std::error_code ec;
-  auto path =
-      std::filesystem::weakly_canonical(std::filesystem::path(ExecutableFolder()) / "..", ec);
-  return ec ? std::string() : path.string();
-}
-
-std::string BundledPluginsFolder() {
-  return InstallFolder() + "/plugins";
 }
 
 std::string ComponentPathIn(const std::string& pluginsFolder) {

@@ -27,12 +27,6 @@ constexpr const char* kDocumentProgId = "HZDoc.CDoc";
 // registry that cannot be read, with how to rebuild it.
 std::string LastErrorText(HRESULT hr);
 
-// The folder tqhost is installed in (the parent of bin/).
-std::string InstallFolder();
-
-// The plug-in folder installed with this tqhost (bin/../plugins).
-std::string BundledPluginsFolder();
-
 // The component library inside a plug-in folder (DIR/O_TQ4600/O_TQ4600.so).
 std::string ComponentPathIn(const std::string& pluginsFolder);
 

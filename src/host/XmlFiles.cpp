@@ -99,8 +99,4 @@ bool ReadTextInput(const std::string& input, std::string& text, std::string& err
   return false;
 }
 
-std::string BundledCatalogue() {
-  return InstallFolder() + "/snvt/snvt.xml";
-}
-
 }  // namespace host

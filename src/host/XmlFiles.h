@@ -37,7 +37,4 @@ bool WriteTextOutput(const std::string& output, std::string_view text, std::stri
 // one line naming the file and why.
 bool ReadTextInput(const std::string& input, std::string& text, std::string& error);
 
-// The host's bundled SNVT catalogue (bin/../snvt/snvt.xml).
-std::string BundledCatalogue();
-
 }  // namespace host
