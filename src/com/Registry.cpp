@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <new>
 #include <system_error>
 
@@ -50,11 +52,13 @@ class FileDescriptor {
   int fd_;
 };
 
-// A missing file is an empty registry.
-HRESULT Load(const std::string& path, RegistryDocument& doc) {
+// A missing file is an empty registry. A host creating hundreds of objects
+// reads the same registry each time: the text read last and its parse are
+// kept, and an unchanged text is not parsed again.
+HRESULT LoadShared(const std::string& path, std::shared_ptr<const RegistryDocument>& out) {
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) {
-    if (errno == ENOENT) return S_OK;
+    if (errno == ENOENT) return out = std::make_shared<const RegistryDocument>(), S_OK;
     return Fail(REGDB_E_READREGDB, "registry " + path + " cannot be read: " + OsReason(errno));
   }
   std::string text;
@@ -67,10 +71,31 @@ HRESULT Load(const std::string& path, RegistryDocument& doc) {
     if (n == 0) break;
     text.append(buffer, static_cast<size_t>(n));
   }
+  struct Kept {
+    std::string path, text;
+    std::shared_ptr<const RegistryDocument> doc;
+  };
+  static Kept kept;
+  static std::mutex keptLock;
+  {
+    std::lock_guard<std::mutex> hold(keptLock);
+    if (kept.doc && kept.path == path && kept.text == text) return out = kept.doc, S_OK;
+  }
+  auto doc = std::make_shared<RegistryDocument>();
   std::string problem;
-  if (!RegistryDocument::Parse(text, doc, problem))
+  if (!RegistryDocument::Parse(text, *doc, problem))
     return Fail(REGDB_E_READREGDB, "registry " + path + " is corrupt: " + problem);
+  out = doc;
+  std::lock_guard<std::mutex> hold(keptLock);
+  kept = Kept{path, std::move(text), std::move(doc)};
   return S_OK;
+}
+
+HRESULT Load(const std::string& path, RegistryDocument& doc) {
+  std::shared_ptr<const RegistryDocument> shared;
+  HRESULT hr = LoadShared(path, shared);
+  if (SUCCEEDED(hr)) doc = *shared;
+  return hr;
 }
 
 HRESULT WriteFailure(const std::string& path, const std::string& what, int error) {
@@ -184,10 +209,10 @@ HRESULT Registry::Unregister(const std::vector<CLSID>& clsids, const GUID* libid
 
 HRESULT Registry::FindClass(REFCLSID clsid, ClassRegistration& out) const {
   return Guarded(path_, [&] {
-    RegistryDocument doc;
-    HRESULT hr = Load(path_, doc);
+    std::shared_ptr<const RegistryDocument> doc;
+    HRESULT hr = LoadShared(path_, doc);
     if (FAILED(hr)) return hr;
-    const ClassRegistration* found = doc.FindClass(clsid);
+    const ClassRegistration* found = doc->FindClass(clsid);
     if (!found)
       return Fail(REGDB_E_CLASSNOTREG,
                   "class " + GuidToString(clsid) + " is not registered in " + path_);
@@ -198,10 +223,10 @@ HRESULT Registry::FindClass(REFCLSID clsid, ClassRegistration& out) const {
 
 HRESULT Registry::FindProgId(std::string_view progId, CLSID& out) const {
   return Guarded(path_, [&] {
-    RegistryDocument doc;
-    HRESULT hr = Load(path_, doc);
+    std::shared_ptr<const RegistryDocument> doc;
+    HRESULT hr = LoadShared(path_, doc);
     if (FAILED(hr)) return hr;
-    const ClassRegistration* found = doc.FindProgId(progId);
+    const ClassRegistration* found = doc->FindProgId(progId);
     if (!found)
       return Fail(CO_E_CLASSSTRING,
                   "ProgID '" + std::string(progId) + "' is not registered in " + path_);
@@ -212,10 +237,10 @@ HRESULT Registry::FindProgId(std::string_view progId, CLSID& out) const {
 
 HRESULT Registry::FindTypeLib(const GUID& libid, TypeLibRegistration& out) const {
   return Guarded(path_, [&] {
-    RegistryDocument doc;
-    HRESULT hr = Load(path_, doc);
+    std::shared_ptr<const RegistryDocument> doc;
+    HRESULT hr = LoadShared(path_, doc);
     if (FAILED(hr)) return hr;
-    const TypeLibRegistration* found = doc.FindTypeLib(libid);
+    const TypeLibRegistration* found = doc->FindTypeLib(libid);
     if (!found)
       return Fail(TYPE_E_LIBNOTREGISTERED,
                   "type library " + GuidToString(libid) + " is not registered in " + path_);

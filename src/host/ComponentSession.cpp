@@ -7,6 +7,7 @@
 #include "com/ErrorRecord.h"
 #include "com/Registry.h"
 #include "com/TextRules.h"
+#include "com/Utf.h"
 #include "host/BundledFiles.h"
 #include "host/XmlFiles.h"
 #include "xml/Elements.h"
@@ -76,6 +77,27 @@ qcom::ComPtr<IAppObject> CreateAppObject(const std::string& progId, std::string&
     error = LastErrorText(hr);
     return nullptr;
   }
+  return object;
+}
+
+qcom::ComPtr<IAppObject> ComponentSession::CreateObject(const std::string& progId,
+                                                        std::string& error) const {
+  if (auto kept = factories_.find(progId); kept != factories_.end()) {
+    qcom::ComPtr<IAppObject> object;
+    if (SUCCEEDED(kept->second->CreateInstance(nullptr, IAppObject::iid, object.put_void())) &&
+        object)
+      return object;
+    factories_.erase(kept);  // asked again through the registry, which says why
+  }
+  qcom::ComPtr<IAppObject> object = CreateAppObject(progId, error);
+  if (!object) return nullptr;
+  CLSID clsid{};
+  qcom::ComPtr<IClassFactory> factory;
+  if (SUCCEEDED(CLSIDFromProgID(qcom::ToUtf16(progId).c_str(), &clsid)) &&
+      SUCCEEDED(CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr, IClassFactory::iid,
+                                 factory.put_void())) &&
+      factory)
+    factories_[progId] = factory;
   return object;
 }
 

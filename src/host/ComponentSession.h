@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "com/ClassFactory.h"
 #include "com/ComPtr.h"
 #include "faces/AppObject.h"
 #include "host/Arguments.h"
@@ -82,6 +83,9 @@ class ComponentSession {
   // a message per parameter and builds a stream without them. A definition
   // that cannot be read is left to the object to report.
   bool ServesType(const std::string& type, std::string& error) const;
+  // CreateAppObject, keeping the class factory of each ProgID once it has
+  // made an object: a project places hundreds of objects of one class.
+  qcom::ComPtr<IAppObject> CreateObject(const std::string& progId, std::string& error) const;
   // Whether the component has the module template (any letter case): a folder
   // beside the component holding the template file of the same name.
   bool HasTemplate(const std::string& templateId) const;
@@ -92,6 +96,7 @@ class ComponentSession {
   IXMLDOMDocument* Template(const std::string& templateId) const;
 
  private:
+  mutable std::map<std::string, qcom::ComPtr<IClassFactory>> factories_;
   struct TypeDefinition {
     qcom::ComPtr<IXMLDOMDocument> document;  // null when it cannot be read
     std::string error;

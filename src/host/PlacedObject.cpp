@@ -9,7 +9,7 @@ std::unique_ptr<PlacedObject> PlacedObject::Place(const ComponentSession& sessio
                                                   const ObjectIdentity& identity,
                                                   std::string& error) {
   if (!session.ServesType(identity.type, error)) return nullptr;
-  qcom::ComPtr<IAppObject> object = CreateAppObject(identity.progId, error);
+  qcom::ComPtr<IAppObject> object = session.CreateObject(identity.progId, error);
   if (!object) {
     error = "cannot create " + identity.progId + ": " + error;
     return nullptr;

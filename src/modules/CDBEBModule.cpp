@@ -162,11 +162,8 @@ bool CDBEBModule::HasConnections() const {
 template <class Save>
 void CDBEBModule::SaveChannels(IXMLDOMNode* parent, IXMLDOMDocument* document, Save save) const {
   if (!document || !parent) return;
-  qcom::ComPtr<IXMLDOMElement> element;
-  qcom::Bstr name(templateId_);
-  if (FAILED(document->createElement(name.get(), element.put())) || !element) return;
-  qcom::ComPtr<IXMLDOMNode> appended;
-  if (FAILED(parent->appendChild(element.get(), appended.put())) || !appended) return;
+  auto appended = qxml::AppendElement(document, parent, templateId_);
+  if (!appended) return;
   auto each = [&](auto& channels) {
     if (!channels) return;
     for (size_t i = 1; i <= channels->Count(); ++i) {

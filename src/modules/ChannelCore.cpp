@@ -26,22 +26,6 @@ bool AnyConnected(Points& points, const std::vector<std::string>& names) {
   return false;
 }
 
-// An element `name` under parent holding `text` as its text node, whatever
-// the text is.
-void AppendValueElement(IXMLDOMDocument* document, IXMLDOMNode* parent, const std::string& name,
-                        const std::string& text) {
-  if (!document) return;
-  // Our own DOM builds it in one step; another implementation through its members.
-  if (qxml::AppendTextElement(parent, name, text) != E_NOINTERFACE) return;
-  auto element = qxml::AppendElement(document, parent, name, qxml::kNoTextField);
-  if (!element) return;
-  qcom::ComPtr<IXMLDOMText> textNode;
-  qcom::Bstr data(text);
-  if (FAILED(document->createTextNode(data.get(), textNode.put())) || !textNode) return;
-  qcom::ComPtr<IXMLDOMNode> appended;
-  element->appendChild(textNode.get(), appended.put());
-}
-
 }  // namespace
 
 ChannelCore::ChannelCore(const ChannelKindInfo& kind) : kind_(kind) {}
@@ -154,11 +138,12 @@ bool ChannelCore::IsConnected() const {
 void ChannelCore::Save(IXMLDOMNode* parent, IXMLDOMDocument* document, bool simulation) const {
   auto element = qxml::AppendElement(document, parent, kind_.elementName, qxml::kNoTextField);
   if (!element) return;
-  if (simulation) AppendValueElement(document, element.get(), "Alias", name + " Value");
+  if (simulation) qxml::AppendValueElement(document, element.get(), "Alias", name + " Value");
   if (!attributes_) return;
   for (const auto& entry : attributes_->Items()) {
     platform::PumpMessages();
-    AppendValueElement(document, element.get(), entry.item->NameText(), entry.item->ValueText());
+    qxml::AppendValueElement(document, element.get(), entry.item->NameText(),
+                             entry.item->ValueText());
   }
 }
 

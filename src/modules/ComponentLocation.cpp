@@ -20,7 +20,9 @@ void SetComponentModulePathForTesting(std::string path) {
 
 std::string ComponentModulePath() {
   if (!Override().empty()) return Override();
-  return qcom::ModulePath(&kAnchor);
+  // Where a loaded shared object lives does not change while it is loaded.
+  static const std::string path = qcom::ModulePath(&kAnchor);
+  return path;
 }
 
 std::string ComponentFolder() {

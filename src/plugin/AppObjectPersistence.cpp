@@ -12,32 +12,10 @@ namespace {
 
 using NodePtr = qcom::ComPtr<IXMLDOMNode>;
 
-// Creates an element, appends it to parent and gives it a text node.
-NodePtr AppendTextElement(IXMLDOMDocument* document, IXMLDOMNode* parent, const std::string& name,
-                          const std::string& text) {
-  qcom::ComPtr<IXMLDOMElement> element;
-  qcom::Bstr elementName(name), content(text);
-  if (!document || !parent || FAILED(document->createElement(elementName.get(), element.put())) ||
-      !element)
-    return nullptr;
-  NodePtr appended;
-  if (FAILED(parent->appendChild(element.get(), appended.put())) || !appended) return nullptr;
-  qcom::ComPtr<IXMLDOMText> textNode;
-  NodePtr ignored;
-  if (SUCCEEDED(document->createTextNode(content.get(), textNode.put())) && textNode)
-    appended->appendChild(textNode.get(), ignored.put());
-  return appended;
-}
-
+// An element appended to parent; null without a parent.
 NodePtr AppendElement(IXMLDOMDocument* document, IXMLDOMNode* parent, const std::string& name) {
-  qcom::ComPtr<IXMLDOMElement> element;
-  qcom::Bstr elementName(name);
-  if (!document || !parent || FAILED(document->createElement(elementName.get(), element.put())) ||
-      !element)
-    return nullptr;
-  NodePtr appended;
-  parent->appendChild(element.get(), appended.put());
-  return appended;
+  if (!parent) return nullptr;
+  return NodePtr(qxml::AppendElement(document, parent, name).get());
 }
 
 bool HasAttributeNamed(IXMLDOMNode* element, const char* upperName) {
@@ -59,19 +37,20 @@ NodePtr CDBAppObject::SaveHeader(IXMLDOMNode* parent, IXMLDOMDocument* document,
                                  bool withPlacement) const {
   NodePtr element = AppendElement(document, parent, uniqueIdString_);
   if (!element) return nullptr;
-  AppendTextElement(document, element.get(), "UserName", userName_);
+  qxml::AppendValueElement(document, element.get(), "UserName", userName_);
   if (withPlacement) {
-    AppendTextElement(document, element.get(), "X_Position", values::DoubleText(xPosition_));
-    AppendTextElement(document, element.get(), "Y_Position", values::DoubleText(yPosition_));
-    AppendTextElement(document, element.get(), "CDB", lastStream_);
+    qxml::AppendValueElement(document, element.get(), "X_Position", values::DoubleText(xPosition_));
+    qxml::AppendValueElement(document, element.get(), "Y_Position", values::DoubleText(yPosition_));
+    qxml::AppendValueElement(document, element.get(), "CDB", lastStream_);
   } else {
-    AppendTextElement(document, element.get(), "Key", extendedKey_);
+    qxml::AppendValueElement(document, element.get(), "Key", extendedKey_);
   }
   if (attributes_) {
     NodePtr list = AppendElement(document, element.get(), "Attributes");
     for (const auto& entry : attributes_->Items()) {
       platform::PumpMessages();
-      AppendTextElement(document, list.get(), entry.item->NameText(), entry.item->ValueText());
+      qxml::AppendValueElement(document, list.get(), entry.item->NameText(),
+                               entry.item->ValueText());
     }
   }
   return element;

@@ -43,8 +43,7 @@ ParameterReading Read(const std::string& name, IXMLDOMNode* node) {
       definition.description = text;
     } else if (upper == "CDBORDERINPOSITION") {
       if (text.empty()) warn(": CDBOrderingPosition not defined into the XML file of the object.");
-      definition.orderPosition =
-          RoundToInt32(PlainParse(text)).value_or(definition.orderPosition);
+      definition.orderPosition = RoundToInt32(PlainParse(text)).value_or(definition.orderPosition);
     } else if (upper == "VISIBLE") {
       definition.visible = PlainParse(text) != 0;
     } else if (upper == "SNVTTYPE") {

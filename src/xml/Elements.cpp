@@ -171,6 +171,20 @@ ElementPtr AppendElementWithAttribute(IXMLDOMDocument* document, IXMLDOMNode* pa
   return element;
 }
 
+void AppendValueElement(IXMLDOMDocument* document, IXMLDOMNode* parent, std::string_view name,
+                        std::string_view text) {
+  if (!document) return;
+  // Our own DOM builds it in one step; another implementation through its members.
+  if (AppendTextElement(parent, name, text) != E_NOINTERFACE) return;
+  auto element = AppendElement(document, parent, name, kNoTextField);
+  if (!element) return;
+  qcom::ComPtr<IXMLDOMText> textNode;
+  qcom::Bstr data(text);
+  if (FAILED(document->createTextNode(data.get(), textNode.put())) || !textNode) return;
+  NodePtr appended;
+  element->appendChild(textNode.get(), appended.put());
+}
+
 void SetAttribute(IXMLDOMElement* element, std::string_view name, std::string_view value) {
   qcom::Bstr attributeName(name);
   if (element) element->setAttribute(attributeName.get(), qcom::Variant(value).raw());

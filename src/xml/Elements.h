@@ -71,6 +71,11 @@ QXML_API ElementPtr AppendElement(IXMLDOMDocument* document, IXMLDOMNode* parent
 QXML_API ElementPtr AppendElementWithAttribute(IXMLDOMDocument* document, IXMLDOMNode* parent,
                                                std::string_view name, std::string_view attrName,
                                                std::string_view attrValue);
+// An element `name` under parent holding `text` as its text node, whatever the
+// text is (kNoTextField included); built in the tree directly when the DOM is
+// this library's.
+QXML_API void AppendValueElement(IXMLDOMDocument* document, IXMLDOMNode* parent,
+                                 std::string_view name, std::string_view text);
 QXML_API void SetAttribute(IXMLDOMElement* element, std::string_view name, std::string_view value);
 
 }  // namespace qxml
