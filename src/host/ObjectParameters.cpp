@@ -22,25 +22,12 @@ std::vector<ObjectParameter> ObjectParameters(StreamExplainer& explainer,
     attribute->get_Value(value.out());
     parameters.push_back({name.utf8(), value.utf8(), DeviceParameterSnvtId(attribute.get())});
   }
-  int module = 0;
-  for (const qxml::ElementPtr& child : qxml::ChildElements(saved)) {
-    if (qxml::UpperBaseName(child.get()) != "MODULES") continue;
-    for (const qxml::ElementPtr& element : qxml::ChildElements(child.get())) {
-      ++module;
-      for (const char* kind : {"AI", "AO", "DI", "DO"}) {
-        int position = 0;
-        for (const qxml::ElementPtr& channel : qxml::ChildElements(element.get())) {
-          if (qxml::NameOf(channel.get()) != kind) continue;
-          ++position;
-          for (const qxml::ElementPtr& parameter : qxml::ChildElements(channel.get()))
-            parameters.push_back(
-                {"EB" + std::to_string(module) + "/" + kind + "/" + std::to_string(position) + "/" +
-                     qxml::NameOf(parameter.get()),
-                 qxml::TextOf(parameter.get()), explainer.ChannelSnvtId(parameter.get(), kind)});
-        }
-      }
-    }
-  }
+  for (const SavedModule& module : explainer.ModulesOf(saved))
+    for (const SavedChannel& channel : module.channels)
+      for (size_t i = 0; i < channel.parameters.size(); ++i)
+        parameters.push_back({"EB" + std::to_string(module.slot) + "/" + channel.kind + "/" +
+                                  std::to_string(channel.position) + "/" + channel.names[i],
+                              channel.texts[i], explainer.ChannelSnvtId(module, channel, i)});
   return parameters;
 }
 

@@ -151,44 +151,44 @@ Planned TypedField(std::string row, std::string name, const std::string& value,
   return p;
 }
 
-// One saved channel: its kind, its parameter elements in definition order and
-// its device-wide channel number.
-struct Channel {
-  std::string kind;
-  std::vector<qxml::ElementPtr> parameters;
-  int32_t number = 0;
-  bool counts = false;
-};
+}  // namespace
 
-struct Module {
-  std::string templateId;
-  int32_t slot = 0;
-  std::vector<Channel> channels;
-};
-
-// The modules of the object's saved element in set order: module k sits in
-// slot k, and its channels are numbered from 8 per slot in the order AI, AO,
-// DI, DO.
-std::vector<Module> SavedModules(const ComponentSession& session, IXMLDOMElement* saved) {
-  std::vector<Module> modules;
+std::vector<SavedModule> SavedModules(const ComponentSession& session, IXMLDOMElement* saved) {
+  std::vector<SavedModule> modules;
   for (const qxml::ElementPtr& child : qxml::ChildElements(saved)) {
     if (qxml::UpperBaseName(child.get()) != "MODULES") continue;
     for (const qxml::ElementPtr& element : qxml::ChildElements(child.get())) {
-      Module module{qxml::BaseName(element.get()), static_cast<int32_t>(modules.size()) + 1, {}};
+      SavedModule module{qxml::BaseName(element.get()),
+                         qxml::NameOf(element.get()),
+                         static_cast<int32_t>(modules.size()) + 1,
+                         {}};
       IXMLDOMDocument* moduleTemplate = session.Template(module.templateId);
       const bool counters =
           moduleTemplate && qxml::FirstMatch(moduleTemplate, "EB/DI/OutReferences/Counter");
       int32_t number = 8 * (module.slot - 1);
-      for (const char* kind : {"AI", "AO", "DI", "DO"})
-        for (const qxml::ElementPtr& channel : qxml::ChildElements(element.get()))
-          if (qxml::NameOf(channel.get()) == kind)
-            module.channels.push_back({kind, qxml::ChildElements(channel.get()), number++,
-                                       counters && std::string(kind) == "DI"});
+      std::vector<std::pair<std::string, qxml::ElementPtr>> channels;
+      for (qxml::ElementPtr& channel : qxml::ChildElements(element.get()))
+        channels.emplace_back(qxml::NameOf(channel.get()), std::move(channel));
+      for (const char* kind : {"AI", "AO", "DI", "DO"}) {
+        int32_t position = 0;
+        for (const auto& [name, channel] : channels) {
+          if (name != kind) continue;
+          SavedChannel saved{kind, {}, {}, {}, number++, ++position, counters && name == "DI"};
+          saved.parameters = qxml::ChildElements(channel.get());
+          for (const qxml::ElementPtr& parameter : saved.parameters) {
+            saved.names.push_back(qxml::NameOf(parameter.get()));
+            saved.texts.push_back(qxml::TextOf(parameter.get()));
+          }
+          module.channels.push_back(std::move(saved));
+        }
+      }
       modules.push_back(std::move(module));
     }
   }
   return modules;
 }
+
+namespace {
 
 std::string AttributeText(IAttributes* attributes, const std::string& name) {
   qcom::ComPtr<IAttribute> attribute;
@@ -238,29 +238,36 @@ const StreamType& StreamExplainer::Type(const std::string& id) {
   return type;
 }
 
-const std::string& StreamExplainer::ChannelSnvtId(IXMLDOMElement* parameter,
-                                                  const std::string& kind) {
-  qcom::ComPtr<IXMLDOMNode> channel, module;
-  parameter->get_parentNode(channel.put());
-  if (channel) channel->get_parentNode(module.put());
-  const std::string key =
-      (module ? qxml::NameOf(module.get()) : "") + "/" + kind + "/" + qxml::NameOf(parameter);
+const std::string& StreamExplainer::ChannelSnvtId(const SavedModule& module,
+                                                  const SavedChannel& channel, size_t i) {
+  const std::string key = module.elementName + "/" + channel.kind + "/" + channel.names[i];
   auto [id, fresh] = channelSnvtIds_.try_emplace(key);
-  if (fresh) id->second = ChannelParameterSnvtId(session_, parameter, kind);
+  if (fresh)
+    id->second = ChannelParameterSnvtId(session_, channel.parameters[i].get(), channel.kind);
   return id->second;
+}
+
+const std::vector<SavedModule>& StreamExplainer::ModulesOf(IXMLDOMElement* saved) {
+  const uint64_t stamp = qxml::ContentStamp(saved);
+  if (saved != modulesElement_.get() || stamp == 0 || stamp != modulesStamp_) {
+    modules_ = SavedModules(session_, saved);
+    modulesElement_ = qxml::ElementPtr(saved);
+    modulesStamp_ = stamp;
+  }
+  return modules_;
 }
 
 StreamExplanation StreamExplainer::Explain(const PlacedObject& object, IXMLDOMElement* saved) {
   StreamExplanation result;
   result.stream = object.Stream();
   IAppObject* app = object.get();
-  std::vector<Module> modules = SavedModules(session_, saved);
+  const std::vector<SavedModule>& modules = ModulesOf(saved);
   qcom::ComPtr<IAttributes> attributes;
   app->get_Attributes(attributes.put());
 
   int32_t ndi = 0, ndo = 0, nai = 0, nao = 0, nc = 0;
-  for (const Module& module : modules)
-    for (const Channel& channel : module.channels) {
+  for (const SavedModule& module : modules)
+    for (const SavedChannel& channel : module.channels) {
       ndi += channel.kind == "DI";
       ndo += channel.kind == "DO";
       nai += channel.kind == "AI";
@@ -273,20 +280,19 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object, IXMLDOMEl
     planned.push_back(TypedField("device", name, AttributeText(attributes.get(), name),
                                  Type(AttributeSnvt(attributes.get(), name))));
   };
-  auto channelValue = [](const Channel& channel, size_t i) -> std::string {
-    return i < channel.parameters.size() ? qxml::TextOf(channel.parameters[i].get()) : "";
+  auto channelValue = [](const SavedChannel& channel, size_t i) -> std::string {
+    return i < channel.texts.size() ? channel.texts[i] : "";
   };
-  auto channelNumber = [&](const Channel& channel, size_t i) {
+  auto channelNumber = [&](const SavedChannel& channel, size_t i) {
     return StoredNumber(channelValue(channel, i)).value_or(0);
   };
-  auto channelField = [&](const char* row, const Module& module, const Channel& channel,
+  auto channelField = [&](const char* row, const SavedModule& module, const SavedChannel& channel,
                           int32_t position, size_t i) {
     if (i >= channel.parameters.size()) return;
-    IXMLDOMElement* parameter = channel.parameters[i].get();
     const std::string path = "EB" + std::to_string(module.slot) + "/" + channel.kind + "/" +
-                             std::to_string(position) + "/" + qxml::NameOf(parameter);
-    planned.push_back(TypedField(row, path, qxml::TextOf(parameter),
-                                 Type(ChannelSnvtId(parameter, channel.kind))));
+                             std::to_string(position) + "/" + channel.names[i];
+    planned.push_back(
+        TypedField(row, path, channel.texts[i], Type(ChannelSnvtId(module, channel, i))));
   };
 
   // Header: the lengths are what the object counted; the CDB length is
@@ -315,9 +321,9 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object, IXMLDOMEl
     // the number of modules.
     std::string expected = "000000", stored = "no module";
     if (!modules.empty()) {
-      const Module& last = modules.back();
+      const SavedModule& last = modules.back();
       uint32_t kinds = 0;
-      for (const Channel& channel : last.channels)
+      for (const SavedChannel& channel : last.channels)
         kinds |= channel.kind == "AI"   ? 0x01u
                  : channel.kind == "AO" ? 0x02u
                  : channel.kind == "DI" ? (channel.counts ? 0x14u : 0x04u)
@@ -361,9 +367,9 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object, IXMLDOMEl
   }
 
   if (nai > 0)
-    for (const Module& module : modules) {
+    for (const SavedModule& module : modules) {
       int32_t position = 0;
-      for (const Channel& ai : module.channels) {
+      for (const SavedChannel& ai : module.channels) {
         if (ai.kind != "AI") continue;
         ++position;
         channelField("AI", module, ai, position, 0);
@@ -376,7 +382,7 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object, IXMLDOMEl
         }
         std::string names;
         for (size_t k = 1; k <= 5 && k < ai.parameters.size(); ++k)
-          names += (k > 1 ? "," : "") + qxml::NameOf(ai.parameters[k].get());
+          names += (k > 1 ? "," : "") + ai.names[k];
         planned.push_back(NumberField(
             "AI",
             "EB" + std::to_string(module.slot) + "/AI/" + std::to_string(position) + "/" + names,
@@ -386,9 +392,9 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object, IXMLDOMEl
     }
   auto bitmap = [&](const char* kind, int32_t slot, const char* row) {
     double sum = 0;
-    for (const Module& module : modules)
+    for (const SavedModule& module : modules)
       if (module.slot == slot)
-        for (const Channel& channel : module.channels)
+        for (const SavedChannel& channel : module.channels)
           if (channel.kind == kind)
             sum += channelNumber(channel, 0) * std::ldexp(1.0, channel.number - 8 * (slot - 1));
     planned.push_back(
@@ -399,9 +405,9 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object, IXMLDOMEl
     bitmap("DI", 2, "DI bitmaps");
   }
   if (nc > 0)
-    for (const Module& module : modules) {
+    for (const SavedModule& module : modules) {
       int32_t position = 0;
-      for (const Channel& di : module.channels) {
+      for (const SavedChannel& di : module.channels) {
         if (di.kind != "DI") continue;
         ++position;
         if (di.counts) channelField("counters", module, di, position, 1);
@@ -409,8 +415,8 @@ StreamExplanation StreamExplainer::Explain(const PlacedObject& object, IXMLDOMEl
     }
   if (nao > 0) {
     double modes = 0;
-    for (const Module& module : modules)
-      for (const Channel& ao : module.channels)
+    for (const SavedModule& module : modules)
+      for (const SavedChannel& ao : module.channels)
         if (ao.kind == "AO")
           modes += channelNumber(ao, 0) * std::ldexp(1.0, 2 * (ao.number - 8 * (module.slot - 1)));
     planned.push_back(NumberField("AO modes", "AO output modes, 2 bits each", modes, 2));

@@ -8,6 +8,7 @@
 
 #include "host/ComponentSession.h"
 #include "host/PlacedObject.h"
+#include "xml/Elements.h"
 
 // The configuration stream of a loaded object taken apart field by field, as
 // the host can know it: the object's parameters, inputs and saved modules,
@@ -46,6 +47,31 @@ struct StreamType {
   std::map<std::string, std::string> members;  // an enumeration's codes and names
 };
 
+// One channel of a saved module element: its kind, its parameter elements in
+// definition order with their names and texts, its device-wide channel number and its
+// position among the module's channels of its kind.
+struct SavedChannel {
+  std::string kind;
+  std::vector<qxml::ElementPtr> parameters;
+  std::vector<std::string> names;
+  std::vector<std::string> texts;
+  int32_t number = 0;
+  int32_t position = 0;
+  bool counts = false;
+};
+
+struct SavedModule {
+  std::string templateId;
+  std::string elementName;  // with its prefix, if any
+  int32_t slot = 0;
+  std::vector<SavedChannel> channels;
+};
+
+// The modules of the object's saved element in set order: module k sits in
+// slot k, and its channels are numbered from 8 per slot in the order AI, AO,
+// DI, DO.
+std::vector<SavedModule> SavedModules(const ComponentSession& session, IXMLDOMElement* saved);
+
 class StreamExplainer {
  public:
   explicit StreamExplainer(const ComponentSession& session) : session_(session) {}
@@ -56,14 +82,21 @@ class StreamExplainer {
 
   // The type of SNVT number id, read once per session.
   const StreamType& Type(const std::string& id);
-  // The SNVT number of a channel parameter of a saved element (see
+  // The SNVT number of the i-th parameter of a saved channel (see
   // ChannelParameterSnvtId), looked up once per template, kind and name.
-  const std::string& ChannelSnvtId(IXMLDOMElement* parameter, const std::string& kind);
+  const std::string& ChannelSnvtId(const SavedModule& module, const SavedChannel& channel,
+                                   size_t i);
+  // SavedModules of the saved element, kept for the element last asked about:
+  // the commands ask for one object's modules more than once.
+  const std::vector<SavedModule>& ModulesOf(IXMLDOMElement* saved);
 
  private:
   const ComponentSession& session_;
   std::map<std::string, StreamType> types_;
   std::map<std::string, std::string> channelSnvtIds_;
+  qxml::ElementPtr modulesElement_;
+  uint64_t modulesStamp_ = 0;
+  std::vector<SavedModule> modules_;
 };
 
 }  // namespace host
