@@ -16,11 +16,11 @@ using SharedDefinitions = AppObjectFixture;
 
 TEST_F(SharedDefinitions, EveryObjectSeesTheFilesAsTheyAreNowAndEveryWarning) {
   auto catalogue = [&](const std::string& unit) {
-    return LoadDocument(dir.Write(
-        "snvt-" + unit + ".xml",
-        "<SNVTS><SNVT_7><NAME>t</NAME><TYPE>UnsignedNumeric</TYPE><UNIT>" + unit +
-            "</UNIT><MIN>0</MIN><MAX>100</MAX><LENGTH>2</LENGTH><A_COEF>1</A_COEF>"
-            "<B_COEF>0</B_COEF><C_COEF>0</C_COEF></SNVT_7></SNVTS>"));
+    return LoadDocument(
+        dir.Write("snvt-" + unit + ".xml",
+                  "<SNVTS><SNVT_7><NAME>t</NAME><TYPE>UnsignedNumeric</TYPE><UNIT>" + unit +
+                      "</UNIT><MIN>0</MIN><MAX>100</MAX><LENGTH>2</LENGTH><A_COEF>1</A_COEF>"
+                      "<B_COEF>0</B_COEF><C_COEF>0</C_COEF></SNVT_7></SNVTS>"));
   };
   auto writeTemplate = [&](const std::string& id, const std::string& value) {
     dir.Write("O_TQ4600/" + id + "/" + id + ".xml",
