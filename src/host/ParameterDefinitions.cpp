@@ -4,14 +4,14 @@
 
 #include "com/TextRules.h"
 #include "com/Variant.h"
+#include "values/SnvtKinds.h"
 
 namespace host {
 
 namespace {
 
 bool IsNumberKind(const std::optional<ParameterType>& type) {
-  return type && (type->kind == "Float" || type->kind == "SignedNumeric" ||
-                  type->kind == "UnsignedNumeric");
+  return type && values::IsNumericKind(type->kind);
 }
 
 std::string Text(IAttribute* attribute, HRESULT (IAttribute::*getter)(BSTR*)) {

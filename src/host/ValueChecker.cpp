@@ -9,14 +9,11 @@
 #include "host/ComponentSession.h"
 #include "host/ParameterType.h"
 #include "values/EditLimits.h"
+#include "values/SnvtKinds.h"
 
 namespace host {
 
 namespace {
-
-bool IsNumberKind(const std::string& kind) {
-  return kind == "Float" || kind == "SignedNumeric" || kind == "UnsignedNumeric";
-}
 
 std::optional<double> ReadNumber(IUnitConverter* units, const std::string& text) {
   qcom::Bstr argument(text);
@@ -106,7 +103,7 @@ bool ValueChecker::Check(const std::string& snvtId, const std::string& value, Ch
   checked = {value, {}};
   auto type = ReadParameterType(catalogue_, snvtId);
   if (!type) return true;
-  if (IsNumberKind(type->kind)) {
+  if (values::IsNumericKind(type->kind)) {
     IUnitConverter* units = Units(error);
     if (!units) return false;
     checked.refusal = CheckNumber(units, type->id, value, checked.stored);

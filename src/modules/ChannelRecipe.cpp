@@ -1,16 +1,13 @@
 #include "modules/ChannelRecipe.h"
 
-#include <unordered_map>
-
-#include "values/SnvtCatalogue.h"
+#include "values/KeptPerElement.h"
 #include "xml/Elements.h"
 
 namespace modules {
 namespace {
 
-std::shared_ptr<const ChannelRecipe> Read(IXMLDOMNode* channelNode) {
-  auto made = std::make_shared<ChannelRecipe>();
-  ChannelRecipe& recipe = *made;
+ChannelRecipe Read(IXMLDOMNode* channelNode) {
+  ChannelRecipe recipe;
   for (const auto& child : qxml::Children(channelNode)) {
     recipe.sections.emplace_back(qxml::UpperBaseName(child.get()), qxml::Fields(child.get()));
     if (qxml::BaseName(child.get()) != "Attributes") continue;
@@ -25,27 +22,14 @@ std::shared_ptr<const ChannelRecipe> Read(IXMLDOMNode* channelNode) {
       recipe.parameters.emplace_back(std::move(name), std::move(reading));
     }
   }
-  return made;
+  return recipe;
 }
 
 }  // namespace
 
 std::shared_ptr<const ChannelRecipe> ChannelRecipeOf(IXMLDOMNode* channelNode) {
-  static uint64_t keptGeneration = 0;
-  static std::unordered_map<qxml::NodeIdentity, std::shared_ptr<const ChannelRecipe>,
-                            qxml::NodeIdentityHash>
-      kept;
-  const uint64_t generation = values::CatalogueGeneration();
-  const qxml::NodeIdentity identity = qxml::IdentityOf(channelNode);
-  if (generation == 0 || identity.stamp == 0) return Read(channelNode);
-  // Recipes of older states are never asked for again; let them go now and then.
-  if (keptGeneration != generation || kept.size() > 1024) {
-    kept.clear();
-    keptGeneration = generation;
-  }
-  auto found = kept.find(identity);
-  if (found == kept.end()) found = kept.emplace(identity, Read(channelNode)).first;
-  return found->second;
+  static values::KeptPerElement<ChannelRecipe> kept(1024);
+  return kept.Get(channelNode, Read, [](const ChannelRecipe&) { return true; });
 }
 
 }  // namespace modules

@@ -63,11 +63,11 @@ std::shared_ptr<const TemplateFacts> LoadTemplateFacts(const std::string& templa
     kept.erase(folder);
     return nullptr;
   }
-  auto icon = platform::IdentifyFile(folder + templateId + ".ico");
+  const platform::FileState icon = platform::ExamineFile(folder + templateId + ".ico");
   Kept& entry = kept[folder];
-  if (!entry.facts || entry.document != file.document.get() || entry.icon != icon ||
-      (icon && platform::RecentlyChanged(*icon)) || entry.facts->id != templateId)
-    entry = {file.document.get(), icon, Read(templateId, folder, file.document)};
+  if (!entry.facts || entry.document != file.document.get() || entry.icon != icon.identity ||
+      !icon.keepable || entry.facts->id != templateId)
+    entry = {file.document.get(), icon.identity, Read(templateId, folder, file.document)};
   return entry.facts;
 }
 
@@ -76,12 +76,12 @@ const std::vector<std::string>& TemplateFolders() {
   static std::optional<platform::FileIdentity> listedIdentity;
   static std::vector<std::string> folders;
   const std::string folder = ComponentFolder();
-  auto identity = platform::IdentifyFile(folder);
-  if (!identity || folder != listedFolder || identity != listedIdentity ||
-      platform::RecentlyChanged(*identity)) {
+  const platform::FileState state = platform::ExamineFile(folder);
+  if (!state.identity || !state.keepable || folder != listedFolder ||
+      state.identity != listedIdentity) {
     folders = platform::ListFolder(folder, "*", platform::EntryKind::Folders);
     listedFolder = folder;
-    listedIdentity = identity;
+    listedIdentity = state.identity;
   }
   return folders;
 }

@@ -13,11 +13,15 @@ std::optional<FileIdentity> IdentifyFile(const std::string& path) {
                       static_cast<int64_t>(info.st_mtim.tv_nsec)};
 }
 
-bool RecentlyChanged(const FileIdentity& identity) {
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
-  // File times advance in coarse ticks; a second covers every file system's.
-  return now.tv_sec - identity.modifiedSeconds <= 1;
+FileState ExamineFile(const std::string& path) {
+  FileState state{IdentifyFile(path)};
+  if (state.identity) {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    // File times advance in coarse ticks; a second covers every file system's.
+    state.keepable = now.tv_sec - state.identity->modifiedSeconds > 1;
+  }
+  return state;
 }
 
 }  // namespace platform

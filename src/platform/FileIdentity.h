@@ -22,9 +22,14 @@ struct FileIdentity {
 // Nothing when the path names nothing (or cannot be examined).
 QPLATFORM_API std::optional<FileIdentity> IdentifyFile(const std::string& path);
 
-// Whether the file changed so recently that another change within the same
-// tick of the file system's clock could leave its identity as it is: what is
-// read from such a file is not kept.
-QPLATFORM_API bool RecentlyChanged(const FileIdentity& identity);
+// A file's (or folder's) identity now, and whether what is read from it may
+// be kept while the identity stays the same: not when it changed so recently
+// that another change within the same tick of the file system's clock could
+// leave the identity as it is. A missing file is a state that may be kept.
+struct FileState {
+  std::optional<FileIdentity> identity;
+  bool keepable = true;
+};
+QPLATFORM_API FileState ExamineFile(const std::string& path);
 
 }  // namespace platform

@@ -20,19 +20,6 @@ std::string Search(const std::string& ownFolder, const std::string& sheets, cons
   return file.empty() ? std::string() : sheets + file;
 }
 
-// A folder's identity, or nothing when it is missing or changed so recently
-// that a search of it cannot be kept.
-struct Settled {
-  std::optional<platform::FileIdentity> identity;
-  bool keepable = true;
-};
-
-Settled Examine(const std::string& folder) {
-  Settled settled{platform::IdentifyFile(folder)};
-  settled.keepable = !settled.identity || !platform::RecentlyChanged(*settled.identity);
-  return settled;
-}
-
 struct Kept {
   std::optional<platform::FileIdentity> own, sheets;
   std::string path;
@@ -44,7 +31,8 @@ std::string FindDatasheetPath(const std::string& base, const std::string& unique
                               const std::string& id) {
   static std::map<std::tuple<std::string, std::string, std::string>, Kept> kept;
   const std::string ownFolder = base + uniqueId + "/", sheets = base + "DataSheets/";
-  const Settled own = Examine(ownFolder), sheetFolder = Examine(sheets);
+  const platform::FileState own = platform::ExamineFile(ownFolder),
+                            sheetFolder = platform::ExamineFile(sheets);
   auto key = std::make_tuple(base, uniqueId, id);
   if (!own.keepable || !sheetFolder.keepable) {
     kept.erase(key);

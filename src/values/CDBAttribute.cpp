@@ -9,6 +9,7 @@
 #include "values/MacroSearch.h"
 #include "values/NumberRules.h"
 #include "values/SnvtDataConversion.h"
+#include "values/SnvtKinds.h"
 #include "xml/Elements.h"
 
 using qcom::Guarded;
@@ -51,8 +52,7 @@ const std::string& CDBAttribute::GlobalKeyText() const {
 }
 
 bool CDBAttribute::IsNumericKind() const {
-  const std::string& kind = TypeFields().genType;
-  return kind == "Float" || kind == "SignedNumeric" || kind == "UnsignedNumeric";
+  return values::IsNumericKind(TypeFields().genType);
 }
 
 void CDBAttribute::LoadFromXML(IXMLDOMNode* node) {

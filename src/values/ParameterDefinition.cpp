@@ -1,13 +1,14 @@
 #include "values/ParameterDefinition.h"
 
-#include <unordered_map>
 #include <utility>
 
 #include "com/TextRules.h"
 #include "platform/MessageBox.h"
 #include "values/DecimalSeparators.h"
+#include "values/KeptPerElement.h"
 #include "values/NumberRules.h"
 #include "values/SnvtCatalogue.h"
+#include "values/SnvtKinds.h"
 #include "xml/Elements.h"
 
 namespace values {
@@ -16,20 +17,16 @@ namespace {
 // The dialog a parameter of the given SNVT kind is edited with.
 ports::DialogKind DialogKindFor(std::string_view genType) {
   using ports::DialogKind;
-  if (genType == "SignedNumeric" || genType == "UnsignedNumeric" || genType == "Float")
-    return DialogKind::Numeric;
+  if (IsNumericKind(genType)) return DialogKind::Numeric;
   if (genType == "Enum") return DialogKind::Enumeration;
   if (genType == "Bitfield") return DialogKind::BitField;
   if (genType == "Textual") return DialogKind::Text;
   return DialogKind::None;
 }
 
-bool IsNumericKind(const std::string& kind) {
-  return kind == "Float" || kind == "SignedNumeric" || kind == "UnsignedNumeric";
-}
-
 ParameterReading Read(const std::string& name, IXMLDOMNode* node) {
   ParameterReading reading;
+  reading.name = name;
   auto warn = [&](const char* what) {
     reading.messages.push_back({name + what, platform::kMessageCritical, "Warning"});
   };
@@ -90,41 +87,15 @@ ParameterReading Read(const std::string& name, IXMLDOMNode* node) {
   return reading;
 }
 
-struct KeptReading {
-  std::string name;
-  std::shared_ptr<const ParameterReading> reading;
-};
-
-struct KeptReadings {
-  uint64_t generation = 0;
-  std::unordered_map<qxml::NodeIdentity, KeptReading, qxml::NodeIdentityHash> byElement;
-};
-
 }  // namespace
 
 std::shared_ptr<const ParameterReading> ReadParameterDefinition(const std::string& name,
                                                                 IXMLDOMNode* node) {
-  static KeptReadings kept;
-  const uint64_t generation = CatalogueGeneration();
-  const qxml::NodeIdentity identity = qxml::IdentityOf(node);
-  if (generation == 0 || identity.stamp == 0)
-    return std::make_shared<const ParameterReading>(Read(name, node));
-  // Readings of older states can never be asked for again; a few hundred of
-  // them are let go at once.
-  if (kept.generation != generation || kept.byElement.size() > 4096) {
-    kept.byElement.clear();
-    kept.generation = generation;
-  }
-  KeptReading& entry = kept.byElement[identity];
+  static KeptPerElement<ParameterReading> kept(4096);
   // The same element read under another name warns with that name.
-  if (!entry.reading || entry.name != name)
-    entry = {name, std::make_shared<const ParameterReading>(Read(name, node))};
-  return entry.reading;
-}
-
-const std::shared_ptr<const ParameterDefinition>& ShortFloatOf(
-    const std::shared_ptr<const ParameterDefinition>& definition) {
-  return definition && definition->shortFloat ? definition->shortFloat : definition;
+  return kept.Get(
+      node, [&](IXMLDOMNode* element) { return Read(name, element); },
+      [&](const ParameterReading& reading) { return reading.name == name; });
 }
 
 }  // namespace values

@@ -41,6 +41,8 @@ struct ParameterDefinition {
 };
 
 struct ParameterReading {
+  // The name the element was read under (its warnings carry it).
+  std::string name;
   std::shared_ptr<const ParameterDefinition> definition;
   std::vector<DefinitionMessage> messages;
 };
@@ -51,9 +53,5 @@ struct ParameterReading {
 // same few definitions thousands of times.
 std::shared_ptr<const ParameterReading> ReadParameterDefinition(const std::string& name,
                                                                 IXMLDOMNode* node);
-
-// The definition with a float type shortened to 2 bytes (itself when nothing changes).
-const std::shared_ptr<const ParameterDefinition>& ShortFloatOf(
-    const std::shared_ptr<const ParameterDefinition>& definition);
 
 }  // namespace values
