@@ -12,6 +12,7 @@
 #include "host/ExitCodes.h"
 #include "host/PlacedObject.h"
 #include "host/ProjectFile.h"
+#include "host/ProjectLock.h"
 #include "host/XmlFiles.h"
 #include "xml/Dom.h"
 
@@ -125,8 +126,13 @@ int RunNew(const std::vector<std::string>& words) {
   std::error_code ec;
   if (*output != kStandardOutput && !args.has("--force") && std::filesystem::exists(*output, ec))
     return Fail("new", *output + " exists; use --force to replace it", kExitInput);
-
+  // A project replaced on request is held as every command that changes it
+  // holds it, so a set running meanwhile is not lost half way.
   std::string error;
+  ProjectLock lock;
+  if (*output != kStandardOutput && !lock.Acquire(*output, error))
+    return Fail("new", error, kExitInput);
+
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("new", error, kExitInput);
   ObjectIdentity identity = DefaultIdentity(type, 1);
