@@ -38,11 +38,14 @@ for file in "$prefix/bin/tqhost" "$private"/*.so.* "$private"/plugins/*/*.so; do
 done
 elf="$(find "$prefix/share" -type f -exec file {} + | grep ELF || true)"
 [ -z "$elf" ] || fail "architecture-dependent files below share/: $elf"
-for link in $(find "$private/plugins" -type l); do
+links=0
+while read -r link; do
   target="$(readlink -f "$link")"
   [[ -e "$target" && "$target" == "$prefix/share/tq4600/plugins/"* ]] ||
     fail "$link does not lead to its data below share/: $(readlink "$link")"
-done
+  links=$((links + 1))
+done < <(find "$private/plugins" -type l)
+[ "$links" -gt 0 ] || fail "the plug-in folder $private/plugins holds no links to its data"
 
 export QORDB_REGISTRY="$work/registry.xml"
 "$prefix/bin/tqhost" new -o "$work/two.qor.xml" --modules EB4AI2AO,EB8DI >/dev/null

@@ -23,7 +23,9 @@ rm -f "$build"/tq4600_*.deb "$build"/tq4600-dev_*.deb
   fail "cpack failed; see $build/cpack.log"
 runtime=("$build"/tq4600_*.deb)
 sdk=("$build"/tq4600-dev_*.deb)
-[ -f "${runtime[0]}" ] && [ -f "${sdk[0]}" ] || fail "cpack made no tq4600 and tq4600-dev packages"
+if [ ! -f "${runtime[0]}" ] || [ ! -f "${sdk[0]}" ]; then
+  fail "cpack made no tq4600 and tq4600-dev packages"
+fi
 
 libdir="$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")"
 private="usr/$libdir/tq4600"
