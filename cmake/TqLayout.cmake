@@ -11,8 +11,17 @@
 # (TqInstall.cmake). Everything architecture-dependent sits below the triplet's
 # folder, whatever the prefix, so one build tree is both the install and the
 # package's.
-if(CMAKE_LIBRARY_ARCHITECTURE AND NOT DEFINED CACHE{CMAKE_INSTALL_LIBDIR})
-  set(CMAKE_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE} CACHE PATH "Object code libraries (LIBDIR)")
+# A tree configured before this layout holds GNUInstallDirs' own default "lib"
+# (not one given with -D): it moves to the triplet's folder once.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  get_property(libdir_help CACHE CMAKE_INSTALL_LIBDIR PROPERTY HELPSTRING)
+  if(NOT DEFINED CACHE{CMAKE_INSTALL_LIBDIR} OR
+     (NOT TQ_LAYOUT_MULTIARCH AND CMAKE_INSTALL_LIBDIR STREQUAL "lib" AND
+      libdir_help STREQUAL "Object code libraries (lib)"))
+    set(CMAKE_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE} CACHE PATH
+      "Object code libraries (lib/${CMAKE_LIBRARY_ARCHITECTURE})" FORCE)
+  endif()
+  set(TQ_LAYOUT_MULTIARCH ON CACHE INTERNAL "CMAKE_INSTALL_LIBDIR has had its multiarch default")
 endif()
 include(GNUInstallDirs)
 set(TQ_INSTALL_PRIVATE_LIBDIR ${CMAKE_INSTALL_LIBDIR}/${PROJECT_NAME})
