@@ -78,9 +78,9 @@ done < <(cd "$prefix/include/qcom" && find . -name '*.h' | sed 's|^\./||' | sort
 # The desktop, as its caches would be after the package's triggers ran, with
 # nothing of this machine's own desktop settings in the way.
 desktop-file-validate "$prefix/share/applications/tq4600.desktop" || fail "the desktop entry is not valid"
+export XDG_DATA_DIRS="$prefix/share:/usr/share" XDG_DATA_HOME="$work/data-home" XDG_CONFIG_HOME="$work/config-home"
 update-mime-database "$prefix/share/mime"
 update-desktop-database "$prefix/share/applications"
-export XDG_DATA_DIRS="$prefix/share:/usr/share" XDG_DATA_HOME="$work/data-home" XDG_CONFIG_HOME="$work/config-home"
 project_type=application/x-qor-project+xml
 type="$(xdg-mime query filetype "$work/two.qor.xml")"
 [ "$type" = "$project_type" ] || fail "a project file is of type $type, not $project_type"
