@@ -42,6 +42,21 @@ bool NeedsGuard(std::string_view field) {
   return !rest.empty() && StartsFormula(rest[0]) && !PlainNumber(rest);
 }
 
+// The semicolon when the first record holds semicolons and no comma outside
+// its quoted fields (as spreadsheets write in languages with a decimal
+// comma), else the comma.
+char SeparatorOf(std::string_view text) {
+  bool quoted = false, semicolon = false;
+  for (char c : text) {
+    if (c == '"') quoted = !quoted;
+    if (quoted) continue;
+    if (c == ',') return ',';
+    if (c == ';') semicolon = true;
+    if (c == '\n') break;
+  }
+  return semicolon ? ';' : ',';
+}
+
 }  // namespace
 
 std::string CsvLine(const std::vector<std::string>& fields) {
@@ -50,8 +65,10 @@ std::string CsvLine(const std::vector<std::string>& fields) {
     std::string field = fields[i];
     if (NeedsGuard(field)) field.insert(field.begin(), kFormulaGuard);
     if (i > 0) line += ',';
+    // A byte order mark at the start of the text is no field's: reading drops it.
     const bool quoted = field.find_first_of(",;\"\r\n") != std::string::npos ||
-                        (!field.empty() && (field.front() == ' ' || field.back() == ' '));
+                        (!field.empty() && (field.front() == ' ' || field.back() == ' ')) ||
+                        field.starts_with("\xEF\xBB\xBF");
     if (!quoted) {
       line += field;
       continue;
@@ -65,10 +82,7 @@ std::string CsvLine(const std::vector<std::string>& fields) {
 
 bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, std::string& error) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  const std::string_view first = text.substr(0, text.find('\n'));
-  const char separator =
-      first.find(';') != std::string_view::npos && first.find(',') == std::string_view::npos ? ';'
-                                                                                             : ',';
+  const char separator = SeparatorOf(text);
   size_t line = 1, i = 0;
   while (i < text.size()) {
     CsvRecord record{line, {""}};

@@ -26,7 +26,7 @@ struct CsvRecord {
 };
 
 // The records of a text, blank lines skipped. The separator is the comma,
-// or the semicolon when the first line holds semicolons and no comma (as
+// or the semicolon when the first record holds semicolons and no comma (as
 // spreadsheets write in languages with a decimal comma). A leading byte order
 // mark, "\r" before line ends and the formula guard are dropped. False, with
 // error set to "line N: ..." when a quoted field is not closed, a quote stands

@@ -133,7 +133,7 @@ TEST_F(HostileInput, ImportRefusesRowsThatCannotSayWhichObjectTheyMean) {
   EXPECT_EQ(ReadFile(p), text);
 }
 
-TEST_F(HostileInput, ScarceMemoryAndHugeNamesEndInWordsAndLeaveTheProject) {
+TEST_F(HostileInput, ScarceMemoryDeepTreesAndHugeNamesEndInWordsAndLeaveTheProject) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
 #else
@@ -155,6 +155,23 @@ TEST_F(HostileInput, ScarceMemoryAndHugeNamesEndInWordsAndLeaveTheProject) {
   EXPECT_EQ(ReadFile(p), text);
   EXPECT_FALSE(std::filesystem::exists(dir / "out.xml"));
 #endif
+
+  // A configuration tree nested beyond any real one is refused in words.
+  const std::string plugins = dir / "deep";
+  std::filesystem::copy(std::string(TQ_BUILD_DIR) + "/plugins", plugins,
+                        std::filesystem::copy_options::recursive);
+  const std::string definition = plugins + "/TQ4600/TQ4600.xml";
+  std::string tree = ReadFile(definition);
+  const size_t at = tree.find("<Configurations>") + 16;
+  std::string deep;
+  for (int i = 0; i < 22500; ++i) deep += "<Slot1><EB8DI TQIOMAP=\"03\">";
+  for (int i = 0; i < 22500; ++i) deep += "</EB8DI></Slot1>";
+  std::filesystem::remove(definition);  // a link into the shared data
+  testing_support::WriteFile(definition, tree.insert(at, deep));
+  testing_support::ProcessResult listed = Run({"list", "templates", "--plugins", plugins});
+  EXPECT_EQ(listed.exitCode, 1);
+  EXPECT_NE(listed.err.find("The document is nested more than 256 levels deep."), std::string::npos)
+      << listed.err.substr(0, 300);
 
   // A name no page can hold is refused at once instead of laid out for minutes.
   std::string huge = ReadFile(NewProject("named.xml"));
