@@ -46,12 +46,13 @@ struct IValueCheck;
 // What a field of the stream is flagged for (IStreamField::Flags). Any flag
 // makes the stream malformed: the controller would receive what the engineer
 // did not set.
-constexpr LONG kStreamFieldFailed = 0x001;         // the encoding failed: no bytes, later fields move up
-constexpr LONG kStreamFieldClamped = 0x002;        // clamped to the top of its field
-constexpr LONG kStreamFieldRounded = 0x004;        // rounded to what its field holds (2.5 sent as 02)
-constexpr LONG kStreamFieldNotANumber = 0x008;     // the stored value is no number; sent as its bytes say
-constexpr LONG kStreamFieldNotHex = 0x010;         // a tag or reference that is not hex digits in pairs
-constexpr LONG kStreamFieldNoType = 0x020;         // the catalogue lacks the parameter's SNVT type
+constexpr LONG kStreamFieldFailed = 0x001;   // the encoding failed: no bytes, later fields move up
+constexpr LONG kStreamFieldClamped = 0x002;  // clamped to the top of its field
+constexpr LONG kStreamFieldRounded = 0x004;  // rounded to what its field holds (2.5 sent as 02)
+constexpr LONG kStreamFieldNotANumber =
+    0x008;                                  // the stored value is no number; sent as its bytes say
+constexpr LONG kStreamFieldNotHex = 0x010;  // a tag or reference that is not hex digits in pairs
+constexpr LONG kStreamFieldNoType = 0x020;  // the catalogue lacks the parameter's SNVT type
 constexpr LONG kStreamFieldDuplicateType = 0x040;  // the catalogue defines the type more than once
 constexpr LONG kStreamFieldNoNumberBack = 0x080;   // the bytes read back as no (finite) number
 constexpr LONG kStreamFieldChanged = 0x100;        // reads back otherwise changed
@@ -63,37 +64,37 @@ constexpr LONG kStreamFieldWrongWidth = 0x400;     // its bytes are not as many 
 constexpr LONG kUnitsSI = 0;
 constexpr LONG kUnitsUS = 1;
 
-#define TQ_IENGINEERING(GET, PUT, CALL, FUNC)                                               \
-  /* The stream taken apart. Building it is reading Stream: the object keeps */            \
-  /* it as its last stream and may show the export message, as Stream does. */              \
-  FUNC(ExplainStream, IStreamExplanation** explanation)                                     \
-  /* The device parameters in collection order, then the channel parameters of */          \
-  /* every placed module in set order (kinds AI, AO, DI, DO, channels in order), */        \
-  /* each an IEngineeringParameter keyed by its path. */                                   \
-  GET(Parameters, IEngineeringList** parameters)                                            \
-  /* The parameter a path names; null when it names none (see PathProblem). */             \
-  GET(Parameter, BSTR path, IEngineeringParameter** parameter)                              \
-  /* Why a path names no parameter, with the names there are; empty when it names one. */  \
-  GET(PathProblem, BSTR path, BSTR* problem)                                                \
-  /* Checks a value for a parameter as its edit dialog would (unitSystem: kUnitsSI or */   \
-  /* kUnitsUS, converted by the unit service "UnitManager.Converter"). Fails, with the */  \
-  /* error record saying why, only when the unit service cannot be used. */                \
-  FUNC(CheckValue, BSTR path, BSTR text, LONG unitSystem, IValueCheck** check)              \
-  /* Checks as CheckValue, then stores the canonical text when the value passes, or */     \
-  /* whatever the check refused when force is true. */                                     \
+#define TQ_IENGINEERING(GET, PUT, CALL, FUNC)                                                    \
+  /* The stream taken apart. Building it is reading Stream: the object keeps */                  \
+  /* it as its last stream and may show the export message, as Stream does. */                   \
+  FUNC(ExplainStream, IStreamExplanation** explanation)                                          \
+  /* The device parameters in collection order, then the channel parameters of */                \
+  /* every placed module in set order (kinds AI, AO, DI, DO, channels in order), */              \
+  /* each an IEngineeringParameter keyed by its path. */                                         \
+  GET(Parameters, IEngineeringList** parameters)                                                 \
+  /* The parameter a path names; null when it names none (see PathProblem). */                   \
+  GET(Parameter, BSTR path, IEngineeringParameter** parameter)                                   \
+  /* Why a path names no parameter, with the names there are; empty when it names one. */        \
+  GET(PathProblem, BSTR path, BSTR* problem)                                                     \
+  /* Checks a value for a parameter as its edit dialog would (unitSystem: kUnitsSI or */         \
+  /* kUnitsUS, converted by the unit service "UnitManager.Converter"). Fails, with the */        \
+  /* error record saying why, only when the unit service cannot be used. */                      \
+  FUNC(CheckValue, BSTR path, BSTR text, LONG unitSystem, IValueCheck** check)                   \
+  /* Checks as CheckValue, then stores the canonical text when the value passes, or */           \
+  /* whatever the check refused when force is true. */                                           \
   FUNC(SetValue, BSTR path, BSTR text, LONG unitSystem, VARIANT_BOOL force, IValueCheck** check) \
-  /* The templates the configuration tree allows after the placed modules, each an */      \
-  /* IModuleTemplate with the slot it goes into and the tag it brings. */                  \
-  GET(AddableTemplates, IEngineeringList** templates)                                       \
-  /* The same after a chain of template IDs ("EB4AI2AO,EB8DI", module k in slot k, */      \
-  /* letter case aside), without placing it; empty when the chain is complete or */        \
-  /* leaves the tree. An empty chain gives the templates of the first module. */           \
-  GET(NextTemplates, BSTR chain, IEngineeringList** templates)                              \
-  /* The catalogue of module templates, each an IModuleTemplate keyed by its ID. */        \
-  GET(ModuleTemplates, IEngineeringList** templates)                                        \
-  /* The SNVT types the object definition and the module templates use, in the */          \
-  /* order they use them, each an ISnvtUse keyed by its SNVT number. Known after */        \
-  /* Init, before Create loads a parameter. */                                             \
+  /* The templates the configuration tree allows after the placed modules, each an */            \
+  /* IModuleTemplate with the slot it goes into and the tag it brings. */                        \
+  GET(AddableTemplates, IEngineeringList** templates)                                            \
+  /* The same after a chain of template IDs ("EB4AI2AO,EB8DI", module k in slot k, */            \
+  /* letter case aside), without placing it; empty when the chain is complete or */              \
+  /* leaves the tree. An empty chain gives the templates of the first module. */                 \
+  GET(NextTemplates, BSTR chain, IEngineeringList** templates)                                   \
+  /* The catalogue of module templates, each an IModuleTemplate keyed by its ID. */              \
+  GET(ModuleTemplates, IEngineeringList** templates)                                             \
+  /* The SNVT types the object definition and the module templates use, in the */                \
+  /* order they use them, each an ISnvtUse keyed by its SNVT number. Known after */              \
+  /* Init, before Create loads a parameter. */                                                   \
   GET(SnvtTypes, IEngineeringList** types)
 struct IEngineering : IDispatch {
   QCOM_IDENTITY(IDispatch, "B4CFA489-A01D-48C1-8337-C4D043499973");
@@ -104,12 +105,12 @@ struct IEngineering : IDispatch {
 };
 
 // An ordered list of answers: objects (VT_DISPATCH) or texts (VT_BSTR).
-#define TQ_IENGINEERINGLIST(GET, PUT, CALL, FUNC)                         \
-  GET(Count, LONG* count)                                                 \
-  /* By key first, then as a 1-based position; empty when neither. */    \
-  GET(Item, VARIANT key, VARIANT* item)                                   \
+#define TQ_IENGINEERINGLIST(GET, PUT, CALL, FUNC)                          \
+  GET(Count, LONG* count)                                                  \
+  /* By key first, then as a 1-based position; empty when neither. */      \
+  GET(Item, VARIANT key, VARIANT* item)                                    \
   /* The key of the item at a 1-based position; empty outside the list. */ \
-  GET(Key, LONG position, BSTR* key)                                      \
+  GET(Key, LONG position, BSTR* key)                                       \
   GET(_NewEnum, IUnknown** enumerator)
 struct IEngineeringList : IDispatch {
   QCOM_IDENTITY(IDispatch, "FE1FF54A-5C37-4E6B-AACD-558628676482");
@@ -140,31 +141,31 @@ struct IStreamExplanation : IDispatch {
 };
 
 // One field of the stream.
-#define TQ_ISTREAMFIELD(GET, PUT, CALL, FUNC)                                          \
-  /* Of its first byte in the block. */                                                \
-  GET(Offset, LONG* offset)                                                            \
-  /* Its bytes as hex text; empty when its encoding failed. */                         \
-  GET(Hex, BSTR* hex)                                                                  \
-  /* The bytes its type promises. */                                                   \
-  GET(Width, LONG* bytes)                                                              \
-  /* The block's part: "header", "counts", "device", "inputs", "AI", "DI bitmaps", */  \
-  /* "counters", "AO modes", "DO bitmaps". */                                          \
-  GET(Row, BSTR* row)                                                                  \
-  /* What it encodes: "parameter", "count", "length", "tag", "sum", "input", */        \
-  /* "reserved". */                                                                    \
-  GET(Kind, BSTR* kind)                                                                \
-  /* The parameter's path, the count's, sum's or input's name. A field of several */   \
-  /* parameters of one channel names them "EB1/AI/2/range,suppression,...". */         \
-  GET(Name, BSTR* name)                                                                \
-  /* The value as stored, with its unit ("2 sec", "1 (NI1000)", "0 0 0 0 1"). */       \
-  GET(Stored, BSTR* stored)                                                            \
-  /* What the controller reads from the bytes, decoded from them alone, with the */    \
-  /* unit ("2 sec", "1 (NI1000)", "070203", "\"text\""); "-" for no bytes. */          \
-  GET(ReadBack, BSTR* value)                                                           \
-  /* kStreamField... flags; 0 when the field reads back as stored. */                  \
-  GET(Flags, LONG* flags)                                                              \
-  /* The flags in words, ", " between them ("encoding failed", "clamped"); empty */    \
-  /* for none. */                                                                      \
+#define TQ_ISTREAMFIELD(GET, PUT, CALL, FUNC)                                         \
+  /* Of its first byte in the block. */                                               \
+  GET(Offset, LONG* offset)                                                           \
+  /* Its bytes as hex text; empty when its encoding failed. */                        \
+  GET(Hex, BSTR* hex)                                                                 \
+  /* The bytes its type promises. */                                                  \
+  GET(Width, LONG* bytes)                                                             \
+  /* The block's part: "header", "counts", "device", "inputs", "AI", "DI bitmaps", */ \
+  /* "counters", "AO modes", "DO bitmaps". */                                         \
+  GET(Row, BSTR* row)                                                                 \
+  /* What it encodes: "parameter", "count", "length", "tag", "sum", "input", */       \
+  /* "reserved". */                                                                   \
+  GET(Kind, BSTR* kind)                                                               \
+  /* The parameter's path, the count's, sum's or input's name. A field of several */  \
+  /* parameters of one channel names them "EB1/AI/2/range,suppression,...". */        \
+  GET(Name, BSTR* name)                                                               \
+  /* The value as stored, with its unit ("2 sec", "1 (NI1000)", "0 0 0 0 1"). */      \
+  GET(Stored, BSTR* stored)                                                           \
+  /* What the controller reads from the bytes, decoded from them alone, with the */   \
+  /* unit ("2 sec", "1 (NI1000)", "070203", "\"text\""); "-" for no bytes. */         \
+  GET(ReadBack, BSTR* value)                                                          \
+  /* kStreamField... flags; 0 when the field reads back as stored. */                 \
+  GET(Flags, LONG* flags)                                                             \
+  /* The flags in words, ", " between them ("encoding failed", "clamped"); empty */   \
+  /* for none. */                                                                     \
   GET(Note, BSTR* note)
 struct IStreamField : IDispatch {
   QCOM_IDENTITY(IDispatch, "E81B7B8D-38B0-4745-8DB1-B7A171A03062");
@@ -220,18 +221,18 @@ struct IEngineeringParameter : IDispatch {
 };
 
 // The answer of CheckValue and SetValue.
-#define TQ_IVALUECHECK(GET, PUT, CALL, FUNC)                                              \
+#define TQ_IVALUECHECK(GET, PUT, CALL, FUNC)                                             \
   /* The parameter's path as the object spells it; the given path when it names none. */ \
-  GET(Path, BSTR* path)                                                                   \
-  /* The text as given. */                                                                \
-  GET(Text, BSTR* text)                                                                   \
-  /* The text the object stores for it: a number in the canonical form in the */          \
-  /* catalogue's unit, an enumeration member's code for its name, a text as given. */     \
-  GET(Stored, BSTR* stored)                                                               \
-  /* Why the edit dialog would not store it, in the dialog's words, or why the path */    \
-  /* names no parameter; empty when it passes. */                                         \
-  GET(Refusal, BSTR* refusal)                                                             \
-  /* Whether SetValue stored it (always false for CheckValue). */                         \
+  GET(Path, BSTR* path)                                                                  \
+  /* The text as given. */                                                               \
+  GET(Text, BSTR* text)                                                                  \
+  /* The text the object stores for it: a number in the canonical form in the */         \
+  /* catalogue's unit, an enumeration member's code for its name, a text as given. */    \
+  GET(Stored, BSTR* stored)                                                              \
+  /* Why the edit dialog would not store it, in the dialog's words, or why the path */   \
+  /* names no parameter; empty when it passes. */                                        \
+  GET(Refusal, BSTR* refusal)                                                            \
+  /* Whether SetValue stored it (always false for CheckValue). */                        \
   GET(Written, VARIANT_BOOL* written)
 struct IValueCheck : IDispatch {
   QCOM_IDENTITY(IDispatch, "C434E5E9-A89E-449A-B2A8-7F5A66950800");
@@ -242,24 +243,24 @@ struct IValueCheck : IDispatch {
 };
 
 // A module template of the catalogue.
-#define TQ_IMODULETEMPLATE(GET, PUT, CALL, FUNC)                                           \
-  /* The template's folder name, which names the module element in saved objects. */       \
-  GET(Id, BSTR* id)                                                                        \
-  GET(Name, BSTR* name)                                                                    \
-  GET(Description, BSTR* text)                                                             \
-  GET(AICount, LONG* count)                                                                \
-  GET(AOCount, LONG* count)                                                                \
-  GET(DICount, LONG* count)                                                                \
-  GET(DOCount, LONG* count)                                                                \
-  /* The DIs that count pulses (their definition gives a Counter output). */               \
-  GET(CounterCount, LONG* count)                                                           \
-  /* In the lists of allowed templates: the slot it goes into and the map/type/module */   \
-  /* tag it brings; in the catalogue's list those of its last marking (0 and empty */      \
-  /* when never marked). */                                                                \
-  GET(TargetSlot, LONG* slot)                                                              \
-  GET(Tag, BSTR* tag)                                                                      \
-  /* Its channel parameters, kinds AI, AO, DI, DO in order, each an */                     \
-  /* IEngineeringParameter keyed by "KIND/name". */                                        \
+#define TQ_IMODULETEMPLATE(GET, PUT, CALL, FUNC)                                         \
+  /* The template's folder name, which names the module element in saved objects. */     \
+  GET(Id, BSTR* id)                                                                      \
+  GET(Name, BSTR* name)                                                                  \
+  GET(Description, BSTR* text)                                                           \
+  GET(AICount, LONG* count)                                                              \
+  GET(AOCount, LONG* count)                                                              \
+  GET(DICount, LONG* count)                                                              \
+  GET(DOCount, LONG* count)                                                              \
+  /* The DIs that count pulses (their definition gives a Counter output). */             \
+  GET(CounterCount, LONG* count)                                                         \
+  /* In the lists of allowed templates: the slot it goes into and the map/type/module */ \
+  /* tag it brings; in the catalogue's list those of its last marking (0 and empty */    \
+  /* when never marked). */                                                              \
+  GET(TargetSlot, LONG* slot)                                                            \
+  GET(Tag, BSTR* tag)                                                                    \
+  /* Its channel parameters, kinds AI, AO, DI, DO in order, each an */                   \
+  /* IEngineeringParameter keyed by "KIND/name". */                                      \
   GET(Parameters, IEngineeringList** parameters)
 struct IModuleTemplate : IDispatch {
   QCOM_IDENTITY(IDispatch, "CA9C4BA5-9867-4C83-8514-60AB9904CAB7");
@@ -270,14 +271,14 @@ struct IModuleTemplate : IDispatch {
 };
 
 // An SNVT type the definition or a template uses.
-#define TQ_ISNVTUSE(GET, PUT, CALL, FUNC)                                      \
-  GET(Id, BSTR* id)                                                            \
+#define TQ_ISNVTUSE(GET, PUT, CALL, FUNC)                                       \
+  GET(Id, BSTR* id)                                                             \
   /* The catalogue's name and kind of it; empty when the catalogue lacks it. */ \
-  GET(Name, BSTR* name)                                                        \
-  GET(Kind, BSTR* kind)                                                        \
+  GET(Name, BSTR* name)                                                         \
+  GET(Kind, BSTR* kind)                                                         \
   /* The catalogue entries that define it (see IEngineeringParameter). */       \
-  GET(Entries, LONG* entries)                                                  \
-  /* Whether the object definition uses it; otherwise only templates do. */    \
+  GET(Entries, LONG* entries)                                                   \
+  /* Whether the object definition uses it; otherwise only templates do. */     \
   GET(InDefinition, VARIANT_BOOL* used)
 struct ISnvtUse : IDispatch {
   QCOM_IDENTITY(IDispatch, "C62AA8FB-C57B-4C67-ABD8-B9D59138CD1C");

@@ -55,8 +55,7 @@ std::vector<plugin::ParameterFacts> TemplateParameters(IXMLDOMDocument* document
     const auto recipe = modules::ChannelRecipeOf(node.get());
     for (const auto& [name, reading] : recipe->parameters) {
       const values::ParameterDefinition& definition =
-          reading->definition->shortFloat ? *reading->definition->shortFloat
-                                          : *reading->definition;
+          reading->definition->shortFloat ? *reading->definition->shortFloat : *reading->definition;
       parameters.push_back(plugin::FactsOf(definition, std::string(kind) + "/" + name, name, kind,
                                            definition.initialValue,
                                            refusals.Of(definition, definition.initialValue)));
@@ -108,9 +107,9 @@ HRESULT CDBAppObject::ExplainStream(IStreamExplanation** explanation) {
   return qcom::Guarded([&] {
     plugin::StreamWriter out(true);
     const bool built = WriteStream(out);
-    auto answer = plugin::MakeStreamExplanation(built ? lastStream_ : std::string(),
-                                                built ? std::move(out.Fields())
-                                                      : std::vector<plugin::StreamField>{});
+    auto answer = plugin::MakeStreamExplanation(
+        built ? lastStream_ : std::string(),
+        built ? std::move(out.Fields()) : std::vector<plugin::StreamField>{});
     return qcom::ReturnObject<IStreamExplanation>(answer, explanation);
   });
 }
@@ -146,10 +145,10 @@ HRESULT CDBAppObject::get_Parameter(BSTR path, IEngineeringParameter** parameter
     if (!placed.parameter) return S_OK;
     const values::ParameterDefinition& definition = placed.parameter->Definition();
     const std::string& value = placed.parameter->StoredValue();
-    auto answer = plugin::MakeParameterAnswer(plugin::FactsOf(
-        definition, std::move(placed.path), placed.parameter->NameText(),
-        std::move(placed.channelKind), value,
-        values::CheckValue(definition, value, values::CatalogueUnits()).refusal));
+    auto answer = plugin::MakeParameterAnswer(
+        plugin::FactsOf(definition, std::move(placed.path), placed.parameter->NameText(),
+                        std::move(placed.channelKind), value,
+                        values::CheckValue(definition, value, values::CatalogueUnits()).refusal));
     return qcom::ReturnObject<IEngineeringParameter>(answer, parameter);
   });
 }
@@ -170,9 +169,9 @@ HRESULT CDBAppObject::CheckAndSet(BSTR path, BSTR text, LONG unitSystem, bool se
   *check = nullptr;
   return qcom::Guarded([&]() -> HRESULT {
     if (unitSystem != kUnitsSI && unitSystem != kUnitsUS)
-      return qcom::RecordError(E_INVALIDARG, kSource,
-                               "no unit system " + std::to_string(unitSystem) +
-                                   " (0 is SI, 1 is US customary)");
+      return qcom::RecordError(
+          E_INVALIDARG, kSource,
+          "no unit system " + std::to_string(unitSystem) + " (0 is SI, 1 is US customary)");
     plugin::ValueCheckFacts facts;
     facts.path = BstrToUtf8(path);
     facts.text = BstrToUtf8(text);
@@ -255,7 +254,8 @@ HRESULT CDBAppObject::get_NextTemplates(BSTR chain, IEngineeringList** templates
             templates_->Items().ByKey(id))
           next = &choice;
       if (!next) return qcom::ReturnObject<IEngineeringList>(list, templates);
-      path += "/Slot" + std::to_string(next->slot) + "/" + templates_->Items().ByKey(id)->TemplateID();
+      path +=
+          "/Slot" + std::to_string(next->slot) + "/" + templates_->Items().ByKey(id)->TemplateID();
     }
     // Each template once, at its first place, with its last slot and tag, as
     // the catalogue marks a template the tree lists twice.

@@ -258,7 +258,8 @@ ParameterFacts FactsOf(const values::ParameterDefinition& definition, std::strin
   facts.value = Shown(type, value);
   facts.changed = values::DiffersFromDefault(value, definition.defaultValue);
   facts.refusal = std::move(refusal);
-  facts.typeEntries = definition.snvtTypeId.empty() ? 0 : values::CatalogueEntries(definition.snvtTypeId);
+  facts.typeEntries =
+      definition.snvtTypeId.empty() ? 0 : values::CatalogueEntries(definition.snvtTypeId);
   return facts;
 }
 

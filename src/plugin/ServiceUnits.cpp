@@ -10,13 +10,14 @@ std::unique_ptr<ServiceUnits> ServiceUnits::Open(LONG unitSystem, HRESULT& hr) {
   qcom::ClearErrorRecord();
   qcom::ComPtr<IUnitConverter> converter;
   hr = qcom::CreateByProgId(kProgId, IUnitConverter::iid, converter.put_void());
-  if (SUCCEEDED(hr) && converter) hr = converter->put_Catalogue(values::Shared().snvtDocument.get());
+  if (SUCCEEDED(hr) && converter)
+    hr = converter->put_Catalogue(values::Shared().snvtDocument.get());
   if (SUCCEEDED(hr) && converter) hr = converter->put_UnitSystem(unitSystem);
   if (SUCCEEDED(hr) && converter) return std::unique_ptr<ServiceUnits>(new ServiceUnits(converter));
   if (SUCCEEDED(hr)) hr = E_NOINTERFACE;
   auto record = qcom::TakeErrorRecord();
-  const std::string why =
-      record && !record->description.empty() ? record->description : "error " + qcom::HresultText(hr);
+  const std::string why = record && !record->description.empty() ? record->description
+                                                                 : "error " + qcom::HresultText(hr);
   qcom::SetErrorRecord(hr, kProgId,
                        std::string("the unit service ") + kProgId + " is not available: " + why);
   return nullptr;

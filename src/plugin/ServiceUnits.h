@@ -32,8 +32,8 @@ class ServiceUnits final : public values::ValueUnits {
  private:
   explicit ServiceUnits(qcom::ComPtr<IUnitConverter> converter)
       : converter_(std::move(converter)) {}
-  std::string Convert(HRESULT (IUnitConverter::*member)(BSTR*, BSTR*, BSTR*),
-                      const std::string& id, const std::string& text);
+  std::string Convert(HRESULT (IUnitConverter::*member)(BSTR*, BSTR*, BSTR*), const std::string& id,
+                      const std::string& text);
   std::string Limit(HRESULT (IUnitConverter::*member)(BSTR*, BSTR*), const std::string& id);
 
   qcom::ComPtr<IUnitConverter> converter_;

@@ -50,7 +50,8 @@ bool HasItsBytes(StreamField& field) {
 std::string TextBack(const std::string& hex) {
   std::u16string units;
   for (size_t i = 0; i + 1 < hex.size(); i += 2)
-    units += qcom::text::AnsiCharacter(static_cast<uint8_t>(values::HexBytes(hex.substr(i, 2)).value_or('?')));
+    units += qcom::text::AnsiCharacter(
+        static_cast<uint8_t>(values::HexBytes(hex.substr(i, 2)).value_or('?')));
   return qcom::ToUtf8(units);
 }
 
@@ -59,7 +60,8 @@ void DescribeText(StreamField& field, const std::string& value, int32_t length) 
   field.readBack = "\"" + back + "\"";
   // The controller gets the text padded with blanks, or cut, to the type's length.
   std::string sent = qcom::text::Left(value, static_cast<size_t>(length));
-  sent.append(static_cast<size_t>(length) - std::min<size_t>(qcom::text::Length(sent), length), ' ');
+  sent.append(static_cast<size_t>(length) - std::min<size_t>(qcom::text::Length(sent), length),
+              ' ');
   if (back != sent) Flag(field, kStreamFieldChanged, "changed");
 }
 

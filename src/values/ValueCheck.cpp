@@ -55,10 +55,11 @@ std::string OwnLimits(const ParameterDefinition& definition, ValueUnits& units) 
 
 std::string CheckNumber(const ParameterDefinition& definition, const std::string& text,
                         ValueUnits& units, std::string& stored) {
-  const std::string storedText = units.ToStored(definition, text);
-  const std::optional<double> number = ReadNumberText(storedText);
-  stored = number ? CanonicalNumberText(*number) : std::string(text);
-  if (!units.ReadNumber(text) || !number) return "The value is not a number";
+  stored = text;
+  if (!units.ReadNumber(text)) return "The value is not a number";
+  const std::optional<double> number = ReadNumberText(units.ToStored(definition, text));
+  if (!number) return "The value is not a number";
+  stored = CanonicalNumberText(*number);
   const std::string min = units.DisplayMin(definition), max = units.DisplayMax(definition);
   auto breach = BreachedLimit(text, min, max, [&](const std::string& limit) {
     return units.ReadNumber(limit).value_or(0);
@@ -99,7 +100,8 @@ std::string CheckMember(const SnvtFields& type, const std::string& text, std::st
   std::string list;
   for (const EnumMember& member : members)
     list += (list.empty() ? ": " : ", ") + member.name + " (" + qcom::text::Trim(member.code) + ")";
-  return "The value is none of the members of " + (type.name.empty() ? "SNVT_" + type.id : type.name) +
+  return "The value is none of the members of " +
+         (type.name.empty() ? "SNVT_" + type.id : type.name) +
          (list.empty() ? std::string(", which has none") : list);
 }
 
