@@ -26,9 +26,8 @@ struct Objects {
     ui::InstallEditDialogFactory();
     auto saved = qxml::CreateDocument();
     VARIANT_BOOL ok = VARIANT_FALSE;
-    saved->loadXML(qcom::Bstr("<TQ4600><Modules><EB4AI2AO/><EB8DIC/><EB4AO/></Modules></TQ4600>")
-                       .get(),
-                   &ok);
+    saved->loadXML(
+        qcom::Bstr("<TQ4600><Modules><EB4AI2AO/><EB8DIC/><EB4AO/></Modules></TQ4600>").get(), &ok);
     for (int i = 0; i < kObjects; ++i) {
       auto object = bench::PlaceObject(data.Catalogue(), qcom::Bstr("TQ4600").get());
       object->XmlLoad(qxml::RootOf(saved.get()).get());

@@ -13,7 +13,7 @@
 #include "plugin/CDBAppObject.h"
 #include "plugin/EngineeringAnswers.h"
 #include "plugin/ParameterPaths.h"
-#include "plugin/ServiceUnits.h"
+#include "values/MMain.h"
 #include "values/SnvtCatalogue.h"
 #include "values/SnvtKinds.h"
 #include "values/ValueCheck.h"
@@ -184,13 +184,16 @@ HRESULT CDBAppObject::CheckAndSet(BSTR path, BSTR text, LONG unitSystem, bool se
     facts.path = placed.path;
     const values::ParameterDefinition& definition = placed.parameter->Definition();
     // Only numbers have units; the service is asked for them alone.
-    std::unique_ptr<plugin::ServiceUnits> service;
-    if (unitSystem == kUnitsUS && values::IsNumericKind(definition.type->genType)) {
+    const bool converted =
+        unitSystem == kUnitsUS && values::IsNumericKind(definition.type->genType);
+    // The service answers from the catalogue it was handed: a new one needs a new service.
+    if (usUnits_ && !usUnits_->Serves(values::Shared().snvtDocument.get())) usUnits_.reset();
+    if (converted && !usUnits_) {
       HRESULT hr = S_OK;
-      service = plugin::ServiceUnits::Open(unitSystem, hr);
-      if (!service) return hr;
+      usUnits_ = plugin::ServiceUnits::Open(unitSystem, hr);
+      if (!usUnits_) return hr;
     }
-    values::ValueUnits& units = service ? *service : values::CatalogueUnits();
+    values::ValueUnits& units = converted ? *usUnits_ : values::CatalogueUnits();
     values::CheckedValue checked = values::CheckValue(definition, facts.text, units);
     facts.stored = std::move(checked.stored);
     facts.refusal = std::move(checked.refusal);

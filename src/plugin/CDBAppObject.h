@@ -12,6 +12,7 @@
 #include "modules/CDBEBTemplates.h"
 #include "modules/CDBMapTypMod.h"
 #include "plugin/Dimensions.h"
+#include "plugin/ServiceUnits.h"
 #include "plugin/StreamWriter.h"
 #include "plugin/TypeLibrary.h"
 #include "points/CDBInputs.h"
@@ -221,4 +222,7 @@ class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IRe
   bool shortFloatSetting_ = false;
   qcom::ComPtr<CDBAttributes> attributes_;
   int16_t exportIndex_ = 0;
+  // The unit service the value check asks for US customary units, made when
+  // first needed and kept for the catalogue it was handed.
+  std::unique_ptr<plugin::ServiceUnits> usUnits_;
 };

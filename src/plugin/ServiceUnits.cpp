@@ -10,10 +10,11 @@ std::unique_ptr<ServiceUnits> ServiceUnits::Open(LONG unitSystem, HRESULT& hr) {
   qcom::ClearErrorRecord();
   qcom::ComPtr<IUnitConverter> converter;
   hr = qcom::CreateByProgId(kProgId, IUnitConverter::iid, converter.put_void());
-  if (SUCCEEDED(hr) && converter)
-    hr = converter->put_Catalogue(values::Shared().snvtDocument.get());
+  qcom::ComPtr<IXMLDOMDocument> catalogue = values::Shared().snvtDocument;
+  if (SUCCEEDED(hr) && converter) hr = converter->put_Catalogue(catalogue.get());
   if (SUCCEEDED(hr) && converter) hr = converter->put_UnitSystem(unitSystem);
-  if (SUCCEEDED(hr) && converter) return std::unique_ptr<ServiceUnits>(new ServiceUnits(converter));
+  if (SUCCEEDED(hr) && converter)
+    return std::unique_ptr<ServiceUnits>(new ServiceUnits(converter, catalogue));
   if (SUCCEEDED(hr)) hr = E_NOINTERFACE;
   auto record = qcom::TakeErrorRecord();
   const std::string why = record && !record->description.empty() ? record->description

@@ -21,6 +21,9 @@ class ServiceUnits final : public values::ValueUnits {
   // system; the error record then says why, in one line.
   static std::unique_ptr<ServiceUnits> Open(LONG unitSystem, HRESULT& hr);
 
+  // Whether the service was handed that catalogue.
+  bool Serves(IXMLDOMDocument* catalogue) const { return catalogue == catalogue_.get(); }
+
   std::string ToStored(const values::ParameterDefinition& definition,
                        const std::string& display) override;
   std::string ToDisplay(const values::ParameterDefinition& definition,
@@ -30,13 +33,14 @@ class ServiceUnits final : public values::ValueUnits {
   std::optional<double> ReadNumber(const std::string& text) override;
 
  private:
-  explicit ServiceUnits(qcom::ComPtr<IUnitConverter> converter)
-      : converter_(std::move(converter)) {}
+  ServiceUnits(qcom::ComPtr<IUnitConverter> converter, qcom::ComPtr<IXMLDOMDocument> catalogue)
+      : converter_(std::move(converter)), catalogue_(std::move(catalogue)) {}
   std::string Convert(HRESULT (IUnitConverter::*member)(BSTR*, BSTR*, BSTR*), const std::string& id,
                       const std::string& text);
   std::string Limit(HRESULT (IUnitConverter::*member)(BSTR*, BSTR*), const std::string& id);
 
   qcom::ComPtr<IUnitConverter> converter_;
+  qcom::ComPtr<IXMLDOMDocument> catalogue_;
 };
 
 }  // namespace plugin

@@ -38,7 +38,6 @@ class EngineeringFixture : public ::testing::Test {
     setenv("QORDB_REGISTRY", oldRegistry_.c_str(), 1);
   }
 
-
  public:
   // The bundled catalogue as a document the test may change.
   static qcom::ComPtr<IXMLDOMDocument> Catalogue(const std::string& xml = {}) {

@@ -44,10 +44,10 @@ std::vector<std::string> Facts(IEngineeringParameter* p) {
 std::vector<std::string> TemplatesOf(IEngineeringList* list) {
   std::vector<std::string> templates;
   for (const auto& t : EngineeringFixture::Items<IModuleTemplate>(list))
-    templates.push_back(EngineeringFixture::Text(t.get(), &IModuleTemplate::get_Id) + " " +
-                        std::to_string(EngineeringFixture::Number(
-                            t.get(), &IModuleTemplate::get_TargetSlot)) +
-                        " " + EngineeringFixture::Text(t.get(), &IModuleTemplate::get_Tag));
+    templates.push_back(
+        EngineeringFixture::Text(t.get(), &IModuleTemplate::get_Id) + " " +
+        std::to_string(EngineeringFixture::Number(t.get(), &IModuleTemplate::get_TargetSlot)) +
+        " " + EngineeringFixture::Text(t.get(), &IModuleTemplate::get_Tag));
   return templates;
 }
 
@@ -62,9 +62,8 @@ TEST_F(Engineering, ParametersAreTheObjectsOwn) {
        {"DO_PulseTime", "", "107", "SNVT_time_sec", "UnsignedNumeric", "sec", "0", "6553.4", "0.1",
         "25", "1", "1", "", "2", ""}},
       {"EB1/AI/2/sensortype",
-       {"EB1/AI/2/sensortype", "AI", "1002", "TQ_sensor_type", "Enum", "", "", "", "", "", "1",
-        "1", "", "1",
-        "0=LINEAR;1=NI1000;2=NI1000_EXT;3=K47;4=PT1000;5=NI1000_LG;"}},
+       {"EB1/AI/2/sensortype", "AI", "1002", "TQ_sensor_type", "Enum", "", "", "", "", "", "1", "1",
+        "", "1", "0=LINEAR;1=NI1000;2=NI1000_EXT;3=K47;4=PT1000;5=NI1000_LG;"}},
       {"EB1/AI/3/low_alarm_limit",
        {"EB1/AI/3/low_alarm_limit", "AI", "52", "SNVT_count_inc_f", "Float", "",
         "-340282000000000000000000000000000000000", "340282000000000000000000000000000000000",
@@ -81,8 +80,7 @@ TEST_F(Engineering, ParametersAreTheObjectsOwn) {
     ASSERT_EQ(object->get_Parameters(all.put()), S_OK);
     // 6 device parameters, 12 per AI, 1 per AO, 2 per counter DI.
     EXPECT_EQ(Number(all.get(), &IEngineeringList::get_Count), 6 + 4 * 12 + 2 + 8 * 2 + 4);
-    EXPECT_EQ(Answer([&](BSTR* key) { return all->get_Key(7, key); }),
-              "EB1/AI/1/sensortype");
+    EXPECT_EQ(Answer([&](BSTR* key) { return all->get_Key(7, key); }), "EB1/AI/1/sensortype");
     for (const auto& [path, facts] : expected) {
       qcom::Variant item;
       all->get_Item(qcom::Variant(path).raw(), item.out());
@@ -169,8 +167,7 @@ TEST_F(Engineering, TheValueCheckSpeaksTheDialogsWords) {
       object->get_Parameter(qcom::Bstr(path).get(), parameter.put());
       VARIANT_BOOL changed = VARIANT_FALSE;
       parameter->get_Changed(&changed);
-      return Text(parameter.get(), &IEngineeringParameter::get_Value) +
-             (changed ? " changed" : "");
+      return Text(parameter.get(), &IEngineeringParameter::get_Value) + (changed ? " changed" : "");
     };
     EXPECT_FALSE(Check(object.get(), "Priority", "200", true).written);
     EXPECT_EQ(value("Priority"), "4");
@@ -245,8 +242,8 @@ TEST_F(Engineering, UsUnitsGoThroughTheUnitService) {
                                         qcom::Bstr("1").get(), kUnitsUS, check.put())));
   auto record = qcom::TakeErrorRecord();
   ASSERT_TRUE(record);
-  EXPECT_EQ(record->description.rfind("the unit service UnitManager.Converter is not available: ", 0),
-            0u)
+  EXPECT_EQ(
+      record->description.rfind("the unit service UnitManager.Converter is not available: ", 0), 0u)
       << record->description;
   EXPECT_EQ(Check(object.get(), "EB1/AI/1/sensortype", "k47", false, false, kUnitsUS),
             (Checked{"3", "", false}));
@@ -254,10 +251,11 @@ TEST_F(Engineering, UsUnitsGoThroughTheUnitService) {
       object->CheckValue(qcom::Bstr("Priority").get(), qcom::Bstr("1").get(), 7, check.put())));
 
   DWORD cookie = 0;
-  ASSERT_EQ(qcom::RegisterClassObject(*qcom::GuidFromString("1F0D8E5B-7A33-4C1E-9E0B-5D2C6A4B3F10"),
-                                      "UnitManager.Converter",
-                                      qcom::Make<qcom::ClassFactory<TenfoldUnits>>().get(), &cookie),
-            S_OK);
+  ASSERT_EQ(
+      qcom::RegisterClassObject(*qcom::GuidFromString("1F0D8E5B-7A33-4C1E-9E0B-5D2C6A4B3F10"),
+                                "UnitManager.Converter",
+                                qcom::Make<qcom::ClassFactory<TenfoldUnits>>().get(), &cookie),
+      S_OK);
   const std::pair<const char*, Checked> cases[] = {
       {"1200", {"120", "", false}},
       {"700000", {"70000", "The value is greater than 65534", false}},
@@ -295,10 +293,10 @@ TEST_F(Engineering, TemplatesFollowTheConfigurationTree) {
   qcom::QueryAs<IModuleTemplate>(counter.object())->get_Parameters(parameters.put());
   qcom::Variant pulses;
   parameters->get_Item(qcom::Variant("DI/PulsesPerCount").raw(), pulses.out());
-  EXPECT_EQ(Facts(qcom::QueryAs<IEngineeringParameter>(pulses.object()).get()),
-            (std::vector<std::string>{"DI/PulsesPerCount", "DI", "8", "SNVT_count",
-                                      "UnsignedNumeric", "", "0", "65535", "1", "10000", "1", "1",
-                                      "", "2", ""}));
+  EXPECT_EQ(
+      Facts(qcom::QueryAs<IEngineeringParameter>(pulses.object()).get()),
+      (std::vector<std::string>{"DI/PulsesPerCount", "DI", "8", "SNVT_count", "UnsignedNumeric", "",
+                                "0", "65535", "1", "10000", "1", "1", "", "2", ""}));
 
   const std::pair<const char*, std::vector<std::string>> chains[] = {
       {"",

@@ -71,7 +71,8 @@ TEST_F(StreamFields, TheFieldsAreTheStreamAndReadBackAsStored) {
   using testing_support::kGet;
   auto demo = Object("EB4AI2AO");
   auto explained = CallByName(demo.get(), "ExplainStream", kGet);
-  ASSERT_EQ(std::pair(explained.hr, explained.result.type()), std::pair(S_OK, VARTYPE{VT_DISPATCH}));
+  ASSERT_EQ(std::pair(explained.hr, explained.result.type()),
+            std::pair(S_OK, VARTYPE{VT_DISPATCH}));
   auto* explanation = explained.result.raw().pdispVal;
   EXPECT_EQ(CallByName(explanation, "Stream", kGet).text(), Stream(demo.get()));
   auto fields = CallByName(explanation, "Fields", kGet).result;
@@ -85,7 +86,7 @@ TEST_F(StreamFields, EveryBitmapRowIsWrittenWhateverItsTerms) {
   struct Case {
     std::string chain;
     std::vector<std::pair<std::string, std::string>> values;  // forced first values
-    std::vector<FieldRow> rows;                                // of the bitmaps and modes
+    std::vector<FieldRow> rows;                               // of the bitmaps and modes
   };
   const LONG leftOut = kStreamFieldTermLeftOut;
   const std::string termNote = "a term is not a number, left out";
@@ -100,8 +101,8 @@ TEST_F(StreamFields, EveryBitmapRowIsWrittenWhateverItsTerms) {
         {"EB2/DO/1/ContactType", "-3"}},
        {{0, "FF", "DI bitmaps", "DI bitmap of slot 1", "-1", "255", kStreamFieldChanged, "changed"},
         {0, "02", "DI bitmaps", "DI bitmap of slot 2", "2", "2", leftOut, termNote},
-        {0, "FF", "DO bitmaps", "DO bitmap of slot 1", "16000000000000", "255",
-         kStreamFieldClamped, "clamped"},
+        {0, "FF", "DO bitmaps", "DO bitmap of slot 1", "16000000000000", "255", kStreamFieldClamped,
+         "clamped"},
         {0, "D0", "DO bitmaps", "DO bitmap of slot 2", "-48", "208", kStreamFieldChanged,
          "changed"}}},
       // AOs 0-3 in slot 1 (two bits each), DOs 8-15 in slot 2.
@@ -156,25 +157,36 @@ TEST_F(StreamFields, MalformedStreamsAreFlagged) {
     FieldRow field;
     std::string malformed;
   } cases[] = {
-      {"rounded", "", Catalogue(), {"Priority", "2.5"},
+      {"rounded",
+       "",
+       Catalogue(),
+       {"Priority", "2.5"},
        {12, "02", "device", "Priority", "2.5", "2", kStreamFieldRounded, "rounded"},
        "Priority: rounded"},
-      {"a type the catalogue lacks", "", catalogue("<SNVT_107 [^]*?</SNVT_107>", ""), {"", ""},
+      {"a type the catalogue lacks",
+       "",
+       catalogue("<SNVT_107 [^]*?</SNVT_107>", ""),
+       {"", ""},
        {19, "", "device", "MaxTimeBetweenComm", "60", "-", kStreamFieldNoType, "no SNVT type"},
        "MaxTimeBetweenComm: no SNVT type; DO_PulseTime: no SNVT type"},
-      {"a type defined twice", "",
+      {"a type defined twice",
+       "",
        catalogue("</SNVT_7>", "</SNVT_7><SNVT_7><NAME>x</NAME><TYPE>Enum</TYPE></SNVT_7>"),
        {"", ""},
        {12, "04", "device", "Priority", "4", "4", kStreamFieldDuplicateType,
         "SNVT_7 defined 2 times in the catalogue"},
        "Priority: SNVT_7 defined 2 times in the catalogue"},
-      {"a read-back that is no number", "",
+      {"a read-back that is no number",
+       "",
        catalogue("(<SNVT_107 [^]*?)<B_COEF>-1</B_COEF>", "$1<B_COEF>400</B_COEF>"),
        {"", ""},
        {19, "0000", "device", "MaxTimeBetweenComm", "60 sec", "NaN sec", kStreamFieldNoNumberBack,
         "reads back as no number"},
        "MaxTimeBetweenComm: reads back as no number; DO_PulseTime: reads back as no number"},
-      {"a value that is no number", "EB4AI2AO", Catalogue(), {"EB1/AI/1/low_alarm_limit", "cold"},
+      {"a value that is no number",
+       "EB4AI2AO",
+       Catalogue(),
+       {"EB1/AI/1/low_alarm_limit", "cold"},
        {39, "0000", "AI", "EB1/AI/1/low_alarm_limit", "cold", "0", kStreamFieldNotANumber,
         "not a number, sent as 0"},
        "EB1/AI/1/low_alarm_limit: not a number, sent as 0"},
