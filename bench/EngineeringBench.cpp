@@ -74,6 +74,7 @@ size_t ExplainOne(IEngineering* engineering) {
 }
 
 void Stream(benchmark::State& state) {
+  Placed();
   for (auto _ : state)
     for (auto& object : Placed().placed) {
       qcom::Bstr stream;
@@ -84,6 +85,7 @@ void Stream(benchmark::State& state) {
 }
 
 void Explain(benchmark::State& state) {
+  Placed();
   for (auto _ : state)
     for (auto& object : Placed().placed)
       benchmark::DoNotOptimize(ExplainOne(qcom::QueryAs<IEngineering>(object.get()).get()));
@@ -91,6 +93,7 @@ void Explain(benchmark::State& state) {
 }
 
 void Check(benchmark::State& state) {
+  Placed();
   for (auto _ : state)
     for (auto& object : Placed().placed) {
       auto engineering = qcom::QueryAs<IEngineering>(object.get());

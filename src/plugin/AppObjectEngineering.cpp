@@ -54,11 +54,11 @@ std::vector<plugin::ParameterFacts> TemplateParameters(IXMLDOMDocument* document
     if (!node) continue;
     const auto recipe = modules::ChannelRecipeOf(node.get());
     for (const auto& [name, reading] : recipe->parameters) {
-      const values::ParameterDefinition& definition =
-          reading->definition->shortFloat ? *reading->definition->shortFloat : *reading->definition;
+      const auto& definition =
+          reading->definition->shortFloat ? reading->definition->shortFloat : reading->definition;
+      const std::string& value = definition->initialValue;
       parameters.push_back(plugin::FactsOf(definition, std::string(kind) + "/" + name, name, kind,
-                                           definition.initialValue,
-                                           refusals.Of(definition, definition.initialValue)));
+                                           value, refusals.Of(*definition, value)));
     }
     if (std::string_view(kind) != "DI") continue;
     for (const auto& [section, fields] : recipe->sections)
@@ -126,10 +126,10 @@ HRESULT CDBAppObject::get_Parameters(IEngineeringList** parameters) {
       const values::ParameterDefinition& definition = parameter.Definition();
       const std::string& value = parameter.StoredValue();
       std::string key = placed.path;
-      list->AddObject(std::move(key),
-                      plugin::MakeParameterAnswer(plugin::FactsOf(
-                          definition, std::move(placed.path), parameter.NameText(),
-                          std::move(placed.channelKind), value, refusals.Of(definition, value))));
+      list->AddObject(std::move(key), plugin::MakeParameterAnswer(plugin::FactsOf(
+                                          parameter.SharedDefinition(), std::move(placed.path),
+                                          parameter.NameText(), std::move(placed.channelKind),
+                                          value, refusals.Of(definition, value))));
     }
     return qcom::ReturnObject<IEngineeringList>(list, parameters);
   });
@@ -146,8 +146,8 @@ HRESULT CDBAppObject::get_Parameter(BSTR path, IEngineeringParameter** parameter
     const values::ParameterDefinition& definition = placed.parameter->Definition();
     const std::string& value = placed.parameter->StoredValue();
     auto answer = plugin::MakeParameterAnswer(
-        plugin::FactsOf(definition, std::move(placed.path), placed.parameter->NameText(),
-                        std::move(placed.channelKind), value,
+        plugin::FactsOf(placed.parameter->SharedDefinition(), std::move(placed.path),
+                        placed.parameter->NameText(), std::move(placed.channelKind), value,
                         values::CheckValue(definition, value, values::CatalogueUnits()).refusal));
     return qcom::ReturnObject<IEngineeringParameter>(answer, parameter);
   });

@@ -80,34 +80,55 @@ class ParameterAnswer final : public qcom::ComObject<IEngineeringParameter> {
   HRESULT get_Path(BSTR* v) override { return qcom::ReturnText(f_.path, v); }
   HRESULT get_Name(BSTR* v) override { return qcom::ReturnText(f_.name, v); }
   HRESULT get_ChannelKind(BSTR* v) override { return qcom::ReturnText(f_.channelKind, v); }
-  HRESULT get_SnvtId(BSTR* v) override { return qcom::ReturnText(f_.snvtId, v); }
-  HRESULT get_SnvtName(BSTR* v) override { return qcom::ReturnText(f_.snvtName, v); }
-  HRESULT get_Kind(BSTR* v) override { return qcom::ReturnText(f_.kind, v); }
-  HRESULT get_Unit(BSTR* v) override { return qcom::ReturnText(f_.unit, v); }
-  HRESULT get_Length(LONG* v) override { return qcom::ReturnValue(f_.length, v); }
-  HRESULT get_TypeMin(BSTR* v) override { return qcom::ReturnText(f_.typeMin, v); }
-  HRESULT get_TypeMax(BSTR* v) override { return qcom::ReturnText(f_.typeMax, v); }
-  HRESULT get_Min(BSTR* v) override { return qcom::ReturnText(f_.min, v); }
-  HRESULT get_Max(BSTR* v) override { return qcom::ReturnText(f_.max, v); }
-  HRESULT get_Default(BSTR* v) override { return qcom::ReturnText(f_.defaultValue, v); }
-  HRESULT get_Description(BSTR* v) override { return qcom::ReturnText(f_.description, v); }
-  HRESULT get_Visible(VARIANT_BOOL* v) override { return qcom::ReturnBool(f_.visible, v); }
+  HRESULT get_SnvtId(BSTR* v) override { return qcom::ReturnText(Definition().snvtTypeId, v); }
+  HRESULT get_SnvtName(BSTR* v) override { return qcom::ReturnText(Type().name, v); }
+  HRESULT get_Kind(BSTR* v) override { return qcom::ReturnText(Type().genType, v); }
+  HRESULT get_Unit(BSTR* v) override { return qcom::ReturnText(Type().units, v); }
+  HRESULT get_Length(LONG* v) override { return qcom::ReturnValue(Type().length, v); }
+  HRESULT get_TypeMin(BSTR* v) override { return Number(Definition().typeMin, v); }
+  HRESULT get_TypeMax(BSTR* v) override { return Number(Definition().typeMax, v); }
+  HRESULT get_Min(BSTR* v) override { return Number(Definition().ownMin, v); }
+  HRESULT get_Max(BSTR* v) override { return Number(Definition().ownMax, v); }
+  HRESULT get_Default(BSTR* v) override { return Shown(Definition().defaultValue, v); }
+  HRESULT get_Description(BSTR* v) override {
+    return qcom::ReturnText(Definition().description, v);
+  }
+  HRESULT get_Visible(VARIANT_BOOL* v) override {
+    return qcom::ReturnBool(Definition().visible, v);
+  }
   HRESULT get_Members(IEngineeringList** members) override {
     if (!members) return E_POINTER;
     return qcom::Guarded([&] {
       auto list = qcom::Make<EngineeringList>();
-      for (const values::EnumMember& member : f_.members)
-        list->Add(member.code, qcom::Variant(member.name));
+      for (const values::EnumMember& member : values::EnumMembers(Type().enumDesc))
+        list->Add(qcom::text::Trim(member.code), qcom::Variant(member.name));
       return qcom::ReturnObject<IEngineeringList>(list, members);
     });
   }
-  HRESULT get_Value(BSTR* v) override { return qcom::ReturnText(f_.value, v); }
-  HRESULT get_Changed(VARIANT_BOOL* v) override { return qcom::ReturnBool(f_.changed, v); }
+  HRESULT get_Value(BSTR* v) override { return Shown(f_.value, v); }
+  HRESULT get_Changed(VARIANT_BOOL* v) override {
+    if (!v) return E_POINTER;
+    return qcom::Guarded([&] {
+      return qcom::ReturnBool(values::DiffersFromDefault(f_.value, Definition().defaultValue), v);
+    });
+  }
   HRESULT get_Refusal(BSTR* v) override { return qcom::ReturnText(f_.refusal, v); }
   HRESULT get_TypeEntries(LONG* v) override { return qcom::ReturnValue(f_.typeEntries, v); }
 
  private:
   ~ParameterAnswer() override = default;
+  const values::ParameterDefinition& Definition() const { return *f_.definition; }
+  const values::SnvtFields& Type() const { return *f_.definition->type; }
+  // A number text in the engineering form; a text of a textual type as it is.
+  HRESULT Shown(const std::string& text, BSTR* v) const {
+    if (Type().genType == "Textual") return qcom::ReturnText(text, v);
+    return Number(text, v);
+  }
+  static HRESULT Number(const std::string& text, BSTR* v) {
+    if (!v) return E_POINTER;
+    return qcom::Guarded([&] { return qcom::ReturnText(values::WithDecimalPoint(text), v); });
+  }
+
   ParameterFacts f_;
 };
 
@@ -224,43 +245,15 @@ class SnvtUseAnswer final : public qcom::ComObject<ISnvtUse> {
   SnvtUseFacts f_;
 };
 
-// A number text in the engineering form; a text of a textual type as it is.
-std::string Shown(const values::SnvtFields& type, const std::string& text) {
-  return type.genType == "Textual" ? text : values::WithDecimalPoint(text);
-}
-
 }  // namespace
 
-ParameterFacts FactsOf(const values::ParameterDefinition& definition, std::string path,
-                       std::string name, std::string channelKind, const std::string& value,
-                       std::string refusal) {
-  const values::SnvtFields& type = *definition.type;
-  ParameterFacts facts;
-  facts.path = std::move(path);
-  facts.name = std::move(name);
-  facts.channelKind = std::move(channelKind);
-  facts.snvtId = definition.snvtTypeId;
-  facts.snvtName = type.name;
-  facts.kind = type.genType;
-  facts.unit = type.units;
-  facts.length = type.length;
-  facts.typeMin = values::WithDecimalPoint(definition.typeMin);
-  facts.typeMax = values::WithDecimalPoint(definition.typeMax);
-  facts.min = values::WithDecimalPoint(definition.ownMin);
-  facts.max = values::WithDecimalPoint(definition.ownMax);
-  facts.defaultValue = Shown(type, definition.defaultValue);
-  facts.description = definition.description;
-  facts.visible = definition.visible;
-  for (values::EnumMember member : values::EnumMembers(type.enumDesc)) {
-    member.code = qcom::text::Trim(member.code);
-    facts.members.push_back(std::move(member));
-  }
-  facts.value = Shown(type, value);
-  facts.changed = values::DiffersFromDefault(value, definition.defaultValue);
-  facts.refusal = std::move(refusal);
-  facts.typeEntries =
-      definition.snvtTypeId.empty() ? 0 : values::CatalogueEntries(definition.snvtTypeId);
-  return facts;
+ParameterFacts FactsOf(std::shared_ptr<const values::ParameterDefinition> definition,
+                       std::string path, std::string name, std::string channelKind,
+                       std::string value, std::string refusal) {
+  const std::string& id = definition->snvtTypeId;
+  const int32_t entries = id.empty() ? 0 : values::CatalogueEntries(id);
+  return {std::move(definition), std::move(path),    std::move(name), std::move(channelKind),
+          std::move(value),      std::move(refusal), entries};
 }
 
 qcom::ComPtr<IEngineeringParameter> MakeParameterAnswer(ParameterFacts facts) {

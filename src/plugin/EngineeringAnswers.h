@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -39,26 +40,21 @@ class EngineeringList final : public qcom::ComObject<IEngineeringList> {
   std::unordered_map<std::string, size_t> positions_;  // upper-cased key -> first position
 };
 
-// What the interface tells of one parameter; numbers in the engineering form.
+// What the interface tells of one parameter: its definition, which never
+// changes once read, and what is its own. The texts are made when asked for.
 struct ParameterFacts {
+  std::shared_ptr<const values::ParameterDefinition> definition;
   std::string path, name, channelKind;
-  std::string snvtId, snvtName, kind, unit;
-  int32_t length = 0;
-  std::string typeMin, typeMax, min, max;
-  std::string defaultValue, description;
-  bool visible = false;
-  std::vector<values::EnumMember> members;
-  std::string value;
-  bool changed = false;
+  std::string value;  // as stored
+  // The value check of the value in SI units.
   std::string refusal;
-  int32_t typeEntries = 0;
+  int32_t typeEntries = 0;  // catalogue entries of the type when the answer was made
 };
 
-// The facts of a parameter of that definition holding value (as stored).
-// refusal is the value check of the value in SI units.
-ParameterFacts FactsOf(const values::ParameterDefinition& definition, std::string path,
-                       std::string name, std::string channelKind, const std::string& value,
-                       std::string refusal);
+// The facts of a parameter of that definition holding value.
+ParameterFacts FactsOf(std::shared_ptr<const values::ParameterDefinition> definition,
+                       std::string path, std::string name, std::string channelKind,
+                       std::string value, std::string refusal);
 
 qcom::ComPtr<IEngineeringParameter> MakeParameterAnswer(ParameterFacts facts);
 
