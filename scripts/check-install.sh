@@ -7,8 +7,9 @@
 #  - tqhost writes and streams a project with the plug-ins and the catalogue
 #    installed beside it, and registers the installed component;
 #  - the example host (examples/host) builds against the installed SDK, once
-#    through its CMake package and once through pkg-config, and prints the
-#    same stream as tqhost; every installed header compiles on its own;
+#    through its CMake package and once through pkg-config, prints the same
+#    stream as tqhost and hears the object's notifications through a sink it
+#    handed over without keeping; every installed header compiles on its own;
 #  - the desktop entry is valid, a project file is of the project type and
 #    that type opens with the entry; the shell completion offers commands,
 #    options, template IDs and parameter names.
@@ -56,8 +57,10 @@ cmake -S examples/host -B "$work/example" -DCMAKE_PREFIX_PATH="$prefix" >/dev/nu
 grep -q "^Qcom_DIR:PATH=$prefix/" "$work/example/CMakeCache.txt" ||
   fail "the example did not find the SDK installed in $prefix"
 cmake --build "$work/example" >/dev/null
-"$work/example/example-host" "$component" "$catalogue" >"$work/cmake-example.txt"
+"$work/example/example-host" "$component" "$catalogue" >"$work/cmake-example.txt" 2>"$work/cmake-example.err"
 diff -u "$work/tqhost.txt" "$work/cmake-example.txt" || fail "the example's stream differs"
+grep -q "announced [1-9][0-9]* changes" "$work/cmake-example.err" ||
+  fail "the example's sink heard no change: $(cat "$work/cmake-example.err")"
 
 # shellcheck disable=SC2046 # pkg-config prints words
 g++ -std=c++20 examples/host/main.cpp -o "$work/pc-example" \

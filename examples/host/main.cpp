@@ -1,6 +1,9 @@
 // An example host of the TQ4600 component, built against the installed SDK
 // only. It registers the component, creates an application object by ProgID,
 // places two expansion modules and prints the object's configuration stream.
+// Its sink counts the object's CDBChanged notifications; the host keeps no
+// reference to it (the object holds what it is handed), and says on standard
+// error how many it heard.
 //   example-host COMPONENT CATALOGUE
 // COMPONENT is the component library (PREFIX/lib/tq4600/plugins/O_TQ4600/
 // O_TQ4600.so), CATALOGUE the host's SNVT catalogue (PREFIX/share/tq4600/snvt/
@@ -20,8 +23,16 @@
 
 namespace {
 
-// This host has no views to keep up to date, so it follows no notification.
-class Sink final : public faces::CallbackSink<> {};
+// This host has no views to keep up to date: it only counts the changes the
+// object announces.
+class Sink final : public faces::CallbackSink<> {
+ public:
+  static inline int changes = 0;
+  HRESULT CDBChanged(LONG, LONG, LONG) override {
+    ++changes;
+    return S_OK;
+  }
+};
 
 int Fail(const std::string& what, const std::string& why) {
   std::fprintf(stderr, "example-host: %s: %s\n", what.c_str(), why.c_str());
@@ -82,6 +93,9 @@ int main(int argc, char** argv) {
   qcom::ComPtr<IXMLDOMElement> root;
   chain->get_documentElement(root.put());
   object->XmlLoad(root.get());
+
+  std::fprintf(stderr, "example-host: the object announced %d changes\n", Sink::changes);
+  if (Sink::changes == 0) return Fail("TQ4600", "the sink heard no change");
 
   qcom::Bstr stream;
   object->get_Stream(stream.out());

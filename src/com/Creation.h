@@ -27,11 +27,29 @@ QCOM_API HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context
 QCOM_API HRESULT CLSIDFromProgID(const char16_t* progId, CLSID* clsid);
 // Unloads every loaded library whose DllCanUnloadNow answers S_OK.
 QCOM_API void CoFreeUnusedLibraries();
+
+// Class objects a process offers to itself. Creation looks here before the
+// registry, by CLSID and by the ProgID given with the class object, so a host
+// can serve a class of its own (or stand in for another component, such as the
+// unit service or the document component) without writing it into the
+// registry that other processes share. The offer holds a reference to the
+// class object until it is revoked.
+// Offers classObject for clsid until revoked; cookie identifies the offer.
+QCOM_API HRESULT CoRegisterClassObject(REFCLSID clsid, IUnknown* classObject, DWORD context,
+                                       DWORD flags, DWORD* cookie);
+// Withdraws an offer; CO_E_OBJNOTREG for a cookie not (or no longer) offered.
+QCOM_API HRESULT CoRevokeClassObject(DWORD cookie);
 }
 
 namespace qcom {
 
 QCOM_API HRESULT CreateByProgId(std::string_view progId, REFIID riid, void** ppv);
+
+// CoRegisterClassObject with a ProgID that names the class in this process, so
+// CreateByProgId finds it too.
+QCOM_API HRESULT RegisterClassObject(REFCLSID clsid, std::string_view progId, IUnknown* classObject,
+                                     DWORD* cookie);
+QCOM_API HRESULT RevokeClassObject(DWORD cookie);
 
 // Number of libraries the runtime has loaded for creation and not yet unloaded.
 QCOM_API size_t LoadedLibraryCount();

@@ -29,6 +29,8 @@ QCOM_API std::string Trim(std::string_view s);
 
 // The byte of a character in the ANSI code page (Windows-1252), '?' outside it.
 QCOM_API uint8_t AnsiByte(char16_t c);
+// The character of a byte of the ANSI code page; '?' for the five it leaves unassigned.
+QCOM_API char16_t AnsiCharacter(uint8_t byte);
 
 // Matches a file name against a pattern with "*" and "?", ignoring letter case.
 QCOM_API bool MatchesPattern(std::string_view name, std::string_view pattern);

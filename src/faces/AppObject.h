@@ -11,6 +11,21 @@
 
 // The application object as the host drives it. The slot order is the host's
 // and must not change: a host calls members by position.
+//
+// Who holds what:
+// - Every object pointer a member hands out carries a reference the caller
+//   releases. Inputs, Outputs and Attributes are the object's own, live
+//   collections, not copies: they change as modules are placed and removed.
+//   Destroy lets go of them; a collection the host still holds stays usable
+//   but belongs to no object any more.
+// - A sink registered with CallBack (here, on a collection, on an input,
+//   output or parameter) is held with a reference until Destroy, or until
+//   what it was registered with goes: a host may hand over a sink it keeps no
+//   reference to. Only a sink that answers IOwnedSink (faces/CallbackList.h,
+//   the component's own editor window) is held without one.
+// - Parts never keep their owner alive: a collection, point or parameter
+//   refers to its object without a reference, so an object the host releases
+//   without calling Destroy is still freed.
 #define QORDB_IAPPOBJECT(GET, PUT, CALL, FUNC)                                         \
   GET(IsPlugInActive, VARIANT_BOOL* active)                                            \
   PUT(Path, BSTR filename)                                                             \

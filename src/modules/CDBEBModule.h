@@ -48,6 +48,8 @@ class CDBEBModule final : public qcom::ComObject<_CDBEBModule> {
   const std::string& NameText() const { return facts_ ? facts_->name : NoText(); }
   const std::string& DescriptionText() const { return facts_ ? facts_->description : NoText(); }
   IPicture* Icon() const { return icon_.get(); }
+  // The template's definition document; null before a template is loaded.
+  IXMLDOMDocument* TemplateDocument() const { return facts_ ? facts_->document.get() : nullptr; }
   int32_t AICount() const { return aiCount_; }
   int32_t AOCount() const { return aoCount_; }
   int32_t DICount() const { return diCount_; }

@@ -5,6 +5,10 @@
 #include "com/OutParam.h"
 #include "modules/TemplateFacts.h"
 
+CDBEBTemplates::CDBEBTemplates() {
+  Build();
+}
+
 void CDBEBTemplates::Build() {
   // Every folder beside the component is a module kind, except the one that
   // holds shared binaries ("Bin", exactly so spelled).

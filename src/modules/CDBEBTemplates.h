@@ -21,11 +21,12 @@ struct _CDBEBTemplates : IDispatch {
 };
 
 // The catalogue of module kinds: one template per folder next to the
-// component, keyed by the folder's name in any letter case.
+// component, keyed by the folder's name in any letter case. Made by an
+// application object or by its class factory, it reads every template
+// folder of the component's folder as it is created.
 class CDBEBTemplates final : public qcom::ComObject<_CDBEBTemplates> {
  public:
-  // Reads every template folder of the component's folder.
-  void Build();
+  CDBEBTemplates();
   void ClearAddable();
   size_t Count() const { return items_.Count(); }
   qcom::ComPtr<CDBEBModule> Item(std::string_view key) const { return items_.Item(key); }
@@ -36,5 +37,7 @@ class CDBEBTemplates final : public qcom::ComObject<_CDBEBTemplates> {
   HRESULT get__NewEnum(IUnknown** enumerator) override;
 
  private:
+  void Build();
+
   values::KeyedCollection<CDBEBModule> items_;
 };

@@ -32,7 +32,11 @@ QPLATFORM_API int ShowMessage(std::string_view text, int style = kMessageOk,
                               std::string_view title = "");
 
 // Installs a service for the whole process and returns the previous one. Null
-// installs the default service, which writes to standard error.
+// installs the default service, which writes to standard error. Two services
+// are ready made: platform::StderrMessages ("platform/StderrMessages.h", one
+// line per message, what a command-line host wants) and
+// platform::RecordingMessages ("platform/RecordingMessages.h", keeps every
+// message for a test or a host that shows them later).
 QPLATFORM_API std::shared_ptr<MessageService> SetMessageService(
     std::shared_ptr<MessageService> service);
 

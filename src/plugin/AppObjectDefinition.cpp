@@ -53,7 +53,6 @@ bool CDBAppObject::InitFrom(const std::string& name, bool createModuleCollection
   LoadObjectDefinition();
   if (createModuleCollections) {
     templates_ = qcom::Make<CDBEBTemplates>();
-    templates_->Build();
     modules_ = qcom::Make<CDBEBModules>();
   }
   return true;

@@ -56,6 +56,7 @@ CDBAppObject::~CDBAppObject() {
   templates_ = nullptr;
   modules_ = nullptr;
   attributes_ = nullptr;
+  usUnits_.reset();
 }
 
 // ---- internal operations ----
@@ -289,6 +290,7 @@ HRESULT CDBAppObject::Destroy() {
   mapTypModTags_.reset();
   templates_ = nullptr;
   modules_ = nullptr;
+  usUnits_.reset();
   if (auto editor = std::exchange(editor_, nullptr)) editor->CloseByOwner();
   return S_OK;
 }

@@ -7,10 +7,13 @@
 #include "com/ComObject.h"
 #include "faces/AppObject.h"
 #include "faces/CallbackList.h"
+#include "faces/Engineering.h"
 #include "modules/CDBEBModules.h"
 #include "modules/CDBEBTemplates.h"
 #include "modules/CDBMapTypMod.h"
 #include "plugin/Dimensions.h"
+#include "plugin/ServiceUnits.h"
+#include "plugin/StreamWriter.h"
 #include "plugin/TypeLibrary.h"
 #include "points/CDBInputs.h"
 #include "points/CDBOutputs.h"
@@ -20,8 +23,8 @@
 
 // The placed I/O extension of a controller: the object the host places,
 // initialises from its definition, and drives through IAppObject.
-class CDBAppObject final
-    : public qcom::ComObject<_CDBAppObject, IAppObject, IReportSource, IAppObjectServices> {
+class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IReportSource,
+                                                  IEngineering, IAppObjectServices> {
  public:
   CDBAppObject();
 
@@ -108,6 +111,19 @@ class CDBAppObject final
   // IReportSource
   HRESULT GetDoc(IDispatch* wordApp, IDispatch* localizer, IDispatch** document) override;
 
+  // IEngineering (AppObjectEngineering.cpp)
+  HRESULT ExplainStream(IStreamExplanation** explanation) override;
+  HRESULT get_Parameters(IEngineeringList** parameters) override;
+  HRESULT get_Parameter(BSTR path, IEngineeringParameter** parameter) override;
+  HRESULT get_PathProblem(BSTR path, BSTR* problem) override;
+  HRESULT CheckValue(BSTR path, BSTR text, LONG unitSystem, IValueCheck** check) override;
+  HRESULT SetValue(BSTR path, BSTR text, LONG unitSystem, VARIANT_BOOL force,
+                   IValueCheck** check) override;
+  HRESULT get_AddableTemplates(IEngineeringList** templates) override;
+  HRESULT get_NextTemplates(BSTR chain, IEngineeringList** templates) override;
+  HRESULT get_ModuleTemplates(IEngineeringList** templates) override;
+  HRESULT get_SnvtTypes(IEngineeringList** types) override;
+
   // Operations offered to the component's own classes (IAppObjectServices and more).
   bool ShortFloatSetting() override { return shortFloatSetting_; }
   IEditorView* EditorView() override { return editor_.get(); }
@@ -141,6 +157,10 @@ class CDBAppObject final
   std::string MapTypMod() const;
   const std::string& DatasheetPath() const { return datasheetPath_; }
   const std::string& LastStreamText() const { return lastStream_; }
+  // Builds the configuration block into the writer, as Stream does, and keeps
+  // it as the last stream; false (the export message shown) when the object
+  // cannot be exported.
+  bool WriteStream(plugin::StreamWriter& out);
 
  private:
   ~CDBAppObject() override;
@@ -161,6 +181,9 @@ class CDBAppObject final
   // Lets the host's container of placed objects bring its view up to date.
   void RefreshParentContainer() const;
   std::vector<plugin::ModuleCounts> PlacedModules() const;
+  // The value check of CheckValue and SetValue; writes when it may (or must).
+  HRESULT CheckAndSet(BSTR path, BSTR text, LONG unitSystem, bool set, bool force,
+                      IValueCheck** check);
 
   // State, in the order the object declares it.
   bool isPlugInActive_ = false;
@@ -199,4 +222,7 @@ class CDBAppObject final
   bool shortFloatSetting_ = false;
   qcom::ComPtr<CDBAttributes> attributes_;
   int16_t exportIndex_ = 0;
+  // The unit service the value check asks for US customary units, made when
+  // first needed and kept for the catalogue it was handed.
+  std::unique_ptr<plugin::ServiceUnits> usUnits_;
 };

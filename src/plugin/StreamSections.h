@@ -7,17 +7,18 @@
 
 #include "modules/CDBEBModules.h"
 #include "plugin/Dimensions.h"
+#include "plugin/StreamWriter.h"
 #include "points/CDBInputs.h"
 #include "values/CDBAttributes.h"
 
-// The sections of the configuration block the controller is sent for an
-// object, each as its hex text. A section only reads the model and returns
-// what it built; the object decides what to keep of it.
+// The rows of the configuration block the controller is sent for an object.
+// Each row only reads the model and appends its fields to the writer; the
+// object decides what to keep of them.
 namespace plugin {
 
 // The DI, DO, AI and AO channel counts and the number of counter DIs, one
 // byte each.
-std::string ChannelCountsHex(const ChannelTotals& totals);
+void WriteChannelCounts(StreamWriter& out, const ChannelTotals& totals);
 
 // The two device values that share one byte of the device rows, as integers.
 struct DeviceFlags {
@@ -33,34 +34,38 @@ std::optional<DeviceFlags> ReadDeviceFlags(const CDBAttributes* parameters);
 // behaviour on communication failure from bit 1), the longest silence
 // between communications, the DO pulse time and four reserved bytes. A
 // parameter that is missing or cannot be encoded contributes nothing.
-std::string DeviceRowsHex(const CDBAttributes* parameters, std::string_view lastModuleTag,
-                          const DeviceFlags& flags);
+void WriteDeviceRows(StreamWriter& out, const CDBAttributes* parameters,
+                     std::string_view lastModuleTag, const DeviceFlags& flags,
+                     const CDBEBModules* modules);
 
 // The connection reference of every host input, in collection order.
-std::string InputReferencesHex(const CDBInputs* inputs);
+void WriteInputReferences(StreamWriter& out, const CDBInputs* inputs);
 
 // Every AI of every module: its first parameter, the byte its parameters 2
-// to 6 share (left out when one of them is not a number), then its
+// to 6 share (left out when one of them is not a finite number), then its
 // parameters 7 to 12.
-std::string AnalogInputRowsHex(const CDBEBModules* modules);
+void WriteAnalogInputRows(StreamWriter& out, const CDBEBModules* modules);
 
 // The DI and DO bitmaps and the AO mode word add up the channels' first
-// values; a channel whose value is not a number is left out, and the byte or
-// word is still written, so the bytes after it keep their place.
+// values, each shifted to its channel's bits. A term that is not a number,
+// or whose number overflows, is left out, and the byte or word is always
+// written, so the bytes after it keep their place: a sum rounds half to even
+// to 32 bits, a negative one is written as its low byte (word), an oversized
+// one is clamped.
 
 // One bit per DI, its first parameter: the DIs of slot 1 and those of slot 2
 // (numbered from 8) as one byte each.
-std::string DigitalInputBitmapsHex(const CDBEBModules* modules);
+void WriteDigitalInputBitmaps(StreamWriter& out, const CDBEBModules* modules);
 
 // The pulses per count (second parameter) of every DI that counts.
-std::string CounterRowsHex(const CDBEBModules* modules);
+void WriteCounterRows(StreamWriter& out, const CDBEBModules* modules);
 
 // Two bits per AO, its output mode, by its position within its slot: one word
 // for all modules.
-std::string OutputModesHex(const CDBEBModules* modules);
+void WriteOutputModes(StreamWriter& out, const CDBEBModules* modules);
 
 // As the DI bitmaps, for the DOs of slots 1 and 2.
-std::string DigitalOutputBitmapsHex(const CDBEBModules* modules);
+void WriteDigitalOutputBitmaps(StreamWriter& out, const CDBEBModules* modules);
 
 // The block's length in bytes: the body's and the 7 header bytes; nullopt
 // beyond 32 bits.
@@ -68,6 +73,6 @@ std::optional<int32_t> ConfigurationLength(std::string_view body);
 
 // "00", the object type's number (the numeric prefix of its ID, 0 without
 // one) and the two lengths, one word each.
-std::string HeaderHex(std::string_view id, int32_t cdbLength, int32_t ddbLength);
+void WriteHeader(StreamWriter& out, std::string_view id, int32_t cdbLength, int32_t ddbLength);
 
 }  // namespace plugin

@@ -6,6 +6,7 @@
 
 #include "com/ComObject.h"
 #include "faces/AppObject.h"
+#include "faces/CallbackList.h"
 #include "faces/CallbackSink.h"
 #include "ports/AppObjectServices.h"
 #include "ports/EditorView.h"
@@ -28,8 +29,10 @@ class CDBEBModule;
 // IEditorView; a view (MainWindowView) renders what EditorWindowModel returns
 // and forwards the user's clicks there. The window is also a callback sink of
 // its object, one that ignores every notification: it follows the model
-// through IEditorView instead.
-class frmMain final : public faces::CallbackSink<IEditorView>, public ui::EditorWindowModel {
+// through IEditorView instead. The object owns the window, so the window is
+// a sink the object holds without a reference (IOwnedSink).
+class frmMain final : public faces::CallbackSink<IEditorView, IOwnedSink>,
+                      public ui::EditorWindowModel {
  public:
   static constexpr const char* kDesignCaption = "TQ";
 

@@ -70,6 +70,11 @@ class CDBAttribute final : public qcom::ComObject<_CDBAttribute, IAttribute> {
   // The type object the host is handed; made when first asked for.
   CDBSNVTType& Type() const;
   const values::SnvtFields& TypeFields() const { return *definition_->type; }
+  const values::ParameterDefinition& Definition() const { return *definition_; }
+  // The same, shared: it never changes once read.
+  const std::shared_ptr<const values::ParameterDefinition>& SharedDefinition() const {
+    return definition_;
+  }
   ports::DialogKind EditDialogKind() const { return definition_->dialogKind; }
   std::string DisplayValue() const { return DisplayText(value_); }
   // The value as the host reads it (Value), in the user's decimal separator.

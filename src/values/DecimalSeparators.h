@@ -14,4 +14,8 @@ void InitDecimalSeparators();
 // Texts without either come back unchanged. Serves value input and display alike.
 std::string LocaliseNumberText(std::string_view text);
 
+// The same with "." in place of the user's separator: the form the
+// engineering answers write numbers in, the same in every locale.
+std::string WithDecimalPoint(std::string_view text);
+
 }  // namespace values

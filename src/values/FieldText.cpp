@@ -33,4 +33,20 @@ std::string EnumNameOf(std::string_view key, std::string_view enumDesc) {
   return {};
 }
 
+std::vector<EnumMember> EnumMembers(std::string_view enumDesc) {
+  std::vector<EnumMember> members;
+  std::string_view rest = enumDesc;
+  while (!rest.empty()) {
+    size_t end = rest.find(';');
+    std::string_view entry = rest.substr(0, end);
+    size_t comma = entry.find(',');
+    if (comma != std::string_view::npos)
+      members.push_back(
+          {std::string(entry.substr(0, comma)), std::string(entry.substr(comma + 1))});
+    if (end == std::string_view::npos) break;
+    rest.remove_prefix(end + 1);
+  }
+  return members;
+}
+
 }  // namespace values

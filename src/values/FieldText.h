@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace values {
 
@@ -18,5 +19,12 @@ std::string GetField(std::string_view text, int32_t index, std::string_view sepa
 // does not match "10". The last entry's name may run to the end of the table;
 // an entry without "," names nothing. No match (or an empty key) gives "".
 std::string EnumNameOf(std::string_view key, std::string_view enumDesc);
+
+// The members of such a table in order, read as EnumNameOf reads it.
+struct EnumMember {
+  std::string code;
+  std::string name;
+};
+std::vector<EnumMember> EnumMembers(std::string_view enumDesc);
 
 }  // namespace values

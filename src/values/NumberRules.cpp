@@ -129,8 +129,9 @@ std::optional<double> ReadFiniteUserNumber(std::string_view text) {
   return value && std::isfinite(*value) ? value : std::nullopt;
 }
 
-std::optional<double> LocaleParseDouble(std::string_view text) {
-  const std::string& separator = Shared().localeDecimalSeparator;
+namespace {
+// The whole text (blanks around it allowed) as a number with that separator.
+std::optional<double> ParseWhole(std::string_view text, std::string_view separator) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   size_t i = 0;
@@ -142,6 +143,21 @@ std::optional<double> LocaleParseDouble(std::string_view text) {
   double value = DecimalValue(number);
   if (!std::isfinite(value)) return std::nullopt;
   return value;
+}
+}  // namespace
+
+std::optional<double> LocaleParseDouble(std::string_view text) {
+  return ParseWhole(text, Shared().localeDecimalSeparator);
+}
+
+std::optional<double> ReadNumberText(std::string_view text) {
+  // The first "." (else the first ",") is the decimal point, as the user's
+  // separator takes its place when a value is stored.
+  std::string pointed(text);
+  size_t at = pointed.find('.');
+  if (at == std::string::npos) at = pointed.find(',');
+  if (at != std::string::npos) pointed[at] = '.';
+  return ParseWhole(pointed, ".");
 }
 
 std::optional<int32_t> RoundToInt32(double value) {
@@ -160,9 +176,9 @@ std::optional<float> RoundToSingle(double value) {
 
 namespace {
 // Locale-independent general format with `digits` significant digits (as
-// printf's %G), written with the user's separator and a capital E.
+// printf's %G), written with that separator and a capital E.
 template <class T>
-std::string GeneralText(T value, int digits) {
+std::string GeneralText(T value, int digits, std::string_view separator) {
   // The system's value texts know no signed zero: -0 is written as 0, so a
   // scaled zero encodes like any other zero.
   if (value == 0) return "0";
@@ -172,13 +188,24 @@ std::string GeneralText(T value, int digits) {
   std::string text;
   for (const char* p = buffer; p != result.ptr; ++p) {
     if (*p == '.')
-      text += Shared().localeDecimalSeparator;
+      text += separator;
     else
       text += (*p >= 'a' && *p <= 'z') ? static_cast<char>(*p - 'a' + 'A') : *p;
   }
   return text;
 }
+template <class T>
+std::string GeneralText(T value, int digits) {
+  return GeneralText(value, digits, Shared().localeDecimalSeparator);
+}
 }  // namespace
+
+std::string PointNumberText(double value, int digits) {
+  // Infinities and NaN are no value texts, but a read-back may be one.
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
+  return GeneralText(value, digits, ".");
+}
 
 std::string SignificantText(double value, int digits) {
   return GeneralText(value, digits);

@@ -21,6 +21,12 @@ std::optional<float> LocaleParse(std::string_view text);
 // The same at double precision (nullopt outside the double range).
 std::optional<double> LocaleParseDouble(std::string_view text);
 
+// The whole text (blanks around it allowed) as a number written with either
+// decimal separator, the first "." (else the first ",") being the point: how
+// the edit dialogs and the unit service read what a user types. nullopt for
+// any other text and for a value beyond the double range.
+std::optional<double> ReadNumberText(std::string_view text);
+
 // A value text read as a number the way the object reads its own texts: by the
 // locale parse when the user's decimal separator is not ".", else by the plain
 // parse (which never fails).
@@ -53,6 +59,11 @@ std::string DoubleText(double value);
 // DoubleText (no trailing zeros, the user's separator, the exponent form for
 // decimal exponents below -4 or at least `digits`).
 std::string SignificantText(double value, int digits);
+
+// The text of a double as the engineering answers write it in every locale:
+// at most `digits` significant digits, "." as the decimal point, otherwise as
+// SignificantText; "NaN", "Infinity" and "-Infinity" for what is no number.
+std::string PointNumberText(double value, int digits);
 
 // The text of a double rounded to at most `decimals` digits after the user's
 // decimal separator, without trailing zeros and never in the exponent form.

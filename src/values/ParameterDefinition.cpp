@@ -68,9 +68,17 @@ ParameterReading Read(const std::string& name, IXMLDOMNode* node) {
       return found;
     };
     definition.defaultValue = LocaliseNumberText(lastExactly("DefaultValue").value_or(""));
-    if (auto min = lastExactly("Min"); min && !min->empty()) type.min = LocaliseNumberText(*min);
+    definition.typeMin = LocaliseNumberText(type.min);
+    definition.typeMax = LocaliseNumberText(type.max);
+    if (auto min = lastExactly("Min"); min && !min->empty()) {
+      type.min = LocaliseNumberText(*min);
+      definition.ownMin = type.min;
+    }
     definition.min = LocaliseNumberText(type.min);
-    if (auto max = lastExactly("Max"); max && !max->empty()) type.max = LocaliseNumberText(*max);
+    if (auto max = lastExactly("Max"); max && !max->empty()) {
+      type.max = LocaliseNumberText(*max);
+      definition.ownMax = type.max;
+    }
     definition.max = LocaliseNumberText(type.max);
   }
   definition.dialogKind = DialogKindFor(type.genType);

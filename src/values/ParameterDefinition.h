@@ -32,8 +32,13 @@ struct ParameterDefinition {
   std::string initialValue;
   std::string defaultValue;
   std::shared_ptr<const SnvtFields> type;
-  // The limits in display form.
+  // The limits in display form: the element's own where it gives them,
+  // else its type's.
   std::string min, max;
+  // The limits of its own the element gives (its Min and Max), and those of
+  // its type in the catalogue, in display form; empty for none.
+  std::string ownMin, ownMax;
+  std::string typeMin, typeMax;
   ports::DialogKind dialogKind = ports::DialogKind::None;
   // The same definition with a float type shortened to the stream's 2-byte
   // short float; null when the type is no float or already that short.

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "com/Bstr.h"
 #include "com/TextRules.h"
 #include "values/DecimalSeparators.h"
 #include "values/MMain.h"
@@ -153,6 +154,7 @@ SnvtReadingCache& CurrentReadings() {
       cache.separator != shared.localeDecimalSeparator) {
     cache.byId.clear();
     cache.recordsById.clear();
+    cache.entryCounts.reset();
     cache.catalogueStamp = stamp;
     cache.separator = shared.localeDecimalSeparator;
     ++cache.generation;
@@ -181,6 +183,29 @@ std::shared_ptr<const SnvtRecord> CatalogueRecord(const std::string& id) {
   // A catalogue that cannot be kept is read anew each time.
   if (Shared().snvtReadings.catalogueStamp != 0) records.emplace(id, record);
   return record;
+}
+
+int32_t CatalogueEntries(const std::string& id) {
+  SnvtReadingCache& cache = CurrentReadings();
+  if (!cache.entryCounts || cache.catalogueStamp == 0) {
+    // Every element the loader's path "SNVTS/SNVT_<id>" can reach.
+    cache.entryCounts = std::make_shared<std::unordered_map<std::string, int32_t>>();
+    qcom::ComPtr<IXMLDOMNodeList> entries;
+    LONG count = 0;
+    IXMLDOMDocument* catalogue = Shared().snvtDocument.get();
+    if (catalogue &&
+        SUCCEEDED(catalogue->getElementsByTagName(qcom::Bstr("SNVTS/*").get(), entries.put())) &&
+        entries)
+      entries->get_length(&count);
+    for (LONG i = 0; i < count; ++i) {
+      qcom::ComPtr<IXMLDOMNode> entry;
+      entries->get_item(i, entry.put());
+      const std::string name = qxml::NameOf(entry.get());
+      if (name.rfind("SNVT_", 0) == 0) ++(*cache.entryCounts)[name.substr(5)];
+    }
+  }
+  auto found = cache.entryCounts->find(id);
+  return found == cache.entryCounts->end() ? 0 : found->second;
 }
 
 uint64_t CatalogueGeneration() {

@@ -15,6 +15,11 @@ SnvtReading ReadSnvtEntry(IXMLDOMDocument* catalogue, const std::string& id);
 // made once for each state of the catalogue and decimal separator.
 const SnvtReading& CatalogueReading(const std::string& id);
 
+// How many entries of the current catalogue define SNVT number id: the loader
+// takes the first, so 2 or more means the others are never read. Counted once
+// for each state of the catalogue.
+int32_t CatalogueEntries(const std::string& id);
+
 // Changes whenever the readings above are made anew (another state of the
 // catalogue, another decimal separator): what is built from them may be kept
 // while it stays the same. 0 when nothing may be kept (a catalogue of another

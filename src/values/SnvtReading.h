@@ -66,6 +66,8 @@ struct SnvtReadingCache {
   uint64_t generation = 0;
   std::unordered_map<std::string, SnvtReading> byId;
   std::unordered_map<std::string, std::shared_ptr<const SnvtRecord>> recordsById;
+  // How many entries define each SNVT number; counted when first asked for.
+  std::shared_ptr<std::unordered_map<std::string, int32_t>> entryCounts;
 };
 
 }  // namespace values

@@ -9,6 +9,7 @@
 #include "com/Registry.h"
 #include "component/ClassIds.h"
 #include "faces/AppObject.h"
+#include "faces/CallbackSink.h"
 #include "plugin/TypeLibrary.h"
 #include "support/LateBound.h"
 #include "support/RecordingSink.h"
@@ -141,4 +142,53 @@ TEST_F(HostContract, HostSequenceByName) {
   }
   CoFreeUnusedLibraries();
   EXPECT_EQ(qcom::LoadedLibraryCount(), 0u) << "no live object keeps the component loaded";
+}
+
+namespace {
+// A sink its host hands over and forgets: only the object keeps it.
+class CountingSink final : public faces::CallbackSink<> {
+ public:
+  static inline int changes = 0, alive = 0;
+  CountingSink() { ++alive; }
+  ~CountingSink() override { --alive; }
+  HRESULT CDBChanged(LONG, LONG, LONG) override {
+    ++changes;
+    return S_OK;
+  }
+};
+}  // namespace
+
+// A sink the host does not keep still hears the object, which lets go of it
+// at Destroy; a catalogue created by its ProgID has read the templates.
+TEST_F(HostContract, SinksAreHeldAndACatalogueReadsItsTemplates) {
+  using testing_support::CallByName;
+  using testing_support::kGet;
+  ASSERT_EQ(qcom::RegisterServer(kComponent, false), S_OK);
+  qcom::ComPtr<IAppObject> object;
+  ASSERT_EQ(qcom::CreateByProgId("O_TQ4600.CAppObject", IAppObject::iid, object.put_void()), S_OK);
+  auto catalogue = qxml::CreateDocument();
+  VARIANT_BOOL ok = VARIANT_FALSE;
+  catalogue->load(qcom::Variant(TQ_SNVT_FILE).raw(), &ok);
+  object->XmlSNVTDoc(catalogue.get());
+  qcom::Variant code;
+  object->Init(qcom::Bstr("TQ4600").get(), code.out(), &ok);
+  object->Create();
+  object->CallBack(qcom::Make<CountingSink>().get());
+  EXPECT_EQ(std::pair(CountingSink::changes, CountingSink::alive), std::pair(1, 1));
+  auto saved = qxml::CreateDocument();
+  saved->loadXML(qcom::Bstr("<TQ4600><Modules><EB4AI2AO/><EB8DI/></Modules></TQ4600>").get(), &ok);
+  object->XmlLoad(qxml::RootOf(saved.get()).get());
+  // The editor model the load opens registers (one change), then each module is placed.
+  EXPECT_EQ(CountingSink::changes, 4);
+  object->Destroy();
+  EXPECT_EQ(CountingSink::alive, 0);
+  object = nullptr;
+
+  qcom::ComPtr<IDispatch> templates;
+  ASSERT_EQ(qcom::CreateByProgId("O_TQ4600.CDBEBTemplates", IDispatch::iid, templates.put_void()),
+            S_OK);
+  EXPECT_EQ(CallByName(templates.get(), "Count", kGet).text(), "6");
+  auto counter = CallByName(templates.get(), "Item", kGet, {"eb8dic"}).result;
+  ASSERT_EQ(counter.type(), VT_DISPATCH);
+  EXPECT_EQ(CallByName(counter.raw().pdispVal, "Name", kGet).text(), "EB 8DI Counter");
 }

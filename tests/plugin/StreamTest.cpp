@@ -140,3 +140,28 @@ TEST_F(StreamBuilder, HeaderLengthsAndTheExportError) {
             std::vector<std::string>{"Error exporting the object: X,   A possible "
                                      "error is the lenght of the object."});
 }
+
+// A map/type/module tag of the configuration tree that is not hex goes out as
+// it stands, and the engineering interface flags it.
+TEST_F(StreamBuilder, ATagThatIsNotHexIsFlagged) {
+  std::string definition =
+      testing_support::ReadFile(std::string(TQ_PLUGINS_DIR) + "/TQ4600/TQ4600.xml");
+  const std::string tag = "<EB8DI TQIOMAP=\"01\"";
+  ASSERT_NE(definition.find(tag), std::string::npos);
+  definition.replace(definition.find(tag), tag.size(), "<EB8DI TQIOMAP=\"ZZ\"");
+  dir.Write("TQ4600/TQ4600.xml", definition);
+  dir.Write("O_TQ4600/EB8DI/EB8DI.xml",
+            testing_support::ReadFile(std::string(TQ_PLUGINS_DIR) + "/O_TQ4600/EB8DI/EB8DI.xml"));
+  modules::SetComponentModulePathForTesting(dir.Write("O_TQ4600/O_TQ4600.so", ""));
+  object->Destroy();
+  object = qcom::Make<CDBAppObject>();
+  ASSERT_TRUE(Init("TQ4600"));
+  object->Create();
+  ASSERT_TRUE(Add("EB8DI"));
+  EXPECT_EQ(Stream(*object).substr(2 * 15, 6), "ZZ0401");
+  qcom::ComPtr<IStreamExplanation> explained;
+  ASSERT_EQ(qcom::QueryAs<IEngineering>(object.get())->ExplainStream(explained.put()), S_OK);
+  qcom::Bstr malformed;
+  explained->get_Malformed(malformed.out());
+  EXPECT_EQ(malformed.utf8(), "tag of the last module: not hex");
+}

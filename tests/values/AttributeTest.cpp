@@ -4,6 +4,7 @@
 #include "values/CDBAttribute.h"
 #include "values/CDBAttributes.h"
 #include "values/CatalogueFixture.h"
+#include "values/ValueCheck.h"
 
 namespace {
 
@@ -93,4 +94,54 @@ TEST_F(Attribute, EachKindIsEditedWithItsDialog) {
     EXPECT_EQ(Add("P" + id, "<SNVTTYPE>" + id + "</SNVTTYPE>")->EditDialogKind(), kinds[type])
         << id;
   }
+}
+
+// The value check of each kind, the same in either separator: a canonical
+// number, a member's code, the text and bit dialogs' limits, and the limits a
+// definition gives of its own.
+TEST_F(Attribute, TheValueCheckOfEveryKind) {
+  const struct {
+    const char* body;
+    const char* text;
+    values::CheckedValue checked;
+  } cases[] = {
+      {"<SNVTTYPE>4</SNVTTYPE>", "AB.C", {"AB.C", ""}},
+      {"<SNVTTYPE>4</SNVTTYPE>", "ABCDE", {"ABCDE", "The text cannot exceed 4 characters"}},
+      {"<SNVTTYPE>5</SNVTTYPE>", " 255", {"255", ""}},
+      {"<SNVTTYPE>5</SNVTTYPE>",
+       "1.5",
+       {"1.5", "The bit field has 8 bits: the value must be a whole number from 0 to 255"}},
+      {"<SNVTTYPE>5</SNVTTYPE>",
+       "256",
+       {"256", "The bit field has 8 bits: the value must be a whole number from 0 to 255"}},
+      {"<SNVTTYPE>2</SNVTTYPE>", "On", {"1", ""}},
+      {"<SNVTTYPE>99</SNVTTYPE>", " anything ", {" anything ", ""}},
+      {"<SNVTTYPE>3</SNVTTYPE><Min>0.5</Min>",
+       "0,2",
+       {"0.2", "The value is outside the limits of its definition: at least 0.5"}},
+      {"<SNVTTYPE>3</SNVTTYPE><Max>10</Max>",
+       "12",
+       {"12", "The value is outside the limits of its definition: at most 10"}},
+      {"<SNVTTYPE>3</SNVTTYPE>", "0.25", {"0.25", "The value can have at most 1 decimal"}},
+      {"<SNVTTYPE>1</SNVTTYPE>", "-0.0", {"0", ""}},
+      {"<SNVTTYPE>1</SNVTTYPE>", "126", {"126", "The value is greater than 125"}},
+      {"<SNVTTYPE>1</SNVTTYPE>", "1.25e1", {"12.5", ""}},
+  };
+  for (const char* separator : {".", ","}) {
+    UseSeparator(separator);
+    int n = 0;
+    for (const auto& c : cases) {
+      auto p =
+          Add("P" + std::to_string(n++), c.body + std::string("<DefaultValue>0</DefaultValue>"));
+      ASSERT_TRUE(p);
+      const values::CheckedValue checked =
+          values::CheckValue(p->Definition(), c.text, values::CatalogueUnits());
+      EXPECT_EQ(std::pair(checked.stored, checked.refusal),
+                std::pair(std::string(c.checked.stored), std::string(c.checked.refusal)))
+          << c.body << " " << c.text << " " << separator;
+    }
+    set = qcom::Make<CDBAttributes>();
+  }
+  EXPECT_FALSE(values::DiffersFromDefault(" 1,50", "1.5"));
+  EXPECT_TRUE(values::DiffersFromDefault("abc ", "abd"));
 }
