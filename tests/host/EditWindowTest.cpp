@@ -197,8 +197,9 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          std::string bar;
          for (QAction* menu : shown->menuBar()->actions())
            bar += (menu->isEnabled() ? "" : "-") + menu->text().toStdString() + "|";
-         EXPECT_EQ(w.windowTitle().toStdString() + "|" + bar, "TQ|&File|T&Q|&EB|-Channel|?|");
-         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|");
+         EXPECT_EQ(w.windowTitle().toStdString() + "|" + bar,
+                   "Boiler room – project.xml|&File|T&Q|&EB|-Channel|?|");
+         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO\nSlot 1|EB 8DI Counter\nSlot 2|");
          auto& tabs = Child<QTabWidget>(w, "SSTab1");
          std::string tabTexts;
          for (int tab = 0; tab < tabs.count(); ++tab)
@@ -208,7 +209,9 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          auto& ai = Child<QTreeWidget>(w, "lwAI");
          EXPECT_EQ(ai.headerItem()->text(1) + ai.headerItem()->text(2) + ai.headerItem()->text(13),
                    "EB Modulesensortypelinear_span");
-         EXPECT_EQ(Texts(ai, 0), "Analog (0)|Analog (1)|Analog (2)|Analog (3)|");
+         EXPECT_EQ(Texts(ai, 0),
+                   "EB1/AI/1 · Analog (0)|EB1/AI/2 · Analog (1)|EB1/AI/3 · Analog (2)|"
+                   "EB1/AI/4 · Analog (3)|");
          EXPECT_FALSE(ai.topLevelItem(0)->icon(0).isNull());
          EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lvDetails"), 0).substr(0, 14), "Name|Priority|");
          EXPECT_FALSE(ProjectFree()) << "the project stays locked while the window is open";
@@ -220,7 +223,7 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          EXPECT_EQ(Entries(OpenMenu()), "EB 4AO|");
          EXPECT_FALSE(OpenMenu().actions()[0]->icon().isNull());
          Pick("EB 4AO");
-         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|EB 4AO|");
+         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO\nSlot 1|EB 8DI Counter\nSlot 2|EB 4AO\nSlot 3|");
          EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lwAO"), 1), "EB1|EB1|EB3|EB3|EB3|EB3|");
          EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
 
@@ -243,7 +246,7 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          When([] { return ActiveModal<QDialog>("Edit value"); }, answer);
          Pick("sensortype");
          EXPECT_EQ(dialogs, 2);
-         EXPECT_EQ(Texts(ai, 2), "NI1000_EXT|NI1000_EXT|NI1000|NI1000|");
+         EXPECT_EQ(Texts(ai, 2), "NI1000_EXT *|NI1000_EXT *|NI1000|NI1000|") << "* as changed";
          ai.activateWindow();
          QTest::keyClick(&ai, Qt::Key_F10, Qt::ShiftModifier);  // the keyboard's context menu
          EXPECT_EQ(Entries(OpenMenu()), "Edit|");
@@ -252,7 +255,7 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          // Remove the last module, from the EB menu.
          Press(w, Qt::Key_E, Qt::AltModifier);
          Pick("&Remove");
-         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|");
+         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO\nSlot 1|EB 8DI Counter\nSlot 2|");
          EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lwAO"), 1), "EB1|EB1|");
 
          // The help menu, which has no mnemonic: F10 opens the bar, Left wraps to it.
