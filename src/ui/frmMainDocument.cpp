@@ -52,8 +52,9 @@ bool frmMain::SaveDocument(const std::string& path, std::string& problem) {
     answer = qcom::Bstr("the host did not write it");
   problem = answer.utf8();
   auto told = [&](const std::string& text) {
-    return change_.empty() ? std::string(1, static_cast<char>(std::toupper(text[0]))) + text.substr(1)
-                           : change_ + "; " + text;
+    return change_.empty()
+               ? std::string(1, static_cast<char>(std::toupper(text[0]))) + text.substr(1)
+               : change_ + "; " + text;
   };
   if (problem.empty()) {
     unsaved_ = toldUnsaved_ = false;
