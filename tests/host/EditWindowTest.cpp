@@ -408,18 +408,25 @@ TEST_F(EditWindow, ClosedUnchangedLeavesTheProjectAndRefusesWithoutDisplay) {
   EXPECT_EQ(ReadFile(project), text);
 }
 
-// Waits, running events, until the widget the test names is the active modal one.
-template <class Widget>
-Widget& Await(const char* title = nullptr) {
-  Widget* found = nullptr;
-  QTest::qWaitFor([&] { return (found = ActiveModal<Widget>(title)) != nullptr; }, 3000);
-  if (!found) throw std::runtime_error(std::string("no window ") + (title ? title : ""));
-  return *found;
+// Answers the next question about changes not saved with that button.
+void WhenNotSaved(const char* button, std::string& seen) {
+  When([] { return ActiveModal<QMessageBox>("Not saved"); },
+       [button, &seen](QWidget& box) {
+         seen += static_cast<QMessageBox&>(box).text().toStdString() + "|";
+         QTest::mouseClick(&Child<QPushButton>(box, button), Qt::LeftButton);
+       });
 }
 
-void Answer(QMessageBox& box, const char* button, std::string& seen) {
-  seen += box.text().toStdString() + "|";
-  QTest::mouseClick(&Child<QPushButton>(box, button), Qt::LeftButton);
+// Changes Behaviour_OnCommFailure to its next member through the T&Q menu.
+void ChangeBehaviour(QWidget& w) {
+  When([] { return ActiveModal<QDialog>("Edit value"); },
+       [](QWidget& d) {
+         QTest::keyClick(&Child<QComboBox>(d, "cboEnum"), Qt::Key_Down);
+         QTest::keyClick(&d, Qt::Key_Return);
+       });
+  Press(w, Qt::Key_Q, Qt::AltModifier);
+  Pick("Edit");
+  Pick("Behaviour_OnCommFailure");
 }
 
 TEST_F(EditWindow, AnEditTheProjectCannotTakeIsKeptUntilSavedElsewhereOrKnowinglyDropped) {
@@ -438,29 +445,15 @@ TEST_F(EditWindow, AnEditTheProjectCannotTakeIsKeptUntilSavedElsewhereOrKnowingl
   When([] { return ActiveModal<QMainWindow>(); },
        [&](QWidget& w) {
          if (root) ASSERT_EQ(::seteuid(65534), 0);
-         When([] { return ActiveModal<QDialog>("Edit value"); },
-              [](QWidget& d) {
-                QTest::keyClick(&Child<QComboBox>(d, "cboEnum"), Qt::Key_Down),
-                    QTest::keyClick(&d, Qt::Key_Return);
-              });
-         When([] { return ActiveModal<QMessageBox>("Not saved"); },
-              [&](QWidget& box) {
-                Answer(static_cast<QMessageBox&>(box), "cmdKeepEditing", asked);
-              });
-         Press(w, Qt::Key_Q, Qt::AltModifier);
-         Pick("Edit");
-         Pick("Behaviour_OnCommFailure");
+         WhenNotSaved("cmdKeepEditing", asked);
+         ChangeBehaviour(w);
          titles += w.windowTitle().toStdString() + "|" +
                    Child<QLabel>(w, "lblStatus").text().toStdString() + "|";
          // Closing asks again: first the user stays, then saves elsewhere.
-         When([] { return ActiveModal<QMessageBox>("Not saved"); },
-              [&](QWidget& box) {
-                Answer(static_cast<QMessageBox&>(box), "cmdKeepEditing", asked);
-              });
+         WhenNotSaved("cmdKeepEditing", asked);
          w.close();
          titles += (w.isVisible() ? "open|" : "closed|");
-         When([] { return ActiveModal<QMessageBox>("Not saved"); },
-              [&](QWidget& box) { Answer(static_cast<QMessageBox&>(box), "cmdSaveAs", asked); });
+         WhenNotSaved("cmdSaveAs", asked);
          When([] { return ActiveModal<QFileDialog>(); },
               [&](QWidget& chooser) {
                 auto& name = Child<QLineEdit>(chooser, "fileNameEdit");
@@ -496,20 +489,9 @@ TEST_F(EditWindow, AnEditTheProjectCannotTakeIsKeptUntilSavedElsewhereOrKnowingl
   When([] { return ActiveModal<QMainWindow>(); },
        [&](QWidget& w) {
          if (root) ASSERT_EQ(::seteuid(65534), 0);
-         When([] { return ActiveModal<QDialog>("Edit value"); },
-              [](QWidget& d) {
-                QTest::keyClick(&Child<QComboBox>(d, "cboEnum"), Qt::Key_Down),
-                    QTest::keyClick(&d, Qt::Key_Return);
-              });
-         When([] { return ActiveModal<QMessageBox>("Not saved"); },
-              [&](QWidget& box) {
-                Answer(static_cast<QMessageBox&>(box), "cmdKeepEditing", dropped);
-              });
-         Press(w, Qt::Key_Q, Qt::AltModifier);
-         Pick("Edit");
-         Pick("Behaviour_OnCommFailure");
-         When([] { return ActiveModal<QMessageBox>("Not saved"); },
-              [&](QWidget& box) { Answer(static_cast<QMessageBox&>(box), "cmdDiscard", dropped); });
+         WhenNotSaved("cmdKeepEditing", dropped);
+         ChangeBehaviour(w);
+         WhenNotSaved("cmdDiscard", dropped);
          w.close();
          if (root) ASSERT_EQ(::seteuid(0), 0);
        });
@@ -540,14 +522,7 @@ TEST_F(EditWindow, AWindowGoneFromOutsideEndsTheEditAndALockedProjectNamesItsHol
          char buffer[512];
          while (pipe && std::fgets(buffer, sizeof buffer, pipe)) others += buffer;
          others += "exit " + std::to_string(pipe ? WEXITSTATUS(::pclose(pipe)) : -1);
-         When([] { return ActiveModal<QDialog>("Edit value"); },
-              [](QWidget& d) {
-                QTest::keyClick(&Child<QComboBox>(d, "cboEnum"), Qt::Key_Down),
-                    QTest::keyClick(&d, Qt::Key_Return);
-              });
-         Press(w, Qt::Key_Q, Qt::AltModifier);
-         Pick("Edit");
-         Pick("Behaviour_OnCommFailure");
+         ChangeBehaviour(w);
          // The display server destroys the window, as a window manager or xdotool does.
          struct {
            uint8_t type = 17, pad = 0;
