@@ -21,7 +21,8 @@ namespace host {
 namespace {
 
 std::string Help() {
-  return "usage: tqhost edit FILE [--object N] [--wait SECONDS] [--plugins DIR] [--snvt FILE]\n"
+  return "usage: tqhost edit FILE [--object N] [--wait SECONDS] [--plugins DIR]\n"
+         "                   [--snvt FILE]\n"
          "\n"
          "Opens the component's editor window on object N of the project FILE, as a\n"
          "host does with the object's Show. The window works as in any host:\n"
