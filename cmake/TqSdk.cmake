@@ -2,17 +2,20 @@
 # the platform services and the host interfaces, a CMake package (find_package
 # (Qcom CONFIG): Qcom::qcom, Qcom::qxml, Qcom::qplatform, Qcom::qfaces) and a
 # pkg-config file (qcom). The libraries themselves belong to the runtime, which
-# tqhost and the plug-ins need; the rest is for building a host.
+# tqhost and the plug-ins need, in tq4600's private library folder; the rest
+# is for building a host, which finds them there through a run path that both
+# the CMake package and the pkg-config file give it.
 include(CMakePackageConfigHelpers)
 
 install(TARGETS qcom qxml qplatform qfaces EXPORT QcomTargets
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT sdk
+  LIBRARY DESTINATION ${TQ_INSTALL_PRIVATE_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT sdk
   FILE_SET HEADERS DESTINATION ${TQ_INSTALL_INCLUDE_DIR} COMPONENT sdk)
 install(EXPORT QcomTargets NAMESPACE Qcom::
   DESTINATION ${TQ_INSTALL_CMAKE_DIR} COMPONENT sdk)
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/QcomConfig.cmake.in
-  ${CMAKE_BINARY_DIR}/sdk/QcomConfig.cmake INSTALL_DESTINATION ${TQ_INSTALL_CMAKE_DIR})
+  ${CMAKE_BINARY_DIR}/sdk/QcomConfig.cmake INSTALL_DESTINATION ${TQ_INSTALL_CMAKE_DIR}
+  PATH_VARS TQ_INSTALL_PRIVATE_LIBDIR)
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/sdk/QcomConfigVersion.cmake
   VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/sdk/QcomConfig.cmake ${CMAKE_BINARY_DIR}/sdk/QcomConfigVersion.cmake

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs to build, test and run.
+#   scripts/setup.sh           what building, testing and running need
+#   scripts/setup.sh checks    also what checking the install and the packages
+#                              needs (scripts/check-install.sh, check-package.sh)
 # Idempotent: packages already present are not fetched again, and the
 # package lists are refreshed at most once per run.
 set -euo pipefail
@@ -13,6 +16,11 @@ packages=(
   poppler-utils unzip
   dpkg-dev file binutils
 )
+if [ "${1:-}" = checks ]; then
+  # Debian's package checker, the desktop's validators and caches, the file
+  # type query and the shell completion's helpers.
+  packages+=(lintian desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl bash-completion)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

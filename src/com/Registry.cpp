@@ -15,6 +15,7 @@
 
 #include "com/Boundary.h"
 #include "com/ErrorRecord.h"
+#include "com/FileAccess.h"
 #include "com/RegistryDocument.h"
 
 namespace qcom {
@@ -103,33 +104,6 @@ HRESULT WriteFailure(const std::string& path, const std::string& what, int error
               "registry " + path + " cannot be written: " + what + ": " + OsReason(error));
 }
 
-// Writes the text beside the registry and renames it over the registry, so the
-// file is replaced whole or not at all.
-HRESULT ReplaceFile(const std::string& path, const std::string& text) {
-  std::string temporary = path + ".tmp." + std::to_string(::getpid());
-  FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-  if (fd.get() < 0) return WriteFailure(path, temporary, errno);
-  auto abandon = [&](int error) {
-    ::unlink(temporary.c_str());
-    return WriteFailure(path, temporary, error);
-  };
-  size_t done = 0;
-  while (done < text.size()) {
-    ssize_t n = ::write(fd.get(), text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return abandon(errno);
-    done += static_cast<size_t>(n);
-  }
-  if (::fsync(fd.get()) != 0) return abandon(errno);
-  if (fd.Close() != 0) return abandon(errno);
-  if (::rename(temporary.c_str(), path.c_str()) != 0) return abandon(errno);
-  // The rename itself reaches the disk with the folder.
-  std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  FileDescriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY));
-  if (dir.get() >= 0) ::fsync(dir.get());
-  return S_OK;
-}
-
 // One locked read-change-replace cycle.
 template <class Change>
 HRESULT Update(const std::string& path, Change change) {
@@ -148,7 +122,12 @@ HRESULT Update(const std::string& path, Change change) {
   HRESULT hr = Load(path, doc);
   if (FAILED(hr)) return hr;
   change(doc);
-  return ReplaceFile(path, doc.Serialize());
+  if (HRESULT written = ReplaceFile(path, doc.Serialize()); FAILED(written)) {
+    auto record = TakeErrorRecord();
+    return Fail(REGDB_E_WRITEREGDB, "registry " + path + " cannot be written: " +
+                                        (record ? record->description : HresultText(written)));
+  }
+  return S_OK;
 }
 
 // No exception leaves the registry: running out of memory is an answer too.

@@ -57,6 +57,8 @@ constexpr HRESULT SELFREG_E_CLASS = MakeHresult(0x80040201);
 // The object definition could not be loaded (recorded by the application object).
 constexpr HRESULT QORDB_E_DEFINITION = MakeHresult(0x80040201);
 constexpr HRESULT STG_E_FILENOTFOUND = MakeHresult(0x80030002);
+// A write refused because its target is one of the files the command reads.
+constexpr HRESULT STG_E_SHAREVIOLATION = MakeHresult(0x80030020);
 constexpr HRESULT XML_E_PARSE = MakeHresult(0xC00CE500);
 
 constexpr bool SUCCEEDED(HRESULT hr) {

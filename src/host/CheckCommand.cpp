@@ -24,6 +24,7 @@ std::string Help() {
          "one line per finding: the object, the parameter (or \"modules\", \"stream\")\n"
          "and what is wrong. It finds module chains the configuration tree forbids,\n"
          "a catalogue that lacks the SNVT types of the definition or of a parameter,\n"
+         "modules, channels and values of the project the object cannot place,\n"
          "values outside their type's limits, not members of their enumeration or\n"
          "longer than their text type allows (as tqhost set checks them), values\n"
          "whose encoding fails or is clamped, and a stream shorter than its types\n"
@@ -70,14 +71,21 @@ int RunCheck(const std::vector<std::string>& words) {
   std::map<std::string, std::string> refusals;
   for (size_t i = 0; i < project.entries().size(); ++i) {
     const std::string label = ObjectLabel(path, project, i);
-    auto object = LoadProjectObject(session, project, i, path, error);
+    qxml::ElementPtr saved;
+    std::vector<LostPart> lost;
+    auto object = LoadProjectObject(session, project, i, path, error,
+                                    {.onLoss = OnLoss::kReport, .saved = &saved, .lost = &lost});
     if (!object) {
       // A forbidden chain or a catalogue that serves none of the type's SNVT
       // types: the object is not placed, so nothing else of it can be checked.
       findings.push_back({i, "modules", AfterLabel(error, label)});
       continue;
     }
-    qxml::ElementPtr saved = object->SavedElement();
+    // What the object skipped is missing from its stream, or at least from
+    // the project once the object is written back.
+    for (const LostPart& part : lost)
+      findings.push_back(
+          {i, part.unplaced ? "modules" : "saved element", "the object cannot place " + part.what});
     for (const ObjectParameter& parameter : ObjectParameters(explainer, *object, saved.get())) {
       if (parameter.snvtId.empty()) continue;
       if (!explainer.Type(parameter.snvtId).known) {

@@ -1,6 +1,7 @@
 #include "host/ComponentSession.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "com/Creation.h"
@@ -9,13 +10,14 @@
 #include "com/TextRules.h"
 #include "com/Utf.h"
 #include "host/BundledFiles.h"
+#include "host/TrustedLibrary.h"
 #include "host/XmlFiles.h"
 #include "xml/Elements.h"
 
 namespace host {
 
 std::string LastErrorText(HRESULT hr) {
-  std::string text = "error " + qcom::HresultText(hr);
+  std::string text = hr == E_OUTOFMEMORY ? "out of memory" : "error " + qcom::HresultText(hr);
   if (auto record = qcom::TakeErrorRecord(); record && !record->description.empty())
     text = record->description;
   // The registry is never overwritten while it cannot be read, so only the user can mend it.
@@ -54,12 +56,19 @@ std::string EnsureRegistered(const std::string& progId, const std::string& libra
   qcom::ClassRegistration current;
   HRESULT hr = registry.FindProgId(progId, clsid);
   if (SUCCEEDED(hr)) hr = registry.FindClass(clsid, current);
+  const std::string writable = WritableByOthers(libraryPath);
   if (SUCCEEDED(hr)) {
     std::error_code ec;
-    if (std::filesystem::equivalent(current.library, libraryPath, ec)) return {};
+    if (std::filesystem::equivalent(current.library, libraryPath, ec)) {
+      // Registered on purpose (tqhost regsvr --force), yet never loaded without a word.
+      if (!writable.empty())
+        std::fprintf(stderr, "tqhost: warning: %s can be written by any user\n", writable.c_str());
+      return {};
+    }
   } else if (hr == REGDB_E_READREGDB) {
     return LastErrorText(hr);  // a corrupt registry is reported, never overwritten
   }
+  if (!writable.empty()) return UntrustedLibrary(libraryPath, writable);
   hr = qcom::RegisterServer(libraryPath, false);
   if (FAILED(hr)) return "cannot register " + libraryPath + ": " + LastErrorText(hr);
   return {};

@@ -1,11 +1,54 @@
 #include "host/CsvText.h"
 
+#include <algorithm>
+
 namespace host {
+
+namespace {
+
+bool StartsFormula(char c) {
+  return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
+}
+
+// A sign, digits with one decimal point or comma, and an exponent: what a
+// spreadsheet reads as a number however it starts.
+bool PlainNumber(std::string_view text) {
+  size_t i = text.empty() || (text[0] != '+' && text[0] != '-') ? 0 : 1;
+  auto digits = [&] {
+    const size_t from = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    return i > from;
+  };
+  bool whole = digits();
+  if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
+    ++i;
+    whole = digits() || whole;
+  }
+  if (!whole) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (!digits()) return false;
+  }
+  return i == text.size();
+}
+
+// Whether a field is written with the guard: when it would start a formula
+// once any guards already in front of it are taken off, so that reading,
+// which takes one off, gives every field back as it was.
+bool NeedsGuard(std::string_view field) {
+  std::string_view rest =
+      field.substr(std::min(field.find_first_not_of(kFormulaGuard), field.size()));
+  return !rest.empty() && StartsFormula(rest[0]) && !PlainNumber(rest);
+}
+
+}  // namespace
 
 std::string CsvLine(const std::vector<std::string>& fields) {
   std::string line;
   for (size_t i = 0; i < fields.size(); ++i) {
-    const std::string& field = fields[i];
+    std::string field = fields[i];
+    if (NeedsGuard(field)) field.insert(field.begin(), kFormulaGuard);
     if (i > 0) line += ',';
     const bool quoted = field.find_first_of(",;\"\r\n") != std::string::npos ||
                         (!field.empty() && (field.front() == ' ' || field.back() == ' '));
@@ -48,6 +91,11 @@ bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, std::string
         error = "line " + std::to_string(line) + ": a quote inside a field that is not quoted";
         return false;
       } else if (c == separator) {
+        if (record.fields.size() == kMaxCsvFields) {
+          error = "line " + std::to_string(record.line) + ": more than " +
+                  std::to_string(kMaxCsvFields) + " fields";
+          return false;
+        }
         record.fields.emplace_back();
         wasQuoted = false;
       } else if (c == '\n') {
@@ -62,6 +110,9 @@ bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, std::string
       return false;
     }
     ++line;
+    for (std::string& field : record.fields)
+      if (!field.empty() && field[0] == kFormulaGuard && NeedsGuard(field))
+        field.erase(field.begin());
     const bool blank = record.fields.size() == 1 && record.fields[0].empty() && !wasQuoted;
     if (!blank) records.push_back(std::move(record));
   }

@@ -106,13 +106,15 @@ int RunDiff(const std::vector<std::string>& words) {
     inA[j] = true;
     // An object saved alike in both files loads alike: nothing differs.
     if (XmlOf(a.entries()[i].saved.get()) == XmlOf(b.entries()[j].saved.get())) continue;
-    auto objectA = LoadProjectObject(session, a, i, pathA, error);
+    qxml::ElementPtr savedA, savedB;
+    auto objectA = LoadProjectObject(session, a, i, pathA, error,
+                                     {.onLoss = OnLoss::kRefuseUnplaced, .saved = &savedA});
     if (!objectA) return Fail("diff", error, kExitInput);
-    auto objectB = LoadProjectObject(session, b, j, pathB, error);
+    auto objectB = LoadProjectObject(session, b, j, pathB, error,
+                                     {.onLoss = OnLoss::kRefuseUnplaced, .saved = &savedB});
     if (!objectB) return Fail("diff", error, kExitInput);
     const std::string label = ObjectName(b, j) + ": ";
 
-    qxml::ElementPtr savedA = objectA->SavedElement(), savedB = objectB->SavedElement();
     std::vector<std::string> modulesA = ModuleIds(savedA.get());
     std::vector<std::string> modulesB = ModuleIds(savedB.get());
     for (size_t k = 0; k < std::max(modulesA.size(), modulesB.size()); ++k) {

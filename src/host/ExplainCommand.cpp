@@ -85,10 +85,12 @@ int RunExplain(const std::vector<std::string>& words) {
   int code = kExitOk;
   for (size_t i = 0; i < project.entries().size(); ++i) {
     if (only && i + 1 != *only) continue;
-    auto object = LoadProjectObject(session, project, i, path, error);
+    qxml::ElementPtr saved;
+    auto object = LoadProjectObject(session, project, i, path, error,
+                                    {.onLoss = OnLoss::kRefuseUnplaced, .saved = &saved});
     if (!object) return Fail("explain", error, kExitInput);
     const std::string label = ObjectLabel(path, project, i);
-    StreamExplanation explained = explainer.Explain(*object, object->SavedElement().get());
+    StreamExplanation explained = explainer.Explain(*object, saved.get());
     if (i > 0 && !only) std::printf("\n");
     PrintExplanation(label, explained);
     if (!explained.mismatch.empty()) {

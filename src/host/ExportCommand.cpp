@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "com/FileAccess.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
@@ -51,13 +52,15 @@ int RunExport(const std::vector<std::string>& words) {
   ProjectFile project;
   if (!project.Read(path, error) || (number && !HoldsObject(path, project, *number, error)))
     return Fail("export", error, kExitInput);
+  qcom::KeepUnwritten(path);  // OUT never takes the place of the project
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("export", error, kExitInput);
   std::string text = CsvLine(kParameterCsvHeader);
   size_t rows = 0, objects = 0;
   for (size_t i = 0; i < project.entries().size(); ++i) {
     if (number && i + 1 != *number) continue;
-    auto object = LoadProjectObject(session, project, i, path, error);
+    auto object =
+        LoadProjectObject(session, project, i, path, error, {.onLoss = OnLoss::kRefuseUnplaced});
     if (!object) return Fail("export", error, kExitInput);
     const ObjectIdentity& identity = project.entries()[i].identity;
     ++objects;

@@ -172,7 +172,8 @@ int RunGet(const std::vector<std::string>& words) {
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("get", error, kExitInput);
   const size_t index = *number - 1;
-  auto object = LoadProjectObject(session, project, index, path, error);
+  auto object =
+      LoadProjectObject(session, project, index, path, error, {.onLoss = OnLoss::kRefuseUnplaced});
   if (!object) return Fail("get", error, kExitInput);
   const std::string label = ObjectLabel(path, project, index);
   std::vector<ParameterValue> values = ReadParameterValues(session, *object);

@@ -121,10 +121,17 @@ int RunImport(const std::vector<std::string>& words) {
       continue;
     }
     std::optional<size_t> index;
-    for (size_t i = 0; i < project.entries().size() && !index; ++i)
-      if (project.entries()[i].identity.uniqueId == f[0]) index = i;
+    size_t holders = 0;
+    for (size_t i = 0; i < project.entries().size(); ++i)
+      if (project.entries()[i].identity.uniqueId == f[0] && holders++ == 0) index = i;
     if (!index) {
       problems.push_back(where + path + " has no object with the ID " + f[0]);
+      continue;
+    }
+    // A row cannot say which of them it means.
+    if (holders > 1) {
+      problems.push_back(where + path + " has " + std::to_string(holders) +
+                         " objects with the ID " + f[0] + "; give each object its own ID");
       continue;
     }
     const std::string& userName = project.entries()[*index].identity.userName;

@@ -1,5 +1,6 @@
 #include "host/PlacedObject.h"
 
+#include "com/ErrorRecord.h"
 #include "host/HostSink.h"
 #include "xml/Dom.h"
 
@@ -23,7 +24,11 @@ std::unique_ptr<PlacedObject> PlacedObject::Place(const ComponentSession& sessio
   object->Init(type.get(), &errorCode, &ok);
   VariantClear(&errorCode);
   if (ok != VARIANT_TRUE) {
-    error = "the object type " + identity.type + " cannot be initialised";
+    // The object records the parse error of its definition: the line, then the reason.
+    auto record = qcom::TakeErrorRecord();
+    const std::string& why = record ? record->description : std::string();
+    error = "the object type " + identity.type + " cannot be initialised" +
+            (why.empty() ? std::string() : ": " + why.substr(why.rfind('\r') + 1));
     return nullptr;
   }
   object->Create();

@@ -4,6 +4,7 @@
 
 #include "com/Utf.h"
 #include "host/Commands.h"
+#include "host/WrittenBack.h"
 #include "host/XmlFiles.h"
 #include "xml/Dom.h"
 #include "xml/XmlCharacters.h"
@@ -14,6 +15,10 @@ namespace {
 
 // The identity attributes in the order the host writes them.
 void WriteIdentity(IXMLDOMElement* wrapper, const ObjectIdentity& identity) {
+  // Always in this order, after any attribute of another tool's.
+  for (const char* name : {"type", "progId", "key", "globalKey", "extendedKey", "uniqueId", "tag",
+                           "userName", "x", "y", "exportIndex"})
+    wrapper->removeAttribute(qcom::Bstr(name).get());
   qxml::SetAttribute(wrapper, "type", identity.type);
   qxml::SetAttribute(wrapper, "progId", identity.progId);
   qxml::SetAttribute(wrapper, "key", identity.key);
@@ -145,16 +150,31 @@ void ProjectFile::Replace(size_t index, const PlacedObject& object) {
                                       : static_cast<IXMLDOMNode*>(document_.get());
   qxml::NodePtr removed;
   parent->removeChild(entry.saved.get(), removed.put());
-  object.SaveInto(document_.get(), parent, entry.wrapper ? form_ : SaveForm::kNormal);
+  const SaveForm form = entry.wrapper ? form_ : SaveForm::kNormal;
+  object.SaveInto(document_.get(), parent, form);
   entry.identity = object.Identity();
+  qxml::ElementPtr saved;
   if (entry.wrapper) {
     WriteIdentity(entry.wrapper.get(), entry.identity);
     std::vector<qxml::ElementPtr> inside = qxml::ChildElements(entry.wrapper.get());
-    entry.saved = inside.empty() ? nullptr : inside.back();
+    saved = inside.empty() ? nullptr : inside.back();
   } else {
     root_ = qxml::RootOf(document_.get());
-    entry.saved = root_;
+    saved = root_;
   }
+  // What people wrote into the object's element that the object does not
+  // write itself stays; another form has elements of its own.
+  if (saved && form == SaveForm::kNormal) CarryOver(removed.get(), saved.get());
+  entry.saved = saved;
+}
+
+void ProjectFile::SetForm(SaveForm form) {
+  form_ = form;
+  if (bare_) return;
+  if (form == SaveForm::kNormal)
+    root_->removeAttribute(qcom::Bstr("form").get());
+  else
+    qxml::SetAttribute(root_.get(), "form", SaveFormName(form));
 }
 
 bool ProjectFile::Write(const std::string& path, std::string& error) {
@@ -173,9 +193,7 @@ std::string UnwritableText(std::string_view text) {
   if (qcom::ValidUtf8Length(text) != text.size()) return "the text is not valid UTF-8";
   auto bad = qxml::FirstNonXmlCharacter(text);
   if (!bad) return {};
-  char code[16];
-  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*bad));
-  return std::string("a project file cannot hold the character ") + code;
+  return "a project file cannot hold the character " + qxml::CharacterName(*bad);
 }
 
 std::string ObjectLabel(const std::string& path, const ProjectFile& project, size_t index) {
@@ -213,7 +231,8 @@ std::string ChainProblem(const ComponentSession& session, const ProjectEntry& en
 
 std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
                                                 const ProjectFile& project, size_t index,
-                                                const std::string& path, std::string& error) {
+                                                const std::string& path, std::string& error,
+                                                const LoadOptions& options) {
   const ProjectEntry& entry = project.entries().at(index);
   auto object = PlacedObject::Place(session, entry.identity, error);
   // The object places whatever the element lists, so the tree is asked first.
@@ -223,6 +242,25 @@ std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
     return nullptr;
   }
   object->Load(entry.saved.get());
+  // What the object skipped would be gone from the project once it is written
+  // back, and from the stream it builds.
+  qxml::ElementPtr rewritten = object->SavedElement();
+  std::vector<LostPart> lost = LostParts(entry.saved.get(), rewritten.get());
+  std::vector<std::string> refused;
+  for (const LostPart& part : lost)
+    if (options.onLoss == OnLoss::kRefuse ||
+        (options.onLoss == OnLoss::kRefuseUnplaced && part.unplaced))
+      refused.push_back(part.what);
+  if (!refused.empty()) {
+    const char* them = refused.size() == 1 ? "it" : "them";
+    error = ObjectLabel(path, project, index) + ": cannot place " + JoinNames(refused, ", ") +
+            (options.onLoss == OnLoss::kRefuse ? "; writing the object back would lose "
+                                               : "; what it shows would lack ") +
+            them;
+    return nullptr;
+  }
+  if (options.lost) *options.lost = std::move(lost);
+  if (options.saved) *options.saved = rewritten;
   return object;
 }
 

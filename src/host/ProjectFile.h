@@ -8,6 +8,7 @@
 #include "host/ObjectIdentity.h"
 #include "host/PlacedObject.h"
 #include "host/SaveForm.h"
+#include "host/WrittenBack.h"
 #include "xml/Elements.h"
 
 // The host's project file: any number of placed objects, each an "Object"
@@ -45,8 +46,11 @@ class ProjectFile {
   // Appends an object: its identity and its element in the project's form.
   void Add(const PlacedObject& object);
   // Replaces the i-th (0-based) object by what the object saves now; a bare
-  // file stays a bare saved element.
+  // file stays a bare saved element. Comments and elements the object does
+  // not know stay in its element (see CarryOver).
   void Replace(size_t index, const PlacedObject& object);
+  // The form objects are saved in from now on, as the root element says.
+  void SetForm(SaveForm form);
 
   // Replaces the file whole (see WriteXmlFile); false with error set on failure.
   bool Write(const std::string& path, std::string& error);
@@ -67,13 +71,29 @@ class ProjectFile {
 
 namespace host {
 
+// What loading an object does about parts of its saved element the object
+// would not write back (see LostParts).
+enum class OnLoss {
+  kRefuse,          // a command that writes the project: the part would be gone
+  kRefuseUnplaced,  // one that reads it: a module or channel missing from what it shows
+  kReport,          // check: each part is handed back, the load goes on
+};
+
+struct LoadOptions {
+  OnLoss onLoss = OnLoss::kRefuse;
+  qxml::ElementPtr* saved = nullptr;      // receives what the object saves after loading
+  std::vector<LostPart>* lost = nullptr;  // with kReport: the parts
+};
+
 // Places the object of the i-th (0-based) entry and loads its saved element,
 // once the configuration tree of its type allows the chain of modules the
 // element lists. Null on failure, with error set to one line naming the file
-// and the object.
+// and the object: also when options.onLoss refuses a part the object would
+// not write back (a module it cannot place, a value it does not take).
 std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
                                                 const ProjectFile& project, size_t index,
-                                                const std::string& path, std::string& error);
+                                                const std::string& path, std::string& error,
+                                                const LoadOptions& options = {});
 
 // "FILE: object N (TYPE)", how messages name an object of a project.
 std::string ObjectLabel(const std::string& path, const ProjectFile& project, size_t index);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "com/Boundary.h"
+#include "com/FileAccess.h"
 #include "com/TextRules.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
@@ -96,13 +97,15 @@ int RunReport(const std::vector<std::string>& words) {
   std::string error;
   ProjectFile project;
   if (!project.Read(path, error)) return Fail("report", error, kExitInput);
+  qcom::KeepUnwritten(path);  // no report takes the place of the project
   const size_t count = project.entries().size();
   if (only && !HoldsObject(path, project, *only, error)) return Fail("report", error, kExitInput);
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("report", error, kExitInput);
   const size_t first = only ? *only - 1 : 0, last = only ? *only : count;
   for (size_t i = first; i < last; ++i) {
-    auto object = LoadProjectObject(session, project, i, path, error);
+    auto object =
+        LoadProjectObject(session, project, i, path, error, {.onLoss = OnLoss::kRefuseUnplaced});
     if (!object) return Fail("report", error, kExitInput);
     const std::string file = NumberedPath(out, i - first, last - first);
     if (!WriteReport(*object, file, error))

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "com/FileAccess.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
@@ -31,13 +32,13 @@ std::string Help() {
          "form keeps it as CDB); when an object can build none, nothing is written\n"
          "and the exit code is 1.\n" +
          kPlacingChecksHelp + "\n" +
-         HelpColumns(
-             WithSessionOptions({{"-o OUT",
-                                  "project file to write (replaced whole; may be FILE), or -\n"
-                                  "for standard output; it is locked from before FILE is read\n"
-                                  "until it is replaced"},
-                                 {"--form FORM", "save form, in any letter case (default: normal)"},
-                                 LockWaitHelpRow()}));
+         HelpColumns(WithSessionOptions(
+             {{"-o OUT",
+               "project file to write (replaced whole; not FILE itself),\n"
+               "or - for standard output; it is locked from before FILE is\n"
+               "read until it is replaced"},
+              {"--form FORM", "save form, in any letter case (default: normal)"},
+              LockWaitHelpRow()}));
 }
 }  // namespace
 
@@ -55,8 +56,7 @@ int RunSave(const std::vector<std::string>& words) {
                 kExitUsage);
   const std::string& path = args.positional()[0];
 
-  // OUT is locked before FILE is read: when they are the same file, reading
-  // and replacing it is one step no other command's change falls between.
+  // OUT is a project of its own, held until it is replaced as every project is.
   std::string error;
   auto wait = LockWaitOf(args, error);
   if (!wait) return Fail("save", error, kExitUsage);
@@ -65,9 +65,14 @@ int RunSave(const std::vector<std::string>& words) {
     return Fail("save", error, kExitInput);
   ProjectFile project;
   if (!project.Read(path, error)) return Fail("save", error, kExitInput);
+  qcom::KeepUnwritten(path);  // OUT never takes the place of the project it is made from
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("save", error, kExitInput);
-  ProjectFile saved(*form);
+  // A project is saved as itself in the new form, so what it holds beside its
+  // objects (comments, its own identity attributes) stays; a bare saved
+  // element becomes a project.
+  ProjectFile bareSaved(*form);
+  if (!project.bare()) project.SetForm(*form);
   for (size_t i = 0; i < project.entries().size(); ++i) {
     auto object = LoadProjectObject(session, project, i, path, error);
     if (!object) return Fail("save", error, kExitInput);
@@ -78,8 +83,12 @@ int RunSave(const std::vector<std::string>& words) {
                   ObjectLabel(path, project, i) + ": no configuration stream; " + *output +
                       " is not written",
                   kExitInput);
-    saved.Add(*object);
+    if (project.bare())
+      bareSaved.Add(*object);
+    else
+      project.Replace(i, *object);
   }
+  ProjectFile& saved = project.bare() ? bareSaved : project;
   if (!saved.WriteOutput(*output, error)) return Fail("save", error, kExitInput);
   if (*output == kStandardOutput) return kExitOk;  // standard output holds the project only
   std::printf("%s: %s, %s form\n", output->c_str(),

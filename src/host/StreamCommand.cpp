@@ -38,7 +38,8 @@ int RunStream(const std::vector<std::string>& words) {
   if (!session.Open(args, error)) return Fail("stream", error, kExitInput);
   int code = kExitOk;
   for (size_t i = 0; i < project.entries().size(); ++i) {
-    auto object = LoadProjectObject(session, project, i, path, error);
+    auto object =
+        LoadProjectObject(session, project, i, path, error, {.onLoss = OnLoss::kRefuseUnplaced});
     if (!object) return Fail("stream", error, kExitInput);
     std::string stream = object->Stream();
     std::printf("%s\n", stream.c_str());

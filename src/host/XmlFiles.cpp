@@ -4,10 +4,11 @@
 #include <filesystem>
 
 #include "com/ErrorRecord.h"
+#include "com/FileAccess.h"
 #include "com/Variant.h"
 #include "host/ComponentSession.h"
 #include "xml/Elements.h"
-#include "xml/FileAccess.h"
+#include "xml/XmlCharacters.h"
 
 namespace host {
 
@@ -24,10 +25,10 @@ std::string WriteFailure(HRESULT hr, const std::string& path) {
   std::filesystem::path folder = std::filesystem::absolute(path, ec).parent_path();
   if (!std::filesystem::is_directory(folder, ec))
     return "cannot write " + path + ": the folder " + folder.string() + " does not exist";
-  if (std::string kind = qxml::SpecialFileKind(path); !kind.empty())
-    return "cannot write " + path + ": it is " + kind + ", not a regular file";
-  if (hr == E_ACCESSDENIED) return "cannot write " + path + ": access denied";
-  return "cannot write " + path + ": " + LastErrorText(hr) + "; an existing file is left as it was";
+  const std::string why = "cannot write " + path + ": " + LastErrorText(hr);
+  // A refusal never touched the file; a failed write may have come half way.
+  if (hr == E_ACCESSDENIED || hr == STG_E_SHAREVIOLATION) return why;
+  return why + "; an existing file is left as it was";
 }
 
 }  // namespace
@@ -35,8 +36,13 @@ std::string WriteFailure(HRESULT hr, const std::string& path) {
 qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& error) {
   auto document = qxml::CreateDocument();
   VARIANT_BOOL ok = VARIANT_FALSE;
-  document->load(qcom::Variant(path).raw(), &ok);
+  const HRESULT hr = document->load(qcom::Variant(path).raw(), &ok);
   if (ok == VARIANT_TRUE) return document;
+  if (FAILED(hr)) {
+    // Not a parse error: the load itself failed (out of memory).
+    error = path + ": " + LastErrorText(hr);
+    return nullptr;
+  }
   qcom::ComPtr<IXMLDOMParseError> parseError;
   document->get_parseError(parseError.put());
   qcom::Bstr reason;
@@ -68,6 +74,10 @@ bool PrintXml(IXMLDOMDocument* document, std::string& error) {
     error = "cannot write to standard output: the document has no element";
     return false;
   }
+  if (std::string problem = qxml::NonXmlCharacterProblem(*text); !problem.empty()) {
+    error = "cannot write the project to standard output: " + problem;
+    return false;
+  }
   std::fwrite(text->data(), 1, text->size(), stdout);
   return true;
 }
@@ -78,7 +88,7 @@ bool WriteTextOutput(const std::string& output, std::string_view text, std::stri
     return true;
   }
   qcom::ClearErrorRecord();
-  HRESULT hr = qxml::ReplaceFile(output, text);
+  HRESULT hr = qcom::ReplaceFile(output, text);
   if (SUCCEEDED(hr)) return true;
   error = WriteFailure(hr, output);
   return false;
@@ -94,7 +104,10 @@ bool ReadTextInput(const std::string& input, std::string& text, std::string& err
     return false;
   }
   std::string reason;
-  if (SUCCEEDED(qxml::ReadWholeFile(input, text, reason))) return true;
+  if (SUCCEEDED(qcom::ReadWholeFile(input, text, reason))) {
+    qcom::KeepUnwritten(input);  // what a command reads is never what it writes
+    return true;
+  }
   error = input + ": " + reason;
   return false;
 }

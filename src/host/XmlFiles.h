@@ -33,7 +33,8 @@ bool PrintXml(IXMLDOMDocument* document, std::string& error);
 // same refusals), or prints the text for "-".
 bool WriteTextOutput(const std::string& output, std::string_view text, std::string& error);
 
-// Reads a whole text file, or standard input for "-". False with error set to
+// Reads a whole text file, or standard input for "-", and marks the file as an
+// input no write replaces (see qcom::KeepUnwritten). False with error set to
 // one line naming the file and why.
 bool ReadTextInput(const std::string& input, std::string& text, std::string& error);
 

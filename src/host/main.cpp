@@ -8,6 +8,8 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "host/ExitCodes.h"
 #include "host/HelpText.h"
 #include "host/NearestName.h"
+#include "host/TerminalText.h"
 
 namespace {
 // A standard descriptor closed at the start would be handed to the next file
@@ -136,13 +139,27 @@ int Run(std::vector<std::string> words) {
 
 int main(int argc, char** argv) {
   HoldStandardDescriptors();
+  host::GuardTerminalStreams();
   std::setlocale(LC_ALL, "");
   std::vector<std::string> words(argv + 1, argv + argc);
   if (words.empty()) {
     std::fputs(Help().c_str(), stderr);
     return host::kExitUsage;
   }
-  int code = CheckStandardOutput(words.front(), Run(words));
+  int code = host::kExitInput;
+  try {
+    code = Run(words);
+  } catch (const std::bad_alloc&) {
+    // Whatever the command was writing is written whole or not at all.
+    code = host::Fail(words.front(), "out of memory; a file being written is left as it was",
+                      host::kExitInput);
+  } catch (const std::exception& e) {
+    code =
+        host::Fail(words.front(),
+                   std::string("failed: ") + e.what() + "; a file being written is left as it was",
+                   host::kExitInput);
+  }
+  code = CheckStandardOutput(words.front(), code);
   CoFreeUnusedLibraries();
   return code;
 }

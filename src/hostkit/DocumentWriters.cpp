@@ -1,10 +1,11 @@
 #include "hostkit/DocumentWriters.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 #include <QTextDocumentWriter>
 #include <filesystem>
 
+#include "com/ErrorRecord.h"
+#include "com/FileAccess.h"
 #include "com/TextRules.h"
 #include "hostkit/PdfPages.h"
 
@@ -22,8 +23,8 @@ std::optional<DocumentFormat> FormatOfPath(const std::string& path) {
 
 std::string WriteDocument(const QTextDocument& document, const std::string& path,
                           DocumentFormat format, const PageHeading& heading) {
-  // The writers close the device they write to, which a save file must not
-  // be, so they write into memory first.
+  // The writers close the device they write to, so they write into memory
+  // first; the file is then written as every file of the system is.
   QBuffer bytes;
   bytes.open(QIODevice::WriteOnly);
   bool written = false;
@@ -35,11 +36,13 @@ std::string WriteDocument(const QTextDocument& document, const std::string& path
   }
   const std::string failed = "cannot write " + path + ": ";
   if (!written) return failed + "the document could not be laid out";
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data()) != bytes.data().size() ||
-      !file.commit())
-    return failed + file.errorString().toStdString();
-  return {};
+  const QByteArray& data = bytes.data();
+  qcom::ClearErrorRecord();
+  const HRESULT hr =
+      qcom::ReplaceFile(path, std::string_view(data.constData(), static_cast<size_t>(data.size())));
+  if (SUCCEEDED(hr)) return {};
+  auto record = qcom::TakeErrorRecord();
+  return failed + (record ? record->description : qcom::HresultText(hr));
 }
 
 }  // namespace hostkit

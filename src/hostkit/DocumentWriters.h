@@ -25,7 +25,8 @@ struct PageHeading {
 };
 
 // Writes the document; a file already at path is replaced only once the new
-// one is complete. Empty on success, else the reason, as the system gives it.
+// one is complete, and never when it is one of the command's inputs (see
+// qcom::ReplaceFile). Empty on success, else the reason, in words.
 std::string WriteDocument(const QTextDocument& document, const std::string& path,
                           DocumentFormat format, const PageHeading& heading);
 

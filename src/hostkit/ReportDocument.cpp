@@ -1,5 +1,7 @@
 #include "hostkit/ReportDocument.h"
 
+#include "com/TextRules.h"
+
 #include <QDate>
 #include <filesystem>
 #include <vector>
@@ -58,11 +60,25 @@ std::string ReportDocument::ObjectName() const {
   return {};
 }
 
+namespace {
+// Far more than any name or value of an object needs.
+constexpr size_t kMaxPrintedField = 4096;
+}  // namespace
+
 HRESULT ReportDocument::Write(const std::string& path, const char* member) {
   const auto format = FormatOfPath(path);
   if (!format)
     return Fail(E_INVALIDARG, member,
                 "'" + path + "' names no document format; the formats are " + kDocumentExtensions);
+  // Laying out a line without end takes longer the longer it is: a page is
+  // refused such a text at once rather than after minutes.
+  if (*format == DocumentFormat::kPdf)
+    for (const auto& [field, text] : fields_)
+      if (const size_t length = qcom::text::Length(text); length > kMaxPrintedField)
+        return Fail(E_INVALIDARG, member,
+                    "the field " + field + " holds " + std::to_string(length) +
+                        " characters; a printed report takes at most " +
+                        std::to_string(kMaxPrintedField) + " in a field");
   const PageHeading heading{QString::fromStdString(ObjectName()), QString::fromStdString(Today())};
   const std::string error = WriteDocument(*document_.document, path, *format, heading);
   if (!error.empty()) return Fail(E_FAIL, member, error);

@@ -77,10 +77,4 @@ std::string ModuleFolder(const void* addressInModule) {
   return folder;
 }
 
-std::string NativePath(std::string_view path) {
-  std::string native(path);
-  std::replace(native.begin(), native.end(), '\\', '/');
-  return native;
-}
-
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "com/FileAccess.h"
 #include "platform/Api.h"
 
 // The file-system side of the system: folder listings in the order the system
@@ -30,6 +31,6 @@ QPLATFORM_API std::string FirstMatch(const std::string& dir, std::string_view pa
 QPLATFORM_API std::string ModuleFolder(const void* addressInModule);
 
 // A file path as the system writes it ("\" separators) in the platform's form.
-QPLATFORM_API std::string NativePath(std::string_view path);
+using qcom::NativePath;
 
 }  // namespace platform

@@ -5,12 +5,13 @@
 //   tqicons --label 4AI --color 2060c0 -o 4AI.ico
 
 #include <cstdio>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "com/ErrorRecord.h"
+#include "com/FileAccess.h"
 #include "platform/IcoEncoder.h"
 #include "platform/LabelIcon.h"
 #include "platform/PixelFont.h"
@@ -92,12 +93,11 @@ int main(int argc, char** argv) {
   }
 
   std::vector<uint8_t> bytes = platform::EncodeIco(*icon);
-  std::ofstream out(*output, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    std::fprintf(stderr, "tqicons: cannot write %s\n", output->c_str());
+  if (FAILED(qcom::ReplaceFile(
+          *output, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())))) {
+    auto record = qcom::TakeErrorRecord();
+    std::fprintf(stderr, "tqicons: cannot write %s: %s\n", output->c_str(),
+                 record ? record->description.c_str() : "failed");
     return 1;
   }
   return 0;

@@ -1,9 +1,11 @@
 #include "xml/DomDocument.h"
 
+#include "com/ErrorRecord.h"
+#include "com/FileAccess.h"
 #include "xml/DomParseError.h"
-#include "xml/FileAccess.h"
 #include "xml/NodeFactory.h"
 #include "xml/SourceDecoding.h"
+#include "xml/XmlCharacters.h"
 #include "xml/XmlNames.h"
 #include "xml/XmlParser.h"
 #include "xml/XmlWriter.h"
@@ -129,7 +131,7 @@ HRESULT DomDocument::load(VARIANT path, VARIANT_BOOL* ok) {
     std::string url = qcom::BstrToUtf8(path.bstrVal);
     std::string bytes;
     std::string reason;
-    HRESULT hr = ReadWholeFile(NativePath(url), bytes, reason);
+    HRESULT hr = qcom::ReadWholeFile(qcom::NativePath(url), bytes, reason);
     if (FAILED(hr)) {
       Fail(ParseErrorInfo{hr, reason, "", url, 0, 0, 0}, ok);
       return S_FALSE;
@@ -174,9 +176,12 @@ HRESULT DomDocument::save(VARIANT path) {
   return qcom::Guarded([&] {
     std::optional<std::string> text = FileText();
     if (!text) return E_FAIL;
-    std::string target = NativePath(qcom::BstrToUtf8(path.bstrVal));
+    // Other readers refuse such a file, and so would this one.
+    if (std::string problem = NonXmlCharacterProblem(*text); !problem.empty())
+      return qcom::RecordError(E_INVALIDARG, "qxml", "the document cannot be saved: " + problem);
+    std::string target = qcom::NativePath(qcom::BstrToUtf8(path.bstrVal));
     if (target.empty()) return E_INVALIDARG;
-    return ReplaceFile(target, *text);
+    return qcom::ReplaceFile(target, *text);
   });
 }
 

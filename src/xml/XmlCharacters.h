@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdio>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace qxml {
@@ -19,6 +21,20 @@ inline std::optional<char32_t> FirstNonXmlCharacter(std::string_view utf8) {
       return utf8[i + 2] == '\xBE' ? 0xFFFE : 0xFFFF;
   }
   return std::nullopt;
+}
+
+// "U+001B", how messages name a character.
+inline std::string CharacterName(char32_t c) {
+  char text[16];
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
+  return text;
+}
+
+// Why a text cannot go into an XML file ("it holds the character U+001B,
+// which XML cannot hold"); empty when it can.
+inline std::string NonXmlCharacterProblem(std::string_view utf8) {
+  auto c = FirstNonXmlCharacter(utf8);
+  return c ? "it holds the character " + CharacterName(*c) + ", which XML cannot hold" : "";
 }
 
 }  // namespace qxml

@@ -1,12 +1,13 @@
 #include "xml/XmlParser.h"
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
 #include "com/TextRules.h"
-#include "xml/TreeWalk.h"
+#include "xml/XmlCharacters.h"
 
 namespace qxml {
 
@@ -166,6 +167,53 @@ std::optional<std::string> RepeatedAttribute(pugi::xml_node element) {
   return std::nullopt;
 }
 
+// As deep as documents of the system ever go, with room to spare; a document
+// nested deeper is refused, so no reader of it can run out of stack.
+constexpr size_t kMaxDepth = 256;
+
+// The first character of the node's value, or of one of its attribute values,
+// that no XML document may hold, even written as a character reference.
+std::optional<std::string> ForbiddenCharacter(pugi::xml_node n) {
+  if (auto c = FirstNonXmlCharacter(n.value()))
+    return "An invalid character (" + CharacterName(*c) + ") was found in text content.";
+  for (pugi::xml_attribute a : n.attributes())
+    if (auto c = FirstNonXmlCharacter(a.value()))
+      return "An invalid character (" + CharacterName(*c) + ") was found in the value of '" +
+             a.name() + "'.";
+  return std::nullopt;
+}
+
+// Repeated attributes, characters XML forbids and nesting beyond kMaxDepth,
+// walked without recursion. A problem of a text is reported at its element.
+std::optional<Problem> CheckElementTree(pugi::xml_node top) {
+  pugi::xml_node element = top;
+  size_t depth = 0;
+  for (pugi::xml_node n = top; n;) {
+    if (n.type() == pugi::node_element) element = n;
+    const size_t at = MarkupStart(element, 1).value_or(0);
+    if (n.type() == pugi::node_element)
+      if (std::optional<std::string> name = RepeatedAttribute(n))
+        return Problem{at, "Duplicate attribute '" + *name + "'."};
+    if (std::optional<std::string> reason = ForbiddenCharacter(n)) return Problem{at, *reason};
+    if (pugi::xml_node child = n.first_child()) {
+      if (++depth >= kMaxDepth && child.type() == pugi::node_element)
+        return Problem{
+            MarkupStart(child, 1).value_or(at),
+            "The document is nested more than " + std::to_string(kMaxDepth) + " levels deep."};
+      n = child;
+      continue;
+    }
+    while (n != top && !n.next_sibling()) {
+      n = n.parent();
+      --depth;
+    }
+    if (n == top) break;
+    n = n.next_sibling();
+    element = n.parent();
+  }
+  return std::nullopt;
+}
+
 // What pugixml accepts but a well-formed document may not contain, earliest first.
 std::optional<Problem> CheckTree(const pugi::xml_document& doc, std::string_view text) {
   pugi::xml_node root = doc.root();
@@ -188,11 +236,7 @@ std::optional<Problem> CheckTree(const pugi::xml_document& doc, std::string_view
           return Problem{MarkupStart(top, 1).value_or(0),
                          "Only one top level element is allowed in an XML document."};
         seenElement = true;
-        for (pugi::xml_node n = top; n; n = NextInSubtree(n, top)) {
-          if (n.type() != pugi::node_element) continue;
-          if (std::optional<std::string> name = RepeatedAttribute(n))
-            return Problem{MarkupStart(n, 1).value_or(0), "Duplicate attribute '" + *name + "'."};
-        }
+        if (std::optional<Problem> problem = CheckElementTree(top)) return problem;
         break;
       default:
         break;

@@ -36,7 +36,7 @@ class RegistryTest : public ::testing::Test {
   // Whether anything temporary stayed behind beside the registry.
   bool LeftoverTemporaries() {
     for (const auto& entry : std::filesystem::directory_iterator(folder_ / "nested/qordb"))
-      if (entry.path().filename().string().find(".tmp.") != std::string::npos) return true;
+      if (entry.path().filename().string().find(".tq4600~") != std::string::npos) return true;
     return false;
   }
   TempDir folder_;

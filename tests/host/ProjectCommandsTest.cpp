@@ -86,7 +86,9 @@ TEST_F(ProjectCommands, NewRefusesChainsTheTreeDoesNotAllowAndWritesNothing) {
               "");
   Expect({"new", "-o", path, "--type", "TQ9999"}, 1,
          "message: Error: The object TQ9999 is not available; Please verify its name.\n"
-         "tqhost new: the object type TQ9999 cannot be initialised\n");
+         "tqhost new: the object type TQ9999 cannot be initialised: The file '" +
+             std::string(TQ_BUILD_DIR) +
+             "/plugins/O_TQ4600/../TQ9999/TQ9999.xml' cannot be found.\n");
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
@@ -407,24 +409,90 @@ TEST_F(ProjectCommands, FilesThatCannotBeReadGetOneLineNamingThem) {
   }
 }
 
-TEST_F(ProjectCommands, ASavedElementWithUnknownPartsLoadsWhatItCan) {
+TEST_F(ProjectCommands, WhatTheObjectCannotPlaceIsNeverWrittenAwayNorShownAsWhole) {
   const std::string clean = dir.Write(
       "clean.xml",
       "<TQ4600><Attributes><Priority>2</Priority><Powerline_Freq>1</Powerline_Freq></Attributes>"
       "<Modules><EB8DI/><EB8DO><DO><ContactType>1</ContactType></DO></EB8DO></Modules></TQ4600>");
-  // The third parameter is named by its position; a text without a number reads as 0.
-  const std::string odd = dir.Write(
-      "odd.xml",
-      "<TQ4600><Bogus>1</Bogus><X_Position>1,5</X_Position><Y_Position>abc</Y_Position>"
-      "<!-- note --><Attributes><Priority>2</Priority><NoSuch>5</NoSuch><R5_Address/>"
-      "<x:3 xmlns:x=\"urn:x\">1</x:3></Attributes><Modules><EB8DI/><EBNOPE/><EB8DO><DO>"
-      "<ContactType>1</ContactType><Colour>red</Colour></DO><XX/></EB8DO></Modules></TQ4600>");
+  // Values the object does not take: its stream is the clean one, but no
+  // command writes the object back without them. The third parameter is named
+  // by its position.
+  const std::string odd =
+      dir.Write("odd.xml",
+                "<TQ4600><Attributes><Priority>2</Priority><NoSuch>5</NoSuch><R5_Address/>"
+                "<x:3 xmlns:x=\"urn:x\">1</x:3></Attributes><Modules><EB8DI/><EB8DO><DO>"
+                "<ContactType>1</ContactType><Colour>red</Colour></DO></EB8DO></Modules></TQ4600>");
   EXPECT_EQ(StreamOf(odd), StreamOf(clean));
-  const std::string out = dir / "odd-saved.xml";
-  Expect({"save", odd, "-o", out}, 0);
+  const std::string oddText = ReadFile(odd);
+  const std::string lost =
+      "odd.xml: object 1 (TQ4600): cannot place Attributes/NoSuch, "
+      "Attributes/3, EB2/DO/1/Colour; writing the object back would lose them\n";
+  Expect({"set", odd, "Priority=3"}, 1, "tqhost set: " + dir / lost);
+  Expect({"save", odd, "-o", dir / "out.xml"}, 1, "tqhost save: " + dir / lost);
+  EXPECT_EQ(ReadFile(odd), oddText);
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.xml"));
+  const std::string label = dir / "odd.xml: object 1 (TQ4600): ";
+  EXPECT_EQ(Expect({"check", odd}, 1, "tqhost check: " + odd + ": 3 findings\n"),
+            label + "saved element: the object cannot place Attributes/3\n" + label +
+                "saved element: the object cannot place Attributes/NoSuch\n" + label +
+                "saved element: the object cannot place EB2/DO/1/Colour\n");
+
+  // A module or channel it cannot place: nothing shows the object without it.
+  const std::string missing = dir.Write(
+      "missing.xml",
+      "<TQ4600><Modules><EB8DI/><EBNOPE/><EB8DO><DO><ContactType>1</ContactType></DO><XX/>"
+      "</EB8DO></Modules></TQ4600>");
+  const std::string unplaced =
+      missing + ": object 1 (TQ4600): cannot place module EB2 (EBNOPE), channel EB3/XX/1; ";
+  for (const char* command : {"stream", "explain", "get", "export", "report"}) {
+    Names args = {command, missing};
+    if (std::string(command) == "export" || std::string(command) == "report")
+      args.insert(args.end(), {"-o", dir / "out.pdf"});
+    Expect(args, 1, "tqhost " + args[0] + ": " + unplaced + "what it shows would lack them\n");
+  }
+  Expect({"save", missing, "-o", dir / "out.xml"}, 1,
+         "tqhost save: " + unplaced + "writing the object back would lose them\n");
+  // The template of a placed module gone from the plug-in folder.
+  const std::string plugins = dir / "plugins";
+  std::filesystem::copy(std::string(TQ_BUILD_DIR) + "/plugins", plugins,
+                        std::filesystem::copy_options::recursive);
+  std::filesystem::remove(plugins + "/O_TQ4600/EB8DIC/EB8DIC.xml");
+  const std::string three = NewProject("three.xml", "EB4AI2AO,EB8DIC,EB4AO");
+  const std::string threeText = ReadFile(three);
+  testing_support::ProcessResult r = Run({"set", three, "Priority=5", "--plugins", plugins});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.err.ends_with("tqhost set: " + three +
+                              ": object 1 (TQ4600): cannot place module EB2 (EB8DIC); writing the "
+                              "object back would lose it\n"))
+      << r.err;
+  EXPECT_EQ(ReadFile(three), threeText);
+  r = Run({"check", three, "--plugins", plugins});
+  EXPECT_NE(r.out.find("modules: the object cannot place module EB2 (EB8DIC)"), std::string::npos)
+      << r.out;
+
+  // What people write into the object element beside what the object knows,
+  // and their comments anywhere, stay where they were.
+  const std::string noted =
+      dir.Write("noted.xml",
+                "<QorProject version=\"1\"><!-- plant A --><Object><TQ4600><Bogus a=\"1\">1</Bogus>"
+                "<X_Position>1,5</X_Position><!-- note --><Y_Position>abc</Y_Position><Attributes>"
+                "<Priority>2</Priority><!-- in --></Attributes></TQ4600></Object></QorProject>");
+  Expect({"set", noted, "Priority=4"}, 0);
+  const std::string out = dir / "noted-saved.xml";
+  Expect({"save", noted, "-o", out}, 0);
+  for (const std::string& file : {noted, out}) {
+    const std::string text = ReadFile(file);
+    const size_t plant = text.find("<!-- plant A -->"),
+                 bogus = text.find("<Bogus a=\"1\">1</Bogus>"), x = text.find("<X_Position>"),
+                 note = text.find("<!-- note -->"), y = text.find("<Y_Position>"),
+                 in = text.find("<!-- in -->");
+    EXPECT_TRUE(plant < bogus && bogus < x && x < note && note < y && y < in &&
+                in != std::string::npos)
+        << file << "\n"
+        << text;
+  }
   EXPECT_NE(ReadFile(out).find("x=\"1.5\" y=\"0\""), std::string::npos);
-  EXPECT_EQ(TextAt(out, "TQ4600/X_Position"), "1.5");
-  EXPECT_EQ(ChildrenAt(out, "TQ4600/Modules"), (Names{"EB8DI", "EB8DO"}));
+  EXPECT_EQ(TextAt(out, "Object/TQ4600/X_Position"), "1.5");
   // A position beyond the range of a double is not read: the one the host gave stays.
   Expect({"save",
           dir.Write("huge.xml",
@@ -501,7 +569,7 @@ TEST_F(ProjectCommands, AKilledSetLeavesTheOldOrTheNewProjectAndNoTemporaries) {
   for (int round = 0; round < 50; ++round) {
     testing_support::WriteFile(path, old);
     const int pid = Start(set);
-    const std::string temporary = path + ".~" + std::to_string(pid) + ".0";
+    const std::string temporary = path + ".tq4600~" + std::to_string(pid) + "~0";
     const auto deadline = std::chrono::steady_clock::now() + 2 * took;
     while (!std::filesystem::exists(temporary) && std::chrono::steady_clock::now() < deadline)
       std::this_thread::sleep_for(std::chrono::microseconds(50));
@@ -512,13 +580,19 @@ TEST_F(ProjectCommands, AKilledSetLeavesTheOldOrTheNewProjectAndNoTemporaries) {
     EXPECT_TRUE(now == old || now == updated) << "round " << round << ": " << now.size();
   }
   // The next write removes what the killed ones left, but not the temporary of
-  // a running process nor a name of another form.
-  const std::string live = "p.xml.~" + std::to_string(::getpid()) + ".0";
+  // a running process or of another user, nor a user's file of a like name.
+  const std::string live = "p.xml.tq4600~" + std::to_string(::getpid()) + "~0";
   dir.Write(live, "");
-  dir.Write("p.xml.~x.0", "");
+  dir.Write("p.xml.tq4600~x~0", "");
+  dir.Write("thesis.~99999.1", "");
+  dir.Write("thesis.tq4600~99999~1", "");
+  ASSERT_EQ(::chown((dir / "thesis.tq4600~99999~1").c_str(), testing_support::kUnprivilegedId,
+                    testing_support::kUnprivilegedId),
+            0);
   Expect(set, 0);
   EXPECT_EQ(ReadFile(path), updated);
-  EXPECT_EQ(dir.Entries(), (Names{"config", "p.xml", live, "p.xml.~x.0"}));
+  EXPECT_EQ(dir.Entries(), (Names{"config", "p.xml", live, "p.xml.tq4600~x~0",
+                                  "thesis.tq4600~99999~1", "thesis.~99999.1"}));
 }
 
 TEST_F(ProjectCommands, OnlyRegularFilesAreReadOrReplacedAndLinksAreFollowed) {
@@ -543,12 +617,13 @@ TEST_F(ProjectCommands, OnlyRegularFilesAreReadOrReplacedAndLinksAreFollowed) {
            "tqhost new: cannot write " + path + ": it is " + kind + ", not a regular file\n");
     EXPECT_EQ(fs::symlink_status(path).type(), type) << path;
   }
-  // A chain of links ends at the project, which is replaced; the links stay.
-  fs::create_symlink("p.xml", dir / "link");
+  // A chain of links ends at a project, which is replaced; the links stay.
+  const std::string q = NewProject("q.xml", "EB8DI");
+  fs::create_symlink("q.xml", dir / "link");
   fs::create_symlink(dir / "link", dir / "link2");
-  Expect({"save", dir / "link2", "-o", dir / "link2", "--form", "sim"}, 0);
+  Expect({"save", p, "-o", dir / "link2", "--form", "sim"}, 0);
   EXPECT_TRUE(fs::is_symlink(dir / "link") && fs::is_symlink(dir / "link2"));
-  EXPECT_NE(ReadFile(p).find("form=\"sim\""), std::string::npos);
+  EXPECT_NE(ReadFile(q).find("form=\"sim\""), std::string::npos);
   // A link to no file yet makes that file.
   fs::create_symlink("made.xml", dir / "dangling");
   Expect({"new", "-o", dir / "dangling"}, 0);

@@ -113,7 +113,7 @@ TEST_F(DocumentComponent, FilledTemplateIsWrittenAsHtmlOdtAndPdf) {
        "0x80070057 SaveAs: no path given, and no document application names one"},
       {[&] { return SaveAs(dir / "gone/report.pdf"); }, "0x80004005 SaveAs: cannot write " +
                                                             dir / "gone/report.pdf" +
-                                                            ": No such file or directory"},
+                                                            ": the folder does not exist"},
   };
   for (const auto& [call, expected] : refusals) EXPECT_EQ(Outcome(call()), expected);
 

@@ -138,26 +138,35 @@ TEST_F(DocumentLoad, DeclaredEntitiesAreNotExpanded) {
   EXPECT_EQ("r", NameOf(Get(doc.get(), &IXMLDOMNode::get_firstChild).get()));
 }
 
-TEST_F(DocumentLoad, DeepNestingNeedsNoRecursion) {
-  constexpr int kDepth = 200000;
-  std::string xml;
-  for (int i = 0; i < kDepth; ++i) xml += "<d>";
-  xml += "x";
-  for (int i = 0; i < kDepth; ++i) xml += "</d>";
-  auto doc = Parse(xml);
-  EXPECT_EQ("x", TextOf(doc.get()));
-  EXPECT_EQ(xml + "\n", XmlOf(doc.get()));
-  EXPECT_EQ(size_t{kDepth - 2}, Items(ByPath(doc.get(), "d/d/d").get()).size());
+TEST_F(DocumentLoad, DeepNestingNeedsNoRecursionAndIsRefusedBeyond256Levels) {
+  auto nested = [](int depth) {
+    std::string xml;
+    for (int i = 0; i < depth; ++i) xml += "<d>";
+    xml += "x";
+    for (int i = 0; i < depth; ++i) xml += "</d>";
+    return xml;
+  };
+  const std::string deepest = nested(256);
+  EXPECT_EQ("x", TextOf(Parse(deepest).get()));
+  auto tooDeep = Reject("\n" + nested(257));
+  EXPECT_EQ("The document is nested more than 256 levels deep.", tooDeep.reason);
+  EXPECT_EQ(2, tooDeep.line);
+  EXPECT_EQ(3 * 256 + 1, tooDeep.linepos);
 
-  // Moving the whole chain into a created element copies it between trees.
+  // The deepest document a file may hold is written and moved between trees
+  // whole; a document too deep to read closed still names what is open.
+  auto doc = Parse(deepest);
+  EXPECT_EQ(deepest + "\n", XmlOf(doc.get()));
+  EXPECT_EQ(size_t{254}, Items(ByPath(doc.get(), "d/d/d").get()).size());
   auto holder = NewElement(doc.get(), "h");
   auto root = Root(doc.get());
   ASSERT_EQ(S_OK, doc->removeChild(root.get(), nullptr));
   ASSERT_EQ(S_OK, holder->appendChild(root.get(), nullptr));
   ASSERT_EQ(S_OK, doc->appendChild(holder.get(), nullptr));
-  EXPECT_EQ("<h>" + xml + "</h>", XmlOf(Root(doc.get()).get()));
+  EXPECT_EQ("<h>" + deepest + "</h>", XmlOf(Root(doc.get()).get()));
 
-  auto unclosed = Reject(xml.substr(0, 3 * kDepth + 1));
+  constexpr int kDepth = 200000;
+  auto unclosed = Reject(nested(kDepth).substr(0, 3 * kDepth + 1));
   EXPECT_EQ(0u, unclosed.reason.find("The following tags were not closed: d, d, d"))
       << unclosed.reason.substr(0, 80);
 }

@@ -1,4 +1,4 @@
-#include "xml/TemporaryFiles.h"
+#include "com/TemporaryFiles.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,24 +12,26 @@
 #include <optional>
 #include <string_view>
 
-namespace qxml {
+namespace qcom {
 
 namespace {
 
-constexpr std::string_view kMark = ".~";
+// Made only by this system's writer, so a file of the user's that merely
+// looks like a temporary ("thesis.~99999.1") is never taken for one.
+constexpr std::string_view kMark = ".tq4600~";
 
 bool AllDigits(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// The writer's process ID when the name has the form NAME.~PID.N.
+// The writer's process ID when the name has the form NAME.tq4600~PID~N.
 std::optional<pid_t> WriterOf(std::string_view name) {
-  size_t count = name.rfind('.');
-  if (count == std::string_view::npos || !AllDigits(name.substr(count + 1))) return std::nullopt;
-  name = name.substr(0, count);
   size_t mark = name.rfind(kMark);
   if (mark == std::string_view::npos || mark == 0) return std::nullopt;
-  std::string_view digits = name.substr(mark + kMark.size());
+  std::string_view rest = name.substr(mark + kMark.size());
+  size_t tilde = rest.find('~');
+  if (tilde == std::string_view::npos || !AllDigits(rest.substr(tilde + 1))) return std::nullopt;
+  std::string_view digits = rest.substr(0, tilde);
   pid_t pid = 0;
   if (!AllDigits(digits) ||
       std::from_chars(digits.data(), digits.data() + digits.size(), pid).ec != std::errc() ||
@@ -46,7 +48,7 @@ bool Runs(pid_t pid) {
 
 std::string TemporaryBeside(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return path + std::string(kMark) + std::to_string(::getpid()) + "." +
+  return path + std::string(kMark) + std::to_string(::getpid()) + "~" +
          std::to_string(counter.fetch_add(1));
 }
 
@@ -58,7 +60,7 @@ void RemoveStaleTemporaries(const std::string& folder) {
     auto writer = WriterOf(entry->d_name);
     struct stat info {};
     if (!writer || Runs(*writer) || ::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !S_ISREG(info.st_mode))
+        !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
       continue;
     // A failure (no permission in the folder) leaves it for a later write.
     ::unlinkat(fd, entry->d_name, 0);
@@ -66,4 +68,4 @@ void RemoveStaleTemporaries(const std::string& folder) {
   ::closedir(entries);
 }
 
-}  // namespace qxml
+}  // namespace qcom
