@@ -32,13 +32,13 @@ std::string Help() {
          "form keeps it as CDB); when an object can build none, nothing is written\n"
          "and the exit code is 1.\n" +
          kPlacingChecksHelp + "\n" +
-         HelpColumns(WithSessionOptions(
-             {{"-o OUT",
-               "project file to write (replaced whole; not FILE itself),\n"
-               "or - for standard output; it is locked from before FILE is\n"
-               "read until it is replaced"},
-              {"--form FORM", "save form, in any letter case (default: normal)"},
-              LockWaitHelpRow()}));
+         HelpColumns(
+             WithSessionOptions({{"-o OUT",
+                                  "project file to write (replaced whole; not FILE itself),\n"
+                                  "or - for standard output; it is locked from before FILE is\n"
+                                  "read until it is replaced"},
+                                 {"--form FORM", "save form, in any letter case (default: normal)"},
+                                 LockWaitHelpRow()}));
 }
 }  // namespace
 
