@@ -131,6 +131,11 @@ std::string Texts(QTreeWidget& list, int column) {
   return texts;
 }
 
+std::string StatusOf(QWidget& window) {
+  auto* line = window.findChild<QLabel*>("lblStatus");
+  return line ? line->text().toStdString() : "(no status line)";
+}
+
 std::string Buttons(QWidget& window) {
   std::string texts;
   for (auto* button : window.findChild<QWidget*>("IO_Expansion")->findChildren<QToolButton*>())
@@ -254,7 +259,7 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          Pick("Edit");
          EXPECT_EQ(Entries(OpenMenu()).substr(0, 24), "sensortype|range|suppres");
          std::string statuses;
-         auto status = [&] { return Child<QLabel>(w, "lblStatus").text().toStdString() + "|"; };
+         auto status = [&] { return StatusOf(w) + "|"; };
          std::function<void(QWidget&)> answer = [&](QWidget& d) {
            statuses += status();
            auto& list = Child<QComboBox>(d, "cboEnum");
@@ -408,6 +413,19 @@ TEST_F(EditWindow, ClosedUnchangedLeavesTheProjectAndRefusesWithoutDisplay) {
   EXPECT_EQ(ReadFile(project), text);
 }
 
+// Root may write anywhere: while a script runs, the edit is an unprivileged
+// user's, and the test's own files (its captured output) are root's again
+// however the script ends.
+struct Unprivileged {
+  explicit Unprivileged(bool root) : root_(root) {
+    if (root_ && ::seteuid(65534) != 0) ADD_FAILURE() << "cannot act as nobody";
+  }
+  ~Unprivileged() {
+    if (root_ && ::seteuid(0) != 0) ADD_FAILURE() << "cannot act as root again";
+  }
+  bool root_;
+};
+
 // Answers the next question about changes not saved with that button.
 void WhenNotSaved(const char* button, std::string& seen) {
   When([] { return ActiveModal<QMessageBox>("Not saved"); },
@@ -444,11 +462,10 @@ TEST_F(EditWindow, AnEditTheProjectCannotTakeIsKeptUntilSavedElsewhereOrKnowingl
   std::string asked, titles;
   When([] { return ActiveModal<QMainWindow>(); },
        [&](QWidget& w) {
-         if (root) ASSERT_EQ(::seteuid(65534), 0);
+         Unprivileged user(root);
          WhenNotSaved("cmdKeepEditing", asked);
          ChangeBehaviour(w);
-         titles += w.windowTitle().toStdString() + "|" +
-                   Child<QLabel>(w, "lblStatus").text().toStdString() + "|";
+         titles += w.windowTitle().toStdString() + "|" + StatusOf(w) + "|";
          // Closing asks again: first the user stays, then saves elsewhere.
          WhenNotSaved("cmdKeepEditing", asked);
          w.close();
@@ -461,7 +478,6 @@ TEST_F(EditWindow, AnEditTheProjectCannotTakeIsKeptUntilSavedElsewhereOrKnowingl
                 QTest::keyClick(&name, Qt::Key_Return);
               });
          w.close();
-         if (root) ASSERT_EQ(::seteuid(0), 0);  // the test's own files are root's
        });
   const Ran edit = Tqhost(host::RunEdit, {project});
   const std::string kept = "The changes are not saved: cannot write " + project +
@@ -488,12 +504,11 @@ TEST_F(EditWindow, AnEditTheProjectCannotTakeIsKeptUntilSavedElsewhereOrKnowingl
   std::string dropped;
   When([] { return ActiveModal<QMainWindow>(); },
        [&](QWidget& w) {
-         if (root) ASSERT_EQ(::seteuid(65534), 0);
+         Unprivileged user(root);
          WhenNotSaved("cmdKeepEditing", dropped);
          ChangeBehaviour(w);
          WhenNotSaved("cmdDiscard", dropped);
          w.close();
-         if (root) ASSERT_EQ(::seteuid(0), 0);
        });
   const Ran discarded = Tqhost(host::RunEdit, {project});
   EXPECT_EQ(discarded.code, 0) << discarded.err;
