@@ -1,11 +1,15 @@
 #include "host/EditorPictures.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QToolTip>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
+#include "faces/EditorHost.h"
 #include "modules/CDBEBModules.h"
 #include "modules/CDBEBTemplates.h"
 #include "modules/ComponentLocation.h"
@@ -24,6 +28,48 @@ namespace {
 
 constexpr const char* kDemoModules[] = {"EB4AI2AO", "EB8DIC", "EB4AO"};
 constexpr const char* kEditedChannel = "EB1\\AI\\2";
+constexpr const char* kDemoProject = "demo.qor.xml";
+
+// The project the window's edits go to, as tqhost edit keeps it; the picture
+// writes nothing.
+class DemoProject final : public qcom::ComObject<IEditorHost> {
+ public:
+  HRESULT get_DocumentPath(BSTR* path) override { return qcom::ReturnText(kDemoProject, path); }
+  HRESULT SaveDocument(BSTR, BSTR* problem) override { return qcom::ReturnText("", problem); }
+  HRESULT DiscardChanges() override { return S_OK; }
+};
+
+// The widget drawn with the tooltip it shows at a point of one of its children,
+// as the user sees it on pointing there.
+QPixmap WithTooltip(QWidget& window, QWidget& child, const QPoint& at, const QString& text) {
+  QPixmap picture = window.grab();
+  QToolTip::showText(child.mapToGlobal(at), text, &child);
+  QApplication::processEvents();
+  for (QWidget* tip : QApplication::topLevelWidgets())
+    if (tip->inherits("QTipLabel") && tip->isVisible()) {
+      const QPixmap shown = tip->grab();
+      QPoint corner = window.mapFromGlobal(child.mapToGlobal(at)) + QPoint(12, 16);
+      corner.setX(std::max(0, std::min(corner.x(), picture.width() - shown.width())));
+      QPainter(&picture).drawPixmap(corner, shown);
+    }
+  QToolTip::hideText();
+  return picture;
+}
+
+// The picture under a title bar with the window's title, as a desktop frames it.
+QPixmap Framed(const QWidget& window, const QPixmap& inside) {
+  const int bar = window.fontMetrics().height() + 12;
+  QPixmap framed(inside.width(), inside.height() + bar);
+  framed.fill(window.palette().color(QPalette::Highlight));
+  QPainter painter(&framed);
+  painter.setPen(window.palette().color(QPalette::HighlightedText));
+  QFont bold = window.font();
+  bold.setBold(true);
+  painter.setFont(bold);
+  painter.drawText(QRect(0, 0, inside.width(), bar), Qt::AlignCenter, window.windowTitle());
+  painter.drawPixmap(0, bar, inside);
+  return framed;
+}
 
 // The real window, drawn into files instead of waiting for the user: shown
 // once, with the about box opened from its menu.
@@ -43,9 +89,20 @@ class Snapshot final : public ui::MainWindowView {
     connect_();
     model_.TabClick(ui::TabOf(ports::ChannelKind::AI));
     model_.RowClick(ports::ChannelKind::AI, kEditedChannel);
-    if (auto* list = window_.findChild<QTreeWidget*>("lwAI"); list && list->topLevelItem(1))
+    // Save and Export, which tells in the status line where the project went.
+    model_.ToolClick(ui::tools::kSaveAndExport, "mnuFileSave", "");
+    window_.show();
+    QApplication::processEvents();
+    auto* list = window_.findChild<QTreeWidget*>("lwAI");
+    if (list && list->topLevelItem(1)) {
       list->topLevelItem(1)->setSelected(true);
-    Save(window_, "frmMain.png");
+      // The sensor type's description, as pointing at the edited cell shows it.
+      const QRect cell = list->visualItemRect(list->topLevelItem(1));
+      const QPoint at(list->columnViewportPosition(2) + 12, cell.center().y());
+      Save(Framed(window_,
+                  WithTooltip(window_, *list->viewport(), at, list->topLevelItem(1)->toolTip(2))),
+           "frmMain.png");
+    }
     model_.ToolClick(ui::tools::kAbout, "mnuHelpAbout", "");
     window_.hide();
   }
@@ -63,8 +120,11 @@ class Snapshot final : public ui::MainWindowView {
   void Save(QWidget& widget, const char* name) {
     widget.show();
     QApplication::processEvents();
+    Save(widget.grab(), name);
+  }
+  void Save(const QPixmap& picture, const char* name) {
     const std::string path = folder_ + "/" + name;
-    if (widget.grab().save(QString::fromStdString(path), "PNG")) written_.push_back(path);
+    if (picture.save(QString::fromStdString(path), "PNG")) written_.push_back(path);
   }
 
   ui::EditorWindowModel& model_;
@@ -114,7 +174,8 @@ std::vector<std::string> DrawEditorPictures(const std::string& folder, IXMLDOMDo
   ui::SetMainWindowViewFactory([&](ui::EditorWindowModel& model) {
     return std::make_unique<Snapshot>(model, folder, connect, written);
   });
-  object->Show(nullptr);
+  auto project = qcom::Make<DemoProject>();
+  object->Show(static_cast<IEditorHost*>(project.get()));
   object->Destroy();
   ui::SetMainWindowViewFactory({});
   ports::SetEditorFactory({});

@@ -22,7 +22,7 @@ namespace host {
 namespace {
 std::string Help() {
   return "usage: tqhost import FILE CSV [--units si|us] [--force] [--plugins DIR]\n"
-         "                     [--snvt FILE]\n"
+         "                     [--wait SECONDS] [--snvt FILE]\n"
          "\n"
          "Applies the parameter values of CSV (- for standard input), a file of the\n"
          "form tqhost export writes, to the project FILE. Each row names an object\n"
@@ -44,7 +44,8 @@ std::string Help() {
              {{"--units SYSTEM",
                "unit system numbers are given in: si (default) or us\n"
                "(US customary, e.g. °F), in any letter case"},
-              {"--force", "write values that fail the check, with a note for each"}}));
+              {"--force", "write values that fail the check, with a note for each"},
+              LockWaitHelpRow()}));
 }
 
 // The changes a CSV asks of one object.
@@ -75,7 +76,8 @@ bool Unchanged(ValueChecker& checker, const ParameterValue& current, const std::
 }  // namespace
 
 int RunImport(const std::vector<std::string>& words) {
-  Arguments args("import", words, {"--units", "--plugins", "--snvt"}, {"--force", "--help"});
+  Arguments args("import", words, {"--units", "--wait", "--plugins", "--snvt"},
+                 {"--force", "--help"});
   if (auto done = HelpOrUsageError("import", args, Help())) return *done;
   if (args.positional().size() != 2)
     return Fail("import", "expected a project file and a CSV file (see tqhost import --help)",
@@ -87,6 +89,8 @@ int RunImport(const std::vector<std::string>& words) {
   const std::string& csvPath = args.positional()[1];
 
   std::string error, text;
+  auto wait = LockWaitOf(args, error);
+  if (!wait) return Fail("import", error, kExitUsage);
   std::vector<CsvRecord> records;
   if (!ReadTextInput(csvPath, text, error)) return Fail("import", error, kExitInput);
   if (!ReadCsv(text, records, error)) return Fail("import", csvPath + ": " + error, kExitInput);
@@ -97,7 +101,7 @@ int RunImport(const std::vector<std::string>& words) {
                 kExitInput);
 
   // Held until FILE is replaced, as set holds it.
-  ProjectLock lock;
+  ProjectLock lock("import", *wait);
   ProjectFile project;
   if (!lock.Acquire(path, error) || !project.Read(path, error))
     return Fail("import", error, kExitInput);

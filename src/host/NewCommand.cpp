@@ -21,7 +21,7 @@ namespace host {
 namespace {
 std::string Help() {
   return "usage: tqhost new -o FILE [--force] [--name USER] [--modules T1,T2,...]\n"
-         "                  [--type NAME] [--plugins DIR] [--snvt FILE]\n"
+         "                  [--type NAME] [--wait SECONDS] [--plugins DIR] [--snvt FILE]\n"
          "\n"
          "Writes a project file holding one new application object with the\n"
          "expansion modules T1, T2, ... placed in that order, module k in slot k.\n"
@@ -40,7 +40,8 @@ std::string Help() {
                                  {"--modules LIST",
                                   "module template IDs separated by commas, in any letter\n"
                                   "case, e.g. EB4AI2AO,EB8DIC,EB4AO"},
-                                 {"--type NAME", "object type (default: TQ4600)"}}));
+                                 {"--type NAME", "object type (default: TQ4600)"},
+                                 LockWaitHelpRow()}));
 }
 
 // Splits "A,B,C"; an empty name is a usage error.
@@ -107,7 +108,8 @@ std::string CheckPlaced(const PlacedObject& object, const std::vector<std::strin
 }  // namespace
 
 int RunNew(const std::vector<std::string>& words) {
-  Arguments args("new", words, {"-o", "--name", "--modules", "--type", "--plugins", "--snvt"},
+  Arguments args("new", words,
+                 {"-o", "--name", "--modules", "--type", "--wait", "--plugins", "--snvt"},
                  {"--help", "--force"});
   if (auto done = HelpOrUsageError("new", args, Help())) return *done;
   if (!args.positional().empty())
@@ -129,7 +131,9 @@ int RunNew(const std::vector<std::string>& words) {
   // A project replaced on request is held as every command that changes it
   // holds it, so a set running meanwhile is not lost half way.
   std::string error;
-  ProjectLock lock;
+  auto wait = LockWaitOf(args, error);
+  if (!wait) return Fail("new", error, kExitUsage);
+  ProjectLock lock("new", *wait);
   if (*output != kStandardOutput && !lock.Acquire(*output, error))
     return Fail("new", error, kExitInput);
 

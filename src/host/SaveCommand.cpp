@@ -16,7 +16,7 @@ namespace host {
 namespace {
 std::string Help() {
   return "usage: tqhost save FILE -o OUT [--form normal|sim|interop] [--plugins DIR]\n"
-         "                   [--snvt FILE]\n"
+         "                   [--wait SECONDS] [--snvt FILE]\n"
          "\n"
          "Loads every object of the project FILE (or the bare saved object element\n"
          "FILE) and writes them, with their identities, as the project OUT, each\n"
@@ -32,17 +32,18 @@ std::string Help() {
          "form keeps it as CDB); when an object can build none, nothing is written\n"
          "and the exit code is 1.\n" +
          kPlacingChecksHelp + "\n" +
-         HelpColumns(WithSessionOptions(
-             {{"-o OUT",
-               "project file to write (replaced whole; not FILE itself),\n"
-               "or - for standard output; it is locked from before FILE is\n"
-               "read until it is replaced"},
-              {"--form FORM", "save form, in any letter case (default: normal)"}}));
+         HelpColumns(
+             WithSessionOptions({{"-o OUT",
+                                  "project file to write (replaced whole; not FILE itself),\n"
+                                  "or - for standard output; it is locked from before FILE is\n"
+                                  "read until it is replaced"},
+                                 {"--form FORM", "save form, in any letter case (default: normal)"},
+                                 LockWaitHelpRow()}));
 }
 }  // namespace
 
 int RunSave(const std::vector<std::string>& words) {
-  Arguments args("save", words, {"-o", "--form", "--plugins", "--snvt"}, {"--help"});
+  Arguments args("save", words, {"-o", "--form", "--wait", "--plugins", "--snvt"}, {"--help"});
   if (auto done = HelpOrUsageError("save", args, Help())) return *done;
   if (args.positional().size() != 1)
     return Fail("save", "expected one project file (see tqhost save --help)", kExitUsage);
@@ -57,7 +58,9 @@ int RunSave(const std::vector<std::string>& words) {
 
   // OUT is a project of its own, held until it is replaced as every project is.
   std::string error;
-  ProjectLock lock;
+  auto wait = LockWaitOf(args, error);
+  if (!wait) return Fail("save", error, kExitUsage);
+  ProjectLock lock("save", *wait);
   if (*output != kStandardOutput && !lock.Acquire(*output, error))
     return Fail("save", error, kExitInput);
   ProjectFile project;

@@ -19,7 +19,7 @@ namespace host {
 namespace {
 std::string Help() {
   return "usage: tqhost set FILE [--object N] NAME=VALUE ... [--units si|us] [--force]\n"
-         "                  [--plugins DIR] [--snvt FILE]\n"
+         "                  [--wait SECONDS] [--plugins DIR] [--snvt FILE]\n"
          "\n"
          "Sets parameters of object N (default 1) of the project FILE, checks that\n"
          "each one reads back after the object is saved and loaded again, writes\n"
@@ -54,13 +54,14 @@ std::string Help() {
               {"--units SYSTEM",
                "unit system numbers are given in: si (default) or us\n"
                "(US customary, e.g. °F), in any letter case"},
-              {"--force", "write values that fail the check, with a note for each"}}));
+              {"--force", "write values that fail the check, with a note for each"},
+              LockWaitHelpRow()}));
 }
 
 }  // namespace
 
 int RunSet(const std::vector<std::string>& words) {
-  Arguments args("set", words, {"--object", "--units", "--plugins", "--snvt"},
+  Arguments args("set", words, {"--object", "--units", "--wait", "--plugins", "--snvt"},
                  {"--force", "--help"});
   if (auto done = HelpOrUsageError("set", args, Help())) return *done;
   if (args.positional().size() < 2)
@@ -75,6 +76,8 @@ int RunSet(const std::vector<std::string>& words) {
   if (!units)
     return Fail("set", "--units takes si or us, not " + *args.value("--units"), kExitUsage);
   std::string error;
+  auto wait = LockWaitOf(args, error);
+  if (!wait) return Fail("set", error, kExitUsage);
   std::vector<ParameterAssignment> assignments;
   for (size_t i = 1; i < args.positional().size(); ++i) {
     auto assignment = ParseAssignment(args.positional()[i], error);
@@ -87,7 +90,7 @@ int RunSet(const std::vector<std::string>& words) {
 
   // Held until FILE is replaced, so that a set running at the same time
   // neither is overwritten nor overwrites this one.
-  ProjectLock lock;
+  ProjectLock lock("set", *wait);
   ProjectFile project;
   if (!ReadLockedProject(path, *number, lock, project, error))
     return Fail("set", error, kExitInput);

@@ -13,12 +13,17 @@ namespace {
 constexpr int kMaxDecimals = 15;
 // The significant digits of a single's text, and those that pin down any double.
 constexpr int kSingleDigits = 7, kMaxDigits = 17;
+// The decimals of a single's text without exponent: seven significant digits
+// from 1E-04 on (0,0001234567). Smaller magnitudes are written with an
+// exponent, whose mantissa needs six, so a float type takes this many and the
+// user can type every value a single tells apart.
+constexpr int kFloatDecimals = 10;
 }  // namespace
 
 TypeUnits::TypeUnits(const values::SnvtFields& fields, UnitSystem system) : fields_(fields) {
   isFloat_ = fields.genType == "Float";
   storedDecimals_ = std::max(0, -fields.bCoef);
-  decimals_ = storedDecimals_;
+  decimals_ = isFloat_ ? std::max(storedDecimals_, kFloatDecimals) : storedDecimals_;
   if (!isFloat_) {
     // A x 10^B, dividing by an exact power of ten for a negative B.
     const double power = std::pow(10.0, std::abs(fields.bCoef));
@@ -53,9 +58,20 @@ std::string TypeUnits::StoredText(double si) const {
   return values::DecimalText(std::nearbyint(si / step_) * step_, storedDecimals_);
 }
 
+std::string TypeUnits::SingleForm(const std::string& text) const {
+  auto number = ReadNumber(text);
+  auto single = number ? values::RoundToSingle(*number) : std::nullopt;
+  if (!isFloat_ || !single) return text;
+  // A text with more digits than the single's own is kept: seven digits do
+  // not always tell two singles apart.
+  const std::string written = values::SingleText(*single);
+  auto back = ReadNumber(written);
+  return back && values::RoundToSingle(*back) == single ? written : text;
+}
+
 std::string TypeUnits::ToDisplay(std::string_view stored) const {
   auto si = ReadNumber(stored);
-  if (!us_ || !si) return values::LocaliseNumberText(stored);
+  if (!us_ || !si) return SingleForm(values::LocaliseNumberText(stored));
   if (!isFloat_) return values::DecimalText(*si * us_->factor + us_->offset, decimals_);
   // The fewest digits that store back as the same single; a value too small
   // to show beside the offset is shown with the offset added exactly.
@@ -77,7 +93,7 @@ std::string TypeUnits::FloatDisplay(double si, int digits, bool exact) const {
 
 std::string TypeUnits::ToStored(std::string_view display) const {
   const std::string text = values::LocaliseNumberText(display);
-  if (!us_ || !ReadNumber(text)) return text;
+  if (!us_ || !ReadNumber(text)) return SingleForm(text);
   // The offset taken away exactly, as FloatDisplay added it.
   auto scaled = ReadNumber(values::ExactSum(text, -us_->offset).value_or(text));
   return scaled ? StoredText(*scaled / us_->factor) : text;

@@ -15,7 +15,8 @@ namespace hostkit {
 // US customary units a shown value stores back as the stored value it came
 // from: a scaled type stores on its grid of A x 10^B steps and shows enough
 // decimals to tell neighbouring steps apart, a float stores as a single and
-// shows as many digits as it takes to reach that single again.
+// shows as many digits as it takes to reach that single again. A float takes
+// the decimals a single's text may have, in either system.
 class TypeUnits {
  public:
   TypeUnits(const values::SnvtFields& fields, UnitSystem system);
@@ -36,6 +37,10 @@ class TypeUnits {
  private:
   // The stored text of the SI value, on the type's grid or as a single.
   std::string StoredText(double si) const;
+  // A float's number text as its single's own text (125E-1 as 12.5, the
+  // catalogue's 340282000000000000000000000000000000000 as 3.40282E+38), when
+  // that is the same single; any other text as it is.
+  std::string SingleForm(const std::string& text) const;
   // A float's US value with that many significant digits, or with that many
   // for the scaled value and the offset added exactly (a double near the
   // offset loses a small value's digits).

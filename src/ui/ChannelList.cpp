@@ -28,7 +28,10 @@ ChannelList::ChannelList() {
 
 void ChannelList::AddColumn(std::string key, std::string text) {
   columns_.push_back({std::move(key), std::move(text)});
-  for (ListRow& row : rows_) row.cells.resize(columns_.size());
+  for (ListRow& row : rows_) {
+    row.cells.resize(columns_.size());
+    row.notes.resize(columns_.size());
+  }
 }
 
 size_t ChannelList::ValueColumn(std::string_view text) const {
@@ -63,7 +66,10 @@ bool ChannelList::AddRow(const ports::ChannelRowData& channel, std::string_view 
 
   ListRow row{channel.globalKey, std::string(image), {}};
   row.cells.resize(columns_.size());
+  row.notes.resize(columns_.size());
   row.cells[0] = channel.name;
+  row.path = channel.globalKey;
+  std::replace(row.path.begin(), row.path.end(), '\\', '/');
   // The module key is the first field of the channel key ("EB1\AI\2").
   row.cells[kModuleColumn] = values::GetField(channel.globalKey, 0, "\\");
   rowIndex_.emplace(qcom::text::Upper(row.key), rows_.size());
@@ -96,6 +102,17 @@ bool ChannelList::SetCell(std::string_view key, size_t column, std::string text)
   if (!row || column >= row->cells.size()) return false;
   row->cells[column] = std::move(text);
   return true;
+}
+
+void ChannelList::Describe(std::string_view key, const std::string& parameter, CellNote note,
+                           const std::string& unit, const std::string& description) {
+  ListRow* row = Find(key);
+  const size_t column = ValueColumn(parameter);
+  if (!row || !column) return;
+  row->notes[column] = std::move(note);
+  ListColumn& header = columns_[column];
+  if (header.unit.empty()) header.unit = unit;
+  if (header.description.empty()) header.description = description;
 }
 
 void ChannelList::Select(const std::vector<std::string>& keys) {

@@ -12,6 +12,16 @@ namespace ui {
 struct ListColumn {
   std::string key;
   std::string text;
+  // What a parameter column's header adds to its text: the parameter's unit
+  // and, on pointing at it, its description.
+  std::string unit{};
+  std::string description{};
+};
+
+// What a row tells of a parameter cell beyond its text.
+struct CellNote {
+  bool changed = false;  // the value differs from the parameter's default
+  std::string defaultValue{};
 };
 
 struct ListRow {
@@ -21,6 +31,10 @@ struct ListRow {
   // One text per column of the list, the row text (column "Channel") first.
   std::vector<std::string> cells;
   bool selected = false;
+  // The channel as commands and the report name it: EB1/AI/2 for EB1\AI\2.
+  std::string path{};
+  // One per column, as cells.
+  std::vector<CellNote> notes{};
 };
 
 // One channel list of the editor: a row per channel keyed by the channel's
@@ -44,6 +58,10 @@ class ChannelList {
   // Writes the cell at the 0-based column of the row of that key; false when
   // either is missing.
   bool SetCell(std::string_view key, size_t column, std::string text);
+  // Notes what the view tells of a parameter's cell and column beyond their
+  // texts; a parameter without a column, or an unlisted key, changes nothing.
+  void Describe(std::string_view key, const std::string& parameter, CellNote note,
+                const std::string& unit, const std::string& description);
   // Exactly the rows of these keys are selected afterwards.
   void Select(const std::vector<std::string>& keys);
   // Keys of the selected rows, in row order.
@@ -58,6 +76,8 @@ class ChannelList {
   bool Empty() const { return rows_.empty(); }
   // Null when no row has the key.
   const ListRow* Row(std::string_view key) const;
+  // The 0-based column with that text after the row text; 0 when there is none.
+  size_t ColumnOf(std::string_view text) const { return ValueColumn(text); }
   // The row's text in the first column with that text; "" when either is missing.
   std::string Cell(std::string_view rowKey, std::string_view columnText) const;
   // Column texts, in column order.

@@ -19,6 +19,10 @@ struct Tool {
   std::string tag{};
   std::string caption{};
   std::string description{};
+  // What the view shows on pointing at the tool (a parameter's or a module's
+  // description) and beside its caption (a module button's slot).
+  std::string tooltip{};
+  std::string note{};
   bool enabled = true;
   bool visible = true;
   bool separator = false;

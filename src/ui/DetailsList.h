@@ -8,6 +8,9 @@ namespace ui {
 struct DetailRow {
   std::string property;
   std::string value;
+  // What the view shows on pointing at the row: the whole value, which the
+  // list may cut, and what the property is.
+  std::string tooltip{};
   bool operator==(const DetailRow&) const = default;
 };
 
@@ -16,8 +19,8 @@ struct DetailRow {
 class DetailsList {
  public:
   void Clear() { rows_.clear(); }
-  void Add(std::string property, std::string value) {
-    rows_.push_back({std::move(property), std::move(value)});
+  void Add(std::string property, std::string value, std::string tooltip = {}) {
+    rows_.push_back({std::move(property), std::move(value), std::move(tooltip)});
   }
   const std::vector<DetailRow>& Rows() const { return rows_; }
 

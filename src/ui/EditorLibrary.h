@@ -19,6 +19,19 @@ constexpr const char* kDialogViewSymbol = "TQ4600EditorDialogView";
 // ui::MainWindowView* (ui::EditorWindowModel*), null when it cannot show one.
 constexpr const char* kMainWindowViewSymbol = "TQ4600EditorMainWindowView";
 
+// What the library offers a host that opens the editor on a file of its own
+// before any object shows its window, in plain C terms so that the host needs
+// none of the editor's code: a message box, and the choice of the object.
+// int (const char* text, int style, const char* title): the box's answer, 0
+// when no box can be shown.
+constexpr const char* kHostMessageSymbol = "TQ4600EditorHostMessage";
+using HostMessageFunction = int (*)(const char*, int, const char*);
+// int (const char* title, const char* const* cells, int rows): the 0-based
+// row chosen, -1 when cancelled, -2 when no window can be shown; cells holds
+// three texts per row (number, user name, modules).
+constexpr const char* kObjectChooserSymbol = "TQ4600EditorChooseObject";
+using ObjectChooserFunction = int (*)(const char*, const char* const*, int);
+
 // Views made by the editor library; no view (the dialog behaves as cancelled)
 // without a display or when the library cannot be loaded, which is said once.
 std::unique_ptr<DialogView> EditorLibraryView(ParameterDialog& dialog);

@@ -23,6 +23,13 @@ namespace ui {
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 
+// The line below the lists: what the last command did or is doing, and an
+// action it offers (opening the folder a report was written to).
+struct StatusLine {
+  std::string text;
+  std::string action{};  // the action's caption; empty for none
+};
+
 class EditorWindowModel {
  public:
   // What to draw. References stay valid until the next change is announced.
@@ -33,6 +40,7 @@ class EditorWindowModel {
   virtual const std::vector<DetailRow>& DetailRows() const = 0;
   virtual const std::string& WindowCaption() const = 0;
   virtual Pointer MousePointer() const = 0;
+  virtual const StatusLine& Status() const = 0;
 
   // The user's actions, in the order the window receives them.
   // A tool of a band or a button of the explorer band was clicked.
@@ -51,6 +59,13 @@ class EditorWindowModel {
   // The user asked to close the window. The view keeps it open and lets the
   // model answer with Hide or Close.
   virtual void CloseRequested() = 0;
+  // A cell of a list was double-clicked (column 0-based, as the list's columns).
+  virtual void CellDoubleClick(ports::ChannelKind kind, const std::string& key, size_t column) = 0;
+  // The status line's action was chosen.
+  virtual void StatusAction() = 0;
+  // The window was taken away from outside (its display window destroyed):
+  // there is no user left to ask, and the model must let the show end.
+  virtual void WindowGone() = 0;
 
  protected:
   ~EditorWindowModel() = default;

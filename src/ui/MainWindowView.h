@@ -30,6 +30,15 @@ enum class ViewPart {
   Details,   // the details list
   Caption,   // the window's caption
   Pointer,   // the mouse pointer
+  Status,    // the status line
+};
+
+// What the user chose when a change to the document could not be written.
+enum class SaveChoice {
+  Retry,          // write the document again
+  SaveElsewhere,  // write it to another file, which the user picks
+  Discard,        // close without the unwritten changes (offered on closing only)
+  KeepEditing,    // back to the window, the changes kept in it
 };
 
 struct ViewChange {
@@ -56,6 +65,19 @@ class MainWindowView {
   virtual void ShowAbout(const AboutBox& about) = 0;
   // The window's handle, as the data sheet viewer takes its parent; 0 for none.
   virtual int32_t Handle() const = 0;
+  // Asks the user, over the window, what to do with changes that could not be
+  // written; the question says why. Discard is offered only when closing. A
+  // view without a user keeps the changes.
+  virtual SaveChoice AskAfterFailedSave(const std::string& question, bool closing) {
+    (void)question, (void)closing;
+    return SaveChoice::KeepEditing;
+  }
+  // The file the user picks to save in, starting from the suggested one; empty
+  // when the user picks none.
+  virtual std::string ChooseFileToSave(const std::string& suggested) {
+    (void)suggested;
+    return {};
+  }
 };
 
 using MainWindowViewFactory = std::function<std::unique_ptr<MainWindowView>(EditorWindowModel&)>;

@@ -122,21 +122,14 @@ KeyAnswer frmCPModif1::KeyDown(int keyCode) {
   return Answer(true);
 }
 
-KeyAnswer frmCPModif1::KeyPress(char32_t key) {
-  Controls& ui = Ui();
-  TextBox& box = ui.txtNewCPValue;
+bool frmCPModif1::Typed(TextBox& box, char32_t key) const {
   const std::string& separator = values::Shared().localeDecimalSeparator;
   const bool isSeparator = CharacterText(key) == separator;
-  if (key == kKeyEscape) {
-    box.text = ui.DisplayValue;
-    box.CaretToEnd();
-    txtNewCPValue_Change();
-    return Answer(false);
-  }
+  const int16_t decimals = State().Decimals;
   std::string typed = CharacterText(key);
   bool accepted = false;
   if (box.WholeSelected()) {
-    accepted = (IsDigit(key) || key == '-' || key == '+') || (isSeparator && ui.Decimals > 0);
+    accepted = (IsDigit(key) || key == '-' || key == '+') || (isSeparator && decimals > 0);
   } else if (box.CaretAtEnd()) {
     const std::string& text = box.text;
     const size_t at = text.find(separator);
@@ -147,32 +140,72 @@ KeyAnswer frmCPModif1::KeyPress(char32_t key) {
       typed = "E";
     } else if (IsDigit(key)) {
       accepted = !(hasSeparator && !hasE &&
-                   text.size() - at - separator.size() >= static_cast<size_t>(ui.Decimals));
-    } else if (key == kKeyEnter) {
-      if (ui.cmdOK.enabled) cmdOK_Click();
-      return Answer(false);
-    } else if (key == kKeyBackspace) {
-      box.DeleteBack();
-      txtNewCPValue_Change();
-      return Answer(true);
+                   text.size() - at - separator.size() >= static_cast<size_t>(decimals));
     } else if (isSeparator) {
-      accepted = !hasSeparator && ui.Decimals >= 1;
+      accepted = !hasSeparator && decimals >= 1;
     } else if (key == '+' || key == '-') {
       accepted = text.empty() || (hasE && text.back() == 'E');
     }
   }
-  if (!accepted) return Answer(false);
-  box.ReplaceSelection(typed);
+  if (accepted) box.ReplaceSelection(typed);
+  return accepted;
+}
+
+KeyAnswer frmCPModif1::KeyPress(char32_t key) {
+  Controls& ui = Ui();
+  TextBox& box = ui.txtNewCPValue;
+  if (key == kKeyEscape) {
+    box.text = ui.DisplayValue;
+    box.CaretToEnd();
+    txtNewCPValue_Change();
+    return Answer(false);
+  }
+  // Enter and Backspace work with the caret at the end only; over a whole
+  // selection they are dropped like any other key the filter refuses.
+  const bool atEnd = !box.WholeSelected() && box.CaretAtEnd();
+  if (key == kKeyEnter) {
+    if (atEnd && ui.cmdOK.enabled) cmdOK_Click();
+    return Answer(false);
+  }
+  if (key == kKeyBackspace) {
+    if (!atEnd) return Answer(false);
+    box.DeleteBack();
+    txtNewCPValue_Change();
+    return Answer(true);
+  }
+  if (!Typed(box, key)) return Answer(false);
   txtNewCPValue_Change();
   return Answer(true);
 }
 
 KeyAnswer frmCPModif1::Paste(std::string_view text) {
-  // A pasted text is typed character by character, so it passes the same
-  // filter as the keyboard and cannot leave a malformed number in the box.
-  bool any = false;
-  for (char16_t unit : qcom::ToUtf16(text)) any = KeyPress(unit).accepted || any;
-  return Answer(any);
+  // A paste goes in only as the keys would have typed it, character for
+  // character: one the filter would change (a separator it drops, digits
+  // beyond the decimals) is refused whole rather than changed unseen.
+  // Blanks and line breaks around a copied number are not part of it.
+  const size_t first = text.find_first_not_of(" \t\r\n");
+  const std::string pasted(first == std::string_view::npos
+                               ? std::string_view()
+                               : text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
+  TextBox trial = Ui().txtNewCPValue;
+  bool whole = !pasted.empty();
+  for (char16_t unit : qcom::ToUtf16(pasted)) whole = whole && Typed(trial, unit);
+  if (!whole) {
+    platform::ShowMessage(PasteRefusal(pasted), platform::kMessageExclamation, "Warning");
+    return Answer(false);
+  }
+  Ui().txtNewCPValue = trial;
+  txtNewCPValue_Change();
+  return Answer(true);
+}
+
+std::string frmCPModif1::PasteRefusal(const std::string& pasted) const {
+  const int16_t decimals = State().Decimals;
+  return "The text \"" + pasted + "\" cannot be pasted here: the value is a number written " +
+         (decimals > 0 ? "with \"" + values::Shared().localeDecimalSeparator + "\" and at most " +
+                             std::to_string(decimals) + (decimals == 1 ? " decimal" : " decimals")
+                       : std::string("without decimals")) +
+         ", typed at the end of the text or over all of it";
 }
 
 bool frmCPModif1::CheckRange(const std::string& text) {

@@ -41,7 +41,8 @@ class frmCPModif1 final : public ParameterDialog {
   void cmdOK_Click() override;
 
   // The user's typing: a character, a key code before it (Delete), a paste,
-  // and the caret or selection placed.
+  // and the caret or selection placed. A paste the key filter would change
+  // is refused whole, with a message.
   KeyAnswer KeyPress(char32_t key) override;
   KeyAnswer KeyDown(int keyCode) override;
   KeyAnswer Paste(std::string_view text) override;
@@ -56,6 +57,10 @@ class frmCPModif1 final : public ParameterDialog {
   Controls& Ui() { return ControlsOf<Controls>(); }
   std::string Ask(HRESULT (IUnitConverter::*member)(BSTR*, BSTR*), const std::string& id);
   double TextToNumber(const std::string& text);
+  // Types one character (not Esc, Enter or Backspace) into the box as the key
+  // filter lets it in; false when the filter drops it.
+  bool Typed(TextBox& box, char32_t key) const;
+  std::string PasteRefusal(const std::string& pasted) const;
   void txtNewCPValue_Change();
   KeyAnswer Answer(bool accepted);
 };

@@ -1,10 +1,11 @@
-// The window's lifecycle: load, activation, the modal show through its view,
-// the close protocol with its object, and the caption.
+// The window's lifecycle: load, activation, the modal show through its view
+// and the close protocol with its object.
 #include "ui/frmMain.h"
 
 #include <utility>
 
 #include "com/Boundary.h"
+#include "com/Bstr.h"
 #include "modules/CDBEBModules.h"
 #include "plugin/CDBAppObject.h"
 
@@ -82,6 +83,7 @@ void frmMain::Unload() {
   explorer_.Release();
   bar_ = ui::CommandBar::StoredLayout();
   owner_ = nullptr;
+  host_ = nullptr;
   appObject_ = nullptr;
   // The view goes once its modal show has returned.
   if (view_) view_->Close();
@@ -91,6 +93,13 @@ void frmMain::ShowModal(IUnknown* ownerWindow) {
   qcom::Guarded([&] {
     qcom::ComPtr<frmMain> keep(this);  // the object lets go of its window on close
     SetOwner(ownerWindow);
+    host_ = qcom::QueryAs<IEditorHost>(ownerWindow);
+    // The window may have been made before the object got its name (loading a
+    // saved object makes it), so it takes the name the object has now.
+    qcom::Bstr name;
+    if (appObject_ && SUCCEEDED(appObject_->get_UserName(name.out())) && !name.utf8().empty())
+      userName_ = name.utf8(), named_ = true;
+    ShowCaption();
     Load();
     if (!view_ && Views()) view_ = Views()(*this);
     if (!view_) {
@@ -103,9 +112,10 @@ void frmMain::ShowModal(IUnknown* ownerWindow) {
   });
 }
 
-void frmMain::CloseWindow() {
+void frmMain::CloseWindow(bool ask) {
   if (closing_) return;
   qcom::ComPtr<frmMain> keep(this);
+  if (!KeepChanges(true, ask)) return;
   closing_ = true;
   // The object detaches the window from its channels and answers with CloseByOwner.
   if (CDBAppObject* object = OwnObject()) object->ReleaseEditor();
@@ -121,6 +131,14 @@ void frmMain::CloseRequested() {
   qcom::Guarded([&] { CloseWindow(); });
 }
 
+void frmMain::WindowGone() {
+  qcom::Guarded([&] {
+    CloseWindow(false);
+    // A window the object keeps is hidden, and its show must end all the same.
+    if (view_) view_->Hide();
+  });
+}
+
 void frmMain::CloseByOwner() {
   closingByOwner_ = true;
   if (closing_) return;  // the close under way finishes the job
@@ -131,7 +149,7 @@ void frmMain::CloseByOwner() {
 
 void frmMain::ShowUserName(const std::string& userName) {
   qcom::Guarded([&] {
-    caption_ = userName;
-    Changed({ui::ViewPart::Caption});
+    userName_ = userName, named_ = true;
+    ShowCaption();
   });
 }

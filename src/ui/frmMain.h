@@ -8,6 +8,7 @@
 #include "faces/AppObject.h"
 #include "faces/CallbackList.h"
 #include "faces/CallbackSink.h"
+#include "faces/EditorHost.h"
 #include "ports/AppObjectServices.h"
 #include "ports/EditorView.h"
 #include "ui/ChannelList.h"
@@ -25,7 +26,11 @@ class CDBEBModule;
 // The editor window of one application object, without any toolkit: the
 // menu bands and the tool-click dispatcher, the explorer band with the device
 // and module buttons, the four channel lists on their tabs, the details list,
-// the caption and the mouse pointer. The model pushes its changes in through
+// the caption, the status line and the mouse pointer. Shown by a host that
+// keeps the object in a document (IEditorHost as the owner window), the window
+// has every change written to the document at once, marks the caption while
+// a change is not written and never lets one go unless the user says so.
+// The model pushes its changes in through
 // IEditorView; a view (MainWindowView) renders what EditorWindowModel returns
 // and forwards the user's clicks there. The window is also a callback sink of
 // its object, one that ignores every notification: it follows the model
@@ -55,8 +60,10 @@ class frmMain final : public faces::CallbackSink<IEditorView, IOwnedSink>,
   void Unload();
   // The user's close, the Exit command's or the owner's: asks the object to
   // release its editor. The window closes when the object answered with
-  // CloseByOwner and hides itself otherwise.
-  void CloseWindow();
+  // CloseByOwner and hides itself otherwise. Changes the document lacks are
+  // written first; when they cannot be, the user chooses (unless there is no
+  // user to ask, ask false) and may keep the window open.
+  void CloseWindow(bool ask = true);
 
   // Lists every channel of every placed module and attaches the window to
   // their collections, module by module in the order AO, AI, DO, DI.
@@ -79,6 +86,7 @@ class frmMain final : public faces::CallbackSink<IEditorView, IOwnedSink>,
   // dialog after the other, and writes each row's cell at that column.
   void EditChannelParameter(ports::ChannelKind kind, const std::string& name, int32_t column);
   void EditDeviceParameter(const std::string& name);
+  void ViewDatasheet();
   // The pop-ups built at run time.
   void BuildChannelPopup(ports::ChannelKind kind, const std::string& rowKey);
   void BuildDevicePopup();
@@ -106,6 +114,7 @@ class frmMain final : public faces::CallbackSink<IEditorView, IOwnedSink>,
   const std::vector<ui::DetailRow>& DetailRows() const override { return details_.Rows(); }
   const std::string& WindowCaption() const override { return caption_; }
   ui::Pointer MousePointer() const override { return pointer_; }
+  const ui::StatusLine& Status() const override { return status_; }
   void ToolClick(int32_t id, const std::string& name, const std::string& tag) override;
   void ListMouseDown(ports::ChannelKind kind, int button) override;
   void RowClick(ports::ChannelKind kind, const std::string& key) override;
@@ -115,6 +124,14 @@ class frmMain final : public faces::CallbackSink<IEditorView, IOwnedSink>,
   void TabClick(int tab) override;
   void Activated() override;
   void CloseRequested() override;
+  void CellDoubleClick(ports::ChannelKind kind, const std::string& key, size_t column) override;
+  void StatusAction() override;
+  void WindowGone() override;
+
+  // The document the edits go to (the host's, while it offers one).
+  bool HasDocument() const { return host_ != nullptr; }
+  // Whether the object holds a change the document lacks.
+  bool Unsaved() const { return unsaved_; }
 
   // What the window shows.
   const std::string& Caption() const { return caption_; }
@@ -145,6 +162,24 @@ class frmMain final : public faces::CallbackSink<IEditorView, IOwnedSink>,
   void EnableChannelMenu(bool enabled);
   void SetPointer(ui::Pointer pointer);
   void Changed(ui::ViewChange change) const;
+  void SetStatus(std::string text, std::string action = {}, std::string target = {});
+  // The caption: the object's user name, with the document's file and a mark
+  // for unwritten changes while there is a document.
+  void ShowCaption();
+  std::string DocumentPath() const;
+  // A command changed the object (what says how): the document follows at once.
+  void ObjectChanged(const std::string& what);
+  // Writes the document (or, with a path, that file); false with the reason
+  // in the status line when it cannot be written.
+  bool SaveDocument(const std::string& path, std::string& problem);
+  // Writes what the document lacks; when it cannot be, asks the user (when
+  // ask is true) until it is written, saved elsewhere or, closing, knowingly
+  // discarded. False when the user keeps editing instead: a close stops.
+  // Without a user to ask, a close goes on and the host keeps the changes.
+  bool KeepChanges(bool closing, bool ask);
+  // The row's cells and columns told of their parameters: unit, description,
+  // default and whether the value differs from it.
+  void DescribeRow(ports::ChannelKind kind, const std::string& key);
   void BandChanged(const char* band) const { Changed({ui::ViewPart::Bands, band}); }
 
   qcom::WeakRef<IAppObject> appObject_;
@@ -154,7 +189,18 @@ class frmMain final : public faces::CallbackSink<IEditorView, IOwnedSink>,
   bool closingByOwner_ = false;
   bool closing_ = false;
   std::string caption_ = kDesignCaption;
+  std::string userName_;
+  bool named_ = false;  // userName_ was given; the design caption until then
   ui::Pointer pointer_ = ui::Pointer::Default;
+  ui::StatusLine status_;
+  std::string statusTarget_;  // the folder the status line's action opens
+  // The host's document, while the window is shown by a host that keeps one.
+  qcom::ComPtr<IEditorHost> host_;
+  bool unsaved_ = false;
+  std::string change_;  // the last change not yet written, as the status line tells it
+  // Set once the user was told that the document cannot be written, so that
+  // each later change does not ask again; cleared when it is written.
+  bool toldUnsaved_ = false;
 
   ui::CommandBar bar_ = ui::CommandBar::StoredLayout();
   ui::ExplorerBand explorer_;

@@ -1,14 +1,38 @@
 // The four channel lists: rows that follow the channels of the placed modules,
-// and the user's clicks in them and on their tabs.
+// what their cells tell of their parameters, and the user's clicks in them
+// and on their tabs.
 #include "com/Boundary.h"
+#include "com/Bstr.h"
+#include "com/TextRules.h"
 #include "modules/CDBAIs.h"
 #include "modules/CDBAOs.h"
 #include "modules/CDBDIs.h"
 #include "modules/CDBDOs.h"
 #include "modules/CDBEBModules.h"
+#include "plugin/CDBAppObject.h"
 #include "ui/frmMain.h"
+#include "values/CDBAttributes.h"
+#include "values/DecimalSeparators.h"
+#include "values/NumberRules.h"
 
 namespace {
+
+// Whether a value differs from its default as tqhost get tells it: numbers
+// (with either decimal separator) compared as numbers, other texts as texts.
+bool DiffersFromDefault(const std::string& value, const std::string& fallback) {
+  auto number = [](const std::string& text) {
+    return values::LocaleParseDouble(values::LocaliseNumberText(qcom::text::Trim(text)));
+  };
+  auto a = number(value), b = number(fallback);
+  if (a && b) return *a != *b;
+  return qcom::text::Trim(value) != qcom::text::Trim(fallback);
+}
+
+std::string Text(CDBAttribute& parameter, HRESULT (CDBAttribute::*getter)(BSTR*)) {
+  qcom::Bstr text;
+  if (FAILED((parameter.*getter)(text.out()))) return {};
+  return text.utf8();
+}
 
 // Attaches the window to the collection, so that later changes of its
 // channels reach the list, and lists every channel it holds.
@@ -40,6 +64,7 @@ void frmMain::AddChannelRow(ports::ChannelKind kind, const ports::ChannelRowData
     ui::ChannelList& list = ListOf(kind);
     const size_t columns = list.Columns().size();
     list.AddRow(row, ui::ImageKey(kind, false));
+    DescribeRow(kind, row.globalKey);
     tabs_.Open(ui::TabOf(kind));
     list.SwitchOn(true);
     if (list.Columns().size() != columns) Changed({ui::ViewPart::Columns, {}, kind});
@@ -63,6 +88,7 @@ void frmMain::RemoveChannelRow(ports::ChannelKind kind, const std::string& key) 
 void frmMain::RefreshChannelRow(ports::ChannelKind kind, const ports::ChannelRowData& row) {
   qcom::Guarded([&] {
     ListOf(kind).RefreshRow(row);
+    DescribeRow(kind, row.globalKey);
     Changed({ui::ViewPart::Rows, {}, kind, row.globalKey});
   });
 }
@@ -71,6 +97,37 @@ void frmMain::SetChannelConnected(ports::ChannelKind kind, const std::string& ke
   qcom::Guarded([&] {
     ListOf(kind).SetImage(key, ui::ImageKey(kind, connected));
     Changed({ui::ViewPart::Rows, {}, kind, key});
+  });
+}
+
+void frmMain::DescribeRow(ports::ChannelKind kind, const std::string& key) {
+  const CDBAppObject* object = OwnObject();
+  CDBAttributes* parameters =
+      object ? object->ChannelAttributes(std::string(ui::KindText(kind)), key) : nullptr;
+  if (!parameters) return;
+  ui::ChannelList& list = ListOf(kind);
+  for (const auto& entry : parameters->Items()) {
+    CDBAttribute& parameter = *entry.item;
+    ui::CellNote note{DiffersFromDefault(parameter.StoredValue(),
+                                         Text(parameter, &CDBAttribute::get_DefaultValue)),
+                      Text(parameter, &CDBAttribute::get_DispDefault)};
+    list.Describe(key, parameter.NameText(), std::move(note),
+                  qcom::text::Trim(parameter.TypeFields().units),
+                  Text(parameter, &CDBAttribute::get_Description));
+  }
+}
+
+void frmMain::CellDoubleClick(ports::ChannelKind kind, const std::string& key, size_t column) {
+  qcom::Guarded([&] {
+    const ui::ChannelList& list = List(kind);
+    const ui::ListRow* row = list.Row(key);
+    // Only a parameter's own cell: the name and module columns edit nothing.
+    if (!row || column < 2 || column >= row->cells.size() || row->cells[column].empty()) return;
+    // The clicked row is edited with the others selected, as the pop-up edits them.
+    if (!row->selected) ListOf(kind).Select({key});
+    RowClick(kind, key);
+    Dispatch(ui::tools::ColumnToolBase(kind) + static_cast<int32_t>(column) + 1,
+             list.Columns()[column].text, "");
   });
 }
 

@@ -1,6 +1,7 @@
 // The menus' state: the pop-ups built at run time, the Add menu, the remove
 // commands, the channel menu and the mouse pointer.
 #include "com/Boundary.h"
+#include "com/Bstr.h"
 #include "modules/CDBEBTemplates.h"
 #include "platform/Picture.h"
 #include "ui/frmMain.h"
@@ -74,7 +75,13 @@ void frmMain::BuildDevicePopup() {
       const int32_t id =
           bar_.ToolId(name, [&] { return tools::kDeviceParameterBase + number + 1; });
       ++number;
-      band.tools.push_back({.id = id, .name = name, .caption = name, .description = name});
+      qcom::Bstr description;
+      entry.item->get_Description(description.out());
+      band.tools.push_back({.id = id,
+                            .name = name,
+                            .caption = name,
+                            .description = name,
+                            .tooltip = description.utf8()});
     }
   }
   BandChanged(tools::kDevicePopUp);
@@ -92,6 +99,7 @@ void frmMain::BuildChannelPopup(ports::ChannelKind kind, const std::string& rowK
                           .name = text,
                           .caption = text,
                           .description = text,
+                          .tooltip = list.Columns()[column].description,
                           .enabled = filled});
   }
   BandChanged(tools::kChannelPopUp);

@@ -26,6 +26,8 @@ ui::Tool frmMain::ModuleButton(int32_t id, const CDBEBModule& module) {
           .name = module.Key(),
           .tag = module.Key(),
           .caption = module.NameText(),
+          .tooltip = module.Key() + ": " + module.DescriptionText(),
+          .note = "Slot " + std::to_string(module.Slot()),
           .picture = platform::PictureBytes(module.Icon())};
 }
 
@@ -62,7 +64,11 @@ void frmMain::AddModuleButton(const ports::ModuleButtonData& module) {
     auto placed = modules ? modules->Modules().ByKey(module.key) : nullptr;
     ui::Tool button = {
         .id = count + 2, .name = module.key, .tag = module.key, .caption = module.name};
-    if (placed) button.picture = platform::PictureBytes(placed->Icon());
+    if (placed) {
+      const ui::Tool described = ModuleButton(button.id, *placed);
+      button.tooltip = described.tooltip, button.note = described.note;
+      button.picture = described.picture;
+    }
     explorer_.Add(std::move(button));
     Changed({ui::ViewPart::Explorer});
   });
@@ -74,9 +80,11 @@ void frmMain::ShowDeviceDetails() {
   IAppObjectServices* object = EditedObject();
   if (const CDBAttributes* parameters = object ? object->AttributeSet() : nullptr)
     for (const auto& entry : parameters->Items()) {
-      const CDBAttribute& parameter = *entry.item;
-      if (ShownParameter(parameter.NameText()))
-        details_.Add(parameter.NameText(), parameter.DisplayValue());
+      CDBAttribute& parameter = *entry.item;
+      if (!ShownParameter(parameter.NameText())) continue;
+      qcom::Bstr description;
+      parameter.get_Description(description.out());
+      details_.Add(parameter.NameText(), parameter.DisplayValue(), description.utf8());
     }
   Changed({ui::ViewPart::Details});
 }
@@ -84,7 +92,8 @@ void frmMain::ShowDeviceDetails() {
 void frmMain::ShowModuleDetails(const CDBEBModule* module) {
   if (!module) return;
   details_.Add("Name", module->NameText());
-  details_.Add("Description", module->DescriptionText());
+  // The list may cut a long description; pointing at it shows it whole.
+  details_.Add("Description", module->DescriptionText(), module->DescriptionText());
   details_.Add("Slot", std::to_string(module->Slot()));
   const std::pair<const char*, int32_t> counts[] = {{"AINumber", module->AICount()},
                                                     {"AONumber", module->AOCount()},

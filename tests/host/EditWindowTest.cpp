@@ -6,14 +6,18 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -21,11 +25,13 @@
 #include <QTreeWidget>
 
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <regex>
+#include <sstream>
 
 #include "host/Commands.h"
 #include "support/TempDir.h"
@@ -48,7 +54,10 @@ Ran Tqhost(int (*command)(const Strings&), const Strings& args) {
   Ran run;
   run.code = command(args);
   run.out = testing::internal::GetCapturedStdout();
-  run.err = testing::internal::GetCapturedStderr();
+  // Less the offscreen platform's notes on what it cannot do with a window.
+  std::istringstream lines(testing::internal::GetCapturedStderr());
+  for (std::string line; std::getline(lines, line);)
+    if (!line.starts_with("This plugin does not support")) run.err += line + "\n";
   return run;
 }
 
@@ -120,6 +129,11 @@ std::string Texts(QTreeWidget& list, int column) {
   for (int row = 0; row < list.topLevelItemCount(); ++row)
     texts += list.topLevelItem(row)->text(column).toStdString() + "|";
   return texts;
+}
+
+std::string StatusOf(QWidget& window) {
+  auto* line = window.findChild<QLabel*>("lblStatus");
+  return line ? line->text().toStdString() : "(no status line)";
 }
 
 std::string Buttons(QWidget& window) {
@@ -197,8 +211,9 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          std::string bar;
          for (QAction* menu : shown->menuBar()->actions())
            bar += (menu->isEnabled() ? "" : "-") + menu->text().toStdString() + "|";
-         EXPECT_EQ(w.windowTitle().toStdString() + "|" + bar, "TQ|&File|T&Q|&EB|-Channel|?|");
-         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|");
+         EXPECT_EQ(w.windowTitle().toStdString() + "|" + bar,
+                   "Boiler room – project.xml|&File|T&Q|&EB|-Channel|?|");
+         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO\nSlot 1|EB 8DI Counter\nSlot 2|");
          auto& tabs = Child<QTabWidget>(w, "SSTab1");
          std::string tabTexts;
          for (int tab = 0; tab < tabs.count(); ++tab)
@@ -208,8 +223,18 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          auto& ai = Child<QTreeWidget>(w, "lwAI");
          EXPECT_EQ(ai.headerItem()->text(1) + ai.headerItem()->text(2) + ai.headerItem()->text(13),
                    "EB Modulesensortypelinear_span");
-         EXPECT_EQ(Texts(ai, 0), "Analog (0)|Analog (1)|Analog (2)|Analog (3)|");
+         EXPECT_EQ(Texts(ai, 0),
+                   "EB1/AI/1 · Analog (0)|EB1/AI/2 · Analog (1)|EB1/AI/3 · Analog (2)|"
+                   "EB1/AI/4 · Analog (3)|");
          EXPECT_FALSE(ai.topLevelItem(0)->icon(0).isNull());
+         // Units in the headers, the definitions' descriptions on pointing at them.
+         EXPECT_EQ(ai.headerItem()->text(8).toStdString() + "|" +
+                       ai.headerItem()->toolTip(8).toStdString() + "|" +
+                       ai.topLevelItem(0)->toolTip(8).toStdString() + "|" +
+                       w.findChild<QToolButton*>("EB1")->toolTip().toStdString(),
+                   "filter_constant [sec]|Time constant of the input filter|Time constant of the "
+                   "input filter\nDefault: 2 sec|EB1: Analog module: 4 universal analog inputs "
+                   "and 2 analog outputs");
          EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lvDetails"), 0).substr(0, 14), "Name|Priority|");
          EXPECT_FALSE(ProjectFree()) << "the project stays locked while the window is open";
 
@@ -220,7 +245,7 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          EXPECT_EQ(Entries(OpenMenu()), "EB 4AO|");
          EXPECT_FALSE(OpenMenu().actions()[0]->icon().isNull());
          Pick("EB 4AO");
-         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|EB 4AO|");
+         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO\nSlot 1|EB 8DI Counter\nSlot 2|EB 4AO\nSlot 3|");
          EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lwAO"), 1), "EB1|EB1|EB3|EB3|EB3|EB3|");
          EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
 
@@ -233,7 +258,10 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          EXPECT_EQ(Entries(OpenMenu()), "Edit|");
          Pick("Edit");
          EXPECT_EQ(Entries(OpenMenu()).substr(0, 24), "sensortype|range|suppres");
+         std::string statuses;
+         auto status = [&] { return StatusOf(w) + "|"; };
          std::function<void(QWidget&)> answer = [&](QWidget& d) {
+           statuses += status();
            auto& list = Child<QComboBox>(d, "cboEnum");
            EXPECT_EQ(list.currentText(), "NI1000");
            QTest::keyClick(&list, Qt::Key_Down);
@@ -243,7 +271,27 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          When([] { return ActiveModal<QDialog>("Edit value"); }, answer);
          Pick("sensortype");
          EXPECT_EQ(dialogs, 2);
-         EXPECT_EQ(Texts(ai, 2), "NI1000_EXT|NI1000_EXT|NI1000|NI1000|");
+         EXPECT_EQ(Texts(ai, 2), "NI1000_EXT *|NI1000_EXT *|NI1000|NI1000|") << "* as changed";
+         // A double-click edits the cell's parameter of its channel.
+         When([] { return ActiveModal<QDialog>("Edit value"); },
+              [&](QWidget& d) { statuses += status(), QTest::keyClick(&d, Qt::Key_Escape); });
+         const QPoint cell(ai.columnViewportPosition(2) + 8,
+                           ai.visualItemRect(ai.topLevelItem(2)).center().y());
+         w.activateWindow();
+         EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+         QTest::mousePress(ai.viewport(), Qt::LeftButton, {}, cell);
+         QTest::mouseRelease(ai.viewport(), Qt::LeftButton, {}, cell);
+         QTest::mouseDClick(ai.viewport(), Qt::LeftButton, {}, cell);
+         QTest::qWaitFor(
+             [&] {
+               return statuses.find("left") != std::string::npos ||
+                      (statuses += status()).size() > 400;
+             },
+             2000);
+         EXPECT_EQ(statuses,
+                   "Editing sensortype of EB1/AI/1 Analog (0) (1 of 2)|Editing sensortype of "
+                   "EB1/AI/2 Analog (1) (2 of 2)|Editing sensortype of EB1/AI/3 Analog (2)|"
+                   "sensortype left as it was|");
          ai.activateWindow();
          QTest::keyClick(&ai, Qt::Key_F10, Qt::ShiftModifier);  // the keyboard's context menu
          EXPECT_EQ(Entries(OpenMenu()), "Edit|");
@@ -252,7 +300,7 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          // Remove the last module, from the EB menu.
          Press(w, Qt::Key_E, Qt::AltModifier);
          Pick("&Remove");
-         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO|EB 8DI Counter|");
+         EXPECT_EQ(Buttons(w), "TQ4600|EB 4AI/2AO\nSlot 1|EB 8DI Counter\nSlot 2|");
          EXPECT_EQ(Texts(Child<QTreeWidget>(w, "lwAO"), 1), "EB1|EB1|");
 
          // The help menu, which has no mnemonic: F10 opens the bar, Left wraps to it.
@@ -278,6 +326,12 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          Press(w, Qt::Key_F10);
          QTest::keyClick(&OpenMenu(), Qt::Key_Left);
          Pick(" View Data Sheet");
+         EXPECT_EQ(Matches(status(),
+                           "^(The data sheet .*/DataSheets/pb_4600_TQ4600.pdf did not "
+                           "open: Viewer not Available)"),
+                   "The data sheet " + std::string(TQ_PLUGINS_DIR) +
+                       "/O_TQ4600/../DataSheets/pb_4600_TQ4600.pdf did not open: Viewer not "
+                       "Available|");
          testing_support::WriteFile(bin + "/xdg-open",
                                     "#!/bin/sh\necho \"$1\" >> " + (dir / "opened") + "\n");
          ::chmod((bin + "/xdg-open").c_str(), 0755);
@@ -291,6 +345,9 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          Press(w, Qt::Key_F, Qt::AltModifier);
          EXPECT_EQ(Entries(OpenMenu()), "&Show Documentation|&Save and Export|E&xit|");
          Pick("&Show Documentation");
+         EXPECT_EQ(Matches(status(), "^Report written to (" + dir / "Documents/)Boiler room"),
+                   dir / "Documents/|");
+         EXPECT_TRUE(Child<QPushButton>(w, "cmdStatusAction").isVisible());
          setenv("HOME", home.c_str(), 1);
          setenv("PATH", savedPath.c_str(), 1);
          opened = ReadFile(dir / "opened");
@@ -336,9 +393,13 @@ TEST_F(EditWindow, ClosedUnchangedLeavesTheProjectAndRefusesWithoutDisplay) {
   EXPECT_EQ(after.st_ino, before.st_ino) << "not written again";
   EXPECT_EQ(ReadFile(project), text);
 
+  // Started without a terminal, as from a file manager, the user sees the error in a box too.
+  std::string box;
+  AnswerMessages(box);
   const Ran missing = Tqhost(host::RunEdit, {project, "--object", "2"});
   EXPECT_EQ(missing.code, 1);
   EXPECT_EQ(missing.err, "tqhost edit: " + project + " holds 1 object; there is no object 2\n");
+  EXPECT_EQ(box, "tqhost edit|2|" + project + " holds 1 object; there is no object 2");
   // No display and no platform chosen (the suite's is offscreen), as on a server.
   std::vector<std::pair<const char*, std::string>> saved;
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
@@ -350,6 +411,200 @@ TEST_F(EditWindow, ClosedUnchangedLeavesTheProjectAndRefusesWithoutDisplay) {
             "tqhost edit: no display to show the editor window on (set DISPLAY or "
             "WAYLAND_DISPLAY, or QT_QPA_PLATFORM)\n");
   EXPECT_EQ(ReadFile(project), text);
+}
+
+// Root may write anywhere: while a script runs, the edit is an unprivileged
+// user's, and the test's own files (its captured output) are root's again
+// however the script ends.
+struct Unprivileged {
+  explicit Unprivileged(bool root) : root_(root) {
+    if (root_ && ::seteuid(65534) != 0) ADD_FAILURE() << "cannot act as nobody";
+  }
+  ~Unprivileged() {
+    if (root_ && ::seteuid(0) != 0) ADD_FAILURE() << "cannot act as root again";
+  }
+  bool root_;
+};
+
+// Answers the next question about changes not saved with that button.
+void WhenNotSaved(const char* button, std::string& seen) {
+  When([] { return ActiveModal<QMessageBox>("Not saved"); },
+       [button, &seen](QWidget& box) {
+         seen += static_cast<QMessageBox&>(box).text().toStdString() + "|";
+         QTest::mouseClick(&Child<QPushButton>(box, button), Qt::LeftButton);
+       });
+}
+
+// Changes Behaviour_OnCommFailure to its next member through the T&Q menu.
+void ChangeBehaviour(QWidget& w) {
+  When([] { return ActiveModal<QDialog>("Edit value"); },
+       [](QWidget& d) {
+         QTest::keyClick(&Child<QComboBox>(d, "cboEnum"), Qt::Key_Down);
+         QTest::keyClick(&d, Qt::Key_Return);
+       });
+  Press(w, Qt::Key_Q, Qt::AltModifier);
+  Pick("Edit");
+  Pick("Behaviour_OnCommFailure");
+}
+
+TEST_F(EditWindow, AnEditTheProjectCannotTakeIsKeptUntilSavedElsewhereOrKnowinglyDropped) {
+  // The project in a folder the user may not write; as root, the edit is the
+  // unprivileged user's while the window is open, for root may write anywhere.
+  namespace fs = std::filesystem;
+  const std::string locked = dir / "ro", open = dir / "rw", moved = open + "/moved.xml";
+  fs::create_directories(locked), fs::create_directories(open);
+  fs::rename(project, locked + "/project.xml");
+  project = locked + "/project.xml";
+  fs::permissions(dir.path(), fs::perms(0755)), fs::permissions(open, fs::perms(0777));
+  fs::permissions(locked, fs::perms(0555));
+  const std::string original = ReadFile(project);
+  const bool root = ::geteuid() == 0;
+  std::string asked, titles;
+  When([] { return ActiveModal<QMainWindow>(); },
+       [&](QWidget& w) {
+         Unprivileged user(root);
+         WhenNotSaved("cmdKeepEditing", asked);
+         ChangeBehaviour(w);
+         titles += w.windowTitle().toStdString() + "|" + StatusOf(w) + "|";
+         // Closing asks again: first the user stays, then saves elsewhere.
+         WhenNotSaved("cmdKeepEditing", asked);
+         w.close();
+         titles += (w.isVisible() ? "open|" : "closed|");
+         WhenNotSaved("cmdSaveAs", asked);
+         When([] { return ActiveModal<QFileDialog>(); },
+              [&](QWidget& chooser) {
+                auto& name = Child<QLineEdit>(chooser, "fileNameEdit");
+                name.setText(QString::fromStdString(moved));
+                QTest::keyClick(&name, Qt::Key_Return);
+              });
+         w.close();
+       });
+  const Ran edit = Tqhost(host::RunEdit, {project});
+  const std::string kept = "The changes are not saved: cannot write " + project +
+                           ": access denied.\n\nThey are kept in this window until they are saved";
+  EXPECT_EQ(asked, kept + ". Try again, or save elsewhere.|" + kept +
+                       ", or until you close it without them.|" + kept +
+                       ", or until you close it without them.|");
+  EXPECT_EQ(titles,
+            "*Boiler room – project.xml|Behaviour_OnCommFailure changed to OUTPUT_HOLD; "
+            "not saved: cannot write " +
+                project +
+                ": access denied; the changes are "
+                "kept in this window|open|");
+  EXPECT_EQ(edit.code, 0) << edit.err;
+  EXPECT_EQ(ReadFile(project), original) << "left as it was";
+  // The edit went whole to the other file: its CDB is the stream of what it holds.
+  const std::string written = ReadFile(moved);
+  EXPECT_EQ(Matches(written, "<Behaviour_OnCommFailure>([0-9])<"), "1|");
+  EXPECT_EQ(Matches(written, "<CDB>([0-9A-F]+)</CDB>"),
+            edit.out.substr(0, edit.out.size() - 1) + "|");
+  EXPECT_EQ(Tqhost(host::RunStream, {moved}).out, edit.out);
+
+  // Closing without the change is the user's own choice, and nothing is written.
+  std::string dropped;
+  When([] { return ActiveModal<QMainWindow>(); },
+       [&](QWidget& w) {
+         Unprivileged user(root);
+         WhenNotSaved("cmdKeepEditing", dropped);
+         ChangeBehaviour(w);
+         WhenNotSaved("cmdDiscard", dropped);
+         w.close();
+       });
+  const Ran discarded = Tqhost(host::RunEdit, {project});
+  EXPECT_EQ(discarded.code, 0) << discarded.err;
+  EXPECT_EQ(discarded.out + discarded.err,
+            "tqhost edit: closed without the changes " + project + " could not take\n");
+  EXPECT_EQ(Matches(dropped, "(Try again|close it without)"), "Try again|close it without|");
+  EXPECT_EQ(ReadFile(project), original);
+}
+
+TEST_F(EditWindow, AWindowGoneFromOutsideEndsTheEditAndALockedProjectNamesItsHolder) {
+  bool ended = true;
+  std::string others;
+  // Closes a window the edit still waits for, so that the test ends either way.
+  QTimer fallback;
+  fallback.setSingleShot(true);
+  QPointer<QWidget> window;
+  QObject::connect(&fallback, &QTimer::timeout, [&] {
+    if (window) ended = false, window->close();
+  });
+  When([] { return ActiveModal<QMainWindow>(); },
+       [&](QWidget& w) {
+         // Another command finds the project locked by this one and gives up in time.
+         const std::string command = std::string(TQ_BUILD_DIR) + "/bin/tqhost set " + project +
+                                     " Priority=2 --wait 0.3 2>&1";
+         FILE* pipe = ::popen(command.c_str(), "r");
+         char buffer[512];
+         while (pipe && std::fgets(buffer, sizeof buffer, pipe)) others += buffer;
+         others += "exit " + std::to_string(pipe ? WEXITSTATUS(::pclose(pipe)) : -1);
+         ChangeBehaviour(w);
+         // The display server destroys the window, as a window manager or xdotool does.
+         struct {
+           uint8_t type = 17, pad = 0;
+           uint16_t sequence = 0;
+           uint32_t event, window;
+         } destroyed{.event = uint32_t(w.winId()), .window = uint32_t(w.winId())};
+         qintptr result = 0;
+         QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &destroyed,
+                                                                 &result);
+         window = &w;
+         fallback.start(2000);
+       });
+  const Ran edit = Tqhost(host::RunEdit, {project});
+  EXPECT_TRUE(ended) << "the edit waits for a window that is gone";
+  EXPECT_EQ(edit.code, 0) << edit.err;
+  const std::string holder = "process " + std::to_string(::getpid()) + " (edit_tests";
+  EXPECT_EQ(Matches(others, "^(tqhost set: waiting for [^,]+, held by process [0-9]+ )"),
+            "tqhost set: waiting for " + project + ", held by process " +
+                std::to_string(::getpid()) + " |");
+  EXPECT_NE(others.find(project + " is in use by " + holder), std::string::npos) << others;
+  EXPECT_NE(others.find("gave up after 0.3 s (--wait SECONDS waits longer)\nexit 1"),
+            std::string::npos)
+      << others;
+  EXPECT_EQ(Matches(ReadFile(project), "<Behaviour_OnCommFailure>([0-9])<"), "1|");
+  EXPECT_EQ(edit.out, Tqhost(host::RunStream, {project}).out);
+  EXPECT_TRUE(ProjectFree());
+}
+
+TEST_F(EditWindow, APickedObjectOrANewProjectOpens) {
+  const std::string two =
+      dir.Write("two.xml",
+                "<QorProject version=\"1\"><Object userName=\"Boiler room\"><TQ4600><Modules>"
+                "<EB4AI2AO/><EB8DI/></Modules></TQ4600></Object><Object><TQ4600/></Object>"
+                "</QorProject>");
+  const std::string text = ReadFile(two);
+  std::string rows, title;
+  auto choose = [&](Qt::Key key) {
+    When([] { return ActiveModal<QDialog>(); },
+         [&, key](QWidget& chooser) {
+           auto& list = Child<QTreeWidget>(chooser, "lwObjects");
+           rows = Texts(list, 0) + Texts(list, 1) + Texts(list, 2);
+           if (key == Qt::Key_Escape) return QTest::keyClick(&list, key);
+           When([] { return ActiveModal<QMainWindow>(); },
+                [&](QWidget& w) { title = w.windowTitle().toStdString(), w.close(); });
+           QTest::keyClick(&list, Qt::Key_Down), QTest::keyClick(&list, key);
+         });
+  };
+  choose(Qt::Key_Escape);
+  const Ran cancelled = Tqhost(host::RunEdit, {two});
+  EXPECT_EQ(rows, "1|2|Boiler room|TQ4600_2|EB4AI2AO, EB8DI|no modules|");
+  EXPECT_EQ(cancelled.code, 1);
+  EXPECT_EQ(cancelled.err, "tqhost edit: no object chosen; " + two + " is left as it was\n");
+  choose(Qt::Key_Return);
+  const Ran second = Tqhost(host::RunEdit, {two});
+  EXPECT_EQ(second.code, 0) << second.err;
+  EXPECT_EQ(title, "TQ4600_2 – two.xml");
+  EXPECT_EQ(ReadFile(two), text);
+
+  const std::string made = dir / "new.xml";
+  When([] { return ActiveModal<QMainWindow>(); },
+       [&](QWidget& w) { title = w.windowTitle().toStdString(), w.close(); });
+  const Ran fresh = Tqhost(host::RunEdit, {made});
+  EXPECT_EQ(fresh.code, 0) << fresh.err;
+  EXPECT_EQ(fresh.err,
+            "tqhost edit: " + made + " did not exist: made a new project of one TQ4600 object\n");
+  EXPECT_EQ(title, "TQ4600_1 – new.xml");
+  EXPECT_EQ(fresh.out, Tqhost(host::RunStream, {made}).out);
 }
 
 }  // namespace

@@ -78,8 +78,9 @@ TEST_F(ParameterCommands, ListShowsTemplatesChainsAndParametersAndNamesTheValidT
 TEST_F(ParameterCommands, GetShowsValuesMarksChangesInEachFormatAndNamesTheValidNames) {
   const std::string path = dir.Write("p.xml", kTwoObjects);
   Expect({"set", path, "Priority=3", "EB1/AI/2/sensortype=PT1000", "EB1/AI/2/offset=0.0"}, 0,
-         "tqhost set: note: EB1/AI/2/sensortype=PT1000 is kept as \"4\"\n");
-  // Given names in their order, any letter case; 0.0 is the default 0.
+         "tqhost set: note: EB1/AI/2/sensortype=PT1000 is kept as \"4\"\n"
+         "tqhost set: note: EB1/AI/2/offset=0.0 is kept as \"0\"\n");
+  // Given names in their order, any letter case; a float is kept as its single's text.
   const std::vector<std::string> names = {
       "get", path, "eb1/ai/2/SENSORTYPE", "priority", "MaxTimeBetweenComm", "EB1/AI/2/offset"};
   auto with = [&](std::vector<std::string> extra) {
@@ -93,13 +94,13 @@ TEST_F(ParameterCommands, GetShowsValuesMarksChangesInEachFormatAndNamesTheValid
                                   "  EB1/AI/2/sensortype  4            1        *\n"
                                   "  Priority             3            4        *\n"
                                   "  MaxTimeBetweenComm   60     sec   60\n"
-                                  "  EB1/AI/2/offset      0.0          0\n");
+                                  "  EB1/AI/2/offset      0            0\n");
   EXPECT_EQ(Expect(with({"--format", "csv"}), 0),
             "kind,name,value,unit,default,changed,snvt,connected\n"
             "parameter,EB1/AI/2/sensortype,4,,1,yes,1002,\n"
             "parameter,Priority,3,,4,yes,7,\n"
             "parameter,MaxTimeBetweenComm,60,sec,60,no,107,\n"
-            "parameter,EB1/AI/2/offset,0.0,,0,no,52,\n");
+            "parameter,EB1/AI/2/offset,0,,0,no,52,\n");
   EXPECT_EQ(Expect({"get", path, "--object", "2", "Priority", "--format", "json"}, 0),
             "{\"object\": 2, \"id\": \"2\", \"name\": \"TQ4600_2\", \"type\": \"TQ4600\",\n"
             " \"parameters\": [\n"

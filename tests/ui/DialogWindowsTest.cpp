@@ -121,6 +121,53 @@ TEST_F(DialogWindows, KeysAndClicksReachTheDialogsAndTheirAnswersShow) {
   EXPECT_EQ(bits->StoredValue(), "7");
 }
 
+TEST_F(DialogWindows, KeysGoToTheValueAtOnceAndEnterIsOkInEveryDialog) {
+  // What the user types lands where the focus is, as on a desktop.
+  auto typed = [](QDialog& w, const std::vector<Qt::Key>& keys, const QString& text = {}) {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto focus = [&w] {
+      QWidget* widget = QApplication::focusWidget();
+      if (!widget) ADD_FAILURE() << "nothing holds the focus";
+      return widget ? widget : &w;
+    };
+    if (!text.isEmpty()) QTest::keyClicks(focus(), text);
+    for (Qt::Key key : keys) QTest::keyClick(focus(), key);
+  };
+  auto number = Parameter("1", "60"), text = Parameter("2", "ab"), choice = Parameter("3", "1"),
+       bits = Parameter("5", "5");
+  Show(number.get(), [&](QDialog& w) { typed(w, {Qt::Key_Return}, "120"); });
+  Show(text.get(), [&](QDialog& w) { typed(w, {Qt::Key_Return}, "xy"); });
+  Show(choice.get(), [&](QDialog& w) { typed(w, {Qt::Key_Down, Qt::Key_Return}); });
+  // Bit 15 first; Space toggles, the arrows move between the cells and stop at the edges.
+  Show(bits.get(), [&](QDialog& w) {
+    typed(w, {Qt::Key_Space, Qt::Key_Down, Qt::Key_Right, Qt::Key_Space, Qt::Key_Up, Qt::Key_Left,
+              Qt::Key_Left, Qt::Key_Space, Qt::Key_Return});
+  });
+  EXPECT_EQ(number->StoredValue() + "|" + text->StoredValue() + "|" + choice->StoredValue() + "|" +
+                bits->StoredValue(),
+            "120|xy|2|69")
+      << "bit 15 on and off again, bit 6 on";
+
+  // A paste the key filter would change is refused whole, and says so.
+  fake->decimals = 1;
+  Text message;
+  Show(number.get(), [&](QDialog& w) {
+    auto& box = Child<QLineEdit>(w, "txtNewCPValue");
+    QTimer answer;
+    AnswerNextMessage(answer, message);
+    QApplication::clipboard()->setText("-2,5");
+    QTest::keySequence(&box, QKeySequence::Paste);
+    EXPECT_EQ(box.text(), "120");
+    QApplication::clipboard()->setText("-2.5");
+    QTest::keySequence(&box, QKeySequence::Paste);
+    EXPECT_EQ(box.text(), "-2.5");
+    QTest::mouseClick(&Child<QPushButton>(w, "cmdCancel"), Qt::LeftButton);
+  });
+  EXPECT_EQ(message,
+            "Warning|2|The text \"-2,5\" cannot be pasted here: the value is a number written "
+            "with \".\" and at most 1 decimal, typed at the end of the text or over all of it");
+}
+
 TEST_F(DialogWindows, TheComponentsEditorLibraryLoadsAndMakesTheWindows) {
   // The editor library as the component finds it: beside its module, by name.
   modules::SetComponentModulePathForTesting(std::string(TQ_PLUGINS_DIR) + "/O_TQ4600/O_TQ4600.so");

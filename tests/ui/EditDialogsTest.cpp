@@ -30,7 +30,9 @@ TEST_F(EditDialogs, KeyFiltersLimitsAndWhatOkAndCancelWrite) {
       EXPECT_EQ(s.lblName.text + s.lblUnits.text + s.lblMin.text + s.lblMax.text,
                 "P1[degC]0" + Text(max.empty() ? "---" : "1.23E+2"));
       EXPECT_EQ(d.KeyDown(ui::kKeyCodeDelete).text, "");  // the whole text was selected
-      EXPECT_EQ(d.Paste("-x5\r").text, "0");              // typed: x is dropped, Enter runs OK
+      EXPECT_EQ(d.Paste("-x5").text, "");                 // refused whole: the filter would drop x
+      EXPECT_EQ(d.Paste(" -5\n").text, "-5");  // as typed; the blanks around it do not count
+      EXPECT_EQ(d.KeyPress('\r').text, "0");   // OK finds it below the minimum
       EXPECT_EQ(s.txtNewCPValue.selLength + s.txtNewCPValue.focused, 2u);
       for (char key : Text("150\r")) d.KeyPress(key);
     });
@@ -54,7 +56,12 @@ TEST_F(EditDialogs, KeyFiltersLimitsAndWhatOkAndCancelWrite) {
                          {"123.456789", "123.456789"},
                          {"1.25E+2", "1.25E+2"}})
     EXPECT_EQ(ui::ShortenNumber(in), out) << in;  // long with an exponent, as the rule cuts it
-  std::vector<platform::RecordedMessage> less(2, {"The value is less than 0", 48, "Warning"});
+  const platform::RecordedMessage refused = {
+      "The text \"-x5\" cannot be pasted here: the value is a number written with \".\" and at "
+      "most 2 decimals, typed at the end of the text or over all of it",
+      48, "Warning"};
+  const platform::RecordedMessage below = {"The value is less than 0", 48, "Warning"};
+  std::vector<platform::RecordedMessage> less = {refused, below, refused, below};
   less.push_back({"The value is greater than 1.2345678E+2", 48, "Warning"});
   less.push_back({"The text cannot exceed 4 characters", 48, "Name too long"});
   EXPECT_EQ(messages->Messages(), less);
@@ -63,7 +70,7 @@ TEST_F(EditDialogs, KeyFiltersLimitsAndWhatOkAndCancelWrite) {
   ::setenv("QORDB_REGISTRY", (empty / "registry.xml").c_str(), 1);
   ui::SetUnitConverterFactory(previous), p->Edit();
   was.empty() ? ::unsetenv("QORDB_REGISTRY") : ::setenv("QORDB_REGISTRY", was.c_str(), 1);
-  EXPECT_NE(messages->Texts().at(4).find("available: ProgID 'UnitManager.Converter' is not"), -1);
+  EXPECT_NE(messages->Texts().at(6).find("available: ProgID 'UnitManager.Converter' is not"), -1);
   const std::tuple<Text, int, Text, Text> choices[] = {
       {"1", -1, "On", "1"}, {"5", -1, "Off", "0"}, {"0", 2, "Auto", "2"}};
   for (const auto& [value, click, shows, written] : choices) {

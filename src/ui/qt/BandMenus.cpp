@@ -53,6 +53,7 @@ QMenu* BandMenus::BandMenu(const QString& title, const std::string& band, QWidge
                            int depth) {
   auto* menu = new QMenu(title, parent);
   menu->setObjectName(Text(band));
+  menu->setToolTipsVisible(true);
   Fill(*menu, band, depth);
   connect(menu, &QMenu::aboutToShow, this, [this, menu, band, depth] { Fill(*menu, band, depth); });
   return menu;
@@ -76,14 +77,23 @@ void BandMenus::Fill(QMenu& menu, const std::string& band, int depth) {
       action = menu.addMenu(BandMenu(Text(tool.caption), tool.subBand, &menu, depth + 1));
     } else {
       action = menu.addAction(Text(tool.caption));
+      // The command runs once the menu has closed and its own event is over:
+      // a command may run the event loop (its dialogs, the saving after it),
+      // which lets go of closed menus, and this one must not be among them
+      // while it still handles the key or click.
       connect(action, &QAction::triggered, this,
               [this, id = tool.id, name = tool.name, tag = tool.tag] {
-                model_.ToolClick(id, name, tag);
+                QMetaObject::invokeMethod(
+                    this, [this, id, name, tag] { model_.ToolClick(id, name, tag); },
+                    Qt::QueuedConnection);
               });
     }
     action->setObjectName(Text(tool.name));
     action->setIcon(IconOf(tool.picture));
-    action->setStatusTip(Text(tool.description));
+    // A parameter's description shows on pointing at it, in the menu and in
+    // the status line.
+    action->setStatusTip(Text(tool.tooltip.empty() ? tool.description : tool.tooltip));
+    if (!tool.tooltip.empty()) action->setToolTip(Text(tool.tooltip));
     action->setEnabled(tool.enabled);
   }
 }

@@ -39,7 +39,19 @@ BitDialogWindow::BitDialogWindow(frmCPModif5& dialog)
   grid->addWidget(Label(state.lblMSB.text), 2, 1, Qt::AlignLeft);
   grid->addWidget(Label(state.lblLSB.text), 2, 8, Qt::AlignRight);
   Body()->addLayout(grid);
-  for (int i = 15; i > 0; --i) setTabOrder(bit_[i], bit_[i - 1]);
+}
+
+std::vector<QWidget*> BitDialogWindow::ValueControls() const {
+  return {bit_.rbegin(), bit_.rend()};
+}
+
+QLabel* BitDialogWindow::Neighbour(int i, int key) const {
+  int next = -1;
+  if (key == Qt::Key_Left && i % 8 != 7) next = i + 1;
+  if (key == Qt::Key_Right && i % 8 != 0) next = i - 1;
+  if (key == Qt::Key_Up && i < 8) next = i + 8;
+  if (key == Qt::Key_Down && i >= 8) next = i - 8;
+  return next >= 0 && !bit_[next]->isHidden() ? bit_[next] : nullptr;
 }
 
 const frmCPModif5::Controls& BitDialogWindow::State() const {
@@ -49,9 +61,13 @@ const frmCPModif5::Controls& BitDialogWindow::State() const {
 bool BitDialogWindow::eventFilter(QObject* watched, QEvent* event) {
   for (int i = 0; i < 16; ++i) {
     if (watched != bit_[i]) continue;
-    const bool toggle = event->type() == QEvent::MouseButtonDblClick ||
-                        (event->type() == QEvent::KeyPress &&
-                         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space);
+    const int key =
+        event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : Qt::Key_unknown;
+    if (QLabel* next = Neighbour(i, key)) {
+      next->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+    const bool toggle = event->type() == QEvent::MouseButtonDblClick || key == Qt::Key_Space;
     if (!toggle) return false;
     Safely([&] { Dialog().bit_DblClick(i); });
     return true;

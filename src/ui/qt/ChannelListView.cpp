@@ -59,6 +59,10 @@ ChannelListView::ChannelListView(EditorWindowModel& model, ports::ChannelKind ki
   });
   connect(this, &QTreeWidget::itemPressed, this,
           [this](QTreeWidgetItem* item) { ForwardRowClick(item); });
+  connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int column) {
+    if (item && column >= 0)
+      model_.CellDoubleClick(kind_, KeyOf(item).toStdString(), static_cast<size_t>(column));
+  });
   // A row made current with the keys is clicked as a pressed one is.
   connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (!rendering_ && !pressing_) ForwardRowClick(item);
@@ -75,9 +79,12 @@ void ChannelListView::RenderColumns() {
   const auto& columns = model_.ChannelRows(kind_).Columns();
   const int before = columnCount();
   QStringList texts;
-  for (const ListColumn& column : columns) texts << Text(column.text);
+  for (const ListColumn& column : columns)
+    texts << Text(column.unit.empty() ? column.text : column.text + " [" + column.unit + "]");
   setColumnCount(static_cast<int>(texts.size()));
   setHeaderLabels(texts);
+  for (int column = 0; column < texts.size(); ++column)
+    headerItem()->setToolTip(column, Text(columns[static_cast<size_t>(column)].description));
   // A new column is as wide as its title, and never narrower than a number.
   const QFontMetrics metrics(header()->font());
   for (int column = before; column < texts.size(); ++column)
@@ -111,11 +118,20 @@ void ChannelListView::RenderRow(int position, const QString& key) {
   }
   item->setIcon(0, images_.Icon(row.image));
   const QFontMetrics metrics(font());
+  const auto& columns = model_.ChannelRows(kind_).Columns();
   for (int column = 0; column < columnCount(); ++column) {
-    const QString text = static_cast<size_t>(column) < row.cells.size()
-                             ? Text(row.cells[static_cast<size_t>(column)])
-                             : QString();
+    const auto at = static_cast<size_t>(column);
+    QString text = at < row.cells.size() ? Text(row.cells[at]) : QString();
+    // The channel as commands and the report name it, beside its own name;
+    // a value that differs from its default marked as tqhost get marks it.
+    if (column == 0) text = Text(row.path) + QString::fromUtf8(" \u00b7 ") + text;
+    const CellNote note = at < row.notes.size() ? row.notes[at] : CellNote{};
+    if (note.changed && !text.isEmpty()) text += " *";
     item->setText(column, text);
+    if (column >= 2 && at < columns.size() && !text.isEmpty())
+      item->setToolTip(
+          column, Text(columns[at].description + (columns[at].description.empty() ? "" : "\n") +
+                       "Default: " + note.defaultValue));
     // A column grows to show its values whole; the user may narrow it again.
     const int wanted = metrics.horizontalAdvance(text) + (column == 0 ? 40 : 16);
     if (wanted > columnWidth(column)) setColumnWidth(column, wanted);

@@ -1,6 +1,7 @@
 #include "ui/qt/DialogWindow.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,6 +44,14 @@ DialogWindow::DialogWindow(ParameterDialog& dialog)
 void DialogWindow::ShowModal() {
   ModalServices services;
   ControlsChanged();
+  std::vector<QWidget*> order = ValueControls();
+  order.insert(order.end(), {cmdOK_, cmdCancel_});
+  for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  for (QWidget* control : order)
+    if (!control->isHidden() && control->isEnabled()) {
+      control->setFocus(Qt::OtherFocusReason);
+      break;
+    }
   exec();
 }
 
@@ -61,6 +70,16 @@ void DialogWindow::ControlsChanged() {
 
 void DialogWindow::reject() {
   Safely([this] { dialog_.cmdCancel_Click(); });
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    return QDialog::keyPressEvent(event);
+  if (focusWidget() == cmdCancel_)
+    reject();
+  else if (cmdOK_->isEnabled())
+    cmdOK_->click();
 }
 
 }  // namespace ui::widgets

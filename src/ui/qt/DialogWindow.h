@@ -2,8 +2,11 @@
 
 #include <QDialog>
 
+#include <vector>
+
 #include "ui/ParameterDialog.h"
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -39,8 +42,14 @@ class DialogWindow : public QDialog, public DialogView {
   ParameterDialog& Dialog() const { return dialog_; }
   // Shows the dialog's state in the window's own controls.
   virtual void RenderControls() = 0;
+  // The window's own controls in tab order, before OK and Cancel. The first
+  // one shown holds the focus when the window opens, so that what the user
+  // types goes to the value at once.
+  virtual std::vector<QWidget*> ValueControls() const = 0;
   // Esc and the window's close button are Cancel.
   void reject() override;
+  // Enter is OK wherever the focus is, except on Cancel, which it presses.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   ParameterDialog& dialog_;

@@ -29,4 +29,8 @@ void EnumDialogWindow::RenderControls() {
                                                Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
+std::vector<QWidget*> EnumDialogWindow::ValueControls() const {
+  return {cboEnum_};
+}
+
 }  // namespace ui::widgets

@@ -14,6 +14,7 @@ class EnumDialogWindow final : public DialogWindow {
 
  private:
   void RenderControls() override;
+  std::vector<QWidget*> ValueControls() const override;
 
   QComboBox* cboEnum_;
 };

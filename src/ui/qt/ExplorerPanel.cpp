@@ -33,7 +33,10 @@ void ExplorerPanel::Render() {
   for (const Tool& tool : model_.ExplorerButtons()) {
     auto* button = new QToolButton;
     button->setObjectName(QString::fromStdString(tool.name));
-    button->setText(QString::fromStdString(tool.caption));
+    // A module button names its slot under its caption.
+    button->setText(
+        QString::fromStdString(tool.note.empty() ? tool.caption : tool.caption + "\n" + tool.note));
+    button->setToolTip(QString::fromStdString(tool.tooltip));
     button->setIcon(IconOf(tool.picture));
     button->setIconSize(QSize(32, 32));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

@@ -4,12 +4,20 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
+
+#include <cstdint>
 
 #include "ui/EditorWindowModel.h"
 #include "ui/ToolIds.h"
@@ -30,6 +38,17 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// The head of an X11 event as the display server sends it, and the code and
+// layout of the one that says a window was destroyed.
+constexpr uint8_t kX11DestroyNotify = 17;
+struct X11DestroyNotify {
+  uint8_t responseType;
+  uint8_t pad;
+  uint16_t sequence;
+  uint32_t event;
+  uint32_t window;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(EditorWindowModel& model)
@@ -37,7 +56,9 @@ MainWindow::MainWindow(EditorWindowModel& model)
       menus_(new BandMenus(model, *menuBar())),
       explorer_(new ExplorerPanel(model)),
       tabs_(new QTabWidget),
-      details_(new QTreeWidget) {
+      details_(new QTreeWidget),
+      status_(new QLabel),
+      statusAction_(new QPushButton) {
   setObjectName("frmMain");
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowModality(Qt::ApplicationModal);
@@ -73,6 +94,17 @@ MainWindow::MainWindow(EditorWindowModel& model)
   split->setChildrenCollapsible(false);
   setCentralWidget(split);
 
+  status_->setObjectName("lblStatus");
+  status_->setTextFormat(Qt::PlainText);
+  // A long path is cut at the window's edge rather than widening the window.
+  status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusAction_->setObjectName("cmdStatusAction");
+  statusAction_->setFlat(true);
+  statusAction_->hide();
+  connect(statusAction_, &QPushButton::clicked, this, [this] { model_.StatusAction(); });
+  statusBar()->addWidget(status_, 1);
+  statusBar()->addPermanentWidget(statusAction_);
+
   // F10 opens the menu bar, from where the arrows reach every menu, also
   // those whose caption has no mnemonic.
   auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -102,6 +134,15 @@ void MainWindow::RenderAll() {
   RenderDetails();
   setWindowTitle(Text(model_.WindowCaption()));
   RenderPointer();
+  RenderStatus();
+}
+
+void MainWindow::RenderStatus() {
+  const StatusLine& line = model_.Status();
+  status_->setText(Text(line.text));
+  status_->setToolTip(Text(line.text));
+  statusAction_->setText(Text(line.action));
+  statusAction_->setVisible(!line.action.empty());
 }
 
 void MainWindow::RenderTabs() {
@@ -115,8 +156,15 @@ void MainWindow::RenderTabs() {
 
 void MainWindow::RenderDetails() {
   details_->clear();
-  for (const DetailRow& row : model_.DetailRows())
-    details_->addTopLevelItem(new QTreeWidgetItem({Text(row.property), Text(row.value)}));
+  for (const DetailRow& row : model_.DetailRows()) {
+    auto* item = new QTreeWidgetItem({Text(row.property), Text(row.value)});
+    // The value whole, which the column may cut, and what the property is.
+    item->setToolTip(0, Text(row.tooltip));
+    item->setToolTip(
+        1, Text(row.tooltip.empty() || row.tooltip == row.value ? row.value
+                                                                : row.value + "\n" + row.tooltip));
+    details_->addTopLevelItem(item);
+  }
 }
 
 void MainWindow::RenderPointer() {
@@ -147,6 +195,8 @@ void MainWindow::Changed(const ViewChange& change) {
       return setWindowTitle(Text(model_.WindowCaption()));
     case ViewPart::Pointer:
       return RenderPointer();
+    case ViewPart::Status:
+      return RenderStatus();
   }
 }
 
@@ -163,10 +213,55 @@ void MainWindow::ShowModal(IUnknown*) {
     show();
     raise();
     activateWindow();
+    QCoreApplication::instance()->installNativeEventFilter(this);
     loop.exec();
+    QCoreApplication::instance()->removeNativeEventFilter(this);
   }
   loop_ = nullptr;
-  hide();
+  // A destroyed window is not there to hide.
+  if (!gone_) hide();
+}
+
+bool MainWindow::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+  if (gone_ || eventType != "xcb_generic_event_t" || !message) return false;
+  const auto* event = static_cast<const X11DestroyNotify*>(message);
+  if ((event->responseType & 0x7f) != kX11DestroyNotify || event->window != winId()) return false;
+  gone_ = true;
+  // Once the display server's event is handled: the model may end the show.
+  QTimer::singleShot(0, this, [this] { model_.WindowGone(); });
+  return false;
+}
+
+SaveChoice MainWindow::AskAfterFailedSave(const std::string& question, bool closing) {
+  QMessageBox box(QMessageBox::Warning, tr("Not saved"), Text(question), QMessageBox::NoButton,
+                  this);
+  QPushButton* retry = box.addButton(tr("&Retry"), QMessageBox::AcceptRole);
+  QPushButton* elsewhere = box.addButton(tr("Save &As..."), QMessageBox::ActionRole);
+  QPushButton* discard =
+      closing ? box.addButton(tr("Close &Without Saving"), QMessageBox::DestructiveRole) : nullptr;
+  QPushButton* keep =
+      box.addButton(closing ? tr("&Cancel") : tr("&Keep Editing"), QMessageBox::RejectRole);
+  retry->setObjectName("cmdRetry");
+  elsewhere->setObjectName("cmdSaveAs");
+  if (discard) discard->setObjectName("cmdDiscard");
+  keep->setObjectName("cmdKeepEditing");
+  box.setDefaultButton(retry);
+  box.setEscapeButton(keep);
+  box.exec();
+  if (box.clickedButton() == retry) return SaveChoice::Retry;
+  if (box.clickedButton() == elsewhere) return SaveChoice::SaveElsewhere;
+  if (discard && box.clickedButton() == discard) return SaveChoice::Discard;
+  return SaveChoice::KeepEditing;
+}
+
+std::string MainWindow::ChooseFileToSave(const std::string& suggested) {
+  QFileDialog dialog(this, tr("Save the project as"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters({tr("Projects (*.xml)"), tr("All files (*)")});
+  dialog.setDefaultSuffix("xml");
+  dialog.selectFile(Text(suggested));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front().toStdString();
 }
 
 void MainWindow::EndShow() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QMainWindow>
 
 #include <array>
@@ -9,6 +10,8 @@
 #include "ui/qt/Pixmaps.h"
 
 class QEventLoop;
+class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTreeWidget;
 
@@ -22,7 +25,9 @@ class BandMenus;
 class ChannelListView;
 class ExplorerPanel;
 
-class MainWindow final : public QMainWindow, public MainWindowView {
+class MainWindow final : public QMainWindow,
+                         public MainWindowView,
+                         private QAbstractNativeEventFilter {
  public:
   explicit MainWindow(EditorWindowModel& model);
   ~MainWindow() override;
@@ -38,6 +43,8 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   void PopUp(const std::string& band) override;
   void ShowAbout(const AboutBox& about) override;
   int32_t Handle() const override;
+  SaveChoice AskAfterFailedSave(const std::string& question, bool closing) override;
+  std::string ChooseFileToSave(const std::string& suggested) override;
 
  protected:
   // The window's close button asks the model, which answers with Hide or Close.
@@ -46,10 +53,15 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The display server's own events: the window destroyed from outside (a
+  // window manager's or a tool's doing) ends the show, as closing it would,
+  // instead of leaving the command waiting for a window that is gone.
+  bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
   void RenderAll();
   void RenderTabs();
   void RenderDetails();
   void RenderPointer();
+  void RenderStatus();
   void EndShow();
   ChannelListView& List(ports::ChannelKind kind) const;
 
@@ -60,10 +72,13 @@ class MainWindow final : public QMainWindow, public MainWindowView {
   QTabWidget* tabs_;
   std::array<ChannelListView*, kChannelTabCount> lists_{};
   QTreeWidget* details_;
+  QLabel* status_;
+  QPushButton* statusAction_;
   // The running modal show's loop; null outside it.
   QEventLoop* loop_ = nullptr;
   bool ended_ = false;
   bool hourglass_ = false;
+  bool gone_ = false;  // the native window was destroyed from outside
 };
 
 }  // namespace ui::widgets

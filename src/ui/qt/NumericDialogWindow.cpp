@@ -49,4 +49,8 @@ void NumericDialogWindow::RenderControls() {
   lblMax_->setText(QString::fromStdString(state.lblMax.text));
 }
 
+std::vector<QWidget*> NumericDialogWindow::ValueControls() const {
+  return {txtNewCPValue_};
+}
+
 }  // namespace ui::widgets

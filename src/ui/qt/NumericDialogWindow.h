@@ -17,6 +17,7 @@ class NumericDialogWindow final : public DialogWindow {
 
  private:
   void RenderControls() override;
+  std::vector<QWidget*> ValueControls() const override;
   const frmCPModif1::Controls& State() const;
 
   QLineEdit* txtNewCPValue_;

@@ -20,4 +20,8 @@ void TextDialogWindow::RenderControls() {
   forwarder_->Render(static_cast<const frmCPModif2&>(Dialog()).State().txtNewCPValue);
 }
 
+std::vector<QWidget*> TextDialogWindow::ValueControls() const {
+  return {txtNewCPValue_};
+}
+
 }  // namespace ui::widgets

@@ -16,6 +16,7 @@ class TextDialogWindow final : public DialogWindow {
 
  private:
   void RenderControls() override;
+  std::vector<QWidget*> ValueControls() const override;
 
   QLineEdit* txtNewCPValue_;
   TextBoxForwarder* forwarder_;
