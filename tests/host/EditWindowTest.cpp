@@ -282,7 +282,7 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
          QTest::mousePress(ai.viewport(), Qt::LeftButton, {}, cell);
          QTest::mouseRelease(ai.viewport(), Qt::LeftButton, {}, cell);
          QTest::mouseDClick(ai.viewport(), Qt::LeftButton, {}, cell);
-         QTest::qWaitFor(
+         (void)QTest::qWaitFor(  // the statuses seen are compared below
              [&] {
                return statuses.find("left") != std::string::npos ||
                       (statuses += status()).size() > 400;
