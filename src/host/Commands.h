@@ -24,6 +24,16 @@ int RunImport(const std::vector<std::string>& args);
 int RunExplain(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunDiff(const std::vector<std::string>& args);
+int RunAddObject(const std::vector<std::string>& args);
+int RunCopyObject(const std::vector<std::string>& args);
+int RunRemoveObject(const std::vector<std::string>& args);
+int RunRenameObject(const std::vector<std::string>& args);
+int RunAddModule(const std::vector<std::string>& args);
+int RunRemoveModule(const std::vector<std::string>& args);
+int RunConnect(const std::vector<std::string>& args);
+int RunDisconnect(const std::vector<std::string>& args);
+int RunConnections(const std::vector<std::string>& args);
+int RunPoints(const std::vector<std::string>& args);
 
 // What every command does first with its words: --help prints the command's
 // help and ends it (exit 0); words it cannot read end it with the usage error.

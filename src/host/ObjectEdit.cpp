@@ -103,6 +103,7 @@ std::unique_ptr<PlacedObject> ObjectEdit::Apply(const ProjectFile& project, size
     return nullptr;
   }
   object->Load(edited.get());
+  if (!ApplyBindings(session_, project, index, *object, path, error)) return nullptr;
   for (const ParameterAssignment& a : assignments) {
     std::string problem;
     auto value = ReadBack(*object, a, problem);
