@@ -48,10 +48,10 @@ bool NaturalLess(const std::string& a, const std::string& b) {
 }
 
 bool BindingLess(const Binding& a, const Binding& b) {
-  for (auto [x, y] : {std::pair{&a.input.object, &b.input.object},
-                      std::pair{&a.input.point, &b.input.point},
-                      std::pair{&a.output.object, &b.output.object},
-                      std::pair{&a.output.point, &b.output.point}}) {
+  for (auto [x, y] :
+       {std::pair{&a.input.object, &b.input.object}, std::pair{&a.input.point, &b.input.point},
+        std::pair{&a.output.object, &b.output.object},
+        std::pair{&a.output.point, &b.output.point}}) {
     if (NaturalLess(*x, *y)) return true;
     if (NaturalLess(*y, *x)) return false;
   }
@@ -70,7 +70,8 @@ qcom::ComPtr<Point> FindPoint(Collection* points, const std::string& name) {
 }
 
 void Connect(IDispatch* point) {
-  if (auto connable = qcom::QueryAs<ISubItemConnable>(point)) connable->put_IsConnected(VARIANT_TRUE);
+  if (auto connable = qcom::QueryAs<ISubItemConnable>(point))
+    connable->put_IsConnected(VARIANT_TRUE);
 }
 
 std::string ReferenceKey(const BoundPoint& point) {
@@ -86,13 +87,14 @@ std::optional<PointWord> ParsePointWord(const std::string& text, std::string& er
     word.point = qcom::text::Trim(text.substr(colon + 1));
     const std::string number = text.substr(0, colon);
     if (!number.empty() && number.size() <= 9 &&
-        std::all_of(number.begin(), number.end(),
-                    [](unsigned char c) { return std::isdigit(c); }))
+        std::all_of(number.begin(), number.end(), [](unsigned char c) { return std::isdigit(c); }))
       word.number = std::stoul(number);
   }
   if (word.number == 0 || word.point.empty()) {
-    error = "a point is named as OBJECT:NAME, the object's number from 1 and the point's name "
-            "as get lists it (2:Analog (0) Value), not \"" + text + "\"";
+    error =
+        "a point is named as OBJECT:NAME, the object's number from 1 and the point's name "
+        "as get lists it (2:Analog (0) Value), not \"" +
+        text + "\"";
     return std::nullopt;
   }
   return word;
@@ -100,10 +102,9 @@ std::optional<PointWord> ParsePointWord(const std::string& text, std::string& er
 
 bool ProjectBindings::Read(IXMLDOMElement* element, std::string& problem) {
   Binding binding;
-  for (auto [name, field] : {std::pair{"fromObject", &binding.output.object},
-                             std::pair{"output", &binding.output.point},
-                             std::pair{"toObject", &binding.input.object},
-                             std::pair{"input", &binding.input.point}}) {
+  for (auto [name, field] :
+       {std::pair{"fromObject", &binding.output.object}, std::pair{"output", &binding.output.point},
+        std::pair{"toObject", &binding.input.object}, std::pair{"input", &binding.input.point}}) {
     auto value = qxml::AttributeOf(element, name);
     if (!value || value->empty()) {
       problem = "binding " + std::to_string(bindings_.size() + 1) + " has no " + name +
@@ -239,8 +240,8 @@ bool ApplyBindings(const ComponentSession& session, const ProjectFile& project, 
       }
       auto output = FindOutput(from->get(), b.output.point);
       if (!output)
-        return fail(b, "object " + std::to_string(*source + 1) + " has no output " +
-                           b.output.point);
+        return fail(b,
+                    "object " + std::to_string(*source + 1) + " has no output " + b.output.point);
       if (std::string why = IncompatibleTypes(output.get(), input.get()); !why.empty())
         return fail(b, why);
       reference = ReferenceFor(output.get(), input.get());

@@ -127,10 +127,10 @@ int RunConnect(const std::vector<std::string>& words) {
     return Fail(command, NoPoint(change.Label(to), "input", ends->input.point, target.get()),
                 kExitInput);
 
-  Binding binding{{project.entries()[from].identity.uniqueId,
-                   Text([&](BSTR* b) { return output->get_Name(b); })},
-                  {project.entries()[to].identity.uniqueId,
-                   Text([&](BSTR* b) { return input->get_Name(b); })}};
+  Binding binding{
+      {project.entries()[from].identity.uniqueId,
+       Text([&](BSTR* b) { return output->get_Name(b); })},
+      {project.entries()[to].identity.uniqueId, Text([&](BSTR* b) { return input->get_Name(b); })}};
   const std::string label = BindingLabel(project, binding);
   if (std::string why = IncompatibleTypes(output.get(), input.get()); !why.empty())
     return Fail(command, change.path() + ": " + label + ": " + why + "; nothing is written",
@@ -182,11 +182,11 @@ int RunDisconnect(const std::vector<std::string>& words) {
   if (removed.empty()) {
     std::vector<std::string> there;
     for (const Binding& b : project.bindings().all()) there.push_back(BindingLabel(project, b));
-    return Fail(command,
-                change.path() + ": no binding " + args.positional()[1] + " -> " +
-                    args.positional()[2] + "; the bindings are: " +
-                    (there.empty() ? std::string("none") : JoinNames(there, ", ")),
-                kExitInput);
+    return Fail(
+        command,
+        change.path() + ": no binding " + args.positional()[1] + " -> " + args.positional()[2] +
+            "; the bindings are: " + (there.empty() ? std::string("none") : JoinNames(there, ", ")),
+        kExitInput);
   }
   if (!change.Write(error)) return Fail(command, error, kExitInput);
   std::printf("%s: %s removed\n", change.path().c_str(),

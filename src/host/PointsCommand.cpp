@@ -43,10 +43,9 @@ std::string Csv(const std::vector<PointRow>& rows, char delimiter) {
 std::string Json(const std::vector<PointRow>& rows) {
   std::string out = "[";
   for (const PointRow& r : rows)
-    out += std::string(out.size() > 1 ? "," : "") + "\n  {\"object\": " +
-           std::to_string(r.object) + ", \"id\": " + JsonString(r.id) +
-           ", \"name\": " + JsonString(r.userName) + ", \"direction\": " +
-           JsonString(r.direction) + ", \"point\": " + JsonString(r.name) +
+    out += std::string(out.size() > 1 ? "," : "") + "\n  {\"object\": " + std::to_string(r.object) +
+           ", \"id\": " + JsonString(r.id) + ", \"name\": " + JsonString(r.userName) +
+           ", \"direction\": " + JsonString(r.direction) + ", \"point\": " + JsonString(r.name) +
            ", \"channel\": " + JsonString(r.channel) + ", \"snvt\": " + JsonNumbers(r.snvtIds) +
            ", \"type\": " + JsonTexts(SplitCommas(r.snvtNames)) +
            ", \"unit\": " + JsonTexts(SplitCommas(r.units)) +
@@ -82,17 +81,16 @@ int RunPoints(const std::vector<std::string>& words) {
       "header row and is UTF-8, as tqhost export writes it; JSON is an array of\n"
       "objects with SNVT numbers as numbers. Exit code 0 when listed, 1 when an\n"
       "object cannot be opened.\n\n" +
-      HelpColumns(WithSessionOptions(
-          {{"--format F", "csv (default) or json"},
-           {"--delimiter D", "the CSV field separator: , (default), ; or tab"},
-           {"-o OUT", "file to write (default: standard output)"}}));
+      HelpColumns(
+          WithSessionOptions({{"--format F", "csv (default) or json"},
+                              {"--delimiter D", "the CSV field separator: , (default), ; or tab"},
+                              {"-o OUT", "file to write (default: standard output)"}}));
   if (auto done = HelpOrUsageError(command, args, help)) return *done;
   if (args.positional().size() != 1)
     return Fail(command, "expected one project file (see tqhost points --help)", kExitUsage);
   auto format = FormatOf(args, {"csv", "json"});
   if (!format)
-    return Fail(command, "--format takes csv or json, not " + *args.value("--format"),
-                kExitUsage);
+    return Fail(command, "--format takes csv or json, not " + *args.value("--format"), kExitUsage);
   auto delimiter = DelimiterNamed(args.value("--delimiter").value_or(","));
   if (!delimiter)
     return Fail(command, "--delimiter takes , ; or tab, not " + *args.value("--delimiter"),
@@ -125,12 +123,10 @@ int RunConnections(const std::vector<std::string>& words) {
       HelpColumns(WithSessionOptions({{"--format F", "text (default) or json"}}));
   if (auto done = HelpOrUsageError(command, args, help)) return *done;
   if (args.positional().size() != 1)
-    return Fail(command, "expected one project file (see tqhost connections --help)",
-                kExitUsage);
+    return Fail(command, "expected one project file (see tqhost connections --help)", kExitUsage);
   auto format = FormatOf(args, {"text", "json"});
   if (!format)
-    return Fail(command, "--format takes text or json, not " + *args.value("--format"),
-                kExitUsage);
+    return Fail(command, "--format takes text or json, not " + *args.value("--format"), kExitUsage);
   const std::string& path = args.positional()[0];
   std::string error;
   ProjectFile project;
@@ -163,12 +159,13 @@ int RunConnections(const std::vector<std::string>& words) {
     std::string problem;
     auto out = ObjectWithId(project, b.output.object, problem);
     auto in = ObjectWithId(project, b.input.object, problem);
-    json += std::string(json.size() > 1 ? "," : "") + "\n  {\"output\": {\"object\": " +
-            std::to_string(*out + 1) + ", \"id\": " + JsonString(b.output.object) +
-            ", \"point\": " + JsonString(b.output.point) + "}, \"input\": {\"object\": " +
-            std::to_string(*in + 1) + ", \"id\": " + JsonString(b.input.object) +
-            ", \"point\": " + JsonString(b.input.point) +
-            "}, \"reference\": " + JsonString(reference) + "}";
+    json +=
+        std::string(json.size() > 1 ? "," : "") +
+        "\n  {\"output\": {\"object\": " + std::to_string(*out + 1) +
+        ", \"id\": " + JsonString(b.output.object) + ", \"point\": " + JsonString(b.output.point) +
+        "}, \"input\": {\"object\": " + std::to_string(*in + 1) +
+        ", \"id\": " + JsonString(b.input.object) + ", \"point\": " + JsonString(b.input.point) +
+        "}, \"reference\": " + JsonString(reference) + "}";
   }
   if (*format == "json")
     std::fputs((json + (json.size() > 1 ? "\n]\n" : "]\n")).c_str(), stdout);

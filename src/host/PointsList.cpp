@@ -20,7 +20,6 @@ std::string Text(Getter get) {
 
 std::vector<std::string> SplitCommas(const std::string& list) {
   std::vector<std::string> parts;
-  if (list.empty()) return parts;
   size_t start = 0;
   for (;;) {
     size_t end = list.find(',', start);
@@ -85,9 +84,11 @@ bool ReadPointRows(const ComponentSession& session, const ProjectFile& project,
 std::string JsonNumbers(const std::string& list) {
   std::string out = "[";
   for (const std::string& id : SplitCommas(list)) {
-    const bool number = !id.empty() && id.size() < 10 &&
-                        id.find_first_not_of("0123456789") == std::string::npos;
-    out += (out.size() > 1 ? ", " : "") + (number ? std::to_string(std::stoul(id)) : JsonString(id));
+    if (id.empty()) continue;
+    const bool number =
+        !id.empty() && id.size() < 10 && id.find_first_not_of("0123456789") == std::string::npos;
+    out +=
+        (out.size() > 1 ? ", " : "") + (number ? std::to_string(std::stoul(id)) : JsonString(id));
   }
   return out + "]";
 }

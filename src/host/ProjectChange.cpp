@@ -8,8 +8,10 @@ namespace host {
 bool ProjectChange::Open(const Arguments& args, std::string& error) {
   if (!lock_.Acquire(path_, error) || !project_.Read(path_, error)) return false;
   if (project_.bare()) {
-    error = path_ + " is a saved object element, not a project; write it as one first with "
-                    "tqhost save " + path_ + " -o PROJECT";
+    error = path_ +
+            " is a saved object element, not a project; write it as one first with "
+            "tqhost save " +
+            path_ + " -o PROJECT";
     return false;
   }
   return session_.Open(args, error);

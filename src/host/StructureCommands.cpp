@@ -29,7 +29,8 @@ std::vector<std::string> KeysOf(IEngineeringList* list) {
   std::vector<std::string> keys;
   LONG count = 0;
   if (list) list->get_Count(&count);
-  for (LONG i = 1; i <= count; ++i) keys.push_back(Text([&](BSTR* b) { return list->get_Key(i, b); }));
+  for (LONG i = 1; i <= count; ++i)
+    keys.push_back(Text([&](BSTR* b) { return list->get_Key(i, b); }));
   return keys;
 }
 
@@ -119,10 +120,10 @@ std::optional<Common> ReadCommon(const std::string& command, const Arguments& ar
                                  size_t positionals, int& code) {
   std::string error;
   if (args.positional().size() != positionals) {
-    code = Fail(command, "expected " +
-                             std::string(positionals == 1 ? "a project file"
-                                                          : "a project file and a name") +
-                             " (see tqhost " + command + " --help)",
+    code = Fail(command,
+                "expected " +
+                    std::string(positionals == 1 ? "a project file" : "a project file and a name") +
+                    " (see tqhost " + command + " --help)",
                 kExitUsage);
     return std::nullopt;
   }
@@ -236,7 +237,8 @@ int RunAddObject(const std::vector<std::string>& words) {
   std::string error;
   ProjectChange change(command, common->path, common->wait);
   if (!change.Open(args, error)) return Fail(command, error, kExitInput);
-  ObjectIdentity identity = FreshIdentity(change.project(), args.value("--type").value_or("TQ4600"));
+  ObjectIdentity identity =
+      FreshIdentity(change.project(), args.value("--type").value_or("TQ4600"));
   if (auto name = args.value("--name")) identity.userName = *name;
   auto object = PlacedObject::Place(change.session(), identity, error);
   if (!object) return Fail(command, error, kExitInput);
@@ -271,7 +273,8 @@ int RunCopyObject(const std::vector<std::string>& words) {
                 std::string(kWritten))
                    .c_str(),
                {{"--object N", "the object to copy, from 1 in file order"},
-                {"--name USER", "user name of the copy (default: the original's and \" (copy)\")"}})))
+                {"--name USER",
+                 "user name of the copy (default: the original's and \" (copy)\")"}})))
     return *done;
   int code = kExitUsage;
   auto common = ReadCommon(command, args, 1, code);
@@ -358,8 +361,7 @@ int RunRenameObject(const std::vector<std::string>& words) {
   if (auto done = HelpOrUsageError(
           command, args,
           Help("rename-object FILE --object N NAME",
-               ("Gives object N of the project FILE the user name NAME.\n" +
-                std::string(kWritten))
+               ("Gives object N of the project FILE the user name NAME.\n" + std::string(kWritten))
                    .c_str(),
                {{"--object N", "the object to rename, from 1 in file order"},
                 {"NAME", "its new user name"}})))
@@ -473,9 +475,10 @@ int RunRemoveModule(const std::vector<std::string>& words) {
       modules = qxml::ChildElements(child.get()).size();
   const std::string moduleKey = "EB" + std::to_string(modules);
   std::vector<Binding> bound =
-      modules == 0 ? std::vector<Binding>{}
-                   : BindingsOf(change.project(), change.project().entries()[index].identity.uniqueId,
-                                PointChannels(engineering.get()), moduleKey + "/");
+      modules == 0
+          ? std::vector<Binding>{}
+          : BindingsOf(change.project(), change.project().entries()[index].identity.uniqueId,
+                       PointChannels(engineering.get()), moduleKey + "/");
   if (!bound.empty() && args.has("--force")) {
     DropBindings(command, change.project(), bound);
     object = change.Load(index, error);  // opened again without them
