@@ -165,6 +165,14 @@ std::string BindingLabel(const ProjectFile& project, const Binding& binding) {
   return PointLabel(project, binding.output) + " -> " + PointLabel(project, binding.input);
 }
 
+std::string BoundSource(const ProjectFile& project, size_t index, const std::string& input) {
+  const std::string& own = project.entries().at(index).identity.uniqueId;
+  for (const Binding& b : project.bindings().all())
+    if (b.input.object == own && qcom::text::EqualsNoCase(b.input.point, input))
+      return PointLabel(project, b.output);
+  return {};
+}
+
 qcom::ComPtr<IInput> FindInput(IAppObject* object, const std::string& name) {
   qcom::ComPtr<IInputs> inputs;
   if (FAILED(object->get_Inputs(inputs.put()))) return nullptr;

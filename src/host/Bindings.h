@@ -83,6 +83,10 @@ std::string PointLabel(const ProjectFile& project, const BoundPoint& point);
 // "2:Analog (0) Value -> 1:Analog (4) Value".
 std::string BindingLabel(const ProjectFile& project, const Binding& binding);
 
+// The output bound to the input of the i-th object ("2:Analog (0) Value");
+// empty when the input is not bound.
+std::string BoundSource(const ProjectFile& project, size_t index, const std::string& input);
+
 // The input or output of that name (any letter case); null when there is none.
 qcom::ComPtr<IInput> FindInput(IAppObject* object, const std::string& name);
 qcom::ComPtr<IOutput> FindOutput(IAppObject* object, const std::string& name);

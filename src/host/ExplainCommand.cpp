@@ -91,6 +91,10 @@ int RunExplain(const std::vector<std::string>& words) {
     if (!object) return Fail("explain", error, kExitInput);
     const std::string label = ObjectLabel(path, project, i);
     StreamExplanation explained = explainer.Explain(*object, saved.get());
+    for (StreamField& field : explained.fields)
+      if (std::string source = BoundSource(project, i, field.name);
+          field.row == "inputs" && !source.empty())
+        field.stored += " from " + source;
     if (i > 0 && !only) std::printf("\n");
     PrintExplanation(label, explained);
     if (!explained.mismatch.empty()) {
