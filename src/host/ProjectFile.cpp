@@ -4,6 +4,7 @@
 
 #include "com/Utf.h"
 #include "host/Commands.h"
+#include "host/Progress.h"
 #include "host/WrittenBack.h"
 #include "host/XmlFiles.h"
 #include "xml/Dom.h"
@@ -246,6 +247,7 @@ std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
                                                 const std::string& path, std::string& error,
                                                 const LoadOptions& options) {
   const ProjectEntry& entry = project.entries().at(index);
+  ShowObjectProgress(index, project.entries().size());
   auto object = PlacedObject::Place(session, entry.identity, error);
   // The object places whatever the element lists, so the tree is asked first.
   if (object) error = ChainProblem(session, entry);
@@ -272,6 +274,7 @@ std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
     return nullptr;
   }
   if (!ApplyBindings(session, project, index, *object, path, error)) return nullptr;
+  ShowObjectProgress(index + 1, project.entries().size());
   if (options.lost) *options.lost = std::move(lost);
   if (options.saved) *options.saved = rewritten;
   return object;

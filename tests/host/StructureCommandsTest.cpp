@@ -111,7 +111,9 @@ TEST_F(StructureCommands, AConnectedProjectFromNothing) {
   ASSERT_EQ(streams.size(), 3u);
   EXPECT_EQ(Bytes(streams[0], kFirstReferenceByte, 16), "40014101000000000000000000000000");
   EXPECT_EQ(Bytes(streams[1], kFirstReferenceByte, 8), "4000000000000000");
-  EXPECT_EQ(Bytes(streams[2], kFirstReferenceByte, 16), "0000000000000000000000000000" "4F02");
+  EXPECT_EQ(Bytes(streams[2], kFirstReferenceByte, 16),
+            "0000000000000000000000000000"
+            "4F02");
   EXPECT_EQ(Expect({"connections", p}, 0),
             "  Output              Input                Reference\n"
             "  2:Binary (0) Value  1:Binary (8) Value   4001\n"
