@@ -4,6 +4,7 @@
 #include "faces/Callback.h"
 
 namespace faces {
+using namespace ::qcom;
 
 // A host callback sink that acknowledges every notification and does nothing
 // with it. A host or a window that follows only some notifications derives

@@ -12,6 +12,7 @@
 #include "xml/XmlApi.h"
 
 namespace qxml {
+using namespace ::qcom;
 
 // A new, empty document.
 QXML_API qcom::ComPtr<IXMLDOMDocument> CreateDocument();

@@ -14,6 +14,7 @@
 // upper case, skip comment nodes and take an element's text as the value of
 // its first child.
 namespace qxml {
+using namespace ::qcom;
 
 using NodePtr = qcom::ComPtr<IXMLDOMNode>;
 using ElementPtr = qcom::ComPtr<IXMLDOMElement>;
