@@ -111,7 +111,7 @@ while IFS='|' read -r line expected; do
   [ "$got" = "$expected" ] || fail "completing 'tqhost $line' offers '$got', not '$expected'"
 done <<EOF
 st|stream |
-set $work/two.qor.xml --|--force --help --object --plugins --snvt --units |
+set $work/two.qor.xml --|--force --help --object --plugins --snvt --units --wait |
 set $work/two.qor.xml --units |si us |
 set $work/two.qor.xml EB2/DI/1/C|EB2/DI/1/ContactType= |
 new -o x.qor.xml --modules EB4AI2AO,EB8D|EB4AI2AO,EB8DI EB4AI2AO,EB8DIC EB4AI2AO,EB8DO |
