@@ -23,7 +23,11 @@ struct IOwnedSink : IUnknown {
 }  // namespace qcom
 
 namespace faces {
-using namespace ::qcom;
+using ::qcom::ComPtr;
+using ::qcom::IcbkAppObject;
+using ::qcom::IOwnedSink;
+using ::qcom::IUnknown;
+using ::qcom::WeakRef;
 
 // The host sinks registered with one object, in registration order. A sink is
 // held as COM holds every interface pointer it keeps: the list takes a

@@ -9,7 +9,6 @@
 // GUI host shows message boxes, a command-line host prints them and a test
 // records them, while the code that raises a message stays the same.
 namespace platform {
-using namespace ::qcom;
 
 // Message styles: the icon of the box. Every box has a single OK button.
 constexpr int kMessageOk = 0;

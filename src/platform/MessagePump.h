@@ -9,7 +9,6 @@
 // element so the editor and the host stay responsive. A GUI host installs the
 // hook that runs its event loop once; without a GUI the call does nothing.
 namespace platform {
-using namespace ::qcom;
 
 using MessagePumpHook = std::function<void()>;
 

@@ -34,7 +34,15 @@ struct IPicture : IDispatch {
 }  // namespace qcom
 
 namespace platform {
-using namespace ::qcom;
+using ::qcom::BSTR;
+using ::qcom::Bstr;
+using ::qcom::BYTE;
+using ::qcom::ComPtr;
+using ::qcom::HRESULT;
+using ::qcom::IDispatch;
+using ::qcom::IPicture;
+using ::qcom::LONG;
+using ::qcom::SHORT;
 
 constexpr SHORT kPictureBitmap = 1;
 constexpr SHORT kPictureIcon = 3;

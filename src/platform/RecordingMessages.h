@@ -6,7 +6,6 @@
 #include "platform/MessageBox.h"
 
 namespace platform {
-using namespace ::qcom;
 
 // One message as it was raised.
 struct RecordedMessage {

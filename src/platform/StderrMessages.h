@@ -5,7 +5,6 @@
 #include "platform/MessageBox.h"
 
 namespace platform {
-using namespace ::qcom;
 
 // The message service of command-line hosts: each message becomes exactly one
 // line "message: TEXT". Line breaks inside the text turn into blanks so that a
