@@ -1,18 +1,15 @@
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "host/Answers.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
-#include "host/ObjectParameters.h"
 #include "host/ProjectFile.h"
-#include "host/StreamLayout.h"
-#include "host/ValueChecker.h"
 
 namespace host {
 
@@ -24,11 +21,13 @@ std::string Help() {
          "one line per finding: the object, the parameter (or \"modules\", \"stream\")\n"
          "and what is wrong. It finds module chains the configuration tree forbids,\n"
          "a catalogue that lacks the SNVT types of the definition or of a parameter,\n"
-         "modules, channels and values of the project the object cannot place,\n"
-         "values outside their type's limits, not members of their enumeration or\n"
-         "longer than their text type allows (as tqhost set checks them), values\n"
-         "whose encoding fails or is clamped, and a stream shorter than its types\n"
-         "promise. Findings are sorted by object number, then parameter, and are the\n"
+         "or defines a type more than once, modules, channels and values of the\n"
+         "project the object cannot place, values outside their type's limits or the\n"
+         "limits of their definition, not members of their enumeration, longer than\n"
+         "their text type allows or with more decimals than their type holds (as\n"
+         "tqhost set checks them), fields of the stream whose encoding fails, is\n"
+         "clamped or rounded, that are not hex or read back as no number or\n"
+         "otherwise changed, and a stream shorter than its types promise. Findings are sorted by object number, then parameter, and are the\n"
          "same on every run, so the output can be kept with the project. Exit code 1\n"
          "when there is a finding, 0 (with one line saying so) when there is none.\n"
          "\n" +
@@ -65,16 +64,12 @@ int RunCheck(const std::vector<std::string>& words) {
   if (!project.Read(path, error)) return Fail("check", error, kExitInput);
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("check", error, kExitInput);
-  StreamExplainer explainer(session);
-  ValueChecker checker(session.catalogue(), hostkit::UnitSystem::kSI);
   std::vector<Finding> findings;
-  std::map<std::string, std::string> refusals;
   for (size_t i = 0; i < project.entries().size(); ++i) {
     const std::string label = ObjectLabel(path, project, i);
-    qxml::ElementPtr saved;
     std::vector<LostPart> lost;
-    auto object = LoadProjectObject(session, project, i, path, error,
-                                    {.onLoss = OnLoss::kReport, .saved = &saved, .lost = &lost});
+    auto object =
+        LoadProjectObject(session, project, i, path, error, {.onLoss = OnLoss::kReport, .lost = &lost});
     if (!object) {
       // A forbidden chain or a catalogue that serves none of the type's SNVT
       // types: the object is not placed, so nothing else of it can be checked.
@@ -86,38 +81,46 @@ int RunCheck(const std::vector<std::string>& words) {
     for (const LostPart& part : lost)
       findings.push_back(
           {i, part.unplaced ? "modules" : "saved element", "the object cannot place " + part.what});
-    for (const ObjectParameter& parameter : ObjectParameters(explainer, *object, saved.get())) {
-      if (parameter.snvtId.empty()) continue;
-      if (!explainer.Type(parameter.snvtId).known) {
-        findings.push_back({i, parameter.path, "the catalogue has no SNVT_" + parameter.snvtId});
+    auto explained = object->Explain();
+    if (!explained) return Fail("check", label + ": " + kNoEngineering, kExitInput);
+    for (const auto& parameter : ListOf<IEngineeringParameter>(object->engineering(),
+                                                               &IEngineering::get_Parameters)) {
+      IEngineeringParameter* p = parameter.get();
+      const std::string name = TextOf(p, &IEngineeringParameter::get_Path);
+      const std::string id = TextOf(p, &IEngineeringParameter::get_SnvtId);
+      const LONG entries = NumberOf(p, &IEngineeringParameter::get_TypeEntries);
+      if (!id.empty() && entries == 0) {
+        findings.push_back({i, name, "the catalogue has no SNVT_" + id});
         continue;
       }
-      // Projects repeat their values: each is checked once per type.
-      auto [refusal, fresh] = refusals.try_emplace(parameter.snvtId + "\n" + parameter.value);
-      ValueChecker::Checked checked;
-      if (fresh && !checker.Check(parameter.snvtId, parameter.value, checked, error))
-        return Fail("check", error, kExitInput);
-      if (fresh) refusal->second = checked.refusal;
-      if (!refusal->second.empty())
-        findings.push_back({i, parameter.path, parameter.value + ": " + refusal->second});
+      if (entries > 1)
+        findings.push_back({i, name,
+                            "the catalogue defines SNVT_" + id + " " + std::to_string(entries) +
+                                " times; the object uses the first"});
+      if (std::string refusal = TextOf(p, &IEngineeringParameter::get_Refusal); !refusal.empty())
+        findings.push_back({i, name, TextOf(p, &IEngineeringParameter::get_Value) + ": " + refusal});
     }
-    StreamExplanation explained = explainer.Explain(*object, saved.get());
-    for (const StreamField& field : explained.fields)
-      if (!field.flag.empty() && field.flag != "no SNVT type")
-        findings.push_back({i, field.name,
-                            field.stored + ": " + field.flag + " in the stream" +
-                                (field.hex.empty() ? ""
-                                                   : " (" + field.hex + " reads back as " +
-                                                         field.readBack + ")")});
-    const size_t bytes = explained.stream.size() / 2;
-    if (explained.stream.empty())
+    // A type the catalogue lacks or defines twice is the parameter's finding.
+    constexpr LONG kTypeFlags = kStreamFieldNoType | kStreamFieldDuplicateType;
+    for (const auto& field : ListOf<IStreamField>(explained.get(), &IStreamExplanation::get_Fields)) {
+      IStreamField* f = field.get();
+      if ((NumberOf(f, &IStreamField::get_Flags) & ~kTypeFlags) == 0) continue;
+      const std::string hex = TextOf(f, &IStreamField::get_Hex);
+      findings.push_back({i, TextOf(f, &IStreamField::get_Name),
+                          TextOf(f, &IStreamField::get_Stored) + ": " +
+                              TextOf(f, &IStreamField::get_Note) + " in the stream" +
+                              (hex.empty() ? ""
+                                           : " (" + hex + " reads back as " +
+                                                 TextOf(f, &IStreamField::get_ReadBack) + ")")});
+    }
+    const LONG bytes = NumberOf(explained.get(), &IStreamExplanation::get_Bytes);
+    const LONG promised = NumberOf(explained.get(), &IStreamExplanation::get_PromisedBytes);
+    if (TextOf(explained.get(), &IStreamExplanation::get_Stream).empty())
       findings.push_back({i, "stream", "the object builds no configuration stream"});
-    else if (bytes < explained.promisedBytes)
+    else if (bytes < promised)
       findings.push_back({i, "stream",
                           "the stream has " + std::to_string(bytes) + " bytes; its types promise " +
-                              std::to_string(explained.promisedBytes)});
-    if (!explained.mismatch.empty() && !explained.stream.empty())
-      findings.push_back({i, "stream", explained.mismatch});
+                              std::to_string(promised)});
   }
   std::sort(findings.begin(), findings.end());
   findings.erase(std::unique(findings.begin(), findings.end()), findings.end());

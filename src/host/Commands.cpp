@@ -25,4 +25,10 @@ std::string Counted(size_t count, const std::string& noun) {
   return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
+std::string JoinNames(const std::vector<std::string>& names, const char* separator) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : separator) + name;
+  return text;
+}
+
 }  // namespace host

@@ -37,4 +37,7 @@ int Fail(const std::string& command, const std::string& text, int code);
 // A count with its noun as messages write it: "1 object", "2 objects".
 std::string Counted(size_t count, const std::string& noun);
 
+// The names in order, with the separator between them.
+std::string JoinNames(const std::vector<std::string>& names, const char* separator);
+
 }  // namespace host

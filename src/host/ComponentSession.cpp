@@ -9,10 +9,11 @@
 #include "com/Registry.h"
 #include "com/TextRules.h"
 #include "com/Utf.h"
+#include "host/Answers.h"
 #include "host/BundledFiles.h"
+#include "host/Commands.h"
 #include "host/TrustedLibrary.h"
 #include "host/XmlFiles.h"
-#include "xml/Elements.h"
 
 namespace host {
 
@@ -139,92 +140,34 @@ bool ComponentSession::Open(const Arguments& args, std::string& error) {
   return true;
 }
 
-ComponentSession::TypeDefinition& ComponentSession::Definition(const std::string& type) const {
-  auto [entry, added] = definitions_.try_emplace(type);
-  if (added) {
-    const std::string path = DefinitionPath(pluginsFolder_, type);
-    entry->second.document = LoadXmlFile(path, entry->second.error);
-  }
-  return entry->second;
-}
-
-const ConfigurationTree* ComponentSession::Tree(const std::string& type, std::string& error) const {
-  TypeDefinition& definition = Definition(type);
-  if (!definition.document) {
-    error = definition.error;
-    return nullptr;
-  }
-  if (!definition.tree) {
-    definition.tree = std::make_unique<ConfigurationTree>();
-    definition.tree->Load(definition.document.get(), DefinitionPath(pluginsFolder_, type),
-                          definition.treeError);
-  }
-  error = definition.treeError;
-  return error.empty() ? definition.tree.get() : nullptr;
-}
-
-bool ComponentSession::ServesType(const std::string& type, std::string& error) const {
-  TypeDefinition& definition = Definition(type);
-  if (!definition.unserved) {
-    definition.unserved.emplace();
-    // The object looks a parameter's type up as the entry SNVT_<its SNVTTYPE text>.
+bool ComponentSession::ServesType(const std::string& type, IEngineering* engineering,
+                                  std::string& error) const {
+  auto [unserved, fresh] = unserved_.try_emplace(type);
+  if (fresh && engineering) {
     std::vector<std::string> used;
-    qcom::ComPtr<IXMLDOMNodeList> found;
-    qcom::Bstr path("SNVTTYPE");
-    LONG count = 0;
-    if (definition.document &&
-        SUCCEEDED(definition.document->getElementsByTagName(path.get(), found.put())) && found)
-      found->get_length(&count);
     bool defined = false;
-    for (LONG i = 0; i < count && !defined; ++i) {
-      qcom::ComPtr<IXMLDOMNode> node;
-      found->get_item(i, node.put());
-      const std::string entry = "SNVT_" + qxml::TextOf(node.get());
-      defined = qxml::FirstMatch(catalogue_.get(), "SNVTS/" + entry) != nullptr;
-      if (std::find(used.begin(), used.end(), entry) == used.end()) used.push_back(entry);
+    for (const auto& use : ListOf<ISnvtUse>(engineering, &IEngineering::get_SnvtTypes)) {
+      if (!FlagOf(use.get(), &ISnvtUse::get_InDefinition)) continue;
+      used.push_back("SNVT_" + TextOf(use.get(), &ISnvtUse::get_Id));
+      defined = defined || NumberOf(use.get(), &ISnvtUse::get_Entries) > 0;
     }
     if (!defined && !used.empty())
-      *definition.unserved = "the SNVT catalogue " + cataloguePath_ +
-                             " defines none of the SNVT types of the " + type + " definition (" +
-                             JoinNames(used, ", ") + ")";
+      unserved->second = "the SNVT catalogue " + cataloguePath_ +
+                         " defines none of the SNVT types of the " + type + " definition (" +
+                         JoinNames(used, ", ") + ")";
   }
-  error = *definition.unserved;
+  error = unserved->second;
   return error.empty();
 }
 
-const std::vector<std::string>& ComponentSession::TemplateIds() const {
+const std::vector<std::string>& ComponentSession::TemplateIds(IEngineering* engineering) const {
   if (!templateIds_) {
-    // The component takes every folder beside it as a template, except the
-    // one of shared binaries, when the folder holds its template file.
     templateIds_.emplace();
-    const std::filesystem::path folder =
-        std::filesystem::path(ComponentPathIn(pluginsFolder_)).parent_path();
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-      const std::string name = entry.path().filename().string();
-      if (name != "Bin" && std::filesystem::is_regular_file(entry.path() / (name + ".xml"), ec))
-        templateIds_->push_back(name);
-    }
+    for (const auto& entry : ListOf<IModuleTemplate>(engineering, &IEngineering::get_ModuleTemplates))
+      templateIds_->push_back(TextOf(entry.get(), &IModuleTemplate::get_Id));
     std::sort(templateIds_->begin(), templateIds_->end());
   }
   return *templateIds_;
-}
-
-bool ComponentSession::HasTemplate(const std::string& templateId) const {
-  for (const std::string& id : TemplateIds())
-    if (qcom::text::EqualsNoCase(id, templateId)) return true;
-  return false;
-}
-
-IXMLDOMDocument* ComponentSession::Template(const std::string& templateId) const {
-  auto [entry, added] = templates_.try_emplace(templateId);
-  if (added) {
-    const std::filesystem::path folder =
-        std::filesystem::path(ComponentPathIn(pluginsFolder_)).parent_path() / templateId;
-    std::string error;
-    entry->second = LoadXmlFile((folder / (templateId + ".xml")).string(), error);
-  }
-  return entry->second.get();
 }
 
 }  // namespace host

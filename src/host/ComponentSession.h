@@ -9,8 +9,8 @@
 #include "com/ClassFactory.h"
 #include "com/ComPtr.h"
 #include "faces/AppObject.h"
+#include "faces/Engineering.h"
 #include "host/Arguments.h"
-#include "host/ConfigurationTree.h"
 #include "host/HelpText.h"
 #include "xml/DomInterfaces.h"
 
@@ -74,45 +74,27 @@ class ComponentSession {
   const std::string& pluginsFolder() const { return pluginsFolder_; }
   IXMLDOMDocument* catalogue() const { return catalogue_.get(); }
 
-  // The configuration tree of the type's definition; null with error set to
-  // one line when the definition cannot be read or has no tree.
-  const ConfigurationTree* Tree(const std::string& type, std::string& error) const;
-  // Whether the catalogue can type the parameters of objects of that type:
-  // false, with error naming the catalogue, when it defines none of the SNVT
-  // types the type's definition uses. An object with such a catalogue shows
-  // a message per parameter and builds a stream without them. A definition
-  // that cannot be read is left to the object to report.
-  bool ServesType(const std::string& type, std::string& error) const;
+  // Whether the catalogue can type the parameters of objects of that type,
+  // as the initialised object's engineering interface tells: false, with
+  // error naming the catalogue, when it defines none of the SNVT types the
+  // type's definition uses. An object with such a catalogue shows a message
+  // per parameter and builds a stream without them. Asked once per type.
+  bool ServesType(const std::string& type, IEngineering* engineering, std::string& error) const;
   // CreateAppObject, keeping the class factory of each ProgID once it has
   // made an object: a project places hundreds of objects of one class.
   qcom::ComPtr<IAppObject> CreateObject(const std::string& progId, std::string& error) const;
-  // Whether the component has the module template (any letter case): a folder
-  // beside the component holding the template file of the same name.
-  bool HasTemplate(const std::string& templateId) const;
-  // The IDs of the component's module templates, in alphabetical order.
-  const std::vector<std::string>& TemplateIds() const;
-  // The template file of a module the component placed (the folder beside
-  // the component named by the template ID); null when it cannot be read.
-  IXMLDOMDocument* Template(const std::string& templateId) const;
+  // The IDs of the component's module templates, as an object of the
+  // component lists them, in alphabetical order; asked once.
+  const std::vector<std::string>& TemplateIds(IEngineering* engineering) const;
 
  private:
   mutable std::map<std::string, qcom::ComPtr<IClassFactory>> factories_;
-  struct TypeDefinition {
-    qcom::ComPtr<IXMLDOMDocument> document;  // null when it cannot be read
-    std::string error;
-    std::unique_ptr<ConfigurationTree> tree;  // read on first use
-    std::string treeError;
-    // Why the catalogue cannot type the parameters; empty when it can.
-    std::optional<std::string> unserved;
-  };
-  TypeDefinition& Definition(const std::string& type) const;
-
   std::string pluginsFolder_;
   std::string cataloguePath_;
   qcom::ComPtr<IXMLDOMDocument> catalogue_;
-  mutable std::map<std::string, TypeDefinition> definitions_;
+  // Why the catalogue cannot type a type's parameters; empty when it can.
+  mutable std::map<std::string, std::string> unserved_;
   mutable std::optional<std::vector<std::string>> templateIds_;
-  mutable std::map<std::string, qcom::ComPtr<IXMLDOMDocument>> templates_;
 };
 
 }  // namespace host

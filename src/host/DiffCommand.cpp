@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "host/Answers.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
-#include "host/ObjectParameters.h"
+#include "host/ModuleChain.h"
 #include "host/ProjectFile.h"
-#include "host/StreamLayout.h"
 #include "xml/Elements.h"
 
 namespace host {
@@ -58,13 +58,13 @@ std::vector<std::optional<size_t>> Match(const ProjectFile& a, const ProjectFile
   return matched;
 }
 
-std::vector<std::string> ModuleIds(IXMLDOMElement* saved) {
-  std::vector<std::string> ids;
-  for (const qxml::ElementPtr& child : qxml::ChildElements(saved))
-    if (qxml::UpperBaseName(child.get()) == "MODULES")
-      for (const qxml::ElementPtr& module : qxml::ChildElements(child.get()))
-        ids.push_back(qxml::BaseName(module.get()));
-  return ids;
+// The bytes of each field, by part of the block and name.
+std::map<std::string, std::string> FieldBytes(IStreamExplanation* explained) {
+  std::map<std::string, std::string> bytes;
+  for (const auto& f : ListOf<IStreamField>(explained, &IStreamExplanation::get_Fields))
+    bytes[TextOf(f.get(), &IStreamField::get_Row) + "\n" +
+          TextOf(f.get(), &IStreamField::get_Name)] = TextOf(f.get(), &IStreamField::get_Hex);
+  return bytes;
 }
 
 std::string XmlOf(IXMLDOMElement* element) {
@@ -92,7 +92,6 @@ int RunDiff(const std::vector<std::string>& words) {
   if (!a.Read(pathA, error) || !b.Read(pathB, error)) return Fail("diff", error, kExitInput);
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("diff", error, kExitInput);
-  StreamExplainer explainer(session);
 
   std::vector<std::string> lines;
   std::vector<std::optional<size_t>> matched = Match(a, b);
@@ -115,8 +114,8 @@ int RunDiff(const std::vector<std::string>& words) {
     if (!objectB) return Fail("diff", error, kExitInput);
     const std::string label = ObjectName(b, j) + ": ";
 
-    std::vector<std::string> modulesA = ModuleIds(savedA.get());
-    std::vector<std::string> modulesB = ModuleIds(savedB.get());
+    std::vector<std::string> modulesA = ListedModules(savedA.get());
+    std::vector<std::string> modulesB = ListedModules(savedB.get());
     for (size_t k = 0; k < std::max(modulesA.size(), modulesB.size()); ++k) {
       const std::string key = "EB" + std::to_string(k + 1);
       if (k >= modulesB.size())
@@ -127,27 +126,32 @@ int RunDiff(const std::vector<std::string>& words) {
         lines.push_back(label + key + " " + modulesA[k] + " replaced by " + modulesB[k]);
     }
 
+    if (!objectA->engineering() || !objectB->engineering())
+      return Fail("diff", label + kNoEngineering, kExitInput);
     std::map<std::string, std::string> valuesA;
-    for (const ObjectParameter& p : ObjectParameters(explainer, *objectA, savedA.get()))
-      valuesA[p.path] = p.value;
-    for (const ObjectParameter& p : ObjectParameters(explainer, *objectB, savedB.get())) {
+    for (const ParameterRow& p : ParameterRows(*objectA)) valuesA[p.path] = p.value;
+    for (const ParameterRow& p : ParameterRows(*objectB)) {
       auto found = valuesA.find(p.path);
       if (found != valuesA.end() && found->second != p.value)
         lines.push_back(label + p.path + ": " + found->second + " -> " + p.value);
     }
 
-    StreamExplanation streamA = explainer.Explain(*objectA, savedA.get());
-    StreamExplanation streamB = explainer.Explain(*objectB, savedB.get());
-    if (streamA.stream == streamB.stream) continue;
-    std::map<std::string, const StreamField*> fieldsA;
-    for (const StreamField& f : streamA.fields) fieldsA[f.row + "\n" + f.name] = &f;
-    for (const StreamField& f : streamB.fields) {
-      auto found = fieldsA.find(f.row + "\n" + f.name);
-      const std::string before = found == fieldsA.end() ? "(none)" : found->second->hex;
-      if (found != fieldsA.end() && before == f.hex) continue;
-      lines.push_back(label + "stream byte " + std::to_string(f.offset) + ", " + f.row + " " +
-                      f.name + ": " + (before.empty() ? "-" : before) + " -> " +
-                      (f.hex.empty() ? "-" : f.hex));
+    auto streamA = objectA->Explain(), streamB = objectB->Explain();
+    if (TextOf(streamA.get(), &IStreamExplanation::get_Stream) ==
+        TextOf(streamB.get(), &IStreamExplanation::get_Stream))
+      continue;
+    const std::map<std::string, std::string> fieldsA = FieldBytes(streamA.get());
+    for (const auto& f : ListOf<IStreamField>(streamB.get(), &IStreamExplanation::get_Fields)) {
+      const std::string row = TextOf(f.get(), &IStreamField::get_Row);
+      const std::string name = TextOf(f.get(), &IStreamField::get_Name);
+      const std::string hex = TextOf(f.get(), &IStreamField::get_Hex);
+      auto found = fieldsA.find(row + "\n" + name);
+      const std::string before = found == fieldsA.end() ? "(none)" : found->second;
+      if (found != fieldsA.end() && before == hex) continue;
+      lines.push_back(label + "stream byte " +
+                      std::to_string(NumberOf(f.get(), &IStreamField::get_Offset)) + ", " + row +
+                      " " + name + ": " + (before.empty() ? "-" : before) + " -> " +
+                      (hex.empty() ? "-" : hex));
     }
   }
   for (size_t j = 0; j < b.entries().size(); ++j)

@@ -12,6 +12,7 @@
 #include "host/EditorWindows.h"
 #include "host/ExitCodes.h"
 #include "host/LockedProject.h"
+#include "host/ModuleChain.h"
 #include "host/ProjectLock.h"
 #include "ui/Display.h"
 #include "xml/Elements.h"
@@ -88,15 +89,12 @@ bool MakeProject(const ComponentSession& session, const std::string& path, std::
 // The chooser's row of an object: its number, its user name as it saved it,
 // and its modules' template IDs.
 std::vector<std::string> ChooserRow(const ProjectEntry& entry, size_t index) {
-  std::string name = entry.identity.userName, modules;
-  for (const qxml::ElementPtr& child : qxml::ChildElements(entry.saved.get())) {
-    const std::string element = qcom::text::Upper(qxml::NameOf(child.get()));
-    if (element == "USERNAME" && !qxml::TextOf(child.get()).empty())
+  std::string name = entry.identity.userName;
+  for (const qxml::ElementPtr& child : qxml::ChildElements(entry.saved.get()))
+    if (qcom::text::Upper(qxml::NameOf(child.get())) == "USERNAME" &&
+        !qxml::TextOf(child.get()).empty())
       name = qxml::TextOf(child.get());
-    if (element == "MODULES")
-      for (const qxml::ElementPtr& module : qxml::ChildElements(child.get()))
-        modules += (modules.empty() ? "" : ", ") + qxml::NameOf(module.get());
-  }
+  const std::string modules = JoinNames(ListedModules(entry.saved.get()), ", ");
   return {std::to_string(index + 1), name, modules.empty() ? "no modules" : modules};
 }
 

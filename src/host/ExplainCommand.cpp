@@ -2,14 +2,14 @@
 #include <string>
 #include <vector>
 
-#include "com/TextRules.h"
+#include "host/Answers.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
 #include "host/ExitCodes.h"
 #include "host/LockedProject.h"
 #include "host/ProjectFile.h"
-#include "host/StreamLayout.h"
+#include "host/TextTable.h"
 
 namespace host {
 
@@ -23,42 +23,31 @@ std::string Help() {
          "encodes, its value as stored and the value the controller reads back from\n"
          "those bytes, after scaling and rounding. The last column flags a field\n"
          "whose encoding failed (it takes no bytes), that was clamped to the top of\n"
-         "its field, that reads back otherwise changed, or whose stored value is not\n"
-         "a number. The exit code is 1 when an object builds no stream or its\n"
-         "stream does not split into its fields.\n" +
+         "its field or rounded to what it holds, that reads back otherwise changed\n"
+         "or as no number, whose stored value is not a number, whose type the\n"
+         "catalogue lacks or defines twice, or that is not hex where it must be.\n"
+         "The exit code is 1 when an object builds no stream.\n" +
          std::string(kPlacingChecksHelp) + "\n" +
          HelpColumns(WithSessionOptions({{"--object N",
                                           "which object of the project, from 1 in file order;\n"
                                           "default: every object"}}));
 }
 
-// The columns of the table, each as wide as its widest cell.
-void PrintTable(const std::vector<std::vector<std::string>>& rows) {
-  std::vector<size_t> widths;
-  for (const auto& row : rows)
-    for (size_t i = 0; i < row.size(); ++i) {
-      if (widths.size() <= i) widths.push_back(0);
-      widths[i] = std::max(widths[i], qcom::text::Length(row[i]));
-    }
-  for (const auto& row : rows) {
-    std::string line;
-    for (size_t i = 0; i < row.size(); ++i) {
-      line += row[i];
-      if (i + 1 < row.size()) line += std::string(widths[i] - qcom::text::Length(row[i]) + 2, ' ');
-    }
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    std::printf("%s\n", line.c_str());
-  }
-}
-
-void PrintExplanation(const std::string& label, const StreamExplanation& explained) {
-  std::printf("%s: %zu bytes\n", label.c_str(), explained.stream.size() / 2);
+void PrintExplanation(const std::string& label, IStreamExplanation* explained) {
+  std::printf("%s: %ld bytes\n", label.c_str(),
+              static_cast<long>(NumberOf(explained, &IStreamExplanation::get_Bytes)));
   std::vector<std::vector<std::string>> rows = {
       {"offset", "bytes", "row", "field", "stored", "read back", "note"}};
-  for (const StreamField& f : explained.fields)
-    rows.push_back({std::to_string(f.offset), f.hex.empty() ? "-" : f.hex, f.row, f.name, f.stored,
-                    f.readBack, f.flag});
-  PrintTable(rows);
+  for (const auto& f : ListOf<IStreamField>(explained, &IStreamExplanation::get_Fields)) {
+    const std::string hex = TextOf(f.get(), &IStreamField::get_Hex);
+    rows.push_back({std::to_string(NumberOf(f.get(), &IStreamField::get_Offset)),
+                    hex.empty() ? "-" : hex, TextOf(f.get(), &IStreamField::get_Row),
+                    TextOf(f.get(), &IStreamField::get_Name),
+                    TextOf(f.get(), &IStreamField::get_Stored),
+                    TextOf(f.get(), &IStreamField::get_ReadBack),
+                    TextOf(f.get(), &IStreamField::get_Note)});
+  }
+  std::fputs(TextTable(rows, 0).c_str(), stdout);
 }
 
 }  // namespace
@@ -81,21 +70,20 @@ int RunExplain(const std::vector<std::string>& words) {
   if (only && !HoldsObject(path, project, *only, error)) return Fail("explain", error, kExitInput);
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("explain", error, kExitInput);
-  StreamExplainer explainer(session);
   int code = kExitOk;
   for (size_t i = 0; i < project.entries().size(); ++i) {
     if (only && i + 1 != *only) continue;
-    qxml::ElementPtr saved;
-    auto object = LoadProjectObject(session, project, i, path, error,
-                                    {.onLoss = OnLoss::kRefuseUnplaced, .saved = &saved});
+    auto object =
+        LoadProjectObject(session, project, i, path, error, {.onLoss = OnLoss::kRefuseUnplaced});
     if (!object) return Fail("explain", error, kExitInput);
     const std::string label = ObjectLabel(path, project, i);
-    StreamExplanation explained = explainer.Explain(*object, saved.get());
+    auto explained = object->Explain();
+    if (!explained) return Fail("explain", label + ": " + kNoEngineering, kExitInput);
     if (i > 0 && !only) std::printf("\n");
-    PrintExplanation(label, explained);
-    if (!explained.mismatch.empty()) {
+    PrintExplanation(label, explained.get());
+    if (TextOf(explained.get(), &IStreamExplanation::get_Stream).empty()) {
       std::fflush(stdout);
-      code = Fail("explain", label + ": " + explained.mismatch, kExitInput);
+      code = Fail("explain", label + ": the object builds no configuration stream", kExitInput);
     }
   }
   return code;

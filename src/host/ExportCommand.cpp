@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "com/FileAccess.h"
+#include "host/Answers.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
@@ -10,7 +11,6 @@
 #include "host/ExitCodes.h"
 #include "host/LockedProject.h"
 #include "host/ParameterCsv.h"
-#include "host/ParameterValues.h"
 #include "host/ProjectFile.h"
 #include "host/XmlFiles.h"
 
@@ -64,9 +64,10 @@ int RunExport(const std::vector<std::string>& words) {
     if (!object) return Fail("export", error, kExitInput);
     const ObjectIdentity& identity = project.entries()[i].identity;
     ++objects;
-    for (const ParameterValue& value : ReadParameterValues(session, *object)) {
-      text += CsvLine({identity.uniqueId, identity.userName, value.address.text,
-                       value.address.value, value.unit()});
+    if (!object->engineering())
+      return Fail("export", ObjectLabel(path, project, i) + ": " + kNoEngineering, kExitInput);
+    for (const ParameterRow& value : ParameterRows(*object)) {
+      text += CsvLine({identity.uniqueId, identity.userName, value.path, value.value, value.unit});
       ++rows;
     }
   }

@@ -4,14 +4,14 @@
 
 #include "com/ComPtr.h"
 #include "com/Variant.h"
+#include "host/Answers.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
 #include "host/CsvText.h"
 #include "host/ExitCodes.h"
 #include "host/JsonText.h"
-#include "host/ParameterDefinitions.h"
-#include "host/ParameterValues.h"
+#include "host/ParameterAssignment.h"
 #include "host/ProjectFile.h"
 #include "host/TextTable.h"
 
@@ -87,16 +87,11 @@ std::vector<Point> ReadPoints(IAppObject* object) {
   return points;
 }
 
-std::string DefaultOf(const ParameterValue& value) {
-  return value.definition ? value.definition->defaultValue : "";
-}
-
-void PrintText(const std::string& label, const std::vector<ParameterValue>& values,
+void PrintText(const std::string& label, const std::vector<ParameterRow>& values,
                const std::vector<Point>& points) {
   std::vector<std::vector<std::string>> rows = {{"Parameter", "Value", "Unit", "Default", ""}};
-  for (const ParameterValue& v : values)
-    rows.push_back(
-        {v.address.text, v.address.value, v.unit(), DefaultOf(v), v.Changed() ? "*" : ""});
+  for (const ParameterRow& v : values)
+    rows.push_back({v.path, v.value, v.unit, v.defaultValue, v.changed ? "*" : ""});
   std::printf("%s\n%s", label.c_str(), TextTable(rows).c_str());
   if (points.empty()) return;
   rows = {{"Point", "Name", "SNVT", "Connection"}};
@@ -105,29 +100,29 @@ void PrintText(const std::string& label, const std::vector<ParameterValue>& valu
   std::printf("\n%s", TextTable(rows).c_str());
 }
 
-void PrintCsv(const std::vector<ParameterValue>& values, const std::vector<Point>& points) {
+void PrintCsv(const std::vector<ParameterRow>& values, const std::vector<Point>& points) {
   std::string out =
       CsvLine({"kind", "name", "value", "unit", "default", "changed", "snvt", "connected"});
-  for (const ParameterValue& v : values)
-    out += CsvLine({"parameter", v.address.text, v.address.value, v.unit(), DefaultOf(v),
-                    v.Changed() ? "yes" : "no", v.definition ? v.definition->snvtId : "", ""});
+  for (const ParameterRow& v : values)
+    out += CsvLine({"parameter", v.path, v.value, v.unit, v.defaultValue, v.changed ? "yes" : "no",
+                    v.snvtId, ""});
   for (const Point& p : points)
     out += CsvLine({p.direction, p.name, "", "", "", "", p.snvt, p.connected ? "yes" : "no"});
   std::fputs(out.c_str(), stdout);
 }
 
-void PrintJson(const ProjectEntry& entry, size_t number, const std::vector<ParameterValue>& values,
+void PrintJson(const ProjectEntry& entry, size_t number, const std::vector<ParameterRow>& values,
                const std::vector<Point>& points) {
   std::string out = "{\"object\": " + std::to_string(number) +
                     ", \"id\": " + JsonString(entry.identity.uniqueId) +
                     ", \"name\": " + JsonString(entry.identity.userName) +
                     ", \"type\": " + JsonString(entry.identity.type) + ",\n \"parameters\": [";
   for (size_t i = 0; i < values.size(); ++i) {
-    const ParameterValue& v = values[i];
-    out += std::string(i ? "," : "") + "\n  {\"name\": " + JsonString(v.address.text) +
-           ", \"value\": " + JsonString(v.address.value) + ", \"unit\": " + JsonString(v.unit()) +
-           ", \"default\": " + JsonString(DefaultOf(v)) +
-           ", \"changed\": " + (v.Changed() ? "true" : "false") + "}";
+    const ParameterRow& v = values[i];
+    out += std::string(i ? "," : "") + "\n  {\"name\": " + JsonString(v.path) +
+           ", \"value\": " + JsonString(v.value) + ", \"unit\": " + JsonString(v.unit) +
+           ", \"default\": " + JsonString(v.defaultValue) +
+           ", \"changed\": " + (v.changed ? "true" : "false") + "}";
   }
   out += "],\n \"points\": [";
   for (size_t i = 0; i < points.size(); ++i) {
@@ -155,11 +150,10 @@ int RunGet(const std::vector<std::string>& words) {
   if (format != "text" && format != "csv" && format != "json")
     return Fail("get", "--format takes text, csv or json, not " + format, kExitUsage);
   std::string error;
-  std::vector<ParameterAssignment> names;
+  std::vector<std::string> names;
   for (size_t i = 1; i < args.positional().size(); ++i) {
-    auto name = ParseParameterName(args.positional()[i], error);
-    if (!name) return Fail("get", error, kExitUsage);
-    names.push_back(*name);
+    if (!ParseParameterName(args.positional()[i], error)) return Fail("get", error, kExitUsage);
+    names.push_back(args.positional()[i]);
   }
 
   ProjectFile project;
@@ -176,20 +170,16 @@ int RunGet(const std::vector<std::string>& words) {
       LoadProjectObject(session, project, index, path, error, {.onLoss = OnLoss::kRefuseUnplaced});
   if (!object) return Fail("get", error, kExitInput);
   const std::string label = ObjectLabel(path, project, index);
-  std::vector<ParameterValue> values = ReadParameterValues(session, *object);
-  std::vector<Point> points = ReadPoints(object->get());
-  if (!names.empty()) {
-    std::vector<ParameterValue> chosen;
-    for (const ParameterAssignment& name : names) {
-      if (const ParameterValue* value = FindValue(values, name)) {
-        chosen.push_back(*value);
-        continue;
-      }
-      return Fail("get", label + ": " + NoSuchParameter(values, *object, name), kExitInput);
-    }
-    values = std::move(chosen);
-    points.clear();
+  if (!object->engineering()) return Fail("get", label + ": " + kNoEngineering, kExitInput);
+  std::vector<ParameterRow> values;
+  std::vector<Point> points;
+  if (names.empty()) {
+    values = ParameterRows(*object);
+    points = ReadPoints(object->get());
   }
+  for (const std::string& name : names)
+    if (!FindParameterRow(*object, name, values.emplace_back(), error))
+      return Fail("get", label + ": " + error, kExitInput);
   if (format == "csv")
     PrintCsv(values, points);
   else if (format == "json")

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "com/TextRules.h"
+#include "host/Answers.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
@@ -11,10 +12,8 @@
 #include "host/ExitCodes.h"
 #include "host/ObjectEdit.h"
 #include "host/ParameterCsv.h"
-#include "host/ParameterValues.h"
 #include "host/ProjectFile.h"
 #include "host/ProjectLock.h"
-#include "host/ValueChecker.h"
 #include "host/XmlFiles.h"
 
 namespace host {
@@ -60,17 +59,6 @@ bool HeaderMatches(const std::vector<std::string>& fields) {
     if (!qcom::text::EqualsNoCase(qcom::text::Trim(fields[i]), kParameterCsvHeader[i]))
       return false;
   return true;
-}
-
-// Whether the value is the current one, as typed or as set would store it
-// (a member's name as its code, a number in the catalogue's unit).
-bool Unchanged(ValueChecker& checker, const ParameterValue& current, const std::string& value,
-               std::string& error) {
-  if (value == current.address.value) return true;
-  if (!current.definition) return false;
-  ValueChecker::Checked checked;
-  return checker.Check(current.definition->snvtId, value, checked, error) &&
-         checked.refusal.empty() && checked.stored == current.address.value;
 }
 
 }  // namespace
@@ -162,23 +150,22 @@ int RunImport(const std::vector<std::string>& words) {
 
   // Only values that differ from the current ones are set, so that an
   // unchanged CSV leaves the project as it is.
-  ValueChecker checker(session.catalogue(), *units);
-  ObjectEdit edit(session, checker, "import", args.has("--force"));
+  ObjectEdit edit(session, *units, "import", args.has("--force"));
   size_t changedValues = 0, changedObjects = 0;
   for (auto& [index, object] : changes) {
     std::vector<ParameterAssignment> differing;
     {
       auto current = LoadProjectObject(session, project, index, path, error);
       if (!current) return Fail("import", error, kExitInput);
-      const std::vector<ParameterValue> values = ReadParameterValues(session, *current);
       for (size_t k = 0; k < object.assignments.size(); ++k) {
         const ParameterAssignment& a = object.assignments[k];
-        const ParameterValue* value = FindValue(values, a);
-        if (!value)
+        ParameterRow value;
+        std::string problem;
+        if (!FindParameterRow(*current, a.text, value, problem))
           problems.push_back(csvPath + ": line " + std::to_string(object.lines[k]) + ": " +
-                             ObjectLabel(path, project, index) + ": " +
-                             NoSuchParameter(values, *current, a));
-        else if (!Unchanged(checker, *value, a.value, error) && error.empty())
+                             ObjectLabel(path, project, index) + ": " + problem);
+        else if (!edit.Unchanged(current->engineering(), a.text, value.value, a.value, error) &&
+                 error.empty())
           differing.push_back(a);
         if (!error.empty()) return Fail("import", error, kExitInput);
       }

@@ -2,14 +2,12 @@
 #include <string>
 #include <vector>
 
-#include "com/TextRules.h"
+#include "host/Answers.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
-#include "host/ConfigurationTree.h"
 #include "host/ExitCodes.h"
 #include "host/ObjectIdentity.h"
-#include "host/ParameterDefinitions.h"
 #include "host/PlacedObject.h"
 #include "host/TextTable.h"
 
@@ -37,85 +35,115 @@ std::string Help() {
               {"--type NAME", "object type (default: TQ4600)"}}));
 }
 
-std::string ChannelCounts(const ModuleTemplate& module) {
+using Template = qcom::ComPtr<IModuleTemplate>;
+using T = IModuleTemplate;
+
+constexpr std::pair<const char*, HRESULT (T::*)(LONG*)> kKinds[] = {
+    {"AI", &T::get_AICount}, {"AO", &T::get_AOCount}, {"DI", &T::get_DICount}, {"DO", &T::get_DOCount}};
+
+std::string ChannelCounts(IModuleTemplate* module) {
   std::vector<std::string> counts;
-  for (const ChannelDefinition& channel : module.channels)
-    counts.push_back(std::to_string(channel.count) + " " + channel.kind);
+  for (const auto& [kind, count] : kKinds)
+    if (LONG n = NumberOf(module, count); n > 0) counts.push_back(std::to_string(n) + " " + kind);
   return JoinNames(counts, ", ");
 }
 
 // The chains below the placed ones, each module one step further in.
-void PrintChains(const ConfigurationTree& tree, std::vector<std::string>& placed) {
-  for (const std::string& next : tree.Next(placed)) {
-    std::printf("%s%s\n", std::string(2 * (placed.size() + 1), ' ').c_str(), next.c_str());
-    placed.push_back(next);
-    PrintChains(tree, placed);
+void PrintChains(IEngineering* engineering, std::vector<std::string>& placed) {
+  qcom::Bstr chain(JoinNames(placed, ","));
+  qcom::ComPtr<IEngineeringList> next;
+  engineering->get_NextTemplates(chain.get(), next.put());
+  for (const auto& entry : ItemsOf<IModuleTemplate>(next.get())) {
+    const std::string id = TextOf(entry.get(), &T::get_Id);
+    std::printf("%s%s\n", std::string(2 * (placed.size() + 1), ' ').c_str(), id.c_str());
+    placed.push_back(id);
+    PrintChains(engineering, placed);
     placed.pop_back();
   }
 }
 
-int ListTemplates(const ComponentSession& session, const std::string& type) {
-  std::string error;
-  const ConfigurationTree* tree = session.Tree(type, error);
-  if (!tree) return Fail("list", error, kExitInput);
+void ListTemplates(IEngineering* engineering, const std::string& type) {
   std::vector<std::vector<std::string>> rows = {{"Template", "Name", "Channels", "Description"}};
-  for (const std::string& id : session.TemplateIds())
-    if (auto module = ReadModuleTemplate(session, id))
-      rows.push_back({module->id, module->name, ChannelCounts(*module), module->description});
+  for (const Template& t : ListOf<T>(engineering, &IEngineering::get_ModuleTemplates))
+    rows.push_back({TextOf(t.get(), &T::get_Id), TextOf(t.get(), &T::get_Name),
+                    ChannelCounts(t.get()), TextOf(t.get(), &T::get_Description)});
   std::printf("Module templates:\n%s\nChains the configuration tree of %s allows:\n",
               TextTable(rows).c_str(), type.c_str());
   std::vector<std::string> placed;
-  PrintChains(*tree, placed);
-  return kExitOk;
+  PrintChains(engineering, placed);
 }
 
-std::string Members(const ParameterDefinition& definition) {
-  std::vector<std::string> members;
-  if (definition.type)
-    for (const ParameterType::Member& member : definition.type->members)
-      members.push_back(member.name + " (" + member.code + ")");
-  return JoinNames(members, ", ");
+std::string Members(IEngineeringParameter* parameter) {
+  qcom::ComPtr<IEngineeringList> members;
+  parameter->get_Members(members.put());
+  std::vector<std::string> texts;
+  const LONG count = NumberOf(members.get(), &IEngineeringList::get_Count);
+  for (LONG i = 1; i <= count; ++i) {
+    qcom::Bstr code;
+    qcom::Variant name;
+    members->get_Key(i, code.out());
+    members->get_Item(qcom::Variant(int32_t{i}).raw(), name.out());
+    texts.push_back(name.text() + " (" + code.utf8() + ")");
+  }
+  return JoinNames(texts, ", ");
 }
 
-std::string ParameterTable(const std::vector<ParameterDefinition>& definitions) {
+std::string ParameterTable(const std::vector<qcom::ComPtr<IEngineeringParameter>>& parameters) {
+  using P = IEngineeringParameter;
   std::vector<std::vector<std::string>> rows = {
       {"Parameter", "SNVT", "Kind", "Unit", "Min", "Max", "Default", "Members"}};
-  for (const ParameterDefinition& d : definitions) {
-    const bool typed = d.type.has_value();
-    rows.push_back({d.name, d.snvtId + (typed ? " " + d.type->name : std::string()),
-                    typed ? d.type->kind : "not in the catalogue", typed ? d.type->unit : "", d.min,
-                    d.max, d.defaultValue, Members(d)});
+  for (const auto& parameter : parameters) {
+    P* p = parameter.get();
+    const std::string kind = TextOf(p, &P::get_Kind), min = TextOf(p, &P::get_Min),
+                      max = TextOf(p, &P::get_Max);
+    rows.push_back({TextOf(p, &P::get_Name),
+                    TextOf(p, &P::get_SnvtId) +
+                        (kind.empty() ? std::string() : " " + TextOf(p, &P::get_SnvtName)),
+                    kind.empty() ? "not in the catalogue" : kind, TextOf(p, &P::get_Unit),
+                    min.empty() ? TextOf(p, &P::get_TypeMin) : min,
+                    max.empty() ? TextOf(p, &P::get_TypeMax) : max, TextOf(p, &P::get_Default),
+                    Members(p)});
   }
   return TextTable(rows);
 }
 
-void PrintTemplateParameters(const ModuleTemplate& module) {
-  for (const ChannelDefinition& channel : module.channels)
-    std::printf("\n%s %s channels (%d):\n%s", module.id.c_str(), channel.kind.c_str(),
-                channel.count, ParameterTable(channel.parameters).c_str());
+void PrintTemplateParameters(IModuleTemplate* module) {
+  const std::string id = TextOf(module, &T::get_Id);
+  const auto parameters = ListOf<IEngineeringParameter>(module, &T::get_Parameters);
+  for (const auto& [kind, count] : kKinds) {
+    std::vector<qcom::ComPtr<IEngineeringParameter>> ofKind;
+    for (const auto& p : parameters)
+      if (TextOf(p.get(), &IEngineeringParameter::get_ChannelKind) == kind) ofKind.push_back(p);
+    if (ofKind.empty()) continue;
+    std::printf("\n%s %s channels (%ld):\n%s", id.c_str(), kind,
+                static_cast<long>(NumberOf(module, count)), ParameterTable(ofKind).c_str());
+  }
 }
 
-int ListParameters(const ComponentSession& session, const Arguments& args,
-                   const std::string& type) {
-  std::string error;
+int ListParameters(const ComponentSession& session, IEngineering* engineering,
+                   const Arguments& args, const std::string& type) {
   if (auto id = args.value("--template")) {
-    auto module = ReadModuleTemplate(session, *id);
+    qcom::ComPtr<IEngineeringList> templates;
+    engineering->get_ModuleTemplates(templates.put());
+    qcom::Variant item;
+    if (templates) templates->get_Item(qcom::Variant(*id).raw(), item.out());
+    auto module = qcom::QueryAs<T>(item.object());
     if (!module)
       return Fail("list",
                   "unknown module template " + *id +
-                      "; the templates are: " + JoinNames(session.TemplateIds(), ", "),
+                      "; the templates are: " + JoinNames(session.TemplateIds(engineering), ", "),
                   kExitInput);
-    std::printf("%s (%s): %s\n", module->id.c_str(), module->name.c_str(),
-                module->description.c_str());
-    PrintTemplateParameters(*module);
+    std::printf("%s (%s): %s\n", TextOf(module.get(), &T::get_Id).c_str(),
+                TextOf(module.get(), &T::get_Name).c_str(),
+                TextOf(module.get(), &T::get_Description).c_str());
+    PrintTemplateParameters(module.get());
     return kExitOk;
   }
-  auto object = PlacedObject::Place(session, DefaultIdentity(type, 1), error);
-  if (!object) return Fail("list", error, kExitInput);
   std::printf("Device parameters of %s:\n%s", type.c_str(),
-              ParameterTable(DeviceParameters(object->get(), session.catalogue())).c_str());
-  for (const std::string& id : session.TemplateIds())
-    if (auto module = ReadModuleTemplate(session, id)) PrintTemplateParameters(*module);
+              ParameterTable(ListOf<IEngineeringParameter>(engineering, &IEngineering::get_Parameters))
+                  .c_str());
+  for (const Template& t : ListOf<T>(engineering, &IEngineering::get_ModuleTemplates))
+    PrintTemplateParameters(t.get());
   return kExitOk;
 }
 
@@ -139,8 +167,14 @@ int RunList(const std::vector<std::string>& words) {
   std::string error;
   ComponentSession session;
   if (!session.Open(args, error)) return Fail("list", error, kExitInput);
-  return positional[0] == what[0] ? ListTemplates(session, type)
-                                  : ListParameters(session, args, type);
+  // An object without modules answers for its type: its device parameters,
+  // the catalogue of templates and the configuration tree.
+  auto object = PlacedObject::Place(session, DefaultIdentity(type, 1), error);
+  if (!object) return Fail("list", error, kExitInput);
+  if (!object->engineering()) return Fail("list", kNoEngineering, kExitInput);
+  if (positional[0] == what[1]) return ListParameters(session, object->engineering(), args, type);
+  ListTemplates(object->engineering(), type);
+  return kExitOk;
 }
 
 }  // namespace host

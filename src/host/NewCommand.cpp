@@ -5,10 +5,11 @@
 
 #include "com/TextRules.h"
 #include "com/Variant.h"
+#include "host/Answers.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
-#include "host/ConfigurationTree.h"
+#include "host/ModuleChain.h"
 #include "host/ExitCodes.h"
 #include "host/PlacedObject.h"
 #include "host/ProjectFile.h"
@@ -82,23 +83,25 @@ LONG PointCount(IAppObject* object) {
 // Confirms through what the object saves and shows that it placed each module
 // of the chain, in order, with its channels.
 std::string CheckPlaced(const PlacedObject& object, const std::vector<std::string>& chain) {
-  std::vector<qxml::ElementPtr> placed;
-  for (const qxml::ElementPtr& child : qxml::ChildElements(object.SavedElement().get()))
-    if (qcom::text::EqualsNoCase(qxml::NameOf(child.get()), "Modules"))
-      placed = qxml::ChildElements(child.get());
-  LONG channels = 0;
-  for (size_t k = 0; k < chain.size(); ++k) {
-    const std::string which =
-        "module template " + chain[k] + " at position " + std::to_string(k + 1);
-    if (k >= placed.size() || !qcom::text::EqualsNoCase(qxml::NameOf(placed[k].get()), chain[k]))
-      return which + " was not placed by the object";
-    auto list = qxml::ChildElements(placed[k].get());
-    if (list.empty()) return which + " was placed without channels";
-    channels += static_cast<LONG>(list.size());
-  }
+  const std::vector<std::string> placed = ListedModules(object.SavedElement().get());
+  for (size_t k = 0; k < chain.size(); ++k)
+    if (k >= placed.size() || !qcom::text::EqualsNoCase(placed[k], chain[k]))
+      return "module template " + chain[k] + " at position " + std::to_string(k + 1) +
+             " was not placed by the object";
   if (placed.size() != chain.size())
     return "the object placed " + Counted(placed.size(), "module") + ", not " +
            std::to_string(chain.size());
+  qcom::ComPtr<IEngineeringList> templates;
+  object.engineering()->get_ModuleTemplates(templates.put());
+  LONG channels = 0;
+  for (const std::string& id : chain) {
+    qcom::Variant item;
+    templates->get_Item(qcom::Variant(id).raw(), item.out());
+    auto module = qcom::QueryAs<IModuleTemplate>(item.object());
+    for (auto count : {&IModuleTemplate::get_AICount, &IModuleTemplate::get_AOCount,
+                       &IModuleTemplate::get_DICount, &IModuleTemplate::get_DOCount})
+      channels += NumberOf(module.get(), count);
+  }
   // Every channel brings at least one input or output.
   if (PointCount(object.get()) < channels)
     return "the object shows fewer inputs and outputs than its modules have channels";
@@ -145,9 +148,10 @@ int RunNew(const std::vector<std::string>& words) {
   if (!object) return Fail("new", error, kExitInput);
 
   if (!chain.empty()) {
-    const ConfigurationTree* tree = session.Tree(type, error);
-    if (!tree) return Fail("new", error, kExitInput);
-    if (std::string problem = tree->Check(chain); !problem.empty())
+    IEngineering* engineering = object->engineering();
+    if (!engineering) return Fail("new", kNoEngineering, kExitInput);
+    if (std::string problem = ChainProblem(engineering, session.TemplateIds(engineering), chain);
+        !problem.empty())
       return Fail("new", problem, kExitInput);
     object->Load(ChainElement(type, chain).get());
     if (std::string problem = CheckPlaced(*object, chain); !problem.empty())

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "com/TextRules.h"
-#include "host/ConfigurationTree.h"
 #include "host/ProjectFile.h"
 
 namespace host {
@@ -98,37 +97,6 @@ std::optional<ParameterAssignment> ParseParameterName(const std::string& name, s
 bool SameParameter(const ParameterAssignment& a, const ParameterAssignment& b) {
   return a.channel == b.channel && a.moduleNumber == b.moduleNumber && a.kind == b.kind &&
          a.position == b.position && qcom::text::EqualsNoCase(a.name, b.name);
-}
-
-qxml::ElementPtr FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignment& a,
-                                      std::string& problem) {
-  std::vector<qxml::ElementPtr> modules;
-  for (const qxml::ElementPtr& child : qxml::ChildElements(saved))
-    if (qcom::text::EqualsNoCase(qxml::NameOf(child.get()), "Modules"))
-      modules = qxml::ChildElements(child.get());
-  const std::string moduleKey = "EB" + std::to_string(a.moduleNumber);
-  if (static_cast<size_t>(a.moduleNumber) > modules.size()) {
-    problem = "the object has no module " + moduleKey + " (it has " +
-              std::to_string(modules.size()) + ")";
-    return nullptr;
-  }
-  IXMLDOMElement* module = modules[a.moduleNumber - 1].get();
-  std::vector<qxml::ElementPtr> channels;
-  for (const qxml::ElementPtr& child : qxml::ChildElements(module))
-    if (qxml::NameOf(child.get()) == a.kind) channels.push_back(child);
-  if (static_cast<size_t>(a.position) > channels.size()) {
-    problem = "module " + moduleKey + " (" + qxml::NameOf(module) + ") has no " + a.kind + " " +
-              std::to_string(a.position) + " (it has " + std::to_string(channels.size()) + ")";
-    return nullptr;
-  }
-  std::vector<std::string> names;
-  for (const qxml::ElementPtr& parameter : qxml::ChildElements(channels[a.position - 1].get())) {
-    names.push_back(qxml::NameOf(parameter.get()));
-    if (qcom::text::EqualsNoCase(names.back(), a.name)) return parameter;
-  }
-  problem = moduleKey + "/" + a.kind + "/" + std::to_string(a.position) + " has no parameter " +
-            a.name + "; its parameters are: " + JoinNames(names, ", ");
-  return nullptr;
 }
 
 }  // namespace host

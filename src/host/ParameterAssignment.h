@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "xml/Elements.h"
 
 // One NAME=VALUE word of "tqhost set". A name without "/" is a device
 // parameter; "EB1/AI/2/sensortype" is a channel parameter: the module key, the
@@ -30,12 +29,5 @@ std::optional<ParameterAssignment> ParseParameterName(const std::string& name, s
 // Whether two assignments name the same parameter (letter case aside, "EB01"
 // being "EB1").
 bool SameParameter(const ParameterAssignment& a, const ParameterAssignment& b);
-
-// The parameter's element in an object's saved element ("Modules", the n-th
-// module element, its position-th channel element of the kind, the parameter
-// element by name, letter case aside). Null with problem set when the object
-// has no such module, channel or parameter.
-qxml::ElementPtr FindChannelParameter(IXMLDOMElement* saved, const ParameterAssignment& assignment,
-                                      std::string& problem);
 
 }  // namespace host

@@ -9,7 +9,6 @@ namespace host {
 std::unique_ptr<PlacedObject> PlacedObject::Place(const ComponentSession& session,
                                                   const ObjectIdentity& identity,
                                                   std::string& error) {
-  if (!session.ServesType(identity.type, error)) return nullptr;
   qcom::ComPtr<IAppObject> object = session.CreateObject(identity.progId, error);
   if (!object) {
     error = "cannot create " + identity.progId + ": " + error;
@@ -31,6 +30,10 @@ std::unique_ptr<PlacedObject> PlacedObject::Place(const ComponentSession& sessio
             (why.empty() ? std::string() : ": " + why.substr(why.rfind('\r') + 1));
     return nullptr;
   }
+  // Known from Init on: a catalogue that types none of the definition's
+  // parameters would have the object show a message per parameter at Create.
+  placed->engineering_ = qcom::QueryAs<IEngineering>(object.get());
+  if (!session.ServesType(identity.type, placed->engineering_.get(), error)) return nullptr;
   object->Create();
   object->CallBack(qcom::Make<HostSink>().get());
   ApplyIdentity(object.get(), identity);
@@ -63,6 +66,12 @@ void PlacedObject::SaveInto(IXMLDOMDocument* document, IXMLDOMNode* parent, Save
       object_->XMLSaveForInteroperability(parent, document);
       break;
   }
+}
+
+qcom::ComPtr<IStreamExplanation> PlacedObject::Explain() const {
+  qcom::ComPtr<IStreamExplanation> explanation;
+  if (engineering_) engineering_->ExplainStream(explanation.put());
+  return explanation;
 }
 
 qxml::ElementPtr PlacedObject::SavedElement() const {

@@ -5,12 +5,16 @@
 
 #include "com/ComPtr.h"
 #include "faces/AppObject.h"
+#include "faces/Engineering.h"
 #include "host/ComponentSession.h"
 #include "host/ObjectIdentity.h"
 #include "host/SaveForm.h"
 #include "xml/Elements.h"
 
 namespace host {
+
+// What a command says of an object that cannot tell it what the model knows.
+constexpr const char* kNoEngineering = "the object answers no engineering interface";
 
 // One application object placed by the host, driven in the order the object
 // expects: created by ProgID, handed the catalogue, initialised for its type,
@@ -38,10 +42,17 @@ class PlacedObject {
   qxml::ElementPtr SavedElement() const;
   ObjectIdentity Identity() const { return ReadIdentity(object_.get()); }
   IAppObject* get() const { return object_.get(); }
+  // The object's engineering interface, which answers everything the model
+  // knows (its parameters, stream fields, value checks, module templates).
+  IEngineering* engineering() const { return engineering_.get(); }
+  // The configuration stream taken apart by the object; null when the object
+  // answers no engineering interface.
+  qcom::ComPtr<IStreamExplanation> Explain() const;
 
  private:
   explicit PlacedObject(qcom::ComPtr<IAppObject> object) : object_(std::move(object)) {}
   qcom::ComPtr<IAppObject> object_;
+  qcom::ComPtr<IEngineering> engineering_;
 };
 
 }  // namespace host

@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "com/Utf.h"
+#include "com/TextRules.h"
 #include "host/Commands.h"
+#include "host/ModuleChain.h"
 #include "host/WrittenBack.h"
 #include "host/XmlFiles.h"
 #include "xml/Dom.h"
@@ -203,28 +205,18 @@ std::string ObjectLabel(const std::string& path, const ProjectFile& project, siz
 
 namespace {
 
-// The templates a saved element has the object place, in order: the elements
-// of its "Modules" elements that name a template of the component. The object
-// skips any other name without a word.
-std::vector<std::string> ListedChain(const ComponentSession& session, IXMLDOMNode* saved) {
+// Why the tree of the object's type does not allow the chain its saved
+// element lists; empty when it does. Only names of the component's templates
+// count: the object skips any other name without a word.
+std::string ListedChainProblem(const ComponentSession& session, const PlacedObject& object,
+                               IXMLDOMNode* saved) {
+  const std::vector<std::string>& ids = session.TemplateIds(object.engineering());
   std::vector<std::string> chain;
-  for (const qxml::ElementPtr& child : qxml::ChildElements(saved)) {
-    if (qxml::UpperBaseName(child.get()) != "MODULES") continue;
-    for (const qxml::ElementPtr& module : qxml::ChildElements(child.get()))
-      if (std::string id = qxml::BaseName(module.get()); session.HasTemplate(id))
-        chain.push_back(id);
-  }
-  return chain;
-}
-
-// Why the tree of the entry's type does not allow the chain its element
-// lists; empty when it does.
-std::string ChainProblem(const ComponentSession& session, const ProjectEntry& entry) {
-  std::vector<std::string> chain = ListedChain(session, entry.saved.get());
-  if (chain.empty()) return {};
-  std::string error;
-  const ConfigurationTree* tree = session.Tree(entry.identity.type, error);
-  return tree ? tree->Check(chain) : error;
+  for (const std::string& id : ListedModules(saved))
+    for (const std::string& known : ids)
+      if (qcom::text::EqualsNoCase(known, id)) chain.push_back(id);
+  if (chain.empty() || !object.engineering()) return {};
+  return ChainProblem(object.engineering(), ids, chain);
 }
 
 }  // namespace
@@ -236,7 +228,7 @@ std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
   const ProjectEntry& entry = project.entries().at(index);
   auto object = PlacedObject::Place(session, entry.identity, error);
   // The object places whatever the element lists, so the tree is asked first.
-  if (object) error = ChainProblem(session, entry);
+  if (object) error = ListedChainProblem(session, *object, entry.saved.get());
   if (!object || !error.empty()) {
     error = ObjectLabel(path, project, index) + ": " + error;
     return nullptr;

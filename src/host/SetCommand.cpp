@@ -2,8 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "com/TextRules.h"
-#include "com/Variant.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
@@ -11,8 +9,6 @@
 #include "host/LockedProject.h"
 #include "host/ObjectEdit.h"
 #include "host/ParameterAssignment.h"
-#include "host/ParameterType.h"
-#include "host/ValueChecker.h"
 
 namespace host {
 
@@ -27,14 +23,17 @@ std::string Help() {
          "stream. Nothing is written when a parameter does not exist or the object\n"
          "cannot build its stream with the new values.\n"
          "\n"
-         "Each value is first checked as the parameter's edit dialog checks it, by\n"
-         "the parameter's SNVT type: a number must lie within the type's limits, a\n"
-         "text must not be longer than the type allows, an enumeration value must be\n"
-         "a member's code or name (in any letter case; a name is written as its\n"
-         "code) and a bit field must fit in the type's 8 or 16 bits. Every value\n"
-         "that fails is named with the reason, the exit code is 1 and nothing is\n"
-         "written; --force writes such values anyway, with a note for each. Numbers\n"
-         "are read in the unit system of --units and stored in the catalogue's unit.\n"
+         "Each value is first checked by the object as the parameter's edit dialog\n"
+         "checks it, by the parameter's SNVT type: a number must lie within the\n"
+         "type's limits and the limits of its definition (Priority: 1 to 8) and hold\n"
+         "no more decimals than its type (a whole number for most), a text must not\n"
+         "be longer than the type allows, an enumeration value must be a member's\n"
+         "code or name (in any letter case; a name is written as its code) and a bit\n"
+         "field must fit in the type's 8 or 16 bits. Every value that fails is named\n"
+         "with the reason, the exit code is 1 and nothing is written; --force writes\n"
+         "such values anyway, with a note for each. Numbers are read in the unit\n"
+         "system of --units and stored in the catalogue's unit, in one form (\"+5\",\n"
+         "\" 5\" and \"5e0\" are stored as 5, with a note).\n"
          "\n"
          "Each parameter is set once per command (names in any letter case), to a\n"
          "value that is not empty and holds no \"=\". Words after \"--\" are\n"
@@ -99,8 +98,7 @@ int RunSet(const std::vector<std::string>& words) {
 
   // Each value is checked by its parameter's type first; what fails is
   // reported all at once, and then nothing is written unless forced.
-  ValueChecker checker(session.catalogue(), *units);
-  ObjectEdit edit(session, checker, "set", args.has("--force"));
+  ObjectEdit edit(session, *units, "set", args.has("--force"));
   std::string stream;
   const size_t index = *number - 1;
   auto object = edit.Apply(project, index, path, assignments, stream, error);

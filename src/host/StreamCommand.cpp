@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "host/Answers.h"
 #include "host/Arguments.h"
 #include "host/Commands.h"
 #include "host/ComponentSession.h"
@@ -18,8 +19,12 @@ std::string Help() {
          "FILE) and prints its configuration stream, the block the controller is\n"
          "sent, as hexadecimal text: one line per object, in file order, and nothing\n"
          "else on standard output. An object that cannot build its stream gets an\n"
-         "empty line and makes the exit code 1, as does standard output that cannot\n"
-         "take the text (a full disk, a closed descriptor).\n" +
+         "empty line and makes the exit code 1, as does a stream the controller\n"
+         "would not read as it was set (a field whose encoding failed, that was\n"
+         "clamped or rounded, is not hex or reads back as no number, a type the\n"
+         "catalogue lacks or defines twice: see tqhost explain and check; the\n"
+         "stream is printed and each such field named), and standard output that\n"
+         "cannot take the text (a full disk, a closed descriptor).\n" +
          std::string(kPlacingChecksHelp) + "\n" + HelpColumns(WithSessionOptions({}));
 }
 }  // namespace
@@ -41,12 +46,20 @@ int RunStream(const std::vector<std::string>& words) {
     auto object =
         LoadProjectObject(session, project, i, path, error, {.onLoss = OnLoss::kRefuseUnplaced});
     if (!object) return Fail("stream", error, kExitInput);
-    std::string stream = object->Stream();
+    // The stream as the object explains it: the same bytes, and why the
+    // controller would not receive what the engineer set.
+    auto explained = object->Explain();
+    const std::string stream = explained ? TextOf(explained.get(), &IStreamExplanation::get_Stream)
+                                         : object->Stream();
+    const std::string malformed = TextOf(explained.get(), &IStreamExplanation::get_Malformed);
     std::printf("%s\n", stream.c_str());
-    if (stream.empty()) {
+    if (stream.empty() || !malformed.empty()) {
       std::fflush(stdout);
-      code =
-          Fail("stream", ObjectLabel(path, project, i) + ": no configuration stream", kExitInput);
+      code = Fail("stream",
+                  ObjectLabel(path, project, i) +
+                      (stream.empty() ? ": no configuration stream"
+                                      : ": the stream is not what was set: " + malformed),
+                  kExitInput);
     }
   }
   return code;

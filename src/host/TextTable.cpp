@@ -4,7 +4,7 @@
 
 namespace host {
 
-std::string TextTable(const std::vector<std::vector<std::string>>& rows) {
+std::string TextTable(const std::vector<std::vector<std::string>>& rows, size_t indent) {
   std::vector<size_t> widths;
   for (const auto& row : rows)
     for (size_t i = 0; i < row.size(); ++i) {
@@ -13,10 +13,10 @@ std::string TextTable(const std::vector<std::vector<std::string>>& rows) {
     }
   std::string out;
   for (const auto& row : rows) {
-    std::string line = " ";
+    std::string line(indent, ' ');
     for (size_t i = 0; i < row.size(); ++i) {
-      const size_t pad = i == 0 ? 0 : widths[i - 1] - qcom::text::Length(row[i - 1]);
-      line += std::string(pad + (i == 0 ? 1 : 2), ' ') + row[i];
+      const size_t pad = i == 0 ? 0 : widths[i - 1] - qcom::text::Length(row[i - 1]) + 2;
+      line += std::string(pad, ' ') + row[i];
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     out += line + "\n";
