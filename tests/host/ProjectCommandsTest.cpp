@@ -219,9 +219,11 @@ TEST_F(ProjectCommands, SetRefusesWhatTheEditDialogsRefuseUnlessForced) {
   for (const auto& [word, why] :
        {std::pair{"Priority=200", "The value is outside the limits of its definition: 1 to 8"},
         {"Priority=2.5", "The value must be a whole number"}}) {
-    Expect({"set", path, "--snvt", snvt, word}, 1, "tqhost set: " + object + word + ": " + why + "\n");
-    Expect({"import", path, dir.Write("c.csv", "object,name,parameter,value,unit\n1,TQ4600_1," +
-                                                   std::string(word).replace(8, 1, ",") + ",\n"),
+    Expect({"set", path, "--snvt", snvt, word}, 1,
+           "tqhost set: " + object + word + ": " + why + "\n");
+    Expect({"import", path,
+            dir.Write("c.csv", "object,name,parameter,value,unit\n1,TQ4600_1," +
+                                   std::string(word).replace(8, 1, ",") + ",\n"),
             "--snvt", snvt},
            1, "tqhost import: " + object + word + ": " + why + "\n");
   }
@@ -570,7 +572,8 @@ TEST_F(ProjectCommands, SimultaneousSetsOnOneProjectLoseNoUpdate) {
     EXPECT_EQ(testing_support::WaitProcess(one), 0) << "pair " << pair;
     EXPECT_EQ(testing_support::WaitProcess(two), 0) << "pair " << pair;
     const std::string streams = StreamOf(path), second = streams.substr(streams.find('\n') + 1);
-    EXPECT_EQ(std::stoi(Bytes(streams, kPriorityByte + 1, 2), nullptr, 16), pair) << "pair " << pair;
+    EXPECT_EQ(std::stoi(Bytes(streams, kPriorityByte + 1, 2), nullptr, 16), pair)
+        << "pair " << pair;
     EXPECT_EQ(std::stoi(Bytes(second, kMaxTimeByte, 2), nullptr, 16), 3000 + 10 * pair) << pair;
   }
 }

@@ -178,7 +178,9 @@ TEST_F(StreamTools, NoBadStreamGoesOutQuietly) {
     std::string malformed;  // what stream says after the object's label
     std::string finding;    // one line check prints after the label
   } cases[] = {
-      {{}, {"Priority=2.5", "--force"}, "Priority: rounded",
+      {{},
+       {"Priority=2.5", "--force"},
+       "Priority: rounded",
        "Priority: 2.5: rounded in the stream (02 reads back as 2)"},
       {{"--snvt", catalogue("twice.xml", "</SNVT_7>",
                             "</SNVT_7><SNVT_7><NAME>x</NAME><TYPE>Enum</TYPE></SNVT_7>")},
@@ -195,7 +197,9 @@ TEST_F(StreamTools, NoBadStreamGoesOutQuietly) {
        {},
        "MaxTimeBetweenComm: no SNVT type; DO_PulseTime: no SNVT type",
        "MaxTimeBetweenComm: the catalogue has no SNVT_107"},
-      {{"--plugins", plugins}, {}, "tag of the last module: not hex",
+      {{"--plugins", plugins},
+       {},
+       "tag of the last module: not hex",
        "tag of the last module: EB8DI in slot 1: not hex in the stream (ZZ0401 reads back as "
        "ZZ0401)"},
   };
