@@ -27,8 +27,8 @@ std::string Help() {
          "object is the object's unique ID, name its user name, parameter the name\n"
          "set takes (Priority, EB1/AI/2/sensortype), value the value as the object\n"
          "answers it (numbers with a \".\" in every language) and unit the unit of the\n"
-         "catalogue (SI) it is stored in. Edit the values in a\n"
-         "spreadsheet and apply them with tqhost import. OUT is replaced whole.\n" +
+         "catalogue (SI) it is stored in. Edit the values in a spreadsheet and apply\n"
+         "them with tqhost import. OUT is replaced whole.\n" +
          std::string(kPlacingChecksHelp) + "\n" +
          HelpColumns(WithSessionOptions(
              {{"-o OUT", "file to write, or - for standard output"},
