@@ -33,7 +33,7 @@
 #include <regex>
 #include <sstream>
 
-#include "host/Commands.h"
+#include "host/commands/Commands.h"
 #include "support/TempDir.h"
 #include "ui/qt/ApplicationInstance.h"
 
