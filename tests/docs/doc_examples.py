@@ -155,16 +155,15 @@ def main():
         [root / "README.md", root / "data" / "README.md", *(root / "docs").glob("**/*.md")])
     failures, count = [], 0
     for path in files:
-        shown = path.relative_to(root)
+        shown = path.relative_to(root) if path.is_relative_to(root) else path
         failures += check_links(path)
         sessions = []
-        try:
-            for start, info, body in blocks(path.read_text(encoding="utf-8").splitlines()):
-                if info.startswith("console"):
+        for start, info, body in blocks(path.read_text(encoding="utf-8").splitlines()):
+            if info.startswith("console"):
+                try:
                     sessions.append((info, list(commands(start, body))))
-        except ValueError as error:
-            failures.append(f"{shown}: {error}")
-            continue
+                except ValueError as error:
+                    failures.append(f"{shown}: {error}")
         count += sum(len(s) for _, s in sessions)
         if sessions:
             for locale in LOCALES:
