@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (preset fuzz, clang with libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer) and runs each on a copy of its checked-in
-# corpus, two at a time. Fails when a target finds a fault; the input that
-# shows it is kept in build-fuzz/findings/.
+# corpus, two at a time (FUZZ_JOBS at a time when set). Fails when a target
+# finds a fault; the input that shows it is kept in build-fuzz/findings/.
 #   scripts/fuzz.sh [SECONDS]    seconds per target (default 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 seconds="${1:-60}"
+jobs="${FUZZ_JOBS:-2}"
 targets=(fuzz_dom_load fuzz_value_conversion fuzz_catalogue_loader fuzz_object_load
          fuzz_project_file fuzz_csv fuzz_configuration_tree)
 cmake --preset fuzz >/dev/null
@@ -37,9 +38,9 @@ run() {
 }
 
 failed=0
-for ((i = 0; i < ${#targets[@]}; i += 2)); do
+for ((i = 0; i < ${#targets[@]}; i += jobs)); do
   pids=()
-  for target in "${targets[@]:i:2}"; do
+  for target in "${targets[@]:i:jobs}"; do
     run "$target" &
     pids+=($!)
   done
