@@ -90,3 +90,10 @@ endfunction()
 configure_file(${PROJECT_SOURCE_DIR}/docs/tqhost.1.in ${CMAKE_BINARY_DIR}/man/tqhost.1 @ONLY)
 tq_install_gzip(${CMAKE_BINARY_DIR}/man/tqhost.1 ${CMAKE_INSTALL_MANDIR}/man1 runtime)
 tq_install_gzip(${PROJECT_SOURCE_DIR}/README.md ${TQ_INSTALL_DOC_DIR} runtime)
+# The README's pages and their pictures, beside it as in the source tree.
+file(GLOB tq_doc_pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.md)
+foreach(page ${tq_doc_pages})
+  tq_install_gzip(${page} ${TQ_INSTALL_DOC_DIR}/docs runtime)
+endforeach()
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/editor ${PROJECT_SOURCE_DIR}/docs/dialogs
+  ${PROJECT_SOURCE_DIR}/docs/report DESTINATION ${TQ_INSTALL_DOC_DIR}/docs COMPONENT runtime)

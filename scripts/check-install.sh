@@ -78,6 +78,30 @@ while read -r header; do
 done < <(cd "$prefix/include/qcom" && find . -name '*.h' | sed 's|^\./||' | sort)
 [ "$headers" -gt 0 ] || fail "no headers installed below $prefix/include/qcom"
 
+# All headers together after a host's own declarations of the names such a host
+# already has (its platform's GUID, IID, HRESULT, BSTR...): the SDK keeps its
+# names in namespace qcom, so nothing clashes.
+{
+  cat <<'EOF'
+struct GUID { unsigned long a; };
+typedef GUID IID;
+typedef GUID CLSID;
+typedef long HRESULT;
+typedef unsigned short* BSTR;
+struct IUnknown { int x; };
+struct IDispatch { int x; };
+struct VARIANT { int x; };
+typedef int LONG;
+typedef unsigned long ULONG;
+void SysFreeString(BSTR);
+int CoCreateInstance();
+EOF
+  (cd "$prefix/include/qcom" && find . -name '*.h' | sed 's|^\./||' | sort | sed 's/.*/#include "&"/')
+  echo 'int main() { GUID g{1}; qcom::GUID q{}; return static_cast<int>(g.a) + static_cast<int>(sizeof q) - 16 - 1; }'
+} >"$work/clash.cpp"
+g++ -std=c++20 -Wall -Wextra -Werror -fsyntax-only -I"$prefix/include/qcom" "$work/clash.cpp" ||
+  fail "the installed headers declare names in the global namespace that a host's own clash with"
+
 # The desktop, as its caches would be after the package's triggers ran, with
 # nothing of this machine's own desktop settings in the way.
 desktop-file-validate "$prefix/share/applications/tq4600.desktop" || fail "the desktop entry is not valid"

@@ -14,6 +14,7 @@ packages=(
   locales
   qt6-base-dev fonts-dejavu-core
   poppler-utils unzip
+  python3                # runs the examples of the documentation (tests/docs)
   dpkg-dev file binutils
 )
 if [ "${1:-}" = checks ]; then

@@ -1,9 +1,9 @@
 // An example host of the TQ4600 component, built against the installed SDK
 // only. It registers the component, creates an application object by ProgID,
 // places two expansion modules and prints the object's configuration stream.
-// Its sink counts the object's CDBChanged notifications; the host keeps no
-// reference to it (the object holds what it is handed), and says on standard
-// error how many it heard.
+// Its sink counts the object's CDBChanged notifications and says on standard
+// error how many it heard. The object takes its own reference to the sink it
+// is handed; the host keeps its own as well, for as long as it reads the sink.
 //   example-host COMPONENT CATALOGUE
 // COMPONENT is the component library (PREFIX/lib/tq4600/plugins/O_TQ4600/
 // O_TQ4600.so), CATALOGUE the host's SNVT catalogue (PREFIX/share/tq4600/snvt/
@@ -21,13 +21,17 @@
 #include "faces/CallbackSink.h"
 #include "xml/Dom.h"
 
+// The SDK declares its names in namespace qcom (so they cannot clash with a
+// host's own GUID or HRESULT); this host has no other COM names.
+using namespace qcom;
+
 namespace {
 
 // This host has no views to keep up to date: it only counts the changes the
 // object announces.
 class Sink final : public faces::CallbackSink<> {
  public:
-  static inline int changes = 0;
+  int changes = 0;
   HRESULT CDBChanged(LONG, LONG, LONG) override {
     ++changes;
     return S_OK;
@@ -84,7 +88,8 @@ int main(int argc, char** argv) {
   VariantClear(&errorCode);
   if (ok != VARIANT_TRUE) return Fail("TQ4600", "the object type cannot be initialised");
   object->Create();
-  object->CallBack(qcom::Make<Sink>().get());
+  auto sink = qcom::Make<Sink>();
+  object->CallBack(sink.get());
 
   // Modules are placed by loading an element that lists them, module k in slot k.
   auto chain = qxml::CreateDocument();
@@ -94,8 +99,8 @@ int main(int argc, char** argv) {
   chain->get_documentElement(root.put());
   object->XmlLoad(root.get());
 
-  std::fprintf(stderr, "example-host: the object announced %d changes\n", Sink::changes);
-  if (Sink::changes == 0) return Fail("TQ4600", "the sink heard no change");
+  std::fprintf(stderr, "example-host: the object announced %d changes\n", sink->changes);
+  if (sink->changes == 0) return Fail("TQ4600", "the sink heard no change");
 
   qcom::Bstr stream;
   object->get_Stream(stream.out());

@@ -9,6 +9,8 @@
 #include "com/ErrorRecord.h"
 #include "com/Types.h"
 
+namespace qcom {
+
 // The one exception barrier of the system. A caller across an interface only
 // ever sees an HRESULT, so every interface member whose body can throw (an
 // allocation is enough) runs it through Guarded.
@@ -21,7 +23,6 @@
 // throw (builds the text it returns, converts a text and works with it, adds
 // to a list, calls model, platform or editor code) runs its whole body through
 // Guarded. A member that only copies a number or a pointer needs neither.
-namespace qcom {
 
 namespace detail {
 // A body that returns nothing counts as S_OK: a member body that only stores,

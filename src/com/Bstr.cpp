@@ -11,7 +11,7 @@ namespace {
 std::atomic<int64_t> g_liveBstrs{0};
 }
 
-extern "C" {
+namespace qcom {
 
 BSTR SysAllocStringLen(const char16_t* text, uint32_t length) {
   // The byte length must fit the 32-bit prefix.
@@ -52,7 +52,7 @@ uint32_t SysStringLen(BSTR text) {
               sizeof byteLength);
   return byteLength / sizeof(char16_t);
 }
-}
+}  // namespace qcom
 
 namespace qcom {
 

@@ -7,19 +7,17 @@
 #include "com/Api.h"
 #include "com/Types.h"
 
+namespace qcom {
+
 // A BSTR points at UTF-16 code units preceded by a 32-bit byte length and
 // followed by a terminating zero. Only the runtime allocates and frees them,
 // so a component and a host may pass them across freely. Null is the empty text.
 using BSTR = char16_t*;
 
-extern "C" {
 QCOM_API BSTR SysAllocString(const char16_t* text);
 QCOM_API BSTR SysAllocStringLen(const char16_t* text, uint32_t length);
 QCOM_API void SysFreeString(BSTR text);
 QCOM_API uint32_t SysStringLen(BSTR text);
-}
-
-namespace qcom {
 
 // Number of BSTRs allocated and not yet freed, for leak checks in tests.
 QCOM_API int64_t LiveBstrCount();

@@ -3,6 +3,8 @@
 #include "com/Boundary.h"
 #include "com/ComObject.h"
 
+namespace qcom {
+
 struct IClassFactory : IUnknown {
   QCOM_IDENTITY(IUnknown, "00000001-0000-0000-C000-000000000046");
   virtual HRESULT CreateInstance(IUnknown* outer, REFIID riid, void** ppv) = 0;
@@ -19,8 +21,6 @@ using DllCanUnloadNowFn = HRESULT (*)();
 using DllRegisterServerFn = HRESULT (*)();
 using DllUnregisterServerFn = HRESULT (*)();
 }
-
-namespace qcom {
 
 // Class factory for a class that is default-constructible; no aggregation.
 template <class T>

@@ -78,7 +78,7 @@ HRESULT RevokeClassObject(DWORD cookie) {
 
 }  // namespace qcom
 
-extern "C" {
+namespace qcom {
 
 HRESULT CoRegisterClassObject(REFCLSID clsid, IUnknown* classObject, DWORD, DWORD, DWORD* cookie) {
   return qcom::Guarded([&] { return qcom::RegisterClassObject(clsid, "", classObject, cookie); });
@@ -87,4 +87,4 @@ HRESULT CoRegisterClassObject(REFCLSID clsid, IUnknown* classObject, DWORD, DWOR
 HRESULT CoRevokeClassObject(DWORD cookie) {
   return qcom::Guarded([&] { return qcom::RevokeClassObject(cookie); });
 }
-}
+}  // namespace qcom

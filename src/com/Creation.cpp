@@ -127,7 +127,7 @@ HRESULT RegisterServer(const std::string& libraryPath, bool unregister) {
 
 }  // namespace qcom
 
-extern "C" {
+namespace qcom {
 
 HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void*, REFIID riid, void** ppv) {
   qcom::ClearErrorRecord();
@@ -158,4 +158,4 @@ void CoFreeUnusedLibraries() {
   // A failure unloads nothing that should stay; the next call tries again.
   qcom::Guarded([] { qcom::LibraryTable::Instance().UnloadAllUnused(); });
 }
-}
+}  // namespace qcom

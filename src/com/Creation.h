@@ -9,6 +9,8 @@
 #include "com/Types.h"
 #include "com/Unknown.h"
 
+namespace qcom {
+
 // Object creation through the registry (Registry at its default path, read on
 // every call). A class's library is loaded once and stays loaded while it has
 // live objects or locks; CoFreeUnusedLibraries unloads the others.
@@ -18,7 +20,6 @@
 // REGDB_E_CLASSNOTREG (unknown class), REGDB_E_READREGDB (corrupt registry),
 // CO_E_DLLNOTFOUND (library missing or not loadable), CO_E_ERRORINDLL (library
 // without the entry point), or the class factory's own answer.
-extern "C" {
 QCOM_API HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* reserved, REFIID riid,
                                   void** ppv);
 QCOM_API HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID riid,
@@ -39,9 +40,6 @@ QCOM_API HRESULT CoRegisterClassObject(REFCLSID clsid, IUnknown* classObject, DW
                                        DWORD flags, DWORD* cookie);
 // Withdraws an offer; CO_E_OBJNOTREG for a cookie not (or no longer) offered.
 QCOM_API HRESULT CoRevokeClassObject(DWORD cookie);
-}
-
-namespace qcom {
 
 QCOM_API HRESULT CreateByProgId(std::string_view progId, REFIID riid, void** ppv);
 

@@ -3,6 +3,8 @@
 #include "com/Bstr.h"
 #include "com/Types.h"
 
+namespace qcom {
+
 // What a late-bound call carries besides the member's DISPID.
 
 struct VARIANT;
@@ -43,3 +45,5 @@ constexpr DISPID DISPID_VALUE = 0;
 constexpr DISPID DISPID_UNKNOWN = -1;
 constexpr DISPID DISPID_PROPERTYPUT = -3;
 constexpr DISPID DISPID_NEWENUM = -4;
+
+}  // namespace qcom

@@ -6,6 +6,8 @@
 #include "com/ComPtr.h"
 #include "com/Variant.h"
 
+namespace qcom {
+
 // The enumerator behind every collection's NewEnum.
 struct IEnumVARIANT : IUnknown {
   QCOM_IDENTITY(IUnknown, "00020404-0000-0000-C000-000000000046");
@@ -18,8 +20,6 @@ struct IEnumVARIANT : IUnknown {
  protected:
   ~IEnumVARIANT() = default;
 };
-
-namespace qcom {
 
 // An enumerator over a snapshot of the items, taken when NewEnum is read.
 QCOM_API ComPtr<IEnumVARIANT> MakeVariantEnumerator(std::vector<Variant> items);

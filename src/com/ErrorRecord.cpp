@@ -50,6 +50,7 @@ void ClearErrorRecord() {
 
 }  // namespace qcom
 
+namespace qcom {
 extern "C" {
 
 HRESULT QcSetErrorInfo(HRESULT number, BSTR source, BSTR description) {
@@ -68,3 +69,4 @@ HRESULT QcGetErrorInfo(HRESULT* number, BSTR* source, BSTR* description) {
   });
 }
 }
+}  // namespace qcom

@@ -33,11 +33,11 @@ QCOM_API std::optional<ErrorRecord> PeekErrorRecord();
 QCOM_API std::optional<ErrorRecord> TakeErrorRecord();
 QCOM_API void ClearErrorRecord();
 
-}  // namespace qcom
-
 extern "C" {
 // The same record for hosts that speak only the C ABI. QcGetErrorInfo answers
 // S_FALSE (and nulls) when no record exists, and clears the record it returns.
 QCOM_API HRESULT QcSetErrorInfo(HRESULT number, BSTR source, BSTR description);
 QCOM_API HRESULT QcGetErrorInfo(HRESULT* number, BSTR* source, BSTR* description);
 }
+
+}  // namespace qcom

@@ -7,6 +7,8 @@
 
 #include "com/Api.h"
 
+namespace qcom {
+
 // A COM GUID with the Windows memory layout.
 struct GUID {
   uint32_t Data1;
@@ -27,8 +29,6 @@ using REFIID = const IID&;
 using REFCLSID = const CLSID&;
 
 constexpr GUID GUID_NULL{0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
-
-namespace qcom {
 
 // "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" in upper case, as the registry stores it.
 QCOM_API std::string GuidToString(const GUID& g);

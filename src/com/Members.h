@@ -4,6 +4,8 @@
 
 #include "com/Unknown.h"
 
+namespace qcom {
+
 // The members of a dual interface are declared once, as a list, and that one
 // list gives both the vtable and the answers to late-bound calls by name. The
 // list is a macro taking four macros (the lines below end in backslashes):
@@ -45,9 +47,9 @@
     LIST(QCOM_ROW_GET, QCOM_ROW_PUT, QCOM_ROW_CALL, QCOM_ROW_FUNC)       \
   }
 
-#define QCOM_SLOT_GET(name, ...) virtual HRESULT get_##name(__VA_ARGS__) = 0;
-#define QCOM_SLOT_PUT(name, ...) virtual HRESULT put_##name(__VA_ARGS__) = 0;
-#define QCOM_SLOT_METHOD(name, ...) virtual HRESULT name(__VA_ARGS__) = 0;
+#define QCOM_SLOT_GET(name, ...) virtual ::qcom::HRESULT get_##name(__VA_ARGS__) = 0;
+#define QCOM_SLOT_PUT(name, ...) virtual ::qcom::HRESULT put_##name(__VA_ARGS__) = 0;
+#define QCOM_SLOT_METHOD(name, ...) virtual ::qcom::HRESULT name(__VA_ARGS__) = 0;
 
 #define QCOM_ROW(kind, name, member) \
   table.template Add<::qcom::MemberKind::kind, &QcomTable::Face::member>(#name);
@@ -65,8 +67,6 @@
 #define QCOM_NOT_BY_NAME_QCOM_ROW_CALL QCOM_NO_ROW
 #define QCOM_NOT_BY_NAME_QCOM_ROW_FUNC QCOM_NO_ROW
 #define QCOM_NO_ROW(...)
-
-namespace qcom {
 
 // How a listed member is reached by name.
 enum class MemberKind : uint8_t { Get, Put, Call, Func };

@@ -4,8 +4,9 @@
 #include "com/ComPtr.h"
 #include "com/Types.h"
 
-// Writing out parameters: every getter checks its pointer the same way.
 namespace qcom {
+
+// Writing out parameters: every getter checks its pointer the same way.
 
 template <class T, class U>
 HRESULT ReturnValue(U value, T* out) {

@@ -8,10 +8,10 @@
 #include "com/Guid.h"
 #include "com/Types.h"
 
+namespace qcom {
+
 // A type library asked for by LIBID is not in the registry.
 constexpr HRESULT TYPE_E_LIBNOTREGISTERED = MakeHresult(0x8002801D);
-
-namespace qcom {
 
 // One class an in-process server offers.
 struct ClassRegistration {

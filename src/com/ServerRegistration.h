@@ -7,10 +7,11 @@
 #include "com/Api.h"
 #include "com/Registry.h"
 
+namespace qcom {
+
 // What a component's DllRegisterServer and DllUnregisterServer need: where the
 // component's own shared object lives, and one registry update for its table of
 // classes.
-namespace qcom {
 
 // Absolute path of the shared object (or program) containing the address;
 // empty when the address belongs to none.

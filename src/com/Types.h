@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace qcom {
+
 // The scalar types and status codes of the COM ABI, with their Windows widths:
 // a COM "long" is 32 bits on every platform.
 using HRESULT = int32_t;
@@ -74,3 +76,14 @@ constexpr VARIANT_BOOL ToVariantBool(bool b) {
 
 // Class context flags accepted by creation; only in-process servers exist here.
 constexpr DWORD CLSCTX_INPROC_SERVER = 0x1;
+
+}  // namespace qcom
+
+// The system's own code names these types and codes as the platform it came
+// from does, without a prefix; a host that wants the same defines
+// QCOM_GLOBAL_NAMES before it includes any header of the SDK. Otherwise the
+// SDK declares nothing outside its namespaces, so it sits beside any other
+// headers a host includes.
+#ifdef QCOM_GLOBAL_NAMES
+using namespace qcom;
+#endif

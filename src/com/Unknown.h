@@ -27,13 +27,11 @@ constexpr GUID MakeGuid(const char (&s)[37]) {
   return g;
 }
 
-}  // namespace qcom
-
 // Declares the identity of an interface inside its body: its IID and the
 // interface it extends, which QueryInterface walks up to IUnknown.
 #define QCOM_IDENTITY(base, guid) \
   using BaseInterface = base;     \
-  static constexpr IID iid = ::qcom::MakeGuid(guid)
+  static constexpr ::qcom::IID iid = ::qcom::MakeGuid(guid)
 
 struct IUnknown {
   using BaseInterface = void;
@@ -68,9 +66,9 @@ struct IDispatch : IUnknown {
   ~IDispatch() = default;
 };
 
-namespace qcom {
 template <class I>
 constexpr const IID& IidOf() {
   return I::iid;
 }
+
 }  // namespace qcom

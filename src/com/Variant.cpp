@@ -63,7 +63,7 @@ HRESULT Dereference(const VARIANT& src, VARIANT& value) {
 
 }  // namespace
 
-extern "C" {
+namespace qcom {
 
 void VariantInit(VARIANT* v) {
   if (!v) return;
@@ -120,7 +120,7 @@ HRESULT VariantCopyInd(VARIANT* dest, const VARIANT* src) {
   *dest = copy;
   return S_OK;
 }
-}
+}  // namespace qcom
 
 namespace qcom {
 

@@ -8,6 +8,8 @@
 #include "com/Dispatch.h"
 #include "com/Unknown.h"
 
+namespace qcom {
+
 enum : VARTYPE {
   VT_EMPTY = 0,
   VT_NULL = 1,
@@ -55,7 +57,6 @@ struct VARIANT {
   };
 };
 
-extern "C" {
 QCOM_API void VariantInit(VARIANT* v);
 QCOM_API HRESULT VariantClear(VARIANT* v);
 // Deep copy: a new BSTR, one more reference on an object. DISP_E_BADVARTYPE-like
@@ -63,9 +64,6 @@ QCOM_API HRESULT VariantClear(VARIANT* v);
 QCOM_API HRESULT VariantCopy(VARIANT* dest, const VARIANT* src);
 // The same, but a by-reference source is copied as the value it points at.
 QCOM_API HRESULT VariantCopyInd(VARIANT* dest, const VARIANT* src);
-}
-
-namespace qcom {
 
 // Moves value, of the type a by-reference variant points at, to where it
 // points; what was there is freed. DISP_E_TYPEMISMATCH for a value of another type.

@@ -125,7 +125,7 @@ HRESULT Convert(const VARIANT& src, VARTYPE vt, VARIANT& out) {
 
 }  // namespace
 
-extern "C" {
+namespace qcom {
 
 HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, WORD, VARTYPE vt) {
   if (!dest || !src) return E_POINTER;
@@ -139,4 +139,4 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, WORD, VARTYPE vt) {
   *dest = converted;
   return S_OK;
 }
-}
+}  // namespace qcom

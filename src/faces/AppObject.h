@@ -9,6 +9,8 @@
 #include "platform/Picture.h"
 #include "xml/DomInterfaces.h"
 
+namespace qcom {
+
 // The application object as the host drives it. The slot order is the host's
 // and must not change: a host calls members by position.
 //
@@ -121,3 +123,5 @@ struct IReportSource : IDispatch {
  protected:
   ~IReportSource() = default;
 };
+
+}  // namespace qcom

@@ -6,6 +6,8 @@
 #include "faces/Callback.h"
 #include "faces/SnvType.h"
 
+namespace qcom {
+
 // One configuration parameter as the host sees it.
 #define QORDB_IATTRIBUTE(GET, PUT, CALL, FUNC) \
   GET(Parent, IDispatch** appObject)           \
@@ -64,3 +66,5 @@ struct IAttributes : IDispatch {
  protected:
   ~IAttributes() = default;
 };
+
+}  // namespace qcom

@@ -3,6 +3,8 @@
 #include "com/Bstr.h"
 #include "com/Members.h"
 
+namespace qcom {
+
 // The host's callback sink. The host registers one with an application object
 // and its collections; the component announces changes through it. The slot
 // order is the host's and must not change.
@@ -42,3 +44,5 @@ struct IcbkAppObject : IDispatch {
  protected:
   ~IcbkAppObject() = default;
 };
+
+}  // namespace qcom

@@ -7,6 +7,8 @@
 #include "com/WeakRef.h"
 #include "faces/Callback.h"
 
+namespace qcom {
+
 // Marks a sink that the object it listens to owns, such as a component's own
 // editor window: the object holds the window, and the window registers with
 // the object. Such a sink is registered without a reference, so that the two
@@ -18,7 +20,14 @@ struct IOwnedSink : IUnknown {
   ~IOwnedSink() = default;
 };
 
+}  // namespace qcom
+
 namespace faces {
+using ::qcom::ComPtr;
+using ::qcom::IcbkAppObject;
+using ::qcom::IOwnedSink;
+using ::qcom::IUnknown;
+using ::qcom::WeakRef;
 
 // The host sinks registered with one object, in registration order. A sink is
 // held as COM holds every interface pointer it keeps: the list takes a

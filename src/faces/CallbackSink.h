@@ -4,6 +4,13 @@
 #include "faces/Callback.h"
 
 namespace faces {
+using ::qcom::BSTR;
+using ::qcom::ComObject;
+using ::qcom::HRESULT;
+using ::qcom::IcbkAppObject;
+using ::qcom::IDispatch;
+using ::qcom::LONG;
+using ::qcom::S_OK;
 
 // A host callback sink that acknowledges every notification and does nothing
 // with it. A host or a window that follows only some notifications derives

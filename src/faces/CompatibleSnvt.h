@@ -3,6 +3,8 @@
 #include "com/Bstr.h"
 #include "com/Members.h"
 
+namespace qcom {
+
 #define QORDB_ICOMPATIBLESNVT(GET, PUT, CALL, FUNC) GET(ID, BSTR* id)
 struct ICompatibleSNVT : IDispatch {
   QCOM_IDENTITY(IDispatch, "60370125-9478-4C40-B1D1-B91DA3D4448C");
@@ -39,3 +41,5 @@ struct IClonable : IDispatch {
  protected:
   ~IClonable() = default;
 };
+
+}  // namespace qcom

@@ -4,6 +4,8 @@
 #include "com/Members.h"
 #include "com/Variant.h"
 
+namespace qcom {
+
 // A report document of the documentation component, filled field by field and
 // table by table from a named template.
 #define QORDB_IREPORTDOCUMENT(GET, PUT, CALL, FUNC)                                    \
@@ -41,3 +43,5 @@ struct IDocumentApplication : IDispatch {
  protected:
   ~IDocumentApplication() = default;
 };
+
+}  // namespace qcom

@@ -3,6 +3,8 @@
 #include "com/Bstr.h"
 #include "com/Members.h"
 
+namespace qcom {
+
 // What a host that keeps the edited object in a document of its own (a
 // project file) offers the object's editor window. The host hands it to
 // IAppObject::Show as the owner window object; the window finds it there.
@@ -26,3 +28,5 @@ struct IEditorHost : IDispatch {
  protected:
   ~IEditorHost() = default;
 };
+
+}  // namespace qcom

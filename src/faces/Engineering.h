@@ -4,6 +4,8 @@
 #include "com/Members.h"
 #include "com/Variant.h"
 
+namespace qcom {
+
 // The engineering interface of the TQ4600 application object: what an
 // engineer's tool asks of the object besides the host interfaces. It answers
 // from the object itself, so a tool never reads a template, the definition
@@ -324,3 +326,5 @@ struct IEngineeringPoint : IDispatch {
  protected:
   ~IEngineeringPoint() = default;
 };
+
+}  // namespace qcom

@@ -3,6 +3,8 @@
 #include "com/Bstr.h"
 #include "com/Members.h"
 
+namespace qcom {
+
 // Interfaces of the host's own objects that the component calls back into.
 
 // The object the host sets as an application object's Parent.
@@ -98,3 +100,5 @@ struct IMacroContainer : IDispatch {
  protected:
   ~IMacroContainer() = default;
 };
+
+}  // namespace qcom

@@ -7,6 +7,8 @@
 #include "faces/CompatibleSnvt.h"
 #include "faces/SnvType.h"
 
+namespace qcom {
+
 // A connection point that receives a value from the network.
 #define QORDB_IINPUT(GET, PUT, CALL, FUNC)      \
   PUT(changeType, BSTR type)                    \
@@ -132,3 +134,5 @@ struct IOutputs : IDispatch {
  protected:
   ~IOutputs() = default;
 };
+
+}  // namespace qcom

@@ -3,6 +3,8 @@
 #include "com/Bstr.h"
 #include "com/Members.h"
 
+namespace qcom {
+
 // Description of one network variable type, read-only for the host.
 #define QORDB_ISNVTYPE(GET, PUT, CALL, FUNC) \
   GET(ID, BSTR* id)                          \
@@ -29,3 +31,5 @@ struct ISNVType : IDispatch {
  protected:
   ~ISNVType() = default;
 };
+
+}  // namespace qcom

@@ -4,6 +4,8 @@
 #include "com/Members.h"
 #include "xml/DomInterfaces.h"
 
+namespace qcom {
+
 // Engineering-unit conversions of the host's unit service, keyed by SNVT number.
 // Text arguments are passed by reference. The service answers from the SNVT
 // catalogue it is handed (Catalogue, after the members the dialogs use): the
@@ -28,3 +30,5 @@ struct IUnitConverter : IDispatch {
  protected:
   ~IUnitConverter() = default;
 };
+
+}  // namespace qcom

@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "com/Creation.h"
-#include "host/Commands.h"
-#include "host/ExitCodes.h"
-#include "host/HelpText.h"
-#include "host/NearestName.h"
-#include "host/TerminalText.h"
+#include "host/commands/Commands.h"
+#include "host/commands/ExitCodes.h"
+#include "host/output/HelpText.h"
+#include "host/output/NearestName.h"
+#include "host/output/TerminalText.h"
 
 namespace {
 // A standard descriptor closed at the start would be handed to the next file

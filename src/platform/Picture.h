@@ -9,6 +9,8 @@
 #include "com/ComPtr.h"
 #include "platform/Api.h"
 
+namespace qcom {
+
 // A picture as the system hands it around: the bytes of an image file (icon,
 // PNG or BMP) with its kind and size. Whoever shows it decodes the bytes.
 struct IPicture : IDispatch {
@@ -29,7 +31,18 @@ struct IPicture : IDispatch {
   ~IPicture() = default;
 };
 
+}  // namespace qcom
+
 namespace platform {
+using ::qcom::BSTR;
+using ::qcom::Bstr;
+using ::qcom::BYTE;
+using ::qcom::ComPtr;
+using ::qcom::HRESULT;
+using ::qcom::IDispatch;
+using ::qcom::IPicture;
+using ::qcom::LONG;
+using ::qcom::SHORT;
 
 constexpr SHORT kPictureBitmap = 1;
 constexpr SHORT kPictureIcon = 3;

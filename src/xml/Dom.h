@@ -12,6 +12,13 @@
 #include "xml/XmlApi.h"
 
 namespace qxml {
+using ::qcom::ComPtr;
+using ::qcom::DOMNodeType;
+using ::qcom::HRESULT;
+using ::qcom::IXMLDOMDocument;
+using ::qcom::IXMLDOMElement;
+using ::qcom::IXMLDOMNode;
+using ::qcom::NODE_INVALID;
 
 // A new, empty document.
 QXML_API qcom::ComPtr<IXMLDOMDocument> CreateDocument();

@@ -4,6 +4,8 @@
 #include "com/Unknown.h"
 #include "com/Variant.h"
 
+namespace qcom {
+
 // The document object model the system reads and writes its XML files with.
 // Dual interfaces: IDispatch's slots come first, then the members in the order
 // the DOM declares them, reduced to the members the system calls.
@@ -176,3 +178,5 @@ struct IXMLDOMDocument : IXMLDOMNode {
  protected:
   ~IXMLDOMDocument() = default;
 };
+
+}  // namespace qcom

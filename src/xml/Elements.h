@@ -14,6 +14,10 @@
 // upper case, skip comment nodes and take an element's text as the value of
 // its first child.
 namespace qxml {
+using ::qcom::ComPtr;
+using ::qcom::IXMLDOMDocument;
+using ::qcom::IXMLDOMElement;
+using ::qcom::IXMLDOMNode;
 
 using NodePtr = qcom::ComPtr<IXMLDOMNode>;
 using ElementPtr = qcom::ComPtr<IXMLDOMElement>;

@@ -33,7 +33,7 @@
 #include <regex>
 #include <sstream>
 
-#include "host/Commands.h"
+#include "host/commands/Commands.h"
 #include "support/TempDir.h"
 #include "ui/qt/ApplicationInstance.h"
 #include "ui/qt/Pixmaps.h"
@@ -412,7 +412,7 @@ TEST_F(EditWindow, BoundPointsShowConnectedAndTheirModuleStays) {
          Press(w, Qt::Key_F, Qt::AltModifier);
          Pick("E&xit");
        });
-  const Ran edit = Tqhost(host::RunEdit, {plant});
+  const Ran edit = Tqhost(host::RunEdit, {plant, "--object", "1"});
   EXPECT_TRUE(shown);
   EXPECT_EQ(edit.code, 0) << edit.err;
   EXPECT_EQ(messages, "O_TQ4600|1|EB 8DO cannot be removed because it is connected");

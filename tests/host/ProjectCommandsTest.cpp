@@ -215,6 +215,18 @@ TEST_F(ProjectCommands, SetRefusesWhatTheEditDialogsRefuseUnlessForced) {
     args.insert(args.begin(), {"set", path, "--snvt", snvt});
     EXPECT_EQ(Expect(args, 1, "tqhost set: " + object + word + ": " + why + "\n"), "");
   }
+  // Numbers are held to their definition's limits and their type's decimals.
+  for (const auto& [word, why] :
+       {std::pair{"Priority=200", "The value is outside the limits of its definition: 1 to 8"},
+        {"Priority=2.5", "The value must be a whole number"}}) {
+    Expect({"set", path, "--snvt", snvt, word}, 1,
+           "tqhost set: " + object + word + ": " + why + "\n");
+    Expect({"import", path,
+            dir.Write("c.csv", "object,name,parameter,value,unit\n1,TQ4600_1," +
+                                   std::string(word).replace(8, 1, ",") + ",\n"),
+            "--snvt", snvt},
+           1, "tqhost import: " + object + word + ": " + why + "\n");
+  }
   Expect({"set", path, "Priority=3", "--units", "K"}, 2,
          "tqhost set: --units takes si or us, not K\n");
   EXPECT_EQ(ReadFile(path), original);
@@ -232,6 +244,12 @@ TEST_F(ProjectCommands, SetRefusesWhatTheEditDialogsRefuseUnlessForced) {
          "tqhost set: note: Priority=256 is forced: The value is greater than 255\n");
   EXPECT_EQ(TextAt(path, "Attributes/R5_Address") + TextAt(path, "Attributes/Priority"),
             "abcdef256");
+  // A number is stored in one form, however it is typed.
+  for (const char* word : {"Priority=5 ", "Priority= 5", "Priority=+5", "Priority=5e0"}) {
+    Expect({"set", path, "--snvt", snvt, word}, 0,
+           "tqhost set: note: " + std::string(word) + " is kept as \"5\"\n");
+    EXPECT_EQ(TextAt(path, "Attributes/Priority"), "5") << word;
+  }
 }
 
 TEST_F(ProjectCommands, SetStoresOddValuesAsTheObjectDoes) {
@@ -245,20 +263,29 @@ TEST_F(ProjectCommands, SetStoresOddValuesAsTheObjectDoes) {
   EXPECT_EQ(TextAt(path, "EB4AI2AO/AI/offset"), "1.5");
   const std::string withComma = StreamOf(path);
   EXPECT_NE(Bytes(withComma, offsetByte, 2), Bytes(before, offsetByte, 2));
-  // In a comma locale a point is stored as a comma; the stream is the same.
+  // In a comma locale a point is stored as a comma, the object's value is the
+  // same 1.5 (no note) and so is the stream.
   if (std::setlocale(LC_ALL, "de_DE.UTF-8")) {
     std::setlocale(LC_ALL, "C");
     ProcessResult r = Run({"set", path, "EB1/AI/1/offset=1.5"}, "de_DE.UTF-8");
-    EXPECT_EQ(r.err, "tqhost set: note: EB1/AI/1/offset=1.5 is kept as \"1,5\"\n");
+    EXPECT_EQ(r.err, "");
     EXPECT_EQ(TextAt(path, "EB4AI2AO/AI/offset"), "1,5");
     EXPECT_EQ(r.out, withComma + "\n");
     EXPECT_EQ(Run({"stream", path}, "de_DE.UTF-8").out, r.out);
     EXPECT_EQ(StreamOf(path), withComma);
   }
 
-  // A value too large for a short float contributes nothing, and the length says so.
-  Expect({"set", path, "EB1/AI/1/offset=99999"}, 0);
-  const std::string tooLarge = StreamOf(path);
+  // A value too large for a short float is forced past its definition's
+  // limits; it contributes nothing, the length says so and stream names it.
+  Expect({"set", path, "EB1/AI/1/offset=99999", "--force"}, 0,
+         "tqhost set: note: EB1/AI/1/offset=99999 is forced: The value is outside the limits of "
+         "its definition: -1000 to 1000\n");
+  ProcessResult streamed = Run({"stream", path});
+  EXPECT_EQ(streamed.exitCode, 1);
+  EXPECT_EQ(streamed.err, "tqhost stream: " + path +
+                              ": object 1 (TQ4600): the stream is not what was set: "
+                              "EB1/AI/1/offset: encoding failed\n");
+  const std::string tooLarge = streamed.out.substr(0, streamed.out.size() - 1);
   EXPECT_EQ(tooLarge.size(), before.size() - 4);
   ExpectConsistentLength(tooLarge);
 
@@ -539,13 +566,14 @@ TEST_F(ProjectCommands, SimultaneousSetsOnOneProjectLoseNoUpdate) {
                                      "<QorProject version=\"1\"><Object><TQ4600/></Object>"
                                      "<Object><TQ4600/></Object></QorProject>");
   for (int pair = 1; pair <= 50; ++pair) {
-    const int one = Start({"set", path, "--object", "1", "Priority=" + std::to_string(pair)});
+    const int one = Start({"set", path, "--object", "1", "R5_Address=" + std::to_string(pair)});
     const int two =
         Start({"set", path, "--object", "2", "MaxTimeBetweenComm=" + std::to_string(300 + pair)});
     EXPECT_EQ(testing_support::WaitProcess(one), 0) << "pair " << pair;
     EXPECT_EQ(testing_support::WaitProcess(two), 0) << "pair " << pair;
     const std::string streams = StreamOf(path), second = streams.substr(streams.find('\n') + 1);
-    EXPECT_EQ(std::stoi(Bytes(streams, kPriorityByte), nullptr, 16), pair) << "pair " << pair;
+    EXPECT_EQ(std::stoi(Bytes(streams, kPriorityByte + 1, 2), nullptr, 16), pair)
+        << "pair " << pair;
     EXPECT_EQ(std::stoi(Bytes(second, kMaxTimeByte, 2), nullptr, 16), 3000 + 10 * pair) << pair;
   }
 }
@@ -558,7 +586,7 @@ TEST_F(ProjectCommands, AKilledSetLeavesTheOldOrTheNewProjectAndNoTemporaries) {
   const std::string object = "\n" + old.substr(begin, end - begin);
   for (int i = 1; i < 5000; ++i) old.insert(end, object);
   testing_support::WriteFile(path, old);
-  const Names set = {"set", path, "--object", "5000", "Priority=9"};
+  const Names set = {"set", path, "--object", "5000", "Priority=7"};
   const auto start = std::chrono::steady_clock::now();
   Expect(set, 0);
   const auto took = std::chrono::steady_clock::now() - start;
@@ -673,10 +701,11 @@ TEST_F(ProjectCommands, ThePluginFolderOptionUsesAnotherComponent) {
   EXPECT_EQ(Expect({"stream", path, "--plugins", plugins}, 0), stream + "\n");
   EXPECT_NE(ReadFile(registry).find(plugins + "/O_TQ4600/O_TQ4600.so"), std::string::npos);
 
-  // A template the tree allows but the component lacks: the object cannot place it.
+  // A template the tree allows but the component lacks: no chain places it.
   std::filesystem::remove_all(plugins + "/O_TQ4600/EB8DO");
   Expect({"new", "-o", dir / "q.xml", "--plugins", plugins, "--modules", "EB8DO"}, 1,
-         "tqhost new: module template EB8DO at position 1 was not placed by the object\n");
+         "tqhost new: unknown module template EB8DO at position 1; the templates are: EB4AI2AO, "
+         "EB4AO, EB4DI4DO, EB8DI, EB8DIC\n");
   EXPECT_FALSE(std::filesystem::exists(dir / "q.xml"));
   // A template the component has but the tree never names is placed by no chain.
   std::filesystem::create_directory(plugins + "/O_TQ4600/EB9X");
@@ -684,8 +713,8 @@ TEST_F(ProjectCommands, ThePluginFolderOptionUsesAnotherComponent) {
   const std::string r = dir.Write("r.xml", "<TQ4600><Modules><EB8DI/><eb9x/></Modules></TQ4600>");
   Expect({"stream", r, "--plugins", plugins}, 1,
          "tqhost stream: " + r +
-             ": object 1 (TQ4600): unknown module template eb9x at position 2; the templates are: "
-             "EB4AI2AO, EB4AO, EB4DI4DO, EB8DI, EB8DIC, EB8DO\n");
+             ": object 1 (TQ4600): module template eb9x cannot go at position 2 after EB8DI; "
+             "allowed there: EB8DI, EB4AO\n");
 }
 
 }  // namespace

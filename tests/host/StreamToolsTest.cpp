@@ -1,4 +1,5 @@
 // tqhost explain, check and diff run as a user runs them.
+#include <clocale>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -120,8 +121,11 @@ TEST_F(StreamTools, CheckFindsValuesChainsTypesAndShortStreams) {
   Replace(bad, "<linear_span>50</linear_span>", "<linear_span>40000</linear_span>");
   Replace(bad, "<range>1</range>", "<range>7</range>");
   const std::string label = bad + ": object 1 (TQ4600): ";
-  EXPECT_EQ(Expect({"check", bad}, 1, "tqhost check: " + bad + ": 6 findings\n"),
-            label + "EB1/AI/2/linear_span: 40000: encoding failed in the stream\n" + label +
+  EXPECT_EQ(Expect({"check", bad}, 1, "tqhost check: " + bad + ": 7 findings\n"),
+            label +
+                "EB1/AI/2/linear_span: 40000: The value is outside the limits of its definition: "
+                "-10000 to 10000\n" +
+                label + "EB1/AI/2/linear_span: 40000: encoding failed in the stream\n" + label +
                 "EB1/AI/2/range: 7: The value is none of the members of TQ_input_range: "
                 "RANGE_0_10V (0), RANGE_0_20V (1)\n" +
                 label +
@@ -151,6 +155,106 @@ TEST_F(StreamTools, CheckFindsValuesChainsTypesAndShortStreams) {
                               "SNVT_107\n"),
             std::string::npos);
   EXPECT_EQ(Run({"check", good, "--snvt", catalogue}).out, found);
+}
+
+// A stream the controller would not read as set is never printed quietly:
+// stream exits 1 naming each field, and check reports it.
+TEST_F(StreamTools, NoBadStreamGoesOutQuietly) {
+  const std::string bundled = ReadFile(std::string(TQ_BUILD_DIR) + "/snvt/snvt.xml");
+  auto catalogue = [&](const std::string& name, const std::string& from, const std::string& to) {
+    std::ofstream(dir / name) << std::regex_replace(bundled, std::regex(from), to);
+    return dir / name;
+  };
+  const std::string plugins = dir / "plugins";
+  std::filesystem::copy(std::string(TQ_BUILD_DIR) + "/plugins", plugins,
+                        std::filesystem::copy_options::recursive);
+  const std::string definition = plugins + "/TQ4600/TQ4600.xml";
+  std::string tree = ReadFile(definition);
+  std::filesystem::remove(definition);  // a link into the shared data
+  std::ofstream(definition) << std::regex_replace(tree, std::regex("TQIOMAP=\"[0-9A-F]+\""),
+                                                  "TQIOMAP=\"ZZ\"");
+  const struct {
+    Names options, values;
+    std::string malformed;  // what stream says after the object's label
+    std::string finding;    // one line check prints after the label
+  } cases[] = {
+      {{},
+       {"Priority=2.5", "--force"},
+       "Priority: rounded",
+       "Priority: 2.5: rounded in the stream (02 reads back as 2)"},
+      {{"--snvt", catalogue("twice.xml", "</SNVT_7>",
+                            "</SNVT_7><SNVT_7><NAME>x</NAME><TYPE>Enum</TYPE></SNVT_7>")},
+       {},
+       "Priority: SNVT_7 defined 2 times in the catalogue",
+       "Priority: the catalogue defines SNVT_7 2 times; the object uses the first"},
+      {{"--snvt",
+        catalogue("b400.xml", "(<SNVT_107 [^]*?)<B_COEF>-1</B_COEF>", "$1<B_COEF>400</B_COEF>")},
+       {},
+       "MaxTimeBetweenComm: reads back as no number; DO_PulseTime: reads back as no number",
+       "MaxTimeBetweenComm: 60 sec: reads back as no number in the stream (0000 reads back as NaN "
+       "sec)"},
+      {{"--snvt", catalogue("no107.xml", "<SNVT_107 [^]*?</SNVT_107>", "")},
+       {},
+       "MaxTimeBetweenComm: no SNVT type; DO_PulseTime: no SNVT type",
+       "MaxTimeBetweenComm: the catalogue has no SNVT_107"},
+      {{"--plugins", plugins},
+       {},
+       "tag of the last module: not hex",
+       "tag of the last module: EB8DI in slot 1: not hex in the stream (ZZ0401 reads back as "
+       "ZZ0401)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.malformed);
+    const std::string path = dir / "p.xml";
+    Names words = {"new", "-o", path, "--force", "--modules", "EB8DI"};
+    words.insert(words.end(), c.options.begin(), c.options.end());
+    Run(words);
+    if (!c.values.empty()) {
+      words = {"set", path};
+      words.insert(words.end(), c.values.begin(), c.values.end());
+      Run(words);
+    }
+    const std::string label = path + ": object 1 (TQ4600): ";
+    words = {"stream", path};
+    words.insert(words.end(), c.options.begin(), c.options.end());
+    testing_support::ProcessResult streamed = Run(words);
+    EXPECT_EQ(streamed.exitCode, 1);
+    EXPECT_GT(streamed.out.size(), 2 * 25u) << "the stream is printed";
+    EXPECT_TRUE(streamed.err.ends_with("tqhost stream: " + label +
+                                       "the stream is not what was set: " + c.malformed + "\n"))
+        << streamed.err;
+    words[0] = "check";
+    testing_support::ProcessResult checked = Run(words);
+    EXPECT_EQ(checked.exitCode, 1);
+    EXPECT_NE(checked.out.find(label + c.finding + "\n"), std::string::npos) << checked.out;
+  }
+}
+
+// The same project gives the same answers in C and in a decimal-comma
+// language, whichever of them it was set in.
+TEST_F(StreamTools, EveryCommandAnswersAlikeInEveryLocale) {
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale";
+  std::setlocale(LC_ALL, "C");
+  for (const std::string setIn : {"C", "de_DE.UTF-8"}) {
+    const std::string path = dir / (setIn + ".xml");
+    Expect({"new", "-o", path, "--modules", "EB4AI2AO,EB8DIC,EB4AO"}, 0);
+    testing_support::ProcessResult set =
+        Run({"set", path, "EB1/AI/1/linear_span=1.5", "DO_PulseTime=0.5", "EB1/AI/2/offset=-2.25"},
+            setIn);
+    EXPECT_EQ(std::pair(set.exitCode, set.err), std::pair(0, std::string())) << setIn;
+    for (const Names& command : {Names{"check", path}, Names{"explain", path}, Names{"get", path},
+                                 Names{"get", path, "--format", "json"},
+                                 Names{"export", path, "-o", "-"}, Names{"stream", path}}) {
+      const testing_support::ProcessResult c = Run(command, "C"), de = Run(command, "de_DE.UTF-8");
+      EXPECT_EQ(std::tie(de.exitCode, de.out, de.err), std::tie(c.exitCode, c.out, c.err))
+          << command[0] << " on a project set in " << setIn;
+    }
+    EXPECT_EQ(Expect({"check", path}, 0), path + ": 1 object, no findings\n");
+    EXPECT_EQ(Expect({"get", path, "EB1/AI/1/linear_span", "DO_PulseTime", "--format", "csv"}, 0),
+              "kind,name,value,unit,default,changed,snvt,connected\n"
+              "parameter,EB1/AI/1/linear_span,1.5,,100,yes,52,\n"
+              "parameter,DO_PulseTime,0.5,sec,1,yes,107,\n");
+  }
 }
 
 TEST_F(StreamTools, DiffListsObjectsModulesParametersAndStreamBytes) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/CsvText.h"
+#include "host/output/CsvText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<host::CsvRecord> records;

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/ProjectFile.h"
+#include "host/session/ProjectFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A file in memory, read through its path as any project is.

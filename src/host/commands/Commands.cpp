@@ -1,0 +1,34 @@
+#include "host/commands/Commands.h"
+
+#include <cstdio>
+
+#include "host/commands/ExitCodes.h"
+
+namespace host {
+
+int Fail(const std::string& command, const std::string& text, int code) {
+  std::fprintf(stderr, "tqhost %s: %s\n", command.c_str(), text.c_str());
+  return code;
+}
+
+std::optional<int> HelpOrUsageError(const std::string& command, const Arguments& args,
+                                    const std::string& help) {
+  if (args.has("--help")) {
+    std::fputs(help.c_str(), stdout);
+    return kExitOk;
+  }
+  if (!args.ok()) return Fail(command, args.error(), kExitUsage);
+  return std::nullopt;
+}
+
+std::string Counted(size_t count, const std::string& noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+std::string JoinNames(const std::vector<std::string>& names, const char* separator) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : separator) + name;
+  return text;
+}
+
+}  // namespace host
