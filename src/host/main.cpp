@@ -122,7 +122,8 @@ std::string Help() {
          "Options end at \"--\": the words after it are arguments even if they start\n"
          "with \"-\". Messages of the component appear on standard error as\n"
          "'message: TEXT' lines.\n"
-         "Exit codes: 0 success, 1 input problem, 2 usage.\n";
+         "Exit codes: 0 success, 1 input problem, 2 usage; check, diff and explain:\n"
+         "0 nothing found, 1 findings or differences, 2 usage, 3 trouble.\n";
 }
 
 const Command* Find(const std::string& name) {

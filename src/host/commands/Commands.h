@@ -41,6 +41,10 @@ int RunPoints(const std::vector<std::string>& args);
 std::optional<int> HelpOrUsageError(const std::string& command, const Arguments& args,
                                     const std::string& help);
 
+// The --format option: one of the names given, the first by default;
+// nothing when it names none of them.
+std::optional<std::string> FormatOf(const Arguments& args, const std::vector<std::string>& names);
+
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);
 

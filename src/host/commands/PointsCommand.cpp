@@ -46,20 +46,13 @@ std::string Json(const std::vector<PointRow>& rows) {
     out += std::string(out.size() > 1 ? "," : "") + "\n  {\"object\": " + std::to_string(r.object) +
            ", \"id\": " + JsonString(r.id) + ", \"name\": " + JsonString(r.userName) +
            ", \"direction\": " + JsonString(r.direction) + ", \"point\": " + JsonString(r.name) +
-           ", \"channel\": " + JsonString(r.channel) + ", \"snvt\": " + JsonNumbers(r.snvtIds) +
+           ", \"channel\": " + JsonString(r.channel) +
+           ", \"snvt\": " + JsonNumbers(SplitCommas(r.snvtIds)) +
            ", \"type\": " + JsonTexts(SplitCommas(r.snvtNames)) +
            ", \"unit\": " + JsonTexts(SplitCommas(r.units)) +
            ", \"reference\": " + JsonString(r.reference) +
            ", \"bindings\": " + JsonTexts(r.bindings) + "}";
   return out + (rows.empty() ? "]\n" : "\n]\n");
-}
-
-// The format option: one of the names given, the first by default.
-std::optional<std::string> FormatOf(const Arguments& args, const std::vector<std::string>& names) {
-  const std::string format = args.value("--format").value_or(names.front());
-  for (const std::string& name : names)
-    if (name == format) return format;
-  return std::nullopt;
 }
 
 }  // namespace
@@ -79,8 +72,11 @@ int RunPoints(const std::vector<std::string>& words) {
       "reference the controller is sent (an input's is its source's once bound,\n"
       "zeros while not) and the points it is bound to. CSV (the default) has a\n"
       "header row and is UTF-8, as tqhost export writes it; JSON is an array of\n"
-      "objects with SNVT numbers as numbers. Exit code 0 when listed, 1 when an\n"
-      "object cannot be opened.\n\n" +
+      "objects with SNVT numbers as numbers. A FILE of - reads the project from\n"
+      "standard input.\n"
+      "\n"
+      "Exit codes: 0 listed, 1 trouble (a file, registration or object that\n"
+      "cannot be used), 2 usage.\n\n" +
       HelpColumns(
           WithSessionOptions({{"--format F", "csv (default) or json"},
                               {"--delimiter D", "the CSV field separator: , (default), ; or tab"},
@@ -119,8 +115,15 @@ int RunConnections(const std::vector<std::string>& words) {
       "Lists the bindings of the project FILE, sorted by input: the output, the\n"
       "input it feeds (as OBJECT:NAME, the object's number from 1) and the\n"
       "reference the input holds. Each bound object is opened, so a binding\n"
-      "whose point is gone or whose types do not fit is reported (exit code 1).\n\n" +
-      HelpColumns(WithSessionOptions({{"--format F", "text (default) or json"}}));
+      "whose point is gone or whose types do not fit is reported. A FILE of -\n"
+      "reads the project from standard input.\n"
+      "\n"
+      "Exit codes: 0 listed, 1 trouble (a file, registration or object that\n"
+      "cannot be used, a binding that does not fit), 2 usage.\n\n" +
+      HelpColumns(
+          WithSessionOptions({{"--format F",
+                               "text (default) or json: [{\"output\": {\"object\", \"id\",\n"
+                               "\"point\"}, \"input\": {...}, \"reference\"}]"}}));
   if (auto done = HelpOrUsageError(command, args, help)) return *done;
   if (args.positional().size() != 1)
     return Fail(command, "expected one project file (see tqhost connections --help)", kExitUsage);

@@ -2,7 +2,6 @@
 
 #include "com/TextRules.h"
 #include "com/Variant.h"
-#include "host/output/JsonText.h"
 #include "host/session/ProjectChange.h"
 
 namespace host {
@@ -79,24 +78,6 @@ bool ReadPointRows(const ComponentSession& session, const ProjectFile& project,
     }
   }
   return true;
-}
-
-std::string JsonNumbers(const std::string& list) {
-  std::string out = "[";
-  for (const std::string& id : SplitCommas(list)) {
-    if (id.empty()) continue;
-    const bool number =
-        !id.empty() && id.size() < 10 && id.find_first_not_of("0123456789") == std::string::npos;
-    out +=
-        (out.size() > 1 ? ", " : "") + (number ? std::to_string(std::stoul(id)) : JsonString(id));
-  }
-  return out + "]";
-}
-
-std::string JsonTexts(const std::vector<std::string>& texts) {
-  std::string out = "[";
-  for (const std::string& text : texts) out += (out.size() > 1 ? ", " : "") + JsonString(text);
-  return out + "]";
 }
 
 }  // namespace host

@@ -28,9 +28,5 @@ bool ReadPointRows(const ComponentSession& session, const ProjectFile& project,
 
 // "a,b" as its parts; one empty part for an empty text.
 std::vector<std::string> SplitCommas(const std::string& list);
-// A list of SNVT numbers "95,22" as JSON: numbers as numbers, [95, 22]; empty parts left out.
-std::string JsonNumbers(const std::string& list);
-// A list of texts "a,b" as a JSON array of strings.
-std::string JsonTexts(const std::vector<std::string>& texts);
 
 }  // namespace host
