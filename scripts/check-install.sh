@@ -143,5 +143,7 @@ list parameters --template EB4A|EB4AI2AO EB4AO |
 list p|parameters |
 save $work/two.qor.xml --form |interop normal sim |
 help exp|explain export |
+help remove-|remove-module remove-object |
+connections $work/two.qor.xml --format |json text |
 EOF
 echo "check-install: the moved install, the example host, the $headers headers, the desktop entry and the completion are as expected"

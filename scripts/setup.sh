@@ -16,6 +16,7 @@ packages=(
   poppler-utils unzip
   python3                # runs the examples of the documentation (tests/docs)
   dpkg-dev file binutils
+  time bc                # the command timings (bench/time-commands.sh)
 )
 if [ "${1:-}" = checks ]; then
   # Debian's package checker, the desktop's validators and caches, the file

@@ -43,6 +43,7 @@ namespace qcom {
 struct IStreamExplanation;
 struct IEngineeringList;
 struct IEngineeringParameter;
+struct IEngineeringPoint;
 struct IValueCheck;
 
 // What a field of the stream is flagged for (IStreamField::Flags). Any flag
@@ -97,7 +98,19 @@ constexpr LONG kUnitsUS = 1;
   /* The SNVT types the object definition and the module templates use, in the */                \
   /* order they use them, each an ISnvtUse keyed by its SNVT number. Known after */              \
   /* Init, before Create loads a parameter. */                                                   \
-  GET(SnvtTypes, IEngineeringList** types)
+  GET(SnvtTypes, IEngineeringList** types)                                                       \
+  /* Places a module of the template (its ID, letter case aside) after the placed */             \
+  /* ones through the module set, as the editor's Add command does. Where the tree */            \
+  /* does not allow it, the module set shows its warning and places nothing. key: */             \
+  /* the new module's key ("EB3"); empty when nothing was placed. */                             \
+  FUNC(AddModule, BSTR templateId, BSTR* key)                                                    \
+  /* Removes the last placed module, as the editor's Remove command does: refused */             \
+  /* while a channel of it is connected. refusal: why nothing was removed ("EB 4AO */            \
+  /* cannot be removed because it is connected"); empty when it was removed. */                  \
+  FUNC(RemoveModule, BSTR* refusal)                                                              \
+  /* Every input, then every output, in collection order, each an */                             \
+  /* IEngineeringPoint keyed by its GlobalKey. */                                                \
+  GET(Points, IEngineeringList** points)
 struct IEngineering : IDispatch {
   QCOM_IDENTITY(IDispatch, "B4CFA489-A01D-48C1-8337-C4D043499973");
   QCOM_MEMBERS(TQ_IENGINEERING)
@@ -288,6 +301,30 @@ struct ISnvtUse : IDispatch {
 
  protected:
   ~ISnvtUse() = default;
+};
+
+// An input or output of the placed object, with its channel and types.
+#define TQ_IENGINEERINGPOINT(GET, PUT, CALL, FUNC)                                        \
+  /* "input" or "output". */                                                              \
+  GET(Direction, BSTR* direction)                                                         \
+  GET(Name, BSTR* name)                                                                   \
+  GET(GlobalKey, BSTR* key)                                                               \
+  /* The channel's path as parameter paths begin ("EB2/DI/1"); empty without one. */      \
+  GET(Channel, BSTR* path)                                                                \
+  /* The SNVT numbers it takes (an input's compatible list) or gives (an output's */      \
+  /* one), "," between them; the catalogue's names and units of each, in that order */    \
+  /* and with "," between them, empty for a type the catalogue lacks. */                  \
+  GET(SnvtIds, BSTR* ids)                                                                 \
+  GET(SnvtNames, BSTR* names)                                                             \
+  GET(Units, BSTR* units)                                                                 \
+  /* The bytes of its reference: 2 for outputs and binary inputs, 3 for extended ones. */ \
+  GET(Width, LONG* bytes)
+struct IEngineeringPoint : IDispatch {
+  QCOM_IDENTITY(IDispatch, "4309097A-D488-4545-B397-D6E8FF50A5F7");
+  QCOM_MEMBERS(TQ_IENGINEERINGPOINT)
+
+ protected:
+  ~IEngineeringPoint() = default;
 };
 
 }  // namespace qcom

@@ -65,6 +65,16 @@ const Command kCommands[] = {
     {"explain", host::RunExplain},
     {"check", host::RunCheck},
     {"diff", host::RunDiff},
+    {"add-object", host::RunAddObject},
+    {"copy-object", host::RunCopyObject},
+    {"remove-object", host::RunRemoveObject},
+    {"rename-object", host::RunRenameObject},
+    {"add-module", host::RunAddModule},
+    {"remove-module", host::RunRemoveModule},
+    {"connect", host::RunConnect},
+    {"disconnect", host::RunDisconnect},
+    {"connections", host::RunConnections},
+    {"points", host::RunPoints},
 };
 // clang-format on
 
@@ -94,6 +104,17 @@ std::string Help() {
               {"check FILE", "check every object before download"},
               {"diff A B",
                "the objects, modules, parameters and stream\nbytes in which two projects differ"},
+              {"add-object FILE [--modules T1,...]", "add an object to a project"},
+              {"copy-object FILE --object N", "add a copy of an object, with a new ID"},
+              {"remove-object FILE --object N", "remove an object (its bindings with --force)"},
+              {"rename-object FILE --object N NAME", "give an object a new user name"},
+              {"add-module FILE --object N T", "place a module after an object's modules"},
+              {"remove-module FILE --object N", "remove an object's last module"},
+              {"connect FILE SOURCE TARGET", "bind an output to an input of another object"},
+              {"disconnect FILE SOURCE TARGET", "remove a binding"},
+              {"connections FILE", "list the bindings of a project"},
+              {"points FILE [--format csv|json]",
+               "list every input and output, for the supervisory\nsystem"},
               {"help COMMAND", "the options of a command (as COMMAND --help)"},
               {"--version", "print tqhost's version"}},
              32) +
@@ -101,7 +122,8 @@ std::string Help() {
          "Options end at \"--\": the words after it are arguments even if they start\n"
          "with \"-\". Messages of the component appear on standard error as\n"
          "'message: TEXT' lines.\n"
-         "Exit codes: 0 success, 1 input problem, 2 usage.\n";
+         "Exit codes: 0 success, 1 input problem, 2 usage; check, diff and explain:\n"
+         "0 nothing found, 1 findings or differences, 2 usage, 3 trouble.\n";
 }
 
 const Command* Find(const std::string& name) {

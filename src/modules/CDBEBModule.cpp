@@ -139,6 +139,11 @@ void CDBEBModule::RemoveChannels() {
   appObject_ = nullptr;
 }
 
+std::string CDBEBModule::RemovalRefusal() const {
+  return HasConnections() ? NameText() + " cannot be removed because it is connected"
+                          : std::string();
+}
+
 bool CDBEBModule::HasConnections() const {
   if (ais_ && ais_->Count() > 0) {
     if (AnyConnected(ais_)) return true;

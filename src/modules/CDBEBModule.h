@@ -78,6 +78,9 @@ class CDBEBModule final : public qcom::ComObject<_CDBEBModule> {
   void CreateChannels();
   void RemoveChannels();
   bool HasConnections() const;
+  // Why the module cannot be removed, in the words the editor shows; empty
+  // when it can.
+  std::string RemovalRefusal() const;
   void XmlSave(IXMLDOMNode* parent, IXMLDOMDocument* document) const;
   void XmlSaveSim(IXMLDOMNode* parent, IXMLDOMDocument* document) const;
   void XmlLoad(IXMLDOMNode* moduleElement);

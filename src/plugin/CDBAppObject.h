@@ -123,6 +123,10 @@ class CDBAppObject final : public qcom::ComObject<_CDBAppObject, IAppObject, IRe
   HRESULT get_NextTemplates(BSTR chain, IEngineeringList** templates) override;
   HRESULT get_ModuleTemplates(IEngineeringList** templates) override;
   HRESULT get_SnvtTypes(IEngineeringList** types) override;
+  // (AppObjectEngineeringStructure.cpp)
+  HRESULT AddModule(BSTR templateId, BSTR* key) override;
+  HRESULT RemoveModule(BSTR* refusal) override;
+  HRESULT get_Points(IEngineeringList** points) override;
 
   // Operations offered to the component's own classes (IAppObjectServices and more).
   bool ShortFloatSetting() override { return shortFloatSetting_; }

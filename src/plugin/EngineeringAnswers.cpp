@@ -245,6 +245,24 @@ class SnvtUseAnswer final : public qcom::ComObject<ISnvtUse> {
   SnvtUseFacts f_;
 };
 
+class PointAnswer final : public qcom::ComObject<IEngineeringPoint> {
+ public:
+  explicit PointAnswer(PointFacts facts) : f_(std::move(facts)) {}
+
+  HRESULT get_Direction(BSTR* v) override { return qcom::ReturnText(f_.direction, v); }
+  HRESULT get_Name(BSTR* v) override { return qcom::ReturnText(f_.name, v); }
+  HRESULT get_GlobalKey(BSTR* v) override { return qcom::ReturnText(f_.globalKey, v); }
+  HRESULT get_Channel(BSTR* v) override { return qcom::ReturnText(f_.channel, v); }
+  HRESULT get_SnvtIds(BSTR* v) override { return qcom::ReturnText(f_.snvtIds, v); }
+  HRESULT get_SnvtNames(BSTR* v) override { return qcom::ReturnText(f_.snvtNames, v); }
+  HRESULT get_Units(BSTR* v) override { return qcom::ReturnText(f_.units, v); }
+  HRESULT get_Width(LONG* v) override { return qcom::ReturnValue(f_.width, v); }
+
+ private:
+  ~PointAnswer() override = default;
+  PointFacts f_;
+};
+
 }  // namespace
 
 ParameterFacts FactsOf(std::shared_ptr<const values::ParameterDefinition> definition,
@@ -275,6 +293,10 @@ qcom::ComPtr<IModuleTemplate> MakeTemplateAnswer(ModuleTemplateFacts facts) {
 
 qcom::ComPtr<ISnvtUse> MakeSnvtUseAnswer(SnvtUseFacts facts) {
   return qcom::Make<SnvtUseAnswer>(std::move(facts));
+}
+
+qcom::ComPtr<IEngineeringPoint> MakePointAnswer(PointFacts facts) {
+  return qcom::Make<PointAnswer>(std::move(facts));
 }
 
 }  // namespace plugin

@@ -83,4 +83,10 @@ struct SnvtUseFacts {
 };
 qcom::ComPtr<ISnvtUse> MakeSnvtUseAnswer(SnvtUseFacts facts);
 
+struct PointFacts {
+  std::string direction, name, globalKey, channel, snvtIds, snvtNames, units;
+  int32_t width = 2;
+};
+qcom::ComPtr<IEngineeringPoint> MakePointAnswer(PointFacts facts);
+
 }  // namespace plugin

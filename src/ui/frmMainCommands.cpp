@@ -173,9 +173,8 @@ void frmMain::RemoveLastModule() {
   const size_t count = modules ? modules->Count() : 0;
   auto module = modules ? modules->Item(std::to_string(count)) : nullptr;
   if (!module) return;
-  if (module->HasConnections()) {
-    platform::ShowMessage(module->NameText() + " cannot be removed because it is connected",
-                          platform::kMessageInformation);
+  if (std::string refusal = module->RemovalRefusal(); !refusal.empty()) {
+    platform::ShowMessage(refusal, platform::kMessageInformation);
     return;
   }
   modules->RemoveModule(module.get());

@@ -36,6 +36,7 @@
 #include "host/commands/Commands.h"
 #include "support/TempDir.h"
 #include "ui/qt/ApplicationInstance.h"
+#include "ui/qt/Pixmaps.h"
 
 namespace {
 
@@ -375,6 +376,47 @@ TEST_F(EditWindow, AddEditRemoveCloseWritesTheProject) {
   EXPECT_EQ(edit.out, stream.out);
   EXPECT_EQ(edit.out.size(), 219u) << "one line of the stream";
   EXPECT_TRUE(ProjectFree());
+}
+
+// Which rows of a channel list show the window's image of that key: "1|0|".
+std::string RowsShowing(QTreeWidget& list, const char* key) {
+  ui::widgets::ImageList images;
+  const QImage wanted = images.Icon(key).pixmap(16).toImage();
+  std::string rows;
+  for (int row = 0; row < list.topLevelItemCount(); ++row)
+    rows += list.topLevelItem(row)->icon(0).pixmap(16).toImage() == wanted ? "1|" : "0|";
+  return rows;
+}
+
+TEST_F(EditWindow, BoundPointsShowConnectedAndTheirModuleStays) {
+  const std::string plant = dir / "plant.xml";
+  ASSERT_EQ(Tqhost(host::RunNew, {"-o", plant, "--modules", "EB8DI,EB8DO"}).code, 0);
+  ASSERT_EQ(Tqhost(host::RunAddObject, {plant, "--modules", "EB4DI4DO"}).code, 0);
+  ASSERT_EQ(Tqhost(host::RunConnect, {plant, "2:Binary (0) Value", "1:Binary (9) Value"}).code, 0);
+  ASSERT_EQ(Tqhost(host::RunConnect, {plant, "1:Binary (2) Value", "2:Binary (4) Value"}).code, 0);
+  const std::string before = ReadFile(plant);
+  std::string messages;
+  bool shown = false;
+  When([] { return ActiveModal<QMainWindow>(); },
+       [&](QWidget& w) {
+         shown = true;
+         // The bound input's channel and the bound output's, and no other.
+         auto& outputs = Child<QTreeWidget>(w, "lwDO");
+         EXPECT_EQ(RowsShowing(outputs, "doconn"), "0|1|0|0|0|0|0|0|");
+         EXPECT_EQ(RowsShowing(outputs, "do"), "1|0|1|1|1|1|1|1|");
+         EXPECT_EQ(RowsShowing(Child<QTreeWidget>(w, "lwDI"), "diconn"), "0|0|1|0|0|0|0|0|");
+         AnswerMessages(messages);
+         Press(w, Qt::Key_E, Qt::AltModifier);
+         Pick("&Remove");
+         EXPECT_EQ(Buttons(w), "TQ4600|EB 8DI\nSlot 1|EB 8DO\nSlot 2|") << "the module stays";
+         Press(w, Qt::Key_F, Qt::AltModifier);
+         Pick("E&xit");
+       });
+  const Ran edit = Tqhost(host::RunEdit, {plant, "--object", "1"});
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(edit.code, 0) << edit.err;
+  EXPECT_EQ(messages, "O_TQ4600|1|EB 8DO cannot be removed because it is connected");
+  EXPECT_EQ(ReadFile(plant), before);
 }
 
 TEST_F(EditWindow, ClosedUnchangedLeavesTheProjectAndRefusesWithoutDisplay) {

@@ -70,7 +70,7 @@ TEST(FileModes, EveryWriteKeepsTheOwnerGroupAndModeOfWhatItReplaces) {
   std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
   ASSERT_EQ(::chmod(project.c_str(), 0660), 0);
   ASSERT_EQ(::chmod((dir / "registry.xml").c_str(), 0644), 0);
-  const testing_support::ChildSetup member{.unprivileged = true, .out = {}};
+  const testing_support::ChildSetup member{.unprivileged = true, .out = {}, .in = {}};
   if (run({"--help"}, member).exitCode != 0)
     GTEST_SKIP() << "user " << group << " cannot run " << TQ_BUILD_DIR;
   const auto before = ReadAll(project);

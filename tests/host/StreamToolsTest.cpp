@@ -1,5 +1,6 @@
 // tqhost explain, check and diff run as a user runs them.
 #include <clocale>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -107,7 +108,7 @@ TEST_F(StreamTools, ExplainReadsBackEveryFieldAsTheStreamCarriesIt) {
 
   Expect({"explain", dir / "demo.xml", "--object", "0"}, 2,
          "tqhost explain: --object takes a number from 1, not 0\n");
-  Expect({"explain", dir / "demo.xml", "--object", "3"}, 1,
+  Expect({"explain", dir / "demo.xml", "--object", "3"}, 3,
          "tqhost explain: " + dir / "demo.xml" + " holds 1 object; there is no object 3\n");
 }
 
@@ -242,9 +243,11 @@ TEST_F(StreamTools, EveryCommandAnswersAlikeInEveryLocale) {
         Run({"set", path, "EB1/AI/1/linear_span=1.5", "DO_PulseTime=0.5", "EB1/AI/2/offset=-2.25"},
             setIn);
     EXPECT_EQ(std::pair(set.exitCode, set.err), std::pair(0, std::string())) << setIn;
-    for (const Names& command : {Names{"check", path}, Names{"explain", path}, Names{"get", path},
-                                 Names{"get", path, "--format", "json"},
-                                 Names{"export", path, "-o", "-"}, Names{"stream", path}}) {
+    for (const Names& command :
+         {Names{"check", path}, Names{"explain", path}, Names{"get", path},
+          Names{"get", path, "--format", "json"}, Names{"explain", path, "--format", "json"},
+          Names{"list", "parameters", "--format", "json"}, Names{"export", path, "-o", "-"},
+          Names{"stream", path}}) {
       const testing_support::ProcessResult c = Run(command, "C"), de = Run(command, "de_DE.UTF-8");
       EXPECT_EQ(std::tie(de.exitCode, de.out, de.err), std::tie(c.exitCode, c.out, c.err))
           << command[0] << " on a project set in " << setIn;
@@ -285,3 +288,80 @@ TEST_F(StreamTools, DiffListsObjectsModulesParametersAndStreamBytes) {
 }
 
 }  // namespace
+
+// What a script relies on: 0 nothing found, 1 findings or differences, 2 a
+// wrong command line, 3 trouble; JSON with numbers as numbers; "-" reads the
+// project from standard input, and a command that writes its project refuses it.
+TEST_F(StreamTools, ScriptsTellFindingsFromTroubleInJsonAndFromStandardInput) {
+  const std::string good = Demo("good.xml", {"Priority=2"});
+  const std::string other = Demo("other.xml", {"Priority=3"});
+  const std::string bad = Demo("bad.xml", {"Priority=4"});
+  Replace(bad, "<Priority>4</Priority>", "<Priority>300</Priority>");
+  const std::string broken = dir / "broken.xml";
+  std::ofstream(broken) << "<QorProject version=\"1\"><Object>";
+  const std::string missing = dir / "missing.xml";
+  struct Case {
+    Names args;
+    std::string in;  // standard input's file
+    int code;
+    std::string out;  // a part of standard output
+  };
+  const Case cases[] = {
+      {{"check", good, "--format", "json"},
+       "",
+       0,
+       "{\"file\": \"" + good + "\", \"objects\": 1, \"findings\": []}\n"},
+      {{"check", "-", "--format", "json"},
+       bad,
+       1,
+       "\n  {\"object\": 1, \"id\": \"1\", \"name\": \"TQ4600_1\", \"parameter\": "
+       "\"Priority\", \"reason\": \"300: The value is greater than 255\"},"},
+      {{"check", "-"}, broken, 3, ""},
+      {{"check", missing, "--format", "json"}, "", 3, ""},
+      {{"check", good, "--format", "xml"}, "", 2, ""},
+      {{"diff", good, "-", "--format", "json"}, good, 0, "\"differences\": []}\n"},
+      {{"diff", good, other, "--format", "json"},
+       "",
+       1,
+       "{\"kind\": \"stream\", \"object\": 1, \"id\": \"1\", \"name\": \"TQ4600_1\", "
+       "\"what\": \"device Priority\", \"offset\": 12, \"a\": \"02\", \"b\": \"03\"}"},
+      {{"diff", good, missing}, "", 3, ""},
+      {{"diff", "-", "-"}, good, 2, ""},
+      {{"explain", "-", "--format", "json"},
+       good,
+       0,
+       "{\"offset\": 12, \"size\": 1, \"hex\": \"02\", \"row\": \"device\", \"field\": "
+       "\"Priority\", \"stored\": \"2\", \"readBack\": \"2\", \"note\": \"\", \"source\": null}"},
+      {{"explain", broken}, "", 3, ""},
+      {{"list", "parameters", "--format", "json"},
+       "",
+       0,
+       "{\"name\": \"DO_PulseTime\", \"channel\": null, \"snvt\": 107, \"type\": "
+       "\"SNVT_time_sec\", \"kind\": \"UnsignedNumeric\", \"unit\": \"sec\", \"min\": 0.1, "
+       "\"max\": 25, \"default\": 1, \"members\": []}"},
+      {{"list", "templates", "--format", "json"},
+       "",
+       0,
+       "\"channels\": {\"AI\": 4, \"AO\": 2, \"DI\": 0, \"DO\": 0}"},
+      {{"points", "-", "--format", "json"}, good, 0, "\"snvt\": [81, 21]"},
+      {{"connections", "-", "--format", "json"}, good, 0, "[]\n"},
+      {{"set", "-", "Priority=5"}, good, 1, ""},
+  };
+  const std::string before = ReadFile(good);
+  for (const Case& c : cases) {
+    child.in = c.in;
+    for (const char* locale : {"C", "de_DE.UTF-8"}) {
+      const testing_support::ProcessResult r = Run(c.args, locale);
+      EXPECT_EQ(r.exitCode, c.code) << ::testing::PrintToString(c.args) << " " << locale << "\n"
+                                    << r.err;
+      EXPECT_NE(r.out.find(c.out), std::string::npos)
+          << ::testing::PrintToString(c.args) << " " << locale << "\n"
+          << r.out.substr(0, 2000);
+      if (c.code >= 2) {
+        EXPECT_TRUE(r.err.starts_with("tqhost " + c.args[0] + ": ")) << r.err;
+      }
+    }
+  }
+  EXPECT_EQ(ReadFile(good), before) << "standard input is never written";
+  EXPECT_FALSE(std::filesystem::exists(dir / "-"));
+}

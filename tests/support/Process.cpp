@@ -16,7 +16,8 @@ int StartProcess(const std::string& program, const std::vector<std::string>& arg
   pid_t pid = fork();
   if (pid == 0) {
     int devnull = open("/dev/null", O_RDWR | O_CLOEXEC);
-    dup2(devnull, 0);
+    const int in = setup.in.empty() ? -1 : open(setup.in.c_str(), O_RDONLY);
+    dup2(in < 0 ? devnull : in, 0);
     if (!setup.out.empty()) out = open(setup.out.c_str(), O_WRONLY);
     dup2(out < 0 ? devnull : out, 1);
     dup2(err < 0 ? devnull : err, 2);

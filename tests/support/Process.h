@@ -19,10 +19,11 @@ constexpr unsigned kUnprivilegedId = 65534;
 struct ChildSetup {
   bool unprivileged = false;  // as kUnprivilegedId when the caller is root
   std::string out;            // standard output to this file instead of collected
+  std::string in;             // standard input from this file instead of empty
 };
 
 // Runs a program (no shell) with extra environment variables and empty
-// standard input, and collects its output.
+// standard input (unless setup names a file), and collects its output.
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
                          const std::vector<std::pair<std::string, std::string>>& env = {},
                          const ChildSetup& setup = {});

@@ -7,6 +7,7 @@
 #include "host/commands/Arguments.h"
 #include "host/commands/Commands.h"
 #include "host/commands/ExitCodes.h"
+#include "host/output/JsonText.h"
 #include "host/session/Answers.h"
 #include "host/session/ComponentSession.h"
 #include "host/session/ProjectFile.h"
@@ -15,7 +16,7 @@ namespace host {
 
 namespace {
 std::string Help() {
-  return "usage: tqhost check FILE [--plugins DIR] [--snvt FILE]\n"
+  return "usage: tqhost check FILE [--format text|json] [--plugins DIR] [--snvt FILE]\n"
          "\n"
          "Checks every object of the project FILE before it is downloaded and prints\n"
          "one line per finding: the object, the parameter (or \"modules\", \"stream\")\n"
@@ -29,10 +30,16 @@ std::string Help() {
          "clamped or rounded, that are not hex or read back as no number or\n"
          "otherwise changed, and a stream shorter than its types promise. Findings are sorted by "
          "object number, then parameter, and are the\n"
-         "same on every run, so the output can be kept with the project. Exit code 1\n"
-         "when there is a finding, 0 (with one line saying so) when there is none.\n"
+         "same on every run, so the output can be kept with the project. A FILE of\n"
+         "- reads the project from standard input.\n"
+         "\n"
+         "Exit codes: 0 no finding (text: one line saying so), 1 findings, 2 usage,\n"
+         "3 trouble (a file, registration or object that cannot be used).\n"
          "\n" +
-         HelpColumns(WithSessionOptions({}));
+         HelpColumns(WithSessionOptions(
+             {{"--format F",
+               "text (default) or json: {\"file\", \"objects\", \"findings\":\n"
+               "[{\"object\", \"id\", \"name\", \"parameter\", \"reason\"}]}"}}));
 }
 
 struct Finding {
@@ -54,17 +61,20 @@ std::string AfterLabel(const std::string& error, const std::string& label) {
 }  // namespace
 
 int RunCheck(const std::vector<std::string>& words) {
-  Arguments args("check", words, {"--plugins", "--snvt"}, {"--help"});
+  Arguments args("check", words, {"--format", "--plugins", "--snvt"}, {"--help"});
   if (auto done = HelpOrUsageError("check", args, Help())) return *done;
+  const auto format = FormatOf(args, {"text", "json"});
+  if (!format)
+    return Fail("check", "--format takes text or json, not " + *args.value("--format"), kExitUsage);
   if (args.positional().size() != 1)
     return Fail("check", "expected one project file (see tqhost check --help)", kExitUsage);
   const std::string& path = args.positional()[0];
 
   std::string error;
   ProjectFile project;
-  if (!project.Read(path, error)) return Fail("check", error, kExitInput);
+  if (!project.Read(path, error)) return Fail("check", error, kExitTrouble);
   ComponentSession session;
-  if (!session.Open(args, error)) return Fail("check", error, kExitInput);
+  if (!session.Open(args, error)) return Fail("check", error, kExitTrouble);
   std::vector<Finding> findings;
   for (size_t i = 0; i < project.entries().size(); ++i) {
     const std::string label = ObjectLabel(path, project, i);
@@ -83,7 +93,7 @@ int RunCheck(const std::vector<std::string>& words) {
       findings.push_back(
           {i, part.unplaced ? "modules" : "saved element", "the object cannot place " + part.what});
     auto explained = object->Explain();
-    if (!explained) return Fail("check", label + ": " + kNoEngineering, kExitInput);
+    if (!explained) return Fail("check", label + ": " + kNoEngineering, kExitTrouble);
     for (const auto& parameter :
          ListOf<IEngineeringParameter>(object->engineering(), &IEngineering::get_Parameters)) {
       IEngineeringParameter* p = parameter.get();
@@ -127,6 +137,22 @@ int RunCheck(const std::vector<std::string>& words) {
   }
   std::sort(findings.begin(), findings.end());
   findings.erase(std::unique(findings.begin(), findings.end()), findings.end());
+  if (*format == "json") {
+    std::string out = "{\"file\": " + JsonString(path) +
+                      ", \"objects\": " + std::to_string(project.entries().size()) +
+                      ", \"findings\": [";
+    for (size_t k = 0; k < findings.size(); ++k) {
+      const Finding& f = findings[k];
+      const ObjectIdentity& identity = project.entries()[f.object].identity;
+      out += std::string(k ? "," : "") + "\n  {\"object\": " + std::to_string(f.object + 1) +
+             ", \"id\": " + JsonString(identity.uniqueId) +
+             ", \"name\": " + JsonString(identity.userName) +
+             ", \"parameter\": " + JsonString(f.parameter) +
+             ", \"reason\": " + JsonString(f.reason) + "}";
+    }
+    std::printf("%s%s]}\n", out.c_str(), findings.empty() ? "" : "\n");
+    return findings.empty() ? kExitOk : kExitFound;
+  }
   for (const Finding& f : findings)
     std::printf("%s: %s: %s\n", ObjectLabel(path, project, f.object).c_str(), f.parameter.c_str(),
                 f.reason.c_str());
@@ -136,7 +162,7 @@ int RunCheck(const std::vector<std::string>& words) {
     return kExitOk;
   }
   std::fflush(stdout);
-  return Fail("check", path + ": " + Counted(findings.size(), "finding"), kExitInput);
+  return Fail("check", path + ": " + Counted(findings.size(), "finding"), kExitFound);
 }
 
 }  // namespace host

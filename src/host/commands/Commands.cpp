@@ -31,4 +31,11 @@ std::string JoinNames(const std::vector<std::string>& names, const char* separat
   return text;
 }
 
+std::optional<std::string> FormatOf(const Arguments& args, const std::vector<std::string>& names) {
+  const std::string format = args.value("--format").value_or(names.front());
+  for (const std::string& name : names)
+    if (name == format) return format;
+  return std::nullopt;
+}
+
 }  // namespace host

@@ -24,12 +24,26 @@ int RunImport(const std::vector<std::string>& args);
 int RunExplain(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunDiff(const std::vector<std::string>& args);
+int RunAddObject(const std::vector<std::string>& args);
+int RunCopyObject(const std::vector<std::string>& args);
+int RunRemoveObject(const std::vector<std::string>& args);
+int RunRenameObject(const std::vector<std::string>& args);
+int RunAddModule(const std::vector<std::string>& args);
+int RunRemoveModule(const std::vector<std::string>& args);
+int RunConnect(const std::vector<std::string>& args);
+int RunDisconnect(const std::vector<std::string>& args);
+int RunConnections(const std::vector<std::string>& args);
+int RunPoints(const std::vector<std::string>& args);
 
 // What every command does first with its words: --help prints the command's
 // help and ends it (exit 0); words it cannot read end it with the usage error.
 // Nothing when the command goes on.
 std::optional<int> HelpOrUsageError(const std::string& command, const Arguments& args,
                                     const std::string& help);
+
+// The --format option: one of the names given, the first by default;
+// nothing when it names none of them.
+std::optional<std::string> FormatOf(const Arguments& args, const std::vector<std::string>& names);
 
 // Prints "tqhost <command>: <text>" on standard error and returns the exit code.
 int Fail(const std::string& command, const std::string& text, int code);

@@ -6,26 +6,36 @@
 #include "host/commands/Arguments.h"
 #include "host/commands/Commands.h"
 #include "host/commands/ExitCodes.h"
+#include "host/output/JsonText.h"
 #include "host/session/Answers.h"
 #include "host/session/ComponentSession.h"
 #include "host/session/ModuleChain.h"
 #include "host/session/ProjectFile.h"
+#include "host/session/XmlFiles.h"
 #include "xml/Elements.h"
 
 namespace host {
 
 namespace {
 std::string Help() {
-  return "usage: tqhost diff A B [--plugins DIR] [--snvt FILE]\n"
+  return "usage: tqhost diff A B [--format text|json] [--plugins DIR] [--snvt FILE]\n"
          "\n"
          "Compares the projects A and B object by object: objects are matched by\n"
          "their unique ID when it is unique in both files, else by position. Prints\n"
          "the objects only one of them holds, the modules added or removed, the\n"
          "parameters whose values differ (A's value, then B's) and the stream bytes\n"
-         "that differ with the field they belong to. Exit code 0 when the projects\n"
-         "do not differ, 1 when they do (or one cannot be read).\n"
+         "that differ with the field they belong to. One of A and B may be -, the\n"
+         "project on standard input.\n"
+         "\n"
+         "Exit codes: 0 the projects do not differ, 1 they do, 2 usage, 3 trouble\n"
+         "(a file, registration or object that cannot be used).\n"
          "\n" +
-         HelpColumns(WithSessionOptions({}));
+         HelpColumns(WithSessionOptions(
+             {{"--format F",
+               "text (default) or json: {\"a\", \"b\", \"differences\": [{\"kind\"\n"
+               "(object, module, parameter, stream), \"object\", \"id\", \"name\",\n"
+               "\"what\", \"offset\" (stream bytes), \"a\", \"b\"}]}; a value one\n"
+               "project lacks is null"}}));
 }
 
 // The object of B each object of A is matched with; B's objects no one
@@ -78,27 +88,47 @@ std::string ObjectName(const ProjectFile& project, size_t i) {
          project.entries()[i].identity.userName + "\")";
 }
 
+// One difference as JSON; an empty side is what that project lacks (null).
+std::string DifferenceJson(const std::string& kind, const ProjectFile& project, size_t i,
+                           const std::string& what, long offset, const std::string& a,
+                           const std::string& b) {
+  auto side = [](const std::string& v) { return v.empty() ? std::string("null") : JsonString(v); };
+  const ObjectIdentity& identity = project.entries()[i].identity;
+  return "{\"kind\": " + JsonString(kind) + ", \"object\": " + std::to_string(i + 1) +
+         ", \"id\": " + JsonString(identity.uniqueId) +
+         ", \"name\": " + JsonString(identity.userName) +
+         ", \"what\": " + (what.empty() ? "null" : JsonString(what)) +
+         (offset >= 0 ? ", \"offset\": " + std::to_string(offset) : std::string()) +
+         ", \"a\": " + side(a) + ", \"b\": " + side(b) + "}";
+}
+
 }  // namespace
 
 int RunDiff(const std::vector<std::string>& words) {
-  Arguments args("diff", words, {"--plugins", "--snvt"}, {"--help"});
+  Arguments args("diff", words, {"--format", "--plugins", "--snvt"}, {"--help"});
   if (auto done = HelpOrUsageError("diff", args, Help())) return *done;
   if (args.positional().size() != 2)
     return Fail("diff", "expected two project files (see tqhost diff --help)", kExitUsage);
   const std::string& pathA = args.positional()[0];
   const std::string& pathB = args.positional()[1];
+  if (pathA == kStandardInput && pathB == kStandardInput)
+    return Fail("diff", "only one of A and B can be - (standard input)", kExitUsage);
+  const auto format = FormatOf(args, {"text", "json"});
+  if (!format)
+    return Fail("diff", "--format takes text or json, not " + *args.value("--format"), kExitUsage);
   std::string error;
   ProjectFile a, b;
-  if (!a.Read(pathA, error) || !b.Read(pathB, error)) return Fail("diff", error, kExitInput);
+  if (!a.Read(pathA, error) || !b.Read(pathB, error)) return Fail("diff", error, kExitTrouble);
   ComponentSession session;
-  if (!session.Open(args, error)) return Fail("diff", error, kExitInput);
+  if (!session.Open(args, error)) return Fail("diff", error, kExitTrouble);
 
-  std::vector<std::string> lines;
+  std::vector<std::string> lines, json;
   std::vector<std::optional<size_t>> matched = Match(a, b);
   std::vector<bool> inA(b.entries().size());
   for (size_t i = 0; i < a.entries().size(); ++i) {
     if (!matched[i]) {
       lines.push_back("- " + ObjectName(a, i) + " only in " + pathA);
+      json.push_back(DifferenceJson("object", a, i, "", -1, pathA, ""));
       continue;
     }
     const size_t j = *matched[i];
@@ -108,32 +138,38 @@ int RunDiff(const std::vector<std::string>& words) {
     qxml::ElementPtr savedA, savedB;
     auto objectA = LoadProjectObject(session, a, i, pathA, error,
                                      {.onLoss = OnLoss::kRefuseUnplaced, .saved = &savedA});
-    if (!objectA) return Fail("diff", error, kExitInput);
+    if (!objectA) return Fail("diff", error, kExitTrouble);
     auto objectB = LoadProjectObject(session, b, j, pathB, error,
                                      {.onLoss = OnLoss::kRefuseUnplaced, .saved = &savedB});
-    if (!objectB) return Fail("diff", error, kExitInput);
+    if (!objectB) return Fail("diff", error, kExitTrouble);
     const std::string label = ObjectName(b, j) + ": ";
 
     std::vector<std::string> modulesA = ListedModules(savedA.get());
     std::vector<std::string> modulesB = ListedModules(savedB.get());
     for (size_t k = 0; k < std::max(modulesA.size(), modulesB.size()); ++k) {
       const std::string key = "EB" + std::to_string(k + 1);
-      if (k >= modulesB.size())
-        lines.push_back(label + key + " " + modulesA[k] + " removed");
-      else if (k >= modulesA.size())
-        lines.push_back(label + key + " " + modulesB[k] + " added");
-      else if (modulesA[k] != modulesB[k])
-        lines.push_back(label + key + " " + modulesA[k] + " replaced by " + modulesB[k]);
+      const std::string inA = k < modulesA.size() ? modulesA[k] : "";
+      const std::string inB = k < modulesB.size() ? modulesB[k] : "";
+      if (inA == inB) continue;
+      if (inB.empty())
+        lines.push_back(label + key + " " + inA + " removed");
+      else if (inA.empty())
+        lines.push_back(label + key + " " + inB + " added");
+      else
+        lines.push_back(label + key + " " + inA + " replaced by " + inB);
+      json.push_back(DifferenceJson("module", b, j, key, -1, inA, inB));
     }
 
     if (!objectA->engineering() || !objectB->engineering())
-      return Fail("diff", label + kNoEngineering, kExitInput);
+      return Fail("diff", label + kNoEngineering, kExitTrouble);
     std::map<std::string, std::string> valuesA;
     for (const ParameterRow& p : ParameterRows(*objectA)) valuesA[p.path] = p.value;
     for (const ParameterRow& p : ParameterRows(*objectB)) {
       auto found = valuesA.find(p.path);
-      if (found != valuesA.end() && found->second != p.value)
+      if (found != valuesA.end() && found->second != p.value) {
         lines.push_back(label + p.path + ": " + found->second + " -> " + p.value);
+        json.push_back(DifferenceJson("parameter", b, j, p.path, -1, found->second, p.value));
+      }
     }
 
     auto streamA = objectA->Explain(), streamB = objectB->Explain();
@@ -148,16 +184,25 @@ int RunDiff(const std::vector<std::string>& words) {
       auto found = fieldsA.find(row + "\n" + name);
       const std::string before = found == fieldsA.end() ? "(none)" : found->second;
       if (found != fieldsA.end() && before == hex) continue;
-      lines.push_back(label + "stream byte " +
-                      std::to_string(NumberOf(f.get(), &IStreamField::get_Offset)) + ", " + row +
-                      " " + name + ": " + (before.empty() ? "-" : before) + " -> " +
-                      (hex.empty() ? "-" : hex));
+      const long offset = static_cast<long>(NumberOf(f.get(), &IStreamField::get_Offset));
+      lines.push_back(label + "stream byte " + std::to_string(offset) + ", " + row + " " + name +
+                      ": " + (before.empty() ? "-" : before) + " -> " + (hex.empty() ? "-" : hex));
+      json.push_back(DifferenceJson("stream", b, j, row + " " + name, offset,
+                                    found == fieldsA.end() ? "" : before, hex));
     }
   }
   for (size_t j = 0; j < b.entries().size(); ++j)
-    if (!inA[j]) lines.push_back("+ " + ObjectName(b, j) + " only in " + pathB);
-  for (const std::string& line : lines) std::printf("%s\n", line.c_str());
-  return lines.empty() ? kExitOk : kExitInput;
+    if (!inA[j]) {
+      lines.push_back("+ " + ObjectName(b, j) + " only in " + pathB);
+      json.push_back(DifferenceJson("object", b, j, "", -1, "", pathB));
+    }
+  if (*format == "json")
+    std::printf("{\"a\": %s, \"b\": %s, \"differences\": [%s%s]}\n", JsonString(pathA).c_str(),
+                JsonString(pathB).c_str(), json.empty() ? "" : "\n  ",
+                (JoinNames(json, ",\n  ") + (json.empty() ? "" : "\n")).c_str());
+  else
+    for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+  return lines.empty() ? kExitOk : kExitFound;
 }
 
 }  // namespace host

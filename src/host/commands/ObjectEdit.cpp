@@ -66,6 +66,7 @@ std::unique_ptr<PlacedObject> ObjectEdit::Apply(const ProjectFile& project, size
   auto object = PlacedObject::Place(session_, project.entries()[index].identity, error);
   if (!object) return error = label + ": " + error, nullptr;
   object->Load(edited.get());
+  if (!ApplyBindings(session_, project, index, *object, path, error)) return nullptr;
   for (const ParameterAssignment& a : assignments) {
     ParameterRow row;
     std::string problem;

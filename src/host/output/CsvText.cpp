@@ -59,14 +59,15 @@ char SeparatorOf(std::string_view text) {
 
 }  // namespace
 
-std::string CsvLine(const std::vector<std::string>& fields) {
+std::string CsvLine(const std::vector<std::string>& fields, char separator) {
   std::string line;
   for (size_t i = 0; i < fields.size(); ++i) {
     std::string field = fields[i];
     if (NeedsGuard(field)) field.insert(field.begin(), kFormulaGuard);
-    if (i > 0) line += ',';
+    if (i > 0) line += separator;
     // A byte order mark at the start of the text is no field's: reading drops it.
     const bool quoted = field.find_first_of(",;\"\r\n") != std::string::npos ||
+                        field.find(separator) != std::string::npos ||
                         (!field.empty() && (field.front() == ' ' || field.back() == ' ')) ||
                         field.starts_with("\xEF\xBB\xBF");
     if (!quoted) {

@@ -13,8 +13,8 @@ namespace host {
 // unless it is a plain number such as -50 or +1.5e3. Reading takes it off.
 constexpr char kFormulaGuard = '\'';
 
-// One line of fields separated by commas, ending in "\n".
-std::string CsvLine(const std::vector<std::string>& fields);
+// One line of fields separated by commas (or the separator given), ending in "\n".
+std::string CsvLine(const std::vector<std::string>& fields, char separator = ',');
 
 // A record holds at most this many fields; a longer one is refused before it
 // can fill the memory.

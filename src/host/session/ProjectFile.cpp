@@ -5,6 +5,7 @@
 #include "com/TextRules.h"
 #include "com/Utf.h"
 #include "host/commands/Commands.h"
+#include "host/output/Progress.h"
 #include "host/session/ModuleChain.h"
 #include "host/session/WrittenBack.h"
 #include "host/session/XmlFiles.h"
@@ -44,6 +45,7 @@ ProjectFile::ProjectFile(SaveForm form) : document_(qxml::CreateDocument()), for
 
 bool ProjectFile::Read(const std::string& path, std::string& error) {
   entries_.clear();
+  bindings_.Clear();
   document_ = LoadXmlFile(path, error);
   if (!document_) return false;
   root_ = qxml::RootOf(document_.get());
@@ -76,7 +78,9 @@ bool ProjectFile::Read(const std::string& path, std::string& error) {
   }
   for (const qxml::ElementPtr& child : qxml::ChildElements(root_.get())) {
     std::string problem;
-    if (qxml::NameOf(child.get()) != kObjectElement) {
+    if (qxml::NameOf(child.get()) == kBindingElement) {
+      bindings_.Read(child.get(), problem);
+    } else if (qxml::NameOf(child.get()) != kObjectElement) {
       problem = "unexpected element <" + qxml::NameOf(child.get()) + "> (a project holds <" +
                 kObjectElement + "> elements)";
     } else {
@@ -170,6 +174,13 @@ void ProjectFile::Replace(size_t index, const PlacedObject& object) {
   entry.saved = saved;
 }
 
+void ProjectFile::Remove(size_t index) {
+  const ProjectEntry& entry = entries_.at(index);
+  qxml::NodePtr removed;
+  if (entry.wrapper) root_->removeChild(entry.wrapper.get(), removed.put());
+  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
 void ProjectFile::SetForm(SaveForm form) {
   form_ = form;
   if (bare_) return;
@@ -180,10 +191,12 @@ void ProjectFile::SetForm(SaveForm form) {
 }
 
 bool ProjectFile::Write(const std::string& path, std::string& error) {
+  if (!bare_) bindings_.WriteInto(document_.get(), root_.get());
   return WriteXmlFile(document_.get(), path, error);
 }
 
 bool ProjectFile::WriteOutput(const std::string& output, std::string& error) {
+  if (!bare_) bindings_.WriteInto(document_.get(), root_.get());
   return output == kStandardOutput ? PrintXml(document_.get(), error) : Write(output, error);
 }
 
@@ -226,6 +239,7 @@ std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
                                                 const std::string& path, std::string& error,
                                                 const LoadOptions& options) {
   const ProjectEntry& entry = project.entries().at(index);
+  ShowObjectProgress(index, project.entries().size());
   auto object = PlacedObject::Place(session, entry.identity, error);
   // The object places whatever the element lists, so the tree is asked first.
   if (object) error = ListedChainProblem(session, *object, entry.saved.get());
@@ -251,6 +265,8 @@ std::unique_ptr<PlacedObject> LoadProjectObject(const ComponentSession& session,
             them;
     return nullptr;
   }
+  if (!ApplyBindings(session, project, index, *object, path, error)) return nullptr;
+  ShowObjectProgress(index + 1, project.entries().size());
   if (options.lost) *options.lost = std::move(lost);
   if (options.saved) *options.saved = rewritten;
   return object;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "com/ComPtr.h"
+#include "host/session/Bindings.h"
 #include "host/session/ObjectIdentity.h"
 #include "host/session/PlacedObject.h"
 #include "host/session/SaveForm.h"
@@ -42,6 +43,9 @@ class ProjectFile {
 
   bool bare() const { return bare_; }
   const std::vector<ProjectEntry>& entries() const { return entries_; }
+  // The bindings between the objects (none in a bare file); written with the project.
+  const ProjectBindings& bindings() const { return bindings_; }
+  ProjectBindings& bindings() { return bindings_; }
 
   // Appends an object: its identity and its element in the project's form.
   void Add(const PlacedObject& object);
@@ -49,6 +53,8 @@ class ProjectFile {
   // file stays a bare saved element. Comments and elements the object does
   // not know stay in its element (see CarryOver).
   void Replace(size_t index, const PlacedObject& object);
+  // Removes the i-th (0-based) object; the objects after it move up.
+  void Remove(size_t index);
   // The form objects are saved in from now on, as the root element says.
   void SetForm(SaveForm form);
 
@@ -65,6 +71,7 @@ class ProjectFile {
   SaveForm form_ = SaveForm::kNormal;
   bool bare_ = false;
   std::vector<ProjectEntry> entries_;
+  ProjectBindings bindings_;
 };
 
 }  // namespace host

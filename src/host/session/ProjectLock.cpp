@@ -16,6 +16,8 @@
 #include <sstream>
 #include <thread>
 
+#include "host/session/XmlFiles.h"
+
 namespace host {
 
 namespace {
@@ -107,6 +109,12 @@ std::string ProjectLock::ProcessText(pid_t pid) {
 
 bool ProjectLock::Acquire(const std::string& path, std::string& error) {
   Release();
+  // Every file a command replaces is locked first, so this is where the
+  // commands that write their project back refuse one read from standard input.
+  if (path == kStandardInput) {
+    error = "- (standard input) is read, never written: give the project's file";
+    return false;
+  }
   const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                            std::chrono::duration<double>(wait_));
   bool said = false;

@@ -36,7 +36,15 @@ std::string WriteFailure(HRESULT hr, const std::string& path) {
 qcom::ComPtr<IXMLDOMDocument> LoadXmlFile(const std::string& path, std::string& error) {
   auto document = qxml::CreateDocument();
   VARIANT_BOOL ok = VARIANT_FALSE;
-  const HRESULT hr = document->load(qcom::Variant(path).raw(), &ok);
+  HRESULT hr = S_OK;
+  if (path == kStandardInput) {
+    // A script hands a project it has at hand without a file of its own.
+    std::string text;
+    if (!ReadTextInput(path, text, error)) return nullptr;
+    hr = document->loadXML(qcom::Bstr(text).get(), &ok);
+  } else {
+    hr = document->load(qcom::Variant(path).raw(), &ok);
+  }
   if (ok == VARIANT_TRUE) return document;
   if (FAILED(hr)) {
     // Not a parse error: the load itself failed (out of memory).

@@ -24,6 +24,8 @@ bool WriteXmlFile(IXMLDOMDocument* document, const std::string& path, std::strin
 
 // How an output option names standard output ("-o -").
 constexpr const char* kStandardOutput = "-";
+// A project read from standard input, by the commands that only read it.
+constexpr const char* kStandardInput = "-";
 
 // Prints the document as WriteXmlFile writes it to a file. Whether standard
 // output took the text shows when tqhost flushes it at the end.
