@@ -2,6 +2,7 @@
 // removed and renamed, modules added and removed. Modules are placed and
 // removed by the object's own module set, as its editor does it.
 #include <cstdio>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -134,6 +135,28 @@ std::optional<Common> ReadCommon(const std::string& command, const Arguments& ar
   return Common{args.positional()[0], *wait};
 }
 
+// What every command that changes object N shares: FILE (and the words after
+// it) and --object N read, then the words' own check (a problem with them is a
+// usage error), then the project locked and opened holding N; `work` does the
+// rest with the object's index.
+int ChangeObject(const char* command, const Arguments& args, size_t positionals,
+                 const std::function<std::string()>& wordsProblem,
+                 const std::function<int(ProjectChange&, size_t)>& work) {
+  int code = kExitUsage;
+  auto common = ReadCommon(command, args, positionals, code);
+  if (!common) return code;
+  std::string error;
+  auto number = RequiredObjectNumber(args, error);
+  if (!number) return Fail(command, error, kExitUsage);
+  if (wordsProblem)
+    if (std::string problem = wordsProblem(); !problem.empty())
+      return Fail(command, problem, kExitUsage);
+  ProjectChange change(command, common->path, common->wait);
+  if (!change.Open(args, error) || !change.Holds(*number, error))
+    return Fail(command, error, kExitInput);
+  return work(change, *number - 1);
+}
+
 std::string NameProblem(const std::optional<std::string>& name) {
   return name ? UnwritableText(*name) : std::string();
 }
@@ -253,7 +276,7 @@ int RunAddObject(const std::vector<std::string>& words) {
     return Fail(command, "the new object produced no configuration stream", kExitInput);
   change.project().Add(*object);
   if (!change.Write(error)) return Fail(command, error, kExitInput);
-  std::printf("%s: object %zu (%s) \"%s\" added %s\n", common->path.c_str(),
+  std::printf("%s: object %zu (%s) \"%s\" added %s\n", change.path().c_str(),
               change.project().entries().size(), identity.type.c_str(), identity.userName.c_str(),
               chain.empty() ? "without modules" : ("with " + JoinNames(chain, ", ")).c_str());
   return kExitOk;
@@ -275,41 +298,38 @@ int RunCopyObject(const std::vector<std::string>& words) {
                 {"--name USER",
                  "user name of the copy (default: the original's and \" (copy)\")"}})))
     return *done;
-  int code = kExitUsage;
-  auto common = ReadCommon(command, args, 1, code);
-  if (!common) return code;
-  std::string error;
-  auto number = RequiredObjectNumber(args, error);
-  if (!number) return Fail(command, error, kExitUsage);
-  if (std::string problem = NameProblem(args.value("--name")); !problem.empty())
-    return Fail(command, "--name: " + problem, kExitUsage);
-
-  ProjectChange change(command, common->path, common->wait);
-  if (!change.Open(args, error) || !change.Holds(*number, error))
-    return Fail(command, error, kExitInput);
-  const size_t index = *number - 1;
-  if (!change.Load(index, error)) return Fail(command, error, kExitInput);
-  const ProjectEntry& original = change.project().entries()[index];
-  ObjectIdentity identity = FreshIdentity(change.project(), original.identity.type);
-  identity.progId = original.identity.progId;
-  identity.tag = original.identity.tag;
-  identity.x = original.identity.x;
-  identity.y = original.identity.y;
-  identity.userName = args.value("--name").value_or(original.identity.userName + " (copy)");
-  auto copy = PlacedObject::Place(change.session(), identity, error);
-  if (!copy) return Fail(command, error, kExitInput);
-  copy->Load(original.saved.get());
-  // The saved element brings the original's name; the copy has its own.
-  copy->get()->put_UserName(qcom::Bstr(identity.userName).get());
-  if (copy->Stream().empty())
-    return Fail(command, change.Label(index) + ": the copy produced no configuration stream",
-                kExitInput);
-  change.project().Add(*copy);
-  if (!change.Write(error)) return Fail(command, error, kExitInput);
-  std::printf("%s: object %zu (%s) \"%s\" added as a copy of object %zu\n", common->path.c_str(),
-              change.project().entries().size(), identity.type.c_str(), identity.userName.c_str(),
-              *number);
-  return kExitOk;
+  return ChangeObject(
+      command, args, 1,
+      [&]() -> std::string {
+        if (std::string problem = NameProblem(args.value("--name")); !problem.empty())
+          return "--name: " + problem;
+        return {};
+      },
+      [&](ProjectChange& change, size_t index) {
+        std::string error;
+        if (!change.Load(index, error)) return Fail(command, error, kExitInput);
+        const ProjectEntry& original = change.project().entries()[index];
+        ObjectIdentity identity = FreshIdentity(change.project(), original.identity.type);
+        identity.progId = original.identity.progId;
+        identity.tag = original.identity.tag;
+        identity.x = original.identity.x;
+        identity.y = original.identity.y;
+        identity.userName = args.value("--name").value_or(original.identity.userName + " (copy)");
+        auto copy = PlacedObject::Place(change.session(), identity, error);
+        if (!copy) return Fail(command, error, kExitInput);
+        copy->Load(original.saved.get());
+        // The saved element brings the original's name; the copy has its own.
+        copy->get()->put_UserName(qcom::Bstr(identity.userName).get());
+        if (copy->Stream().empty())
+          return Fail(command, change.Label(index) + ": the copy produced no configuration stream",
+                      kExitInput);
+        change.project().Add(*copy);
+        if (!change.Write(error)) return Fail(command, error, kExitInput);
+        std::printf("%s: object %zu (%s) \"%s\" added as a copy of object %zu\n",
+                    change.path().c_str(), change.project().entries().size(), identity.type.c_str(),
+                    identity.userName.c_str(), index + 1);
+        return kExitOk;
+      });
 }
 
 int RunRemoveObject(const std::vector<std::string>& words) {
@@ -327,31 +347,23 @@ int RunRemoveObject(const std::vector<std::string>& words) {
                {{"--object N", "the object to remove, from 1 in file order"},
                 {"--force", "remove the object's bindings with it"}})))
     return *done;
-  int code = kExitUsage;
-  auto common = ReadCommon(command, args, 1, code);
-  if (!common) return code;
-  std::string error;
-  auto number = RequiredObjectNumber(args, error);
-  if (!number) return Fail(command, error, kExitUsage);
-
-  ProjectChange change(command, common->path, common->wait);
-  if (!change.Open(args, error) || !change.Holds(*number, error))
-    return Fail(command, error, kExitInput);
-  const size_t index = *number - 1;
-  ProjectFile& project = change.project();
-  const ObjectIdentity identity = project.entries()[index].identity;
-  const std::string label = change.Label(index);
-  std::vector<Binding> bound = BindingsOf(project, identity.uniqueId, {}, "");
-  if (!bound.empty() && !args.has("--force"))
-    return Fail(command,
-                label + " is bound (" + Labels(project, bound) +
-                    "); --force removes these bindings with it",
-                kExitInput);
-  DropBindings(command, project, bound);
-  project.Remove(index);
-  if (!change.Write(error)) return Fail(command, error, kExitInput);
-  std::printf("%s \"%s\" removed\n", label.c_str(), identity.userName.c_str());
-  return kExitOk;
+  return ChangeObject(command, args, 1, nullptr, [&](ProjectChange& change, size_t index) {
+    std::string error;
+    ProjectFile& project = change.project();
+    const ObjectIdentity identity = project.entries()[index].identity;
+    const std::string label = change.Label(index);
+    std::vector<Binding> bound = BindingsOf(project, identity.uniqueId, {}, "");
+    if (!bound.empty() && !args.has("--force"))
+      return Fail(command,
+                  label + " is bound (" + Labels(project, bound) +
+                      "); --force removes these bindings with it",
+                  kExitInput);
+    DropBindings(command, project, bound);
+    project.Remove(index);
+    if (!change.Write(error)) return Fail(command, error, kExitInput);
+    std::printf("%s \"%s\" removed\n", label.c_str(), identity.userName.c_str());
+    return kExitOk;
+  });
 }
 
 int RunRenameObject(const std::vector<std::string>& words) {
@@ -365,30 +377,27 @@ int RunRenameObject(const std::vector<std::string>& words) {
                {{"--object N", "the object to rename, from 1 in file order"},
                 {"NAME", "its new user name"}})))
     return *done;
-  int code = kExitUsage;
-  auto common = ReadCommon(command, args, 2, code);
-  if (!common) return code;
-  std::string error;
-  auto number = RequiredObjectNumber(args, error);
-  if (!number) return Fail(command, error, kExitUsage);
-  const std::string name = args.positional()[1];
-  if (name.empty()) return Fail(command, "the new name is empty", kExitUsage);
-  if (std::string problem = UnwritableText(name); !problem.empty())
-    return Fail(command, "NAME: " + problem, kExitUsage);
-
-  ProjectChange change(command, common->path, common->wait);
-  if (!change.Open(args, error) || !change.Holds(*number, error))
-    return Fail(command, error, kExitInput);
-  const size_t index = *number - 1;
-  auto object = change.Load(index, error);
-  if (!object) return Fail(command, error, kExitInput);
-  const std::string before = change.project().entries()[index].identity.userName;
-  object->get()->put_UserName(qcom::Bstr(name).get());
-  if (!change.Keep(index, *object, error) || !change.Write(error))
-    return Fail(command, error, kExitInput);
-  std::printf("%s: \"%s\" is now \"%s\"\n", change.Label(index).c_str(), before.c_str(),
-              name.c_str());
-  return kExitOk;
+  return ChangeObject(
+      command, args, 2,
+      [&]() -> std::string {
+        const std::string name = args.positional()[1];
+        if (name.empty()) return "the new name is empty";
+        if (std::string problem = UnwritableText(name); !problem.empty()) return "NAME: " + problem;
+        return {};
+      },
+      [&](ProjectChange& change, size_t index) {
+        const std::string& name = args.positional()[1];
+        std::string error;
+        auto object = change.Load(index, error);
+        if (!object) return Fail(command, error, kExitInput);
+        const std::string before = change.project().entries()[index].identity.userName;
+        object->get()->put_UserName(qcom::Bstr(name).get());
+        if (!change.Keep(index, *object, error) || !change.Write(error))
+          return Fail(command, error, kExitInput);
+        std::printf("%s: \"%s\" is now \"%s\"\n", change.Label(index).c_str(), before.c_str(),
+                    name.c_str());
+        return kExitOk;
+      });
 }
 
 int RunAddModule(const std::vector<std::string>& words) {
@@ -406,32 +415,24 @@ int RunAddModule(const std::vector<std::string>& words) {
                {{"--object N", "the object, from 1 in file order"},
                 {"TEMPLATE", "module template ID, e.g. EB4AO"}})))
     return *done;
-  int code = kExitUsage;
-  auto common = ReadCommon(command, args, 2, code);
-  if (!common) return code;
-  std::string error;
-  auto number = RequiredObjectNumber(args, error);
-  if (!number) return Fail(command, error, kExitUsage);
-
-  ProjectChange change(command, common->path, common->wait);
-  if (!change.Open(args, error) || !change.Holds(*number, error))
-    return Fail(command, error, kExitInput);
-  const size_t index = *number - 1;
-  auto object = change.Load(index, error);
-  if (!object) return Fail(command, error, kExitInput);
-  auto engineering = EngineeringOf(*object);
-  if (!engineering)
-    return Fail(command, change.Label(index) + ": the object places no modules for tqhost",
-                kExitInput);
-  std::string key;
-  std::string id = args.positional()[1];
-  if (!PlaceModule(engineering.get(), id, key, error))
-    return Fail(command, change.Label(index) + ": " + error, kExitInput);
-  if (!change.Keep(index, *object, error) || !change.Write(error))
-    return Fail(command, error, kExitInput);
-  std::printf("%s: %s added as %s\n", change.Label(index).c_str(),
-              TemplateName(engineering.get(), id).c_str(), key.c_str());
-  return kExitOk;
+  return ChangeObject(command, args, 2, nullptr, [&](ProjectChange& change, size_t index) {
+    std::string error;
+    auto object = change.Load(index, error);
+    if (!object) return Fail(command, error, kExitInput);
+    auto engineering = EngineeringOf(*object);
+    if (!engineering)
+      return Fail(command, change.Label(index) + ": the object places no modules for tqhost",
+                  kExitInput);
+    std::string key;
+    std::string id = args.positional()[1];
+    if (!PlaceModule(engineering.get(), id, key, error))
+      return Fail(command, change.Label(index) + ": " + error, kExitInput);
+    if (!change.Keep(index, *object, error) || !change.Write(error))
+      return Fail(command, error, kExitInput);
+    std::printf("%s: %s added as %s\n", change.Label(index).c_str(),
+                TemplateName(engineering.get(), id).c_str(), key.c_str());
+    return kExitOk;
+  });
 }
 
 int RunRemoveModule(const std::vector<std::string>& words) {
@@ -450,53 +451,45 @@ int RunRemoveModule(const std::vector<std::string>& words) {
                {{"--object N", "the object, from 1 in file order"},
                 {"--force", "remove the bindings of the module's points too"}})))
     return *done;
-  int code = kExitUsage;
-  auto common = ReadCommon(command, args, 1, code);
-  if (!common) return code;
-  std::string error;
-  auto number = RequiredObjectNumber(args, error);
-  if (!number) return Fail(command, error, kExitUsage);
-
-  ProjectChange change(command, common->path, common->wait);
-  if (!change.Open(args, error) || !change.Holds(*number, error))
-    return Fail(command, error, kExitInput);
-  const size_t index = *number - 1;
-  const std::string label = change.Label(index);
-  auto object = change.Load(index, error);
-  if (!object) return Fail(command, error, kExitInput);
-  auto engineering = EngineeringOf(*object);
-  if (!engineering)
-    return Fail(command, label + ": the object removes no modules for tqhost", kExitInput);
-  // The last module's key: modules are keyed EB1, EB2, ... in set order.
-  size_t modules = 0;
-  for (const qxml::ElementPtr& child : qxml::ChildElements(object->SavedElement().get()))
-    if (qcom::text::EqualsNoCase(qxml::NameOf(child.get()), "Modules"))
-      modules = qxml::ChildElements(child.get()).size();
-  const std::string moduleKey = "EB" + std::to_string(modules);
-  std::vector<Binding> bound =
-      modules == 0
-          ? std::vector<Binding>{}
-          : BindingsOf(change.project(), change.project().entries()[index].identity.uniqueId,
-                       PointChannels(engineering.get()), moduleKey + "/");
-  if (!bound.empty() && args.has("--force")) {
-    DropBindings(command, change.project(), bound);
-    object = change.Load(index, error);  // opened again without them
+  return ChangeObject(command, args, 1, nullptr, [&](ProjectChange& change, size_t index) {
+    std::string error;
+    const std::string label = change.Label(index);
+    auto object = change.Load(index, error);
     if (!object) return Fail(command, error, kExitInput);
-    engineering = EngineeringOf(*object);
-  }
-  qcom::Bstr refusal;
-  engineering->RemoveModule(refusal.out());
-  if (!refusal.utf8().empty())
-    return Fail(command,
-                label + ": " + refusal.utf8() +
-                    (bound.empty() ? std::string()
-                                   : " (" + Labels(change.project(), bound) +
-                                         "; --force removes these bindings)"),
-                kExitInput);
-  if (!change.Keep(index, *object, error) || !change.Write(error))
-    return Fail(command, error, kExitInput);
-  std::printf("%s: %s removed\n", label.c_str(), moduleKey.c_str());
-  return kExitOk;
+    auto engineering = EngineeringOf(*object);
+    if (!engineering)
+      return Fail(command, label + ": the object removes no modules for tqhost", kExitInput);
+    // The last module's key: modules are keyed EB1, EB2, ... in set order.
+    size_t modules = 0;
+    for (const qxml::ElementPtr& child : qxml::ChildElements(object->SavedElement().get()))
+      if (qcom::text::EqualsNoCase(qxml::NameOf(child.get()), "Modules"))
+        modules = qxml::ChildElements(child.get()).size();
+    const std::string moduleKey = "EB" + std::to_string(modules);
+    std::vector<Binding> bound =
+        modules == 0
+            ? std::vector<Binding>{}
+            : BindingsOf(change.project(), change.project().entries()[index].identity.uniqueId,
+                         PointChannels(engineering.get()), moduleKey + "/");
+    if (!bound.empty() && args.has("--force")) {
+      DropBindings(command, change.project(), bound);
+      object = change.Load(index, error);  // opened again without them
+      if (!object) return Fail(command, error, kExitInput);
+      engineering = EngineeringOf(*object);
+    }
+    qcom::Bstr refusal;
+    engineering->RemoveModule(refusal.out());
+    if (!refusal.utf8().empty())
+      return Fail(command,
+                  label + ": " + refusal.utf8() +
+                      (bound.empty() ? std::string()
+                                     : " (" + Labels(change.project(), bound) +
+                                           "; --force removes these bindings)"),
+                  kExitInput);
+    if (!change.Keep(index, *object, error) || !change.Write(error))
+      return Fail(command, error, kExitInput);
+    std::printf("%s: %s removed\n", label.c_str(), moduleKey.c_str());
+    return kExitOk;
+  });
 }
 
 }  // namespace host
